@@ -1,0 +1,77 @@
+#pragma once
+// Application state shared by many dialogs, and the transient protocol state.
+
+#include <array>
+#include <string>
+
+#include "model/settings_model.h"
+
+namespace vrq {
+
+inline constexpr int kMaxPeers = 100;        // saved peer addresses read from the ini file
+inline constexpr int kBroadcastAddress = 32; // slaveAddressIndex of "Bloadcast"
+inline constexpr int kLineBufferSize = 1200; // one command or reply line with its NUL
+inline constexpr int kGlyphBufferSize = 580;
+
+enum LinkInterface { kLinkSerial = 0, kLinkTcp = 1 };
+enum SerialMode { kRs232c = 0, kRs485 = 1 };
+enum TcpRole { kTcpClient = 0, kTcpServer = 1 };
+
+struct AppState {
+    int linkInterface = kLinkSerial;
+    int serialMode = kRs232c;
+    int comPortIndex = 0;
+    int tcpRole = kTcpClient;
+    int slaveAddressIndex = 0;
+    int peerSelectIndex = -1;
+    int peerListCount = 0;
+    std::array<Octets, kMaxPeers> peerAddress{};
+    std::string currentFileName;  // UTF-8 path
+    int documentModified = 0;
+    int serialPortOpen = 0;
+    int tcpConnected = 0;
+    int currentPage = 0;
+    int currentLine = 0;
+    int appRunning = 0;
+};
+
+struct ReplyState {
+    int replyExpected = 0;
+    int noReplyTicks = 0;
+    int successPending = 0;
+    int replyError = 0;
+    int glyphReplyPending = 0;
+    int sendAllCounter = 0;  // 0 = no run active anywhere in the program
+    int tcpPartial = 0;
+    std::array<char, kLineBufferSize> tcpLineBuffer{};
+};
+
+// Choices the dialogs remember while the program runs; not in the document.
+struct DialogValues {
+    int previewPending = 0;
+
+    int allPagesBlink = 0, allLinesBlink = 0;
+    int allPagesCharSize = 0, allLinesCharSize = 0;
+    int allPagesSpacing = 0, allLinesSpacing = 0;
+    int allPagesCharColour = 7, allLinesCharColour = 0;
+    int allPagesEdgeColour = 0, allLinesEdgeColour = 0;
+    int allPagesFill = 0, allLinesFill = 0;
+
+    int allPagesAutoSwitch = 3;
+    int allCharWhiteLevel = 2, allCharBlackLevel = 2;
+    int displayPageOn = 1;
+    int displayPageChoice = 0;
+    int scheduleDay = 0, scheduleEntry = 0;
+
+    int allPagesDisplayPosition = 1;
+    int allPagesScrollSpeed = 2;
+
+    int selectedGlyph = 0;     // shared by the glyph editors and the insertion dialog
+    int insertPosition = 0;
+};
+
+struct GlyphState {
+    std::array<char, kGlyphBufferSize> pattern{};  // hex digits, the one shared buffer
+};
+
+}  // namespace vrq

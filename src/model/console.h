@@ -1,0 +1,36 @@
+#pragma once
+// The one context object of a program run: model, application state, reply
+// flags and the seams through which the core reaches the outside.
+
+#include <memory>
+
+#include "model/app_state.h"
+#include "model/settings_model.h"
+
+namespace vrq {
+
+class Transport;
+class Notifier;
+
+struct Console {
+    explicit Console(Product p) : product(p) {}
+
+    Product product;
+    SettingsModel settings;
+    AppState app;
+    ReplyState reply;
+    DialogValues dialog;
+    GlyphState glyph;
+
+    // Seams, wired by the program or by a test.
+    Transport* serialTransport = nullptr;
+    Transport* tcpTransport = nullptr;
+    Notifier* notifier = nullptr;
+
+    bool single() const { return product == Product::Single; }
+};
+
+// The tables are large; keep them off the stack.
+std::unique_ptr<Console> makeConsole(Product p);
+
+}  // namespace vrq

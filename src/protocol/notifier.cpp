@@ -1,0 +1,25 @@
+#include "protocol/notifier.h"
+
+namespace vrq {
+
+void showSuccess(Notifier& n, std::string_view text) { n.notify(kSuccessTitle, text, NoticeIcon::None, true); }
+
+void showError(Notifier& n, std::string_view text) { n.notify(kErrorTitle, text, NoticeIcon::Stop, true); }
+
+void showWarning(Notifier& n, std::string_view text) {
+    n.notify(kErrorTitle, text, NoticeIcon::Exclamation, true);
+}
+
+void RecordingNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) {
+    notices.push_back({std::string(title), std::string(text), icon});
+}
+
+bool RecordingNotifier::ask(std::string_view, std::string_view text) {
+    questions.emplace_back(text);
+    if (answers.empty()) return true;
+    const bool a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+}
+
+}  // namespace vrq

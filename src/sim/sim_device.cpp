@@ -1,0 +1,106 @@
+#include "sim/sim_device.h"
+
+#include "model/reset_settings.h"
+#include "protocol/codecs.h"
+#include "sim/sim_fields.h"
+
+namespace vrq::sim {
+
+namespace {
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+std::string_view stripEol(std::string_view line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
+
+SimDevice::SimDevice(SimOptions options)
+    : options_(std::move(options)), console_(makeConsole(options_.product)) {
+    addDisplayCommands(table_, options_.product);
+}
+
+std::vector<std::string> SimDevice::feed(std::string_view bytes) {
+    std::vector<std::string> answers;
+    for (char ch : bytes) {
+        pending_.push_back(ch);
+        if (ch != '\n') {
+            // A line longer than any command can never be valid; keep memory bounded.
+            if (pending_.size() > 4096) pending_.erase(0, pending_.size() - 4096);
+            continue;
+        }
+        std::string line;
+        line.swap(pending_);
+        std::string a = handleLine(line);
+        if (!a.empty()) answers.push_back(std::move(a));
+    }
+    return answers;
+}
+
+std::string SimDevice::handleLine(std::string_view raw) {
+    ++linesReceived_;
+    if (onLine) onLine(raw);
+    std::string_view line = stripEol(raw);
+
+    std::string prefix;
+    if (options_.rs485Address >= 0) {
+        if (line.size() < 2) return {};
+        const std::string_view addr = line.substr(0, 2);
+        const bool broadcast = addr == "FF";
+        std::string mine = "00";
+        putDecimal2(mine.data(), options_.rs485Address);
+        if (!broadcast && addr != mine) return {};  // another device's line
+        line.remove_prefix(2);
+        if (broadcast) {
+            answerFor(line);  // applied, never answered
+            return {};
+        }
+        prefix = mine;
+    }
+
+    std::string body;
+    if (options_.errorAt > 0 && linesReceived_ == static_cast<std::size_t>(options_.errorAt)) {
+        body = options_.errorCode;
+    } else if (options_.menu) {
+        body = "MENU";
+    } else {
+        body = answerFor(line);
+    }
+    if (options_.silent) return {};
+    return prefix + body + "\r\n";
+}
+
+std::string SimDevice::answerFor(std::string_view body) {
+    const bool read = body.size() > 1 && body[0] == 'R';
+    // Longest mnemonic first, so "CABC" wins over "CA".
+    const CommandSpec* best = nullptr;
+    for (const CommandSpec& spec : table_) {
+        const bool wantRead = static_cast<bool>(spec.answer);
+        const std::string_view key = wantRead ? body.substr(read ? 1 : 0) : body;
+        if (wantRead != read) continue;
+        if (key.substr(0, spec.mnemonic.size()) != spec.mnemonic) continue;
+        if (spec.length != 0 && key.size() != spec.length) continue;
+        if (!best || spec.mnemonic.size() > best->mnemonic.size()) best = &spec;
+    }
+    if (!best) return "E3";
+    if (read) {
+        std::string a = best->answer(console_->settings, body.substr(1));
+        return a.empty() ? "E3" : a;
+    }
+    return best->apply(console_->settings, body) ? "GO" : "E3";
+}
+
+// Field helpers shared by the command families.
+bool parseDec(std::string_view s, int& out) {
+    out = 0;
+    if (s.empty()) return false;
+    for (char ch : s) {
+        if (!isDigit(ch)) return false;
+        out = out * 10 + (ch - '0');
+    }
+    return true;
+}
+
+}  // namespace vrq::sim

@@ -1,0 +1,65 @@
+#pragma once
+// The simulated title display device: its own settings, a table of the
+// commands it understands, and the fault switches used in trials.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/console.h"
+
+namespace vrq::sim {
+
+struct SimOptions {
+    Product product = Product::Multi;
+    int rs485Address = -1;   // -1: RS-232C / TCP, no address prefix
+    bool menu = false;       // answer "MENU" to everything
+    int errorAt = 0;         // answer the Kth received line (1-based) with errorCode
+    std::string errorCode = "E3";
+    bool silent = false;     // never answer
+};
+
+// One entry of the command table. `length` is the body length without CR LF,
+// or 0 when the entry checks the length itself.
+struct CommandSpec {
+    std::string mnemonic;
+    std::size_t length;
+    // Set command: applies the body, false when a field cannot be parsed.
+    std::function<bool(SettingsModel&, std::string_view body)> apply;
+    // Read request: the answer body (without CR LF), empty when it cannot answer.
+    std::function<std::string(const SettingsModel&, std::string_view body)> answer;
+};
+
+using CommandTable = std::vector<CommandSpec>;
+
+// Each family of commands adds its entries here.
+void addDisplayCommands(CommandTable& table, Product product);
+
+class SimDevice {
+public:
+    explicit SimDevice(SimOptions options);
+
+    // Takes received bytes (any split), returns the complete answers with CR LF.
+    std::vector<std::string> feed(std::string_view bytes);
+    // One line without its LF; the answer with CR LF, or empty for none.
+    std::string handleLine(std::string_view line);
+
+    SettingsModel& settings() { return console_->settings; }
+    const SimOptions& options() const { return options_; }
+    std::size_t linesReceived() const { return linesReceived_; }
+    // Every received line as it came, with its end of line.
+    std::function<void(std::string_view)> onLine;
+
+private:
+    std::string answerFor(std::string_view body);
+
+    SimOptions options_;
+    std::unique_ptr<Console> console_;
+    CommandTable table_;
+    std::string pending_;
+    std::size_t linesReceived_ = 0;
+};
+
+}  // namespace vrq::sim

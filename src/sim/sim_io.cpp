@@ -1,0 +1,227 @@
+#include "sim/sim_io.h"
+
+#include <arpa/inet.h>
+#include <csignal>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <iostream>
+
+namespace vrq::sim {
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+void onSignal(int) { gStop = 1; }
+
+using Clock = std::chrono::steady_clock;
+
+struct Outgoing {
+    Clock::time_point due;
+    int fd;
+    std::string bytes;
+};
+
+void writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, 100);
+        } else {
+            return;
+        }
+    }
+}
+
+int listenTcp(int port, std::string& error) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return -1;
+    }
+    int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) < 0 || ::listen(fd, 5) < 0) {
+        error = std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int connectTcp(const std::string& hostPort, std::string& error) {
+    const auto colon = hostPort.rfind(':');
+    if (colon == std::string::npos) {
+        error = "expected HOST:PORT";
+        return -1;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* res = nullptr;
+    if (::getaddrinfo(hostPort.substr(0, colon).c_str(), hostPort.substr(colon + 1).c_str(), &hints, &res) != 0 ||
+        !res) {
+        error = "cannot resolve " + hostPort;
+        return -1;
+    }
+    const int fd = ::socket(res->ai_family, res->ai_socktype, 0);
+    const int rc = fd < 0 ? -1 : ::connect(fd, res->ai_addr, res->ai_addrlen);
+    ::freeaddrinfo(res);
+    if (rc < 0) {
+        error = std::strerror(errno);
+        if (fd >= 0) ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+int openPty(std::string& slavePath, std::string& error) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) < 0 || ::unlockpt(master) < 0) {
+        error = std::strerror(errno);
+        if (master >= 0) ::close(master);
+        return -1;
+    }
+    char name[128] = {};
+    if (::ptsname_r(master, name, sizeof name) != 0) {
+        error = std::strerror(errno);
+        ::close(master);
+        return -1;
+    }
+    slavePath = name;
+    termios t{};
+    if (::tcgetattr(master, &t) == 0) {
+        ::cfmakeraw(&t);
+        ::tcsetattr(master, TCSANOW, &t);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    return master;
+}
+
+int runSimulator(SimDevice& device, const IoOptions& io) {
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::ofstream record;
+    if (!io.recordPath.empty()) {
+        record.open(io.recordPath, std::ios::binary | std::ios::app);
+        device.onLine = [&record](std::string_view line) {
+            record.write(line.data(), static_cast<std::streamsize>(line.size()));
+            record.flush();
+        };
+    }
+
+    std::string error;
+    int listenFd = -1;
+    std::vector<int> streams;  // pty master or TCP connections
+    bool isPty = false;
+
+    if (io.tcpListenPort >= 0) {
+        listenFd = listenTcp(io.tcpListenPort, error);
+        if (listenFd < 0) {
+            std::cerr << "vrqsim: cannot listen on port " << io.tcpListenPort << ": " << error << "\n";
+            return 1;
+        }
+        std::cout << "vrqsim: listening on TCP 127.0.0.1:" << io.tcpListenPort << std::endl;
+    } else if (!io.tcpConnect.empty()) {
+        const int fd = connectTcp(io.tcpConnect, error);
+        if (fd < 0) {
+            std::cerr << "vrqsim: cannot connect to " << io.tcpConnect << ": " << error << "\n";
+            return 1;
+        }
+        streams.push_back(fd);
+        std::cout << "vrqsim: connected to " << io.tcpConnect << std::endl;
+    } else {
+        std::string path;
+        const int master = openPty(path, error);
+        if (master < 0) {
+            std::cerr << "vrqsim: cannot open a pseudo-terminal: " << error << "\n";
+            return 1;
+        }
+        isPty = true;
+        streams.push_back(master);
+        if (!io.linkPath.empty()) {
+            ::unlink(io.linkPath.c_str());
+            if (::symlink(path.c_str(), io.linkPath.c_str()) != 0) {
+                std::cerr << "vrqsim: cannot link " << io.linkPath << ": " << std::strerror(errno) << "\n";
+                return 1;
+            }
+        }
+        std::cout << "vrqsim: serial device on " << path;
+        if (!io.linkPath.empty()) std::cout << " (link " << io.linkPath << ")";
+        std::cout << std::endl;
+    }
+
+    std::deque<Outgoing> queue;
+    char buf[4096];
+    while (!gStop) {
+        std::vector<pollfd> fds;
+        if (listenFd >= 0) fds.push_back({listenFd, POLLIN, 0});
+        for (int fd : streams) fds.push_back({fd, POLLIN, 0});
+
+        int timeout = 200;
+        if (!queue.empty()) {
+            const auto wait =
+                std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now()).count();
+            timeout = static_cast<int>(std::max<long long>(0, std::min<long long>(wait, 200)));
+        }
+        const int n = ::poll(fds.data(), fds.size(), timeout);
+        if (n < 0 && errno != EINTR) break;
+
+        for (const pollfd& p : fds) {
+            if (!p.revents) continue;
+            if (p.fd == listenFd) {
+                const int c = ::accept(listenFd, nullptr, nullptr);
+                if (c >= 0) streams.push_back(c);
+                continue;
+            }
+            const ssize_t got = ::read(p.fd, buf, sizeof buf);
+            if (got > 0) {
+                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got))))
+                    queue.push_back({Clock::now() + std::chrono::milliseconds(io.delayMs), p.fd, std::move(a)});
+            } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+                if (isPty) {
+                    // No side holds the pty open just now; wait for the console to come back.
+                    ::poll(nullptr, 0, 50);
+                    continue;
+                }
+                ::close(p.fd);
+                std::erase(streams, p.fd);
+                std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
+                if (listenFd < 0) gStop = 1;  // our one outgoing connection is gone
+            }
+        }
+        while (!queue.empty() && queue.front().due <= Clock::now()) {
+            writeAll(queue.front().fd, queue.front().bytes);
+            queue.pop_front();
+        }
+    }
+    for (int fd : streams) ::close(fd);
+    if (listenFd >= 0) ::close(listenFd);
+    if (!io.linkPath.empty()) ::unlink(io.linkPath.c_str());
+    return 0;
+}
+
+}  // namespace vrq::sim

@@ -1,0 +1,25 @@
+#pragma once
+// Byte channels of the simulated device: a pseudo-terminal, a TCP listener, or
+// an outgoing TCP connection to a console in server role. POSIX only.
+
+#include <string>
+
+#include "sim/sim_device.h"
+
+namespace vrq::sim {
+
+struct IoOptions {
+    std::string linkPath;      // symbolic link to the pty's slave side
+    int tcpListenPort = -1;    // the console connects as client
+    std::string tcpConnect;    // HOST:PORT of a console in server role
+    int delayMs = 0;           // answer delay
+    std::string recordPath;    // every received line appended here
+};
+
+// Opens a pseudo-terminal in raw mode; returns the master fd and the slave path.
+int openPty(std::string& slavePath, std::string& error);
+
+// Serves until stopped by a signal. Prints where it listens on stdout.
+int runSimulator(SimDevice& device, const IoOptions& io);
+
+}  // namespace vrq::sim

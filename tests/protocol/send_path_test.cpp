@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "model/reset_settings.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+#include "protocol/transport.h"
+
+namespace vrq {
+namespace {
+
+struct Recorder : Transport {
+    void writeLine(std::string_view b) override { writes.emplace_back(b); }
+    std::vector<std::string> writes;
+};
+
+class SendPathTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        c = makeConsole(Product::Multi);
+        c->serialTransport = &serial;
+        c->tcpTransport = &tcp;
+    }
+    std::unique_ptr<Console> c;
+    Recorder serial, tcp;
+    CommandLine line{"CBS003L10ON"};
+};
+
+TEST_F(SendPathTest, Rs485PrefixesTheAddressAndExpectsAReply) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 31;
+    sendCommand(*c, line);
+    ASSERT_EQ(serial.writes.size(), 1u);
+    EXPECT_EQ(serial.writes[0], "31CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 1);
+
+    c->app.slaveAddressIndex = 5;
+    sendCommand(*c, line);
+    EXPECT_EQ(serial.writes[1], "05CBS003L10ON\r\n");
+}
+
+TEST_F(SendPathTest, BroadcastGoesOutWithFfAndExpectsNoReply) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    c->reply.replyExpected = 1;
+    sendCommand(*c, line);
+    EXPECT_EQ(serial.writes.at(0), "FFCBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 0);
+}
+
+TEST_F(SendPathTest, Rs232cIgnoresTheAddress) {
+    c->app.serialMode = kRs232c;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    sendCommand(*c, line);
+    EXPECT_EQ(serial.writes.at(0), "CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 1);
+}
+
+TEST_F(SendPathTest, TcpNeverPrefixesAndLeavesTheSerialFlagAlone) {
+    c->app.linkInterface = kLinkTcp;
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
+    sendCommand(*c, line);
+    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_EQ(tcp.writes.at(0), "CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 0);
+}
+
+TEST_F(SendPathTest, IsLinkedOnSerialAlwaysOnTcpFollowsTheConnection) {
+    c->app.serialPortOpen = 0;  // a port that failed to open still counts
+    EXPECT_TRUE(isLinked(*c));
+    c->app.linkInterface = kLinkTcp;
+    EXPECT_FALSE(isLinked(*c));
+    c->app.tcpConnected = 1;
+    EXPECT_TRUE(isLinked(*c));
+}
+
+TEST(HasExtensionTest, LooksFromTheEndButNeverAtTheFirstCharacter) {
+    EXPECT_TRUE(hasExtension("x.dat", ".dat"));
+    EXPECT_FALSE(hasExtension(".dat", ".dat"));
+    EXPECT_TRUE(hasExtension("x.dat.txt", ".dat"));
+    EXPECT_TRUE(hasExtension("a.dat.bak", ".dat"));
+    EXPECT_FALSE(hasExtension("report", ".dat"));
+    EXPECT_FALSE(hasExtension("", ".dat"));
+    EXPECT_FALSE(hasExtension("x.da", ".dat"));
+}
+
+TEST(NotifierTest, NoticesCarryTheirTitlesAndIcons) {
+    RecordingNotifier n;
+    showSuccess(n, "Success");
+    showError(n, "No Connect");
+    showWarning(n, kNotConnectedText);
+    ASSERT_EQ(n.notices.size(), 3u);
+    EXPECT_EQ(n.notices[0].title, "Success");
+    EXPECT_EQ(n.notices[0].icon, NoticeIcon::None);
+    EXPECT_EQ(n.notices[1].title, "Error");
+    EXPECT_EQ(n.notices[1].icon, NoticeIcon::Stop);
+    EXPECT_EQ(n.notices[2].title, "Error");
+    EXPECT_EQ(n.notices[2].icon, NoticeIcon::Exclamation);
+    EXPECT_EQ(n.notices[2].text, "Socket が接続されていません");
+}
+
+}  // namespace
+}  // namespace vrq
