@@ -12,10 +12,17 @@ inline constexpr int kMaxPeers = 100;        // saved peer addresses read from t
 inline constexpr int kBroadcastAddress = 32; // slaveAddressIndex of "Bloadcast"
 inline constexpr int kLineBufferSize = 1200; // one command or reply line with its NUL
 inline constexpr int kGlyphBufferSize = 580;
+inline constexpr int kClientSlots = 97;      // server role: slots 1..96, slot 0 reserved
 
 enum LinkInterface { kLinkSerial = 0, kLinkTcp = 1 };
 enum SerialMode { kRs232c = 0, kRs485 = 1 };
 enum TcpRole { kTcpClient = 0, kTcpServer = 1 };
+
+// One connected device of the server role; the socket itself lives in the link.
+struct ClientSlot {
+    int inUse = 0;
+    std::string addressText;  // dotted IPv4 text
+};
 
 struct AppState {
     int linkInterface = kLinkSerial;
@@ -33,6 +40,8 @@ struct AppState {
     int currentPage = 0;
     int currentLine = 0;
     int appRunning = 0;
+    std::array<ClientSlot, kClientSlots> clientSlots{};
+    std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
 };
 
 struct ReplyState {

@@ -2,6 +2,7 @@
 // The one context object of a program run: model, application state, reply
 // flags and the seams through which the core reaches the outside.
 
+#include <functional>
 #include <memory>
 
 #include "model/app_state.h"
@@ -26,6 +27,10 @@ struct Console {
     Transport* serialTransport = nullptr;
     Transport* tcpTransport = nullptr;
     Notifier* notifier = nullptr;
+
+    // Called after a glyph read-back ('L', 'M' or 'S') was stored, so an open
+    // glyph editor can redraw.
+    std::function<void(char size)> glyphStored;
 
     bool single() const { return product == Product::Single; }
 };

@@ -20,6 +20,8 @@ std::string_view stripEol(std::string_view line) {
 SimDevice::SimDevice(SimOptions options)
     : options_(std::move(options)), console_(makeConsole(options_.product)) {
     addDisplayCommands(table_, options_.product);
+    addDeviceCommands(table_, options_.product);
+    addGlyphCommands(table_, options_.product);
 }
 
 std::vector<std::string> SimDevice::feed(std::string_view bytes) {

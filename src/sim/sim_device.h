@@ -34,8 +34,10 @@ struct CommandSpec {
 
 using CommandTable = std::vector<CommandSpec>;
 
-// Each family of commands adds its entries here.
-void addDisplayCommands(CommandTable& table, Product product);
+// Each family of commands adds its entries in its own file.
+void addDisplayCommands(CommandTable& table, Product product);  // titles, per-line and per-page display
+void addDeviceCommands(CommandTable& table, Product product);   // clock, alarm, remote, network, version
+void addGlyphCommands(CommandTable& table, Product product);    // user glyphs and their insertion
 
 class SimDevice {
 public:
