@@ -80,6 +80,7 @@ struct DialogValues {
 
     int selectedGlyph = 0;     // shared by the glyph editors and the insertion dialog
     int insertPosition = 0;
+    int insertGlyphSize = 0;  // 0 large, 1 medium, 2 small; New leaves it
 };
 
 struct GlyphState {
