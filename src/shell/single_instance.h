@@ -1,0 +1,22 @@
+#pragma once
+// One running copy per program. A lock file named after the program's mutex
+// text; a lock left by a crashed copy is taken over at once.
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+namespace vrq {
+
+class SingleInstance {
+public:
+    // `name` is the mutex text; `dir` the folder of the lock (the temp folder by default).
+    explicit SingleInstance(const QString& name, const QString& dir = QString());
+    bool acquired() const { return acquired_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool acquired_ = false;
+};
+
+}  // namespace vrq

@@ -1,0 +1,51 @@
+#pragma once
+// What differs between the two programs: titles, menus, toolbar, version box.
+// The shell code is shared; it reads everything product-specific from here.
+
+#include <string>
+#include <vector>
+
+#include "model/settings_model.h"
+
+namespace vrq {
+
+struct MenuEntry {
+    std::string label;        // empty with command 0 and no children: a separator
+    int command = 0;
+    std::vector<MenuEntry> children;
+
+    bool isSeparator() const { return label.empty(); }
+};
+
+struct ToolButton {
+    int id;       // 501..
+    int command;  // the menu command it stands for
+    std::string tooltip;
+    std::string iconText;  // drawn on our own icon
+};
+
+struct Variant {
+    Product product;
+    std::string boxTitle;       // "VRQ-700" / "VRQ-700S"
+    std::string clientTitle;    // main window title by tcpRole
+    std::string serverTitle;
+    int windowWidth;
+    int windowHeight;
+    int toolImageWidth;
+    int toolImageHeight;
+    std::vector<MenuEntry> menuBar;
+    std::vector<ToolButton> toolbar;
+    std::string versionBoxTitle;
+    std::string versionText;
+};
+
+const Variant& variantFor(Product p);
+
+// Toolbar id -> menu command; menu commands pass through. 0 for an unknown id.
+int commandForId(const Variant& v, int id);
+// Tooltip by toolbar id (looked up by id - 500); empty when there is none.
+std::string tooltipFor(const Variant& v, int id);
+// Every command reachable from the menu bar, depth first.
+std::vector<int> menuCommands(const Variant& v);
+
+}  // namespace vrq
