@@ -75,19 +75,25 @@ std::string SimDevice::handleLine(std::string_view raw) {
 }
 
 std::string SimDevice::answerFor(std::string_view body) {
-    const bool read = body.size() > 1 && body[0] == 'R';
-    // Longest mnemonic first, so "CABC" wins over "CA".
+    // Set commands may begin with "R" too ("RCA...", "RMBIN"), so a line is
+    // tried both as a read request and as a set command. The longest matched
+    // text wins, so "CABC" beats "CA"; on a tie a fixed-length entry wins.
     const CommandSpec* best = nullptr;
+    std::size_t bestScore = 0;
     for (const CommandSpec& spec : table_) {
-        const bool wantRead = static_cast<bool>(spec.answer);
-        const std::string_view key = wantRead ? body.substr(read ? 1 : 0) : body;
-        if (wantRead != read) continue;
+        const bool isRead = static_cast<bool>(spec.answer);
+        if (isRead && (body.size() < 2 || body[0] != 'R')) continue;
+        const std::string_view key = isRead ? body.substr(1) : body;
         if (key.substr(0, spec.mnemonic.size()) != spec.mnemonic) continue;
         if (spec.length != 0 && key.size() != spec.length) continue;
-        if (!best || spec.mnemonic.size() > best->mnemonic.size()) best = &spec;
+        const std::size_t score = (spec.mnemonic.size() + (isRead ? 1 : 0)) * 2 + (spec.length != 0 ? 1 : 0);
+        if (!best || score > bestScore) {
+            best = &spec;
+            bestScore = score;
+        }
     }
     if (!best) return "E3";
-    if (read) {
+    if (best->answer) {
         std::string a = best->answer(console_->settings, body.substr(1));
         return a.empty() ? "E3" : a;
     }
