@@ -1,0 +1,239 @@
+#include "dialogs/setting_dialog.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+
+namespace vrq {
+
+PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
+    setObjectName("previewPanel");
+    setFixedSize(size);
+    setAutoFillBackground(false);
+}
+
+void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) {
+    const QFontMetrics fm = p.fontMetrics();
+    p.drawText(QPoint(x, y + fm.ascent()), text);
+}
+
+void PreviewPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    if (painter_) painter_(p);
+}
+
+SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading)
+    : QDialog(parent), c_(c) {
+    const QString peer = peerText(c);
+    setWindowTitle(peer.isEmpty() ? caption : peerHeading + peer);
+    setModal(true);
+
+    auto* outer = new QVBoxLayout(this);
+    top_ = new QHBoxLayout;
+    grid_ = new QGridLayout;
+    grid_->setColumnStretch(1, 1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(grid_);
+    right->addStretch(1);
+    top_->addLayout(right, 1);
+    outer->addLayout(top_);
+
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch(1);
+    closeButton_ = new QPushButton("Close", this);
+    closeButton_->setObjectName("closeButton");
+    closeButton_->setAutoDefault(false);
+    buttons_->addWidget(closeButton_);
+    outer->addLayout(buttons_);
+    connect(closeButton_, &QPushButton::clicked, this, &SettingDialog::reject);
+
+    QStringList addresses = numberItems(0, 31, 2);
+    addresses << "Bloadcast";
+    slaveCombo_ = new QComboBox(this);
+    slaveCombo_->setObjectName("slaveAddressCombo");
+    slaveCombo_->addItems(addresses);
+    updateSlaveAddressState();
+    connect(slaveCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0 && i <= kBroadcastAddress) c_.app.slaveAddressIndex = i;
+    });
+
+    runTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&runTimer_, &QTimer::timeout, this, &SettingDialog::tickRun);
+}
+
+SettingDialog::~SettingDialog() {
+    // Never leave the program-wide counter claimed by a dialog that is gone.
+    if (sequencer_) sequencer_->stop();
+}
+
+QString SettingDialog::peerText(const Console& c) {
+    const int i = c.app.peerSelectIndex;
+    if (i < 0) return QString();
+    if (c.app.tcpRole == kTcpServer) {
+        if (i >= kClientSlots) return QString();
+        return QString::fromStdString(c.app.clientSlots[static_cast<std::size_t>(i)].addressText);
+    }
+    if (i >= kMaxPeers) return QString();
+    const Octets& o = c.app.peerAddress[static_cast<std::size_t>(i)];
+    return QStringLiteral("%1.%2.%3.%4").arg(o[0]).arg(o[1]).arg(o[2]).arg(o[3]);
+}
+
+QStringList SettingDialog::numberItems(int from, int to, int width) {
+    QStringList items;
+    for (int i = from; i <= to; ++i) items << QStringLiteral("%1").arg(i, width, 10, QLatin1Char('0'));
+    return items;
+}
+
+QStringList SettingDialog::pageItems() { return numberItems(1, kPages, 3); }
+
+void SettingDialog::updateSlaveAddressState() {
+    const bool rs485 = c_.app.linkInterface == kLinkSerial && c_.app.serialMode == kRs485;
+    const QSignalBlocker block(slaveCombo_);
+    slaveCombo_->setEnabled(rs485);
+    const int i = c_.app.slaveAddressIndex;
+    slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i <= kBroadcastAddress ? i : -1);
+}
+
+PreviewPanel* SettingDialog::addPreview(QSize size) {
+    if (!preview_) {
+        preview_ = new PreviewPanel(size, this);
+        top_->insertWidget(0, preview_, 0, Qt::AlignTop);
+    }
+    return preview_;
+}
+
+QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& items, const char* objectName) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(objectName);
+    combo->addItems(items);
+    combo->setMaxVisibleItems(16);
+    addControl(label, combo);
+    return combo;
+}
+
+void SettingDialog::addControl(const QString& label, QWidget* w) {
+    const int row = grid_->rowCount();
+    if (!label.isEmpty()) grid_->addWidget(new QLabel(label, this), row, 0);
+    grid_->addWidget(w, row, 1);
+}
+
+void SettingDialog::addSlaveAddressRow() { addControl("スレーブアドレス", slaveCombo_); }
+
+QPushButton* SettingDialog::addButton(const QString& text, const char* objectName) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    // Buttons go before the stretch that keeps Close at the right.
+    buttons_->insertWidget(buttons_->count() - 2, b);
+    return b;
+}
+
+void SettingDialog::addProgress(int maximum) {
+    if (progress_) return;
+    auto* row = new QHBoxLayout;
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progressBar");
+    progress_->setRange(0, maximum);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    percentBox_ = new QLineEdit(this);
+    percentBox_->setObjectName("percentBox");
+    percentBox_->setReadOnly(true);
+    percentBox_->setAlignment(Qt::AlignCenter);
+    percentBox_->setFocusPolicy(Qt::NoFocus);
+    percentBox_->setFixedWidth(percentBox_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    row->addWidget(progress_, 1);
+    row->addWidget(percentBox_);
+    row->addWidget(new QLabel("％", this));
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void SettingDialog::select(QComboBox* combo, int index) {
+    const QSignalBlocker block(combo);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void SettingDialog::refreshPreview() {
+    if (preview_) preview_->update();
+}
+
+bool SettingDialog::startRun(RunSpec spec) {
+    if (!isLinked(c_)) {
+        if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
+        return false;
+    }
+    if (c_.reply.sendAllCounter != 0) return false;
+    spec_ = std::move(spec);
+    sequencer_ = std::make_unique<SendSequencer>(c_.reply, spec_.steps, spec_.step, spec_.check);
+    if (!sequencer_->start()) return false;
+    if (progress_) progress_->setValue(0);
+    if (!spec_.closeEndsRun) closeButton_->setEnabled(false);
+    runTimer_.start(spec_.periodMs);
+    return true;
+}
+
+void SettingDialog::tickRun() {
+    // A notice shown from a step runs a nested event loop; no tick may start
+    // inside another.
+    if (inTick_ || !sequencer_) return;
+    inTick_ = true;
+    const SendSequencer::Tick t = sequencer_->tick();
+    if (t.sent) {
+        if (progress_) progress_->setValue(t.done);
+        if (percentBox_ && spec_.percent) percentBox_->setText(QString::fromStdString(spec_.percent(t.done)));
+    }
+    if (t.end != SendSequencer::End::None || !sequencer_->running()) endRun(t.end);
+    inTick_ = false;
+    if (t.end == SendSequencer::End::Refused && spec_.onRefused) spec_.onRefused();
+}
+
+void SettingDialog::endRun(SendSequencer::End end) {
+    runTimer_.stop();
+    closeButton_->setEnabled(true);
+    // A run stopped before its step keeps the position it reached.
+    const bool keep = end == SendSequencer::End::ErrorStop &&
+                      spec_.check == SendSequencer::ErrorCheck::BeforeStep;
+    if (!keep) {
+        if (percentBox_) percentBox_->setText(QString::fromStdString(spec_.blank));
+        if (progress_) progress_->setValue(0);
+    }
+}
+
+void SettingDialog::stopRun() {
+    if (!sequencer_ || !sequencer_->running()) return;
+    sequencer_->stop();
+    endRun(SendSequencer::End::None);
+}
+
+void SettingDialog::reject() {
+    if (runActive()) {
+        if (!spec_.closeEndsRun) return;  // Close is disabled for the run
+        stopRun();
+    }
+    QDialog::reject();
+}
+
+void SettingDialog::closeEvent(QCloseEvent* e) {
+    if (runActive() && !spec_.closeEndsRun) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+}  // namespace vrq

@@ -1,0 +1,128 @@
+#pragma once
+// The shape every display-setting dialog shares: value lists bound to the
+// model, the slave-address list, a caption naming the selected TCP peer, an
+// optional preview panel, and a timer-paced send run with its progress.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QDialog>
+#include <QStringList>
+#include <QTimer>
+
+#include "model/console.h"
+#include "protocol/send_sequencer.h"
+
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QProgressBar;
+class QPushButton;
+
+namespace vrq {
+
+// A white panel that paints itself from the model whenever Qt asks, so it is
+// redrawn after being shown, changed or uncovered without any timer.
+class PreviewPanel : public QWidget {
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&)>;
+    PreviewPanel(QSize size, QWidget* parent);
+    void setPainter(Painter p) { painter_ = std::move(p); }
+
+    // Text with its top-left corner at (x, y), as the device-pixel origins are given.
+    static void textAt(QPainter& p, int x, int y, const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Painter painter_;
+};
+
+class SettingDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `caption` is the title without a peer; `peerHeading` is followed by
+    // the peer's address text when a TCP peer is selected.
+    SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading);
+    ~SettingDialog() override;
+
+    // The peer's address text, or empty when none is selected. Client role:
+    // the saved address at peerSelectIndex; server role: that client slot.
+    static QString peerText(const Console& c);
+
+    static QStringList numberItems(int from, int to, int width);
+    static QStringList pageItems();  // "001".."512"
+
+    Console& console() { return c_; }
+    QComboBox* slaveAddressCombo() const { return slaveCombo_; }
+    PreviewPanel* preview() const { return preview_; }
+    QPushButton* closeButton() const { return closeButton_; }
+    QProgressBar* progressBar() const { return progress_; }
+    QLineEdit* percentBox() const { return percentBox_; }
+    bool runActive() const { return sequencer_ && sequencer_->running(); }
+
+    // One run step, as the run timer performs it; tests call it directly.
+    void tickRun();
+
+protected:
+    struct RunSpec {
+        int steps = kPages;
+        int periodMs = 100;
+        SendSequencer::ErrorCheck check = SendSequencer::ErrorCheck::AfterStep;
+        SendSequencer::Step step;
+        std::function<std::string(int done)> percent;  // the box text after `done` steps
+        std::string blank;                           // the box text at the end of a run
+        std::function<void()> onRefused;             // a step could not be built
+        bool closeEndsRun = false;                   // else Close is disabled during the run
+    };
+
+    // Layout helpers: a preview on the left, labelled controls on the right,
+    // buttons below them, the progress row at the bottom.
+    PreviewPanel* addPreview(QSize size);
+    QComboBox* addCombo(const QString& label, const QStringList& items, const char* objectName);
+    void addControl(const QString& label, QWidget* w);
+    void addSlaveAddressRow();
+    QPushButton* addButton(const QString& text, const char* objectName);
+    void addProgress(int maximum);
+    QGridLayout* controlGrid() const { return grid_; }
+    QHBoxLayout* buttonRow() const { return buttons_; }
+
+    // Selects `index` without emitting the change signal that would write it back.
+    static void select(QComboBox* combo, int index);
+
+    void refreshPreview();
+
+    // Checks the link (warning when TCP/IP is down) and that no run is active
+    // anywhere; true when the run started.
+    bool startRun(RunSpec spec);
+    void stopRun();
+
+    void reject() override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void endRun(SendSequencer::End end);
+    void updateSlaveAddressState();
+
+    Console& c_;
+    QComboBox* slaveCombo_ = nullptr;
+    PreviewPanel* preview_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    QHBoxLayout* top_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLineEdit* percentBox_ = nullptr;
+    QTimer runTimer_;
+    RunSpec spec_;
+    std::unique_ptr<SendSequencer> sequencer_;
+    bool inTick_ = false;
+};
+
+}  // namespace vrq

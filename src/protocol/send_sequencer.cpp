@@ -1,0 +1,80 @@
+#include "protocol/send_sequencer.h"
+
+#include <utility>
+
+#include "protocol/codecs.h"
+
+namespace vrq {
+
+SendSequencer::SendSequencer(ReplyState& reply, int steps, Step step, ErrorCheck check)
+    : reply_(reply), steps_(steps), step_(std::move(step)), check_(check) {}
+
+bool SendSequencer::start() {
+    if (reply_.sendAllCounter != 0 || steps_ <= 0) return false;
+    reply_.sendAllCounter = 1;
+    running_ = true;
+    return true;
+}
+
+void SendSequencer::finish() {
+    reply_.sendAllCounter = 0;
+    reply_.replyError = 0;
+    running_ = false;
+}
+
+void SendSequencer::stop() {
+    if (!running_) return;
+    reply_.sendAllCounter = 0;
+    running_ = false;
+}
+
+SendSequencer::Tick SendSequencer::tick() {
+    Tick t;
+    // Someone else ended the counter (or it runs for another owner): not ours.
+    if (!running_ || reply_.sendAllCounter < 1 || reply_.sendAllCounter > steps_) {
+        running_ = false;
+        return t;
+    }
+    const int index = reply_.sendAllCounter - 1;
+    t.done = index;
+    if (check_ == ErrorCheck::BeforeStep && reply_.replyError) {
+        finish();
+        t.end = End::ErrorStop;
+        return t;
+    }
+    if (!step_(index)) {
+        finish();
+        t.end = End::Refused;
+        return t;
+    }
+    t.sent = true;
+    t.step = index;
+    t.done = index + 1;
+    reply_.sendAllCounter = index + 2;
+    if (t.done >= steps_) {
+        finish();
+        t.end = End::Finished;
+    } else if (check_ == ErrorCheck::AfterStep && reply_.replyError) {
+        finish();
+        t.end = End::ErrorStop;
+    }
+    return t;
+}
+
+std::string runPercentText(int done, int total) {
+    if (total <= 0) return "0";
+    return std::to_string(done * 100 / total);
+}
+
+std::string titlePercentText(int done, int total) {
+    if (total <= 0 || done < 0) return " 00.0";
+    const int whole = done * 100 / total;
+    const int tenth = (done * 1000 / total) % 10;
+    if (whole >= 100) return "100.0";
+    std::string s = " 00.0";
+    putDecimal2(s.data() + 1, whole);
+    s[4] = static_cast<char>('0' + tenth);
+    return s;
+}
+
+}  // namespace vrq
