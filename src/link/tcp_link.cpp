@@ -1,0 +1,335 @@
+#include "link/tcp_link.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "model/product_names.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+
+namespace vrq {
+
+namespace {
+
+constexpr int kFirstClientSlot = 1;
+constexpr int kListenBacklog = 5;
+const char* const kFreeSlotText = " ";
+
+std::string numbered(std::string_view text, int n) {
+    return std::string(text) + "[" + std::to_string(n) + "]";
+}
+
+}  // namespace
+
+TcpLink::TcpLink(Console& c, QObject* parent) : QObject(parent), c_(c) { resetTable(); }
+
+TcpLink::~TcpLink() {
+    // Children are deleted by QObject; only make sure no signal reaches us meanwhile.
+    for (auto& s : sockets_)
+        if (s) s->disconnect(this);
+    if (main_) main_->disconnect(this);
+}
+
+int TcpLink::portNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 65535) return -1;
+    }
+    return static_cast<int>(value);
+}
+
+std::string TcpLink::dottedAddress(const Octets& o) {
+    return std::to_string(o[0]) + "." + std::to_string(o[1]) + "." + std::to_string(o[2]) + "." +
+           std::to_string(o[3]);
+}
+
+void TcpLink::resetTable() {
+    for (ClientSlot& slot : c_.app.clientSlots) {
+        slot.inUse = 0;
+        slot.addressText = kFreeSlotText;
+    }
+    c_.app.clientSlots[0].inUse = 1;  // slot 0 is never handed out
+}
+
+void TcpLink::socketFailure(std::string_view text) {
+    if (c_.notifier) c_.notifier->notify(productTitle(c_.product), text, NoticeIcon::Stop, true);
+}
+
+bool TcpLink::isListening() const { return server_ && server_->isListening(); }
+
+quint16 TcpLink::listenPort() const { return isListening() ? server_->serverPort() : 0; }
+
+bool TcpLink::clientConnected() const { return main_ && main_->state() == QAbstractSocket::ConnectedState; }
+
+int TcpLink::connectedClientCount() const {
+    int n = 0;
+    for (int i = kFirstClientSlot; i < kClientSlots; ++i) n += c_.app.clientSlots[i].inUse ? 1 : 0;
+    return n;
+}
+
+// ---- client role ----
+
+bool TcpLink::connectToPeer() {
+    // A pending or dead attempt is replaced, never left behind.
+    if (main_) dropSocket(main_);
+
+    const int index = c_.app.peerSelectIndex;
+    const int port = portNumber(cellText(c_.settings.netPortNumber));
+    if (index < 0 || index >= kMaxPeers || port <= 0) {
+        socketFailure(kCannotConnectText);
+        return false;
+    }
+    const Octets& peer = c_.app.peerAddress[static_cast<std::size_t>(index)];
+    if (peer == Octets{}) {
+        // 0.0.0.0 names no device (Linux would quietly reach this host instead).
+        socketFailure(kCannotConnectText);
+        return false;
+    }
+
+    auto* s = new QTcpSocket(this);
+    main_ = s;
+    mainEverConnected_ = false;
+    adoptClientSocket(s);
+    connect(s, &QTcpSocket::connected, this, [this, s] {
+        if (s != main_) return;
+        mainEverConnected_ = true;
+        emit connected();
+    });
+    s->connectToHost(QHostAddress(QString::fromStdString(dottedAddress(peer))), static_cast<quint16>(port));
+    return true;
+}
+
+// Error and close events are queued: they may fire inside a blocking answer
+// wait, and must neither run a message box there nor delete the socket under it.
+void TcpLink::adoptClientSocket(QTcpSocket* s) {
+    connect(s, &QTcpSocket::readyRead, this, [this, s] { onReadyRead(s); });
+    connect(
+        s, &QTcpSocket::errorOccurred, s, [this, s](QAbstractSocket::SocketError e) { onSocketError(s, e); },
+        Qt::QueuedConnection);
+    connect(s, &QTcpSocket::disconnected, s, [this, s] { onSocketClosed(s); }, Qt::QueuedConnection);
+}
+
+// ---- server role ----
+
+bool TcpLink::listen() {
+    if (isListening()) return true;
+
+    const int port = portNumber(cellText(c_.settings.netPortNumber));
+    if (port < 0) {
+        socketFailure(kCannotBindText);
+        return false;
+    }
+    if (!server_) {
+        server_ = new QTcpServer(this);
+        server_->setListenBacklogSize(kListenBacklog);
+        connect(server_, &QTcpServer::newConnection, this, &TcpLink::onNewConnections);
+        connect(server_, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError e) {
+            socketFailure(numbered("WINSOCK.DLLの accept() からのエラー。", static_cast<int>(e)));
+        });
+    }
+    if (server_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port))) return true;
+
+    const auto e = server_->serverError();
+    const bool bindFailure = e == QAbstractSocket::AddressInUseError || e == QAbstractSocket::SocketAccessError ||
+                             e == QAbstractSocket::SocketAddressNotAvailableError;
+    if (bindFailure) {
+        socketFailure(kCannotBindText);
+    } else {
+        socketFailure(numbered("WINSOCK.DLLの listen() からのエラー。", static_cast<int>(e)));
+    }
+    return false;
+}
+
+void TcpLink::onNewConnections() {
+    while (server_ && server_->hasPendingConnections()) {
+        QTcpSocket* s = server_->nextPendingConnection();
+        if (!s) break;
+        int free = -1;
+        for (int i = kFirstClientSlot; i < kClientSlots; ++i) {
+            if (!c_.app.clientSlots[i].inUse) {
+                free = i;
+                break;
+            }
+        }
+        if (free < 0) {
+            // Table full: the device is accepted and let go at once, without a notice.
+            s->abort();
+            s->deleteLater();
+            continue;
+        }
+        bool v4 = false;
+        const quint32 raw = s->peerAddress().toIPv4Address(&v4);
+        ClientSlot& slot = c_.app.clientSlots[static_cast<std::size_t>(free)];
+        slot.inUse = 1;
+        slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
+        sockets_[static_cast<std::size_t>(free)] = s;
+        adoptClientSocket(s);
+        emit clientsChanged();
+    }
+}
+
+// ---- events of connected sockets ----
+
+int TcpLink::slotOf(const QTcpSocket* s) const {
+    if (!s) return -1;
+    for (int i = kFirstClientSlot; i < kClientSlots; ++i)
+        if (sockets_[static_cast<std::size_t>(i)] == s) return i;
+    return -1;
+}
+
+void TcpLink::onSocketError(QTcpSocket* s, int error) {
+    if (error == QAbstractSocket::RemoteHostClosedError) return;  // the close event follows
+    if (s == main_ && !mainEverConnected_) {
+        dropSocket(s);
+        socketFailure(kCannotConnectText);
+        return;
+    }
+    if (s != main_ && slotOf(s) < 0) return;  // already closed by us
+    if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
+    onSocketClosed(s);
+}
+
+void TcpLink::onSocketClosed(QTcpSocket* s) {
+    if (s && s == main_) {
+        // The client role keeps tcpConnected: the operator disconnects in the dialog.
+        dropSocket(s);
+        emit connectionClosed();
+        return;
+    }
+    const int slot = slotOf(s);
+    if (slot < 0) return;
+    dropSocket(s);
+    emit clientsChanged();
+}
+
+void TcpLink::onReadyRead(QTcpSocket* s) {
+    // During an answer wait the waiting send reads the bytes itself. Anything
+    // else is not the answer to a command in flight (a late answer after its
+    // timeout, or a device talking unasked) and is dropped.
+    if (waiting_ || !s) return;
+    s->readAll();
+}
+
+void TcpLink::dropSocket(QTcpSocket* s) {
+    if (!s) return;
+    const int slot = slotOf(s);
+    if (slot >= 0) {
+        sockets_[static_cast<std::size_t>(slot)] = nullptr;
+        ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
+        entry.inUse = 0;
+        entry.addressText = kFreeSlotText;
+    }
+    if (s == main_) main_ = nullptr;
+    s->disconnect(this);
+    s->disconnect(s);
+    s->abort();
+    s->deleteLater();
+}
+
+void TcpLink::closeAll() {
+    if (main_) dropSocket(main_);
+    const bool hadClients = connectedClientCount() > 0;
+    for (int i = kFirstClientSlot; i < kClientSlots; ++i)
+        if (sockets_[static_cast<std::size_t>(i)]) dropSocket(sockets_[static_cast<std::size_t>(i)]);
+    if (server_) server_->close();
+    resetTable();
+    c_.app.tcpConnected = 0;
+    if (hadClients) emit clientsChanged();
+}
+
+// ---- sending ----
+
+QTcpSocket* TcpLink::destination() const {
+    if (c_.app.tcpRole == kTcpServer) {
+        const int slot = c_.app.peerSelectIndex;
+        if (slot < kFirstClientSlot || slot >= kClientSlots) return nullptr;
+        return sockets_[static_cast<std::size_t>(slot)];
+    }
+    return main_;
+}
+
+bool TcpLink::writeWhole(QTcpSocket* s, std::string_view line) {
+    if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
+    const auto size = static_cast<qint64>(line.size());
+    if (s->write(line.data(), size) != size) return false;
+    // Push the whole line out now: a cut command must never stay on the wire.
+    QElapsedTimer t;
+    t.start();
+    while (s->bytesToWrite() > 0) {
+        const qint64 left = answerTimeoutMs_ - t.elapsed();
+        if (left <= 0 || !s->waitForBytesWritten(static_cast<int>(left))) break;
+    }
+    return s->bytesToWrite() == 0;
+}
+
+void TcpLink::writeLine(std::string_view line) {
+    if (!isLinked(c_)) {
+        if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
+        return;
+    }
+    if (waiting_) return;  // one command in flight at a time
+
+    QTcpSocket* s = destination();
+    if (s) {
+        // Bytes still queued from earlier belong to no command of ours.
+        s->readAll();
+    }
+    if (!writeWhole(s, line)) {
+        c_.reply.replyError = 1;
+        if (c_.notifier) showWarning(*c_.notifier, kSendFailedText);
+        return;
+    }
+    awaitAnswer(s);
+}
+
+void TcpLink::awaitAnswer(QTcpSocket* sock) {
+    if (!c_.app.appRunning) return;
+
+    QPointer<QTcpSocket> s(sock);
+    waiting_ = true;
+    QElapsedTimer t;
+    t.start();
+    bool complete = false;
+    QByteArray last;
+    while (s) {
+        if (s->bytesAvailable() > 0) {
+            // One receive buffer's worth at a time, as the reply handler expects.
+            QByteArray chunk = s->read(kLineBufferSize - 1);
+            if (chunk.endsWith('\n')) {
+                last = std::move(chunk);
+                complete = true;
+                break;
+            }
+            deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+            continue;
+        }
+        const qint64 left = answerTimeoutMs_ - t.elapsed();
+        if (left <= 0 || s->state() != QAbstractSocket::ConnectedState) break;
+        // Sleeps in poll() until bytes come or the time is up.
+        s->waitForReadyRead(static_cast<int>(left));
+    }
+    waiting_ = false;
+
+    if (complete) {
+        deliver(std::string_view(last.constData(), static_cast<std::size_t>(last.size())));
+        return;
+    }
+    // A cut answer must not be glued to the next one.
+    c_.reply.tcpPartial = 0;
+    c_.reply.tcpLineBuffer.fill('\0');
+    c_.reply.replyError = 1;
+    if (c_.notifier) showWarning(*c_.notifier, kNoAnswerText);
+}
+
+void TcpLink::deliver(std::string_view bytes) {
+    if (replyHandler_ && !bytes.empty()) replyHandler_(bytes);
+}
+
+}  // namespace vrq

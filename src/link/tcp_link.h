@@ -1,0 +1,93 @@
+#pragma once
+// The TCP/IP transport: the console as client of one device, or as server for
+// up to 96 devices. Everything runs on the UI thread; socket events arrive as
+// signals. A send waits for its answer, bounded in time, before returning.
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/console.h"
+#include "protocol/transport.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace vrq {
+
+inline constexpr std::string_view kSendFailedText = "Socket 送信";
+inline constexpr std::string_view kNoAnswerText = "Answer が､きません";
+inline constexpr std::string_view kCannotConnectText = "接続できません";
+inline constexpr std::string_view kCannotBindText = "Bindできません";
+inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
+
+class TcpLink : public QObject, public Transport {
+    Q_OBJECT
+public:
+    explicit TcpLink(Console& c, QObject* parent = nullptr);
+    ~TcpLink() override;
+
+    // Client role: starts connecting to peerAddress[peerSelectIndex] at the
+    // port of netPortNumber. True when the attempt is under way; `connected`
+    // or a notice follows. False (notice shown) when it cannot even start.
+    bool connectToPeer();
+    // Server role: listens on every local IPv4 address at the port of
+    // netPortNumber (0 picks a free port). True also when already listening.
+    bool listen();
+    // Closes the main socket, the listener and every client; resets the table
+    // and clears tcpConnected.
+    void closeAll();
+
+    // The TCP/IP case of sendCommand: the bare line to the peer, then its answer.
+    void writeLine(std::string_view line) override;
+
+    bool isListening() const;
+    quint16 listenPort() const;
+    bool clientConnected() const;  // client role: the main socket is up
+    int connectedClientCount() const;
+
+    // How long a send waits for its answer.
+    void setAnswerTimeoutMs(int ms) { answerTimeoutMs_ = ms; }
+    int answerTimeoutMs() const { return answerTimeoutMs_; }
+    // Where received answer bytes go, one receive at a time.
+    void setReplyHandler(std::function<void(std::string_view)> h) { replyHandler_ = std::move(h); }
+
+    // The leading digits of a port text ("09004" -> 9004, "ab" -> 0); -1 above 65535.
+    static int portNumber(std::string_view text);
+    // "192.168.1.10" from four octets.
+    static std::string dottedAddress(const Octets& o);
+
+signals:
+    void connected();         // client: the connection completed
+    void connectionClosed();  // client: the device closed the connection
+    void clientsChanged();    // server: a device was accepted or went away
+
+private:
+    void resetTable();
+    void socketFailure(std::string_view text);
+    void adoptClientSocket(QTcpSocket* s);
+    void onNewConnections();
+    void onSocketError(QTcpSocket* s, int error);
+    void onSocketClosed(QTcpSocket* s);
+    void onReadyRead(QTcpSocket* s);
+    int slotOf(const QTcpSocket* s) const;
+    void dropSocket(QTcpSocket* s);
+    QTcpSocket* destination() const;
+    bool writeWhole(QTcpSocket* s, std::string_view line);
+    void awaitAnswer(QTcpSocket* s);
+    void deliver(std::string_view bytes);
+
+    Console& c_;
+    QPointer<QTcpSocket> main_;
+    bool mainEverConnected_ = false;
+    QTcpServer* server_ = nullptr;
+    std::array<QPointer<QTcpSocket>, kClientSlots> sockets_{};
+    std::function<void(std::string_view)> replyHandler_;
+    int answerTimeoutMs_ = 3000;
+    bool waiting_ = false;
+};
+
+}  // namespace vrq
