@@ -1,0 +1,63 @@
+// Register, read and insertion command lines.
+
+#include <gtest/gtest.h>
+
+#include "glyphs/glyph_commands.h"
+
+namespace vrq {
+namespace {
+
+TEST(GlyphCommandsTest, RegisterCarriesNumberAndWholePattern) {
+    GlyphState g;
+    clearGlyphPattern(g);
+    EXPECT_EQ(glyphRegisterCommand(GlyphSize::Large, 1, g).text(), "GRL001" + std::string(576, '0') + "\r\n");
+    g.pattern[0] = 'F';
+    g.pattern[143] = '8';
+    g.pattern[144] = 'E';  // not part of a small pattern
+    const std::string small = glyphRegisterCommand(GlyphSize::Small, 256, g).text();
+    EXPECT_EQ(small, "GRS256F" + std::string(142, '0') + "8\r\n");
+    EXPECT_EQ(glyphRegisterCommand(GlyphSize::Medium, 160, g).text().substr(0, 6), "GRM160");
+    EXPECT_EQ(glyphRegisterCommand(GlyphSize::Medium, 160, g).text().size(), 6u + 256 + 2);
+}
+
+TEST(GlyphCommandsTest, RegisterNeverCarriesALineBreak) {
+    GlyphState g;
+    clearGlyphPattern(g);
+    g.pattern[5] = '\r';
+    g.pattern[6] = '\n';
+    const std::string t = glyphRegisterCommand(GlyphSize::Small, 1, g).text();
+    EXPECT_EQ(t.find('\r'), t.size() - 2);
+    EXPECT_EQ(t.find('\n'), t.size() - 1);
+}
+
+TEST(GlyphCommandsTest, ReadRequestsASlotCode) {
+    EXPECT_EQ(glyphReadCommand(GlyphSize::Large, glyphSlotCode(1)).text(), "RFBMLA365\r\n");
+    EXPECT_EQ(glyphReadCommand(GlyphSize::Medium, glyphSlotCode(27)).text(), "RFBMMA421\r\n");
+    EXPECT_EQ(glyphReadCommand(GlyphSize::Medium, glyphSlotCode(160)).text(), "RFBMMA548\r\n");
+    EXPECT_EQ(glyphReadCommand(GlyphSize::Small, 0x2422).text(), "RFBMS2422\r\n");
+}
+
+TEST(GlyphCommandsTest, SampleConvertsLikeTitleText) {
+    EXPECT_EQ(glyphSampleCode(""), 0x2121);
+    EXPECT_EQ(glyphReadCommand(GlyphSize::Large, glyphSampleCode("")).text(), "RFBML2121\r\n");
+    EXPECT_EQ(glyphSampleCode("\x82\xA0"), 0x2422);  // hiragana a
+    EXPECT_EQ(glyphSampleCode("\x88\x9F"), 0x3021);  // first level-1 kanji
+    EXPECT_EQ(glyphSampleCode("\xFA\x40"), 0x7C71);  // small Roman numeral one
+    EXPECT_EQ(glyphSampleCode("\xFA\x5C"), 0x7921);  // IBM extension carried to its NEC code
+    // What the title text refuses is asked for as the full-width space.
+    EXPECT_EQ(glyphSampleCode("ab"), 0x2121);
+    EXPECT_EQ(glyphSampleCode("\xF0\x40"), 0x2121);  // user-defined area
+    EXPECT_EQ(glyphSampleCode("\xFA\x4A"), 0x2121);
+    EXPECT_EQ(glyphSampleCode("\xFC\xFC"), 0x2121);
+    EXPECT_EQ(glyphSampleCode("\x82"), 0x2121);
+}
+
+TEST(GlyphCommandsTest, InsertionShapesOfBothModels) {
+    EXPECT_EQ(glyphInsertCommand(Product::Multi, 5, 11, 2, 7).text(), "G005P012L03I07\r\n");
+    EXPECT_EQ(glyphInsertCommand(Product::Single, 5, 11, 0, 117).text(), "G005P012I117\r\n");
+    EXPECT_EQ(glyphInsertCommand(Product::Multi, 256, 511, 9, 28).text(), "G256P512L10I28\r\n");
+    EXPECT_EQ(glyphInsertCommand(Product::Single, 1, 0, 9, 280).text(), "G001P001I280\r\n");
+}
+
+}  // namespace
+}  // namespace vrq

@@ -1,0 +1,89 @@
+// Glyph file text: writing, reading with white space, short and damaged files.
+
+#include <cstdio>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "glyphs/glyph_file.h"
+
+namespace vrq {
+namespace {
+
+std::string lines(const std::string& chars) {
+    std::string out;
+    for (char ch : chars) {
+        out.push_back(ch);
+        out += "\r\n";
+    }
+    return out;
+}
+
+TEST(GlyphFileTest, FormatWritesOneDigitPerLineAndLargePadding) {
+    GlyphState g;
+    clearGlyphPattern(g);
+    g.pattern[0] = 'A';
+    g.pattern[575] = 'F';
+    g.pattern[576] = '9';  // beyond the large pattern: never written
+    const std::string large = GlyphFile::format(g, GlyphSize::Large);
+    EXPECT_EQ(large.size(), 580u * 3);
+    EXPECT_EQ(large.substr(0, 3), "A\r\n");
+    EXPECT_EQ(large.substr(575 * 3), "F\r\n0\r\n0\r\n0\r\n0\r\n");
+    EXPECT_EQ(GlyphFile::format(g, GlyphSize::Medium).size(), 256u * 3);
+    EXPECT_EQ(GlyphFile::format(g, GlyphSize::Small).size(), 144u * 3);
+}
+
+TEST(GlyphFileTest, ParseSkipsWhiteSpaceAndStopsAtTheEnd) {
+    GlyphState g;
+    g.pattern.fill('7');
+    // Any spacing between characters is accepted.
+    EXPECT_EQ(GlyphFile::parse("1\n2 \t 3\r\n\r\n4", g, GlyphSize::Small), 4);
+    EXPECT_EQ(std::string(g.pattern.data(), 5), "12347");
+
+    // A large file of only 576 lines loads the whole pattern.
+    const std::string all(576, 'C');
+    clearGlyphPattern(g);
+    EXPECT_EQ(GlyphFile::parse(lines(all), g, GlyphSize::Large), 576);
+    EXPECT_EQ(std::string(g.pattern.data(), 576), all);
+
+    // A short file loads what it has; the rest keeps its previous digits.
+    g.pattern.fill('5');
+    EXPECT_EQ(GlyphFile::parse(lines("AB"), g, GlyphSize::Medium), 2);
+    EXPECT_EQ(std::string(g.pattern.data(), 4), "AB55");
+
+    // Trailing lines of a longer file are ignored.
+    clearGlyphPattern(g);
+    EXPECT_EQ(GlyphFile::parse(lines(std::string(300, '1')), g, GlyphSize::Medium), 256);
+    EXPECT_EQ(g.pattern[256], '0');
+}
+
+TEST(GlyphFileTest, BytesThatWouldBreakACommandLineAreKeptAsZero) {
+    GlyphState g;
+    clearGlyphPattern(g);
+    // Leading white space reaches the first read; NUL and high bytes are no digits.
+    const std::string text = std::string("\r\n") + std::string(1, '\0') + "\n\xff\nq\n";
+    GlyphFile::parse(text, g, GlyphSize::Small);
+    EXPECT_EQ(std::string(g.pattern.data(), 4), "000q");
+}
+
+TEST(GlyphFileTest, WriteThenReadRoundTripsAndMissingFilesFail) {
+    const std::string path = ::testing::TempDir() + "glyph_file_test.txm";
+    GlyphState g;
+    clearGlyphPattern(g);
+    for (int i = 0; i < 256; ++i) g.pattern[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[i % 16];
+    ASSERT_TRUE(GlyphFile::write(path, g, GlyphSize::Medium));
+    GlyphState back;
+    clearGlyphPattern(back);
+    ASSERT_TRUE(GlyphFile::read(path, back, GlyphSize::Medium));
+    EXPECT_EQ(std::string(back.pattern.data(), 256), std::string(g.pattern.data(), 256));
+    std::remove(path.c_str());
+
+    GlyphState untouched;
+    untouched.pattern.fill('3');
+    EXPECT_FALSE(GlyphFile::read(::testing::TempDir() + "no/such/file.txl", untouched, GlyphSize::Large));
+    EXPECT_EQ(untouched.pattern[0], '3');
+    EXPECT_FALSE(GlyphFile::write(::testing::TempDir() + "no/such/dir/x.txl", g, GlyphSize::Large));
+}
+
+}  // namespace
+}  // namespace vrq
