@@ -1,0 +1,87 @@
+#include "protocol/reply_parser.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "model/product_names.h"
+#include "protocol/notifier.h"
+#include "protocol/reply_dispatch.h"
+
+namespace vrq {
+
+namespace {
+
+constexpr std::size_t kMaxLine = kLineBufferSize - 1;  // room for the terminator
+constexpr int kTcpIdle = 0, kTcpPartial = 1, kTcpDiscarding = 2;
+
+// A line ends at its first NUL, as the device's text lines always have.
+std::string_view untilNul(std::string_view s) {
+    const auto nul = s.find('\0');
+    return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+}  // namespace
+
+void handleSerialReply(Console& c, std::string_view line) {
+    c.reply.noReplyTicks = 0;
+    c.reply.replyExpected = 0;
+    line = untilNul(line);
+    // On RS-485 every answer starts with the device's address; nothing checks it.
+    if (c.app.serialMode == kRs485) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+    line = line.substr(0, kMaxLine);
+    c.reply.replyError = 0;
+    dispatchReply(c, line, ReplyChannel::Serial);
+    c.reply.glyphReplyPending = 0;
+}
+
+void handleTcpReply(Console& c, std::string_view received) {
+    ReplyState& r = c.reply;
+    auto& buf = r.tcpLineBuffer;
+    if (r.tcpPartial == kTcpIdle) buf.fill('\0');
+    for (const char ch : received) {
+        // NUL has no place in a reply line and would end the buffered text.
+        if (ch == '\0') continue;
+        if (r.tcpPartial == kTcpDiscarding) {
+            // The rest of an over-long line, up to its LF, is dropped with it.
+            if (ch == '\n') r.tcpPartial = kTcpIdle;
+            continue;
+        }
+        std::size_t len = strnlen(buf.data(), buf.size());
+        if (ch != '\n' && len + 1 >= kMaxLine) {
+            buf.fill('\0');
+            r.tcpPartial = kTcpDiscarding;
+            continue;
+        }
+        buf[len++] = ch;
+        r.tcpPartial = kTcpPartial;
+        if (ch != '\n') continue;
+
+        // Every LF ends a line, so two answers in one receive are two lines.
+        const std::string line(buf.data(), len);
+        buf.fill('\0');
+        r.tcpPartial = kTcpIdle;
+        r.replyError = 0;
+        dispatchReply(c, line, ReplyChannel::Tcp);
+        r.glyphReplyPending = 0;
+    }
+}
+
+void mainTimerStep(Console& c) {
+    ReplyState& r = c.reply;
+    // Both flags are cleared before the notice: ticks go on while it is open.
+    if (r.replyExpected) {
+        const int before = r.noReplyTicks++;
+        if (before > noReplyTickLimit(c.product)) {
+            r.replyExpected = 0;
+            r.noReplyTicks = 0;
+            if (c.notifier) showError(*c.notifier, "No Connect");
+        }
+    }
+    if (r.successPending) {
+        r.successPending = 0;
+        if (c.notifier) showSuccess(*c.notifier, "Success");
+    }
+}
+
+}  // namespace vrq

@@ -1,0 +1,22 @@
+#pragma once
+// Every line the device sends back becomes an effect here: a notice, a flag
+// that a running sequence watches, or read-back values in the settings model.
+
+#include <string_view>
+
+#include "model/console.h"
+
+namespace vrq {
+
+// One complete serial line as the link assembled it, LF (and CR) included; on
+// RS-485 it still begins with the two address characters.
+void handleSerialReply(Console& c, std::string_view line);
+
+// The bytes of one TCP/IP receive; lines are assembled across receives.
+void handleTcpReply(Console& c, std::string_view received);
+
+// Each tick of the main timer: the serial no-reply timeout and the deferred
+// success notice.
+void mainTimerStep(Console& c);
+
+}  // namespace vrq
