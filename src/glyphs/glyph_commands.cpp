@@ -3,35 +3,13 @@
 #include <string>
 
 #include "protocol/jis.h"
+#include "protocol/title_encode.h"
 
 namespace vrq {
 
 namespace {
 
 constexpr char kHex[] = "0123456789ABCDEF";
-
-// A code page 932 character to JIS X 0208, as the title text is checked:
-// the IBM extension rows are first carried to their NEC-selected codes.
-int sjisCharToJis(int v) {
-    if (v >= 0xFA40 && v <= 0xFA49) return v - 0x7DCF;
-    if (v >= 0xFA55 && v <= 0xFA57) return v - 0x7DD9;
-    if (v >= 0xFA5C) {
-        struct Row { int from, to, minus; };
-        static constexpr Row rows[] = {
-            {0xFA5C, 0xFA7E, 0x0D1C}, {0xFA80, 0xFA9B, 0x0D1D}, {0xFA9C, 0xFAFC, 0x0D1C},
-            {0xFB40, 0xFB5B, 0x0D5F}, {0xFB5C, 0xFB7E, 0x0D1C}, {0xFB80, 0xFB9B, 0x0D1D},
-            {0xFB9C, 0xFBFC, 0x0D1C}, {0xFC40, 0xFC4B, 0x0D5F},
-        };
-        int carried = 0;
-        for (const Row& r : rows) {
-            if (v >= r.from && v <= r.to) carried = v - r.minus;
-        }
-        v = carried;
-    }
-    const int j = sjisToJis(static_cast<std::uint16_t>(v & 0xFFFF));
-    if (j < 0x2121 || j > 0x7E7E || (j & 0xFF) < 0x21 || (j & 0xFF) > 0x7E) return 0;
-    return j;
-}
 
 }  // namespace
 
@@ -61,7 +39,8 @@ CommandLine glyphReadCommand(GlyphSize size, int code) {
 int glyphSampleCode(std::string_view sample) {
     if (sample.size() < 2) return kJisFullWidthSpace;
     const int v = (static_cast<unsigned char>(sample[0]) << 8) | static_cast<unsigned char>(sample[1]);
-    const int j = sjisCharToJis(v);
+    // The same check as title text, so a sample never asks for a code a title could not show.
+    const int j = titleCharToJis(static_cast<std::uint16_t>(v));
     return j == 0 ? kJisFullWidthSpace : j;
 }
 
