@@ -1,0 +1,291 @@
+#include "link/tcp_link.h"
+
+#include <gtest/gtest.h>
+#include <time.h>
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <memory>
+
+#include "link/fake_device.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "support/sim_process.h"
+
+namespace vrq {
+namespace {
+
+using test::Chunk;
+using test::FakeDevice;
+
+double threadCpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+struct LinkFixture : ::testing::Test {
+    std::unique_ptr<Console> c = makeConsole(Product::Multi);
+    RecordingNotifier notes;
+    std::unique_ptr<TcpLink> link;
+    std::vector<std::string> received;
+
+    void SetUp() override {
+        c->notifier = &notes;
+        c->app.linkInterface = kLinkTcp;
+        c->app.appRunning = 1;
+        c->app.peerAddress[0] = Octets{127, 0, 0, 1};
+        c->app.peerSelectIndex = 0;
+        link = std::make_unique<TcpLink>(*c);
+        link->setReplyHandler([this](std::string_view b) { received.emplace_back(b); });
+    }
+    void setPort(int port) { setCell(c->settings.netPortNumber, std::to_string(port)); }
+
+    // Client role, connected to `dev` and marked connected as the dialog does.
+    void connectTo(FakeDevice& dev) {
+        setPort(dev.port());
+        QSignalSpy up(link.get(), &TcpLink::connected);
+        ASSERT_TRUE(link->connectToPeer());
+        ASSERT_TRUE(up.wait(3000));
+        c->app.tcpConnected = 1;
+    }
+    std::string joined() const {
+        std::string all;
+        for (const auto& r : received) all += r;
+        return all;
+    }
+};
+
+TEST(TcpLinkText, PortNumberTakesTheLeadingDigits) {
+    EXPECT_EQ(TcpLink::portNumber("09004"), 9004);
+    EXPECT_EQ(TcpLink::portNumber("12ab"), 12);
+    EXPECT_EQ(TcpLink::portNumber("ab"), 0);
+    EXPECT_EQ(TcpLink::portNumber(""), 0);
+    EXPECT_EQ(TcpLink::portNumber("99999"), -1);  // no such port
+    EXPECT_EQ(TcpLink::dottedAddress(Octets{192, 168, 1, 10}), "192.168.1.10");
+}
+
+TEST_F(LinkFixture, ClientSendsTheLineAndHandsOverTheAnswer) {
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
+    connectTo(dev);
+    EXPECT_TRUE(link->clientConnected());
+
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(dev.lines(), std::vector<std::string>{"CBS003L10ON\r\n"});
+    EXPECT_EQ(joined(), "GO\r\n");
+    EXPECT_TRUE(notes.notices.empty());
+    EXPECT_EQ(c->reply.replyError, 0);
+
+    link->closeAll();
+    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_FALSE(link->clientConnected());
+}
+
+TEST_F(LinkFixture, AnswerSplitOverTwoReceivesEndsTheWaitOnce) {
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "E"}, {150, "3\r\n"}}; });
+    connectTo(dev);
+    link->writeLine("XX\r\n");
+    EXPECT_EQ(joined(), "E3\r\n");
+    EXPECT_EQ(received.back(), "3\r\n");
+    EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(LinkFixture, NotConnectedWarnsAndSendsNothing) {
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
+    connectTo(dev);
+    c->app.tcpConnected = 0;
+    link->writeLine("CBS003L10ON\r\n");
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].title, "Error");
+    EXPECT_EQ(notes.notices[0].text, "Socket が接続されていません");
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Exclamation);
+    QTest::qWait(200);
+    EXPECT_TRUE(dev.lines().empty());
+    EXPECT_TRUE(received.empty());
+}
+
+TEST_F(LinkFixture, SilentDeviceTimesOutWithoutBurningTheThread) {
+    EXPECT_EQ(link->answerTimeoutMs(), 3000);
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{}; });
+    connectTo(dev);
+    link->setAnswerTimeoutMs(1500);
+
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu0 = threadCpuSeconds();
+    link->writeLine("CBS003L10ON\r\n");
+    const double cpu = threadCpuSeconds() - cpu0;
+    const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
+
+    EXPECT_GE(elapsed, 1.4);
+    EXPECT_LT(elapsed, 2.5);
+    EXPECT_LT(cpu, 0.2 * elapsed) << "cpu " << cpu << " s over " << elapsed << " s";
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Answer が､きません");
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Exclamation);
+}
+
+TEST_F(LinkFixture, CutAnswerIsDroppedAfterTheTimeout) {
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO"}}; });
+    connectTo(dev);
+    link->setAnswerTimeoutMs(300);
+    c->reply.tcpPartial = 1;  // as the reply handler leaves it after "GO" without LF
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(joined(), "GO");
+    EXPECT_EQ(c->reply.tcpPartial, 0);
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Answer が､きません");
+}
+
+TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
+    c->app.peerAddress[0] = Octets{0, 0, 0, 0};
+    setPort(9004);
+    EXPECT_FALSE(link->connectToPeer());
+    c->app.peerSelectIndex = -1;  // nothing chosen must not index the table
+    EXPECT_FALSE(link->connectToPeer());
+    ASSERT_EQ(notes.notices.size(), 2u);
+    EXPECT_EQ(notes.notices[0].title, "VRQ-700");
+    EXPECT_EQ(notes.notices[0].text, "接続できません");
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
+
+    // A refused connection reports the same once the attempt ends.
+    int freePort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        freePort = probe.serverPort();
+    }
+    c->app.peerAddress[0] = Octets{127, 0, 0, 1};
+    c->app.peerSelectIndex = 0;
+    setPort(freePort);
+    EXPECT_TRUE(link->connectToPeer());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notes.notices.size() == 3; }, 3000));
+    EXPECT_EQ(notes.notices.back().text, "接続できません");
+    EXPECT_FALSE(link->clientConnected());
+}
+
+TEST(TcpLinkSingle, SocketBoxesCarryTheSingleLineTitle) {
+    auto c = makeConsole(Product::Single);
+    RecordingNotifier notes;
+    c->notifier = &notes;
+    c->app.peerSelectIndex = 0;
+    setCell(c->settings.netPortNumber, "09004");
+    TcpLink link(*c);
+    EXPECT_FALSE(link.connectToPeer());
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].title, "VRQ-700S");
+}
+
+TEST_F(LinkFixture, DeviceClosingKeepsTheClientMarkedAndSendsFail) {
+    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
+    connectTo(dev);
+    QSignalSpy closed(link.get(), &TcpLink::connectionClosed);
+    dev.hangUp();
+    ASSERT_TRUE(closed.wait(3000));
+    EXPECT_EQ(c->app.tcpConnected, 1);  // the operator disconnects in the dialog
+
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Socket 送信");
+}
+
+// ---- server role ----
+
+struct ServerFixture : LinkFixture {
+    void SetUp() override {
+        LinkFixture::SetUp();
+        c->app.tcpRole = kTcpServer;
+        c->app.peerSelectIndex = -1;
+        setPort(0);  // any free port
+        ASSERT_TRUE(link->listen());
+    }
+    std::string hostPort() const { return "127.0.0.1:" + std::to_string(link->listenPort()); }
+};
+
+TEST_F(ServerFixture, NinetySixDevicesFillTheTableAndTheNextIsLetGo) {
+    std::vector<std::unique_ptr<QTcpSocket>> devices;
+    // A few at a time: the listen backlog is small.
+    for (int i = 0; i < 96; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            devices.push_back(std::make_unique<QTcpSocket>());
+            devices.back()->connectToHost(QHostAddress::LocalHost, link->listenPort());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return link->connectedClientCount() == i + 4; }, 5000)) << i;
+    }
+    EXPECT_EQ(c->app.clientSlots[0].inUse, 1);
+    for (int s = 1; s <= 96; ++s) {
+        EXPECT_EQ(c->app.clientSlots[s].inUse, 1) << s;
+        EXPECT_EQ(c->app.clientSlots[s].addressText, "127.0.0.1") << s;
+    }
+
+    QTcpSocket extra;
+    QSignalSpy gone(&extra, &QTcpSocket::disconnected);
+    extra.connectToHost(QHostAddress::LocalHost, link->listenPort());
+    ASSERT_TRUE(gone.wait(3000));
+    EXPECT_EQ(link->connectedClientCount(), 96);
+    EXPECT_TRUE(notes.notices.empty());
+
+    link->closeAll();
+    EXPECT_EQ(link->connectedClientCount(), 0);
+    EXPECT_FALSE(link->isListening());
+    EXPECT_EQ(c->app.clientSlots[0].inUse, 1);
+    EXPECT_EQ(c->app.clientSlots[5].addressText, " ");
+}
+
+TEST_F(ServerFixture, FirstDeviceLeavingKeepsTheSecondReachable) {
+    QSignalSpy changed(link.get(), &TcpLink::clientsChanged);
+    auto first = std::make_unique<test::SimProcess>(std::vector<std::string>{"--tcp-connect", hostPort()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));
+    test::SimProcess second({"--tcp-connect", hostPort()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[2].inUse == 1; }, 5000));
+
+    first.reset();  // the device of slot 1 goes away
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 0; }, 5000));
+    EXPECT_EQ(link->connectedClientCount(), 1);
+    EXPECT_EQ(c->app.clientSlots[1].addressText, " ");
+    EXPECT_GE(changed.count(), 3);
+
+    c->app.peerSelectIndex = 2;
+    c->app.tcpConnected = 1;
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(joined(), "GO\r\n");
+    EXPECT_TRUE(notes.notices.empty());
+
+    // The chosen device is gone: the send fails, nothing else happens.
+    c->app.peerSelectIndex = 1;
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Socket 送信");
+}
+
+TEST_F(ServerFixture, ListeningTwiceSucceedsOnTheSamePort) {
+    const quint16 port = link->listenPort();
+    EXPECT_NE(port, 0);
+    EXPECT_TRUE(link->listen());
+    EXPECT_EQ(link->listenPort(), port);
+    EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(ServerFixture, PortTakenOrImpossibleCannotBind) {
+    TcpLink other(*c);
+    setPort(link->listenPort());
+    EXPECT_FALSE(other.listen());
+    setCell(c->settings.netPortNumber, "99999");
+    EXPECT_FALSE(other.listen());
+    ASSERT_EQ(notes.notices.size(), 2u);
+    for (const auto& n : notes.notices) {
+        EXPECT_EQ(n.title, "VRQ-700");
+        EXPECT_EQ(n.text, "Bindできません");
+        EXPECT_EQ(n.icon, NoticeIcon::Stop);
+    }
+    EXPECT_FALSE(other.isListening());
+}
+
+}  // namespace
+}  // namespace vrq
