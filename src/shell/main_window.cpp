@@ -74,6 +74,11 @@ void MainWindow::buildToolbar() {
     QToolBar* bar = addToolBar("toolbar");
     bar->setObjectName("toolbar");
     bar->setMovable(false);
+    // Fourteen (sixteen) buttons have to fit the narrow window.
+    bar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; border: 0px; } "
+                       "QToolButton { padding: 0px; margin: 0px; border: 0px; }"
+                       "QToolButton:hover { background: #dfe6f5; } QToolButton:pressed { background: #b9c6e6; }");
+    bar->setContentsMargins(0, 0, 0, 0);
     bar->setIconSize(QSize(v_.toolImageWidth, v_.toolImageHeight));
     int index = 0;
     for (const ToolButton& b : v_.toolbar) {

@@ -1,0 +1,3 @@
+#include "shell/console_app.h"
+
+int main(int argc, char** argv) { return vrq::runConsole(vrq::Product::Single, argc, argv); }

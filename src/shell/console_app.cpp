@@ -1,0 +1,70 @@
+#include "shell/console_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include "model/app_config.h"
+#include "model/product_names.h"
+#include "model/reset_settings.h"
+#include "shell/clock_source.h"
+#include "shell/command_wiring.h"
+#include "shell/icons.h"
+#include "shell/main_window.h"
+#include "shell/message_box_notifier.h"
+#include "shell/single_instance.h"
+#include "variants/variant.h"
+
+namespace vrq {
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// One ini file per program in the user's configuration folder.
+std::string configFilePath(Product p) {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (dir.isEmpty()) dir = QDir::homePath();
+    dir += "/vrq700-console";
+    QDir().mkpath(dir);
+    return (dir + "/" + qs(iniFileName(p))).toStdString();
+}
+
+}  // namespace
+
+int runConsole(Product product, int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
+    QApplication::setWindowIcon(appIcon());
+
+    // Qt's own buttons speak Japanese like the rest of the console.
+    QTranslator qtJapanese;
+    if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtJapanese);
+
+    SingleInstance instance(qs(instanceMutexName(product)));
+    if (!instance.acquired()) {
+        QMessageBox box(QMessageBox::NoIcon, qs(productTitle(product)), "２重に起動はできません", QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+
+    // A new console starts with an empty client table and every default.
+    auto console = makeConsole(product);
+    loadAppConfig(*console, configFilePath(product));
+
+    MessageBoxNotifier notifier;
+    console->notifier = &notifier;
+    ClockSource clock;
+    MainWindow window(*console, variantFor(product), clock);
+    window.show();
+
+    ConsoleServices services(*console, window);
+    services.start();
+    return QApplication::exec();
+}
+
+}  // namespace vrq
