@@ -9,6 +9,7 @@
 #include "model/product_names.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -25,7 +26,10 @@ std::string numbered(std::string_view text, int n) {
 
 }  // namespace
 
-TcpLink::TcpLink(Console& c, QObject* parent) : QObject(parent), c_(c) { resetTable(); }
+TcpLink::TcpLink(Console& c, QObject* parent)
+    : QObject(parent), c_(c), replyHandler_([&c](std::string_view bytes) { handleTcpReply(c, bytes); }) {
+    resetTable();
+}
 
 TcpLink::~TcpLink() {
     // Children are deleted by QObject; only make sure no signal reaches us meanwhile.

@@ -52,7 +52,8 @@ public:
     // How long a send waits for its answer.
     void setAnswerTimeoutMs(int ms) { answerTimeoutMs_ = ms; }
     int answerTimeoutMs() const { return answerTimeoutMs_; }
-    // Where received answer bytes go, one receive at a time.
+    // Where received answer bytes go, one receive at a time (handleTcpReply
+    // unless replaced).
     void setReplyHandler(std::function<void(std::string_view)> h) { replyHandler_ = std::move(h); }
 
     // The leading digits of a port text ("09004" -> 9004, "ab" -> 0); -1 above 65535.

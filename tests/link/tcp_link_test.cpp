@@ -92,6 +92,26 @@ TEST_F(LinkFixture, AnswerSplitOverTwoReceivesEndsTheWaitOnce) {
     EXPECT_TRUE(notes.notices.empty());
 }
 
+TEST_F(LinkFixture, DefaultHandlerTakesTheSplitErrorOnce) {
+    FakeDevice dev([](const std::string& line) {
+        if (line == "BAD\r\n") return std::vector<Chunk>{{0, "E"}, {150, "3\r\n"}};
+        return std::vector<Chunk>{{0, "GO\r\n"}};
+    });
+    link = std::make_unique<TcpLink>(*c);  // answers go to the console's own reply handling
+    connectTo(dev);
+
+    link->writeLine("BAD\r\n");
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Socket Command");
+
+    link->writeLine("CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyError, 0);
+    ASSERT_EQ(notes.notices.size(), 2u);
+    EXPECT_EQ(notes.notices[1].title, "Success");
+    EXPECT_EQ(notes.notices[1].text, "Socket ＯＫ");
+}
+
 TEST_F(LinkFixture, NotConnectedWarnsAndSendsNothing) {
     FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
     connectTo(dev);
