@@ -1,0 +1,110 @@
+#include "shell/document_commands.h"
+
+#include <QFileDialog>
+
+#include "model/product_names.h"
+#include "model/reset_settings.h"
+#include "model/settings_file.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+
+namespace vrq {
+
+namespace {
+
+const char* const kFilters = "データ(*.dat);;すべて(*.*)";
+const char* const kCantOpen = "Can't file open";
+const char* const kNoFile = "Don't file open";
+
+}  // namespace
+
+std::string QtFileChooser::chooseOpenFile() {
+    QString filter = QString::fromUtf8("データ(*.dat)");
+    const QString name = QFileDialog::getOpenFileName(parent_, QString::fromUtf8("ファイルのオープン"), QString(),
+                                                      QString::fromUtf8(kFilters), &filter);
+    return name.toStdString();
+}
+
+std::string QtFileChooser::chooseSaveFile() {
+    QString filter = QString::fromUtf8("データ(*.dat)");
+    const QString name = QFileDialog::getSaveFileName(parent_, QString::fromUtf8("ファイルの保存"), QString(),
+                                                      QString::fromUtf8(kFilters), &filter);
+    return name.toStdString();
+}
+
+DocumentCommands::DocumentCommands(Console& c, FileChooser& files, std::function<void(const std::string&)> showPath)
+    : c_(c), files_(files), showPath_(std::move(showPath)) {}
+
+bool DocumentCommands::ask(const char* question) {
+    return c_.notifier ? c_.notifier->ask(productTitle(c_.product), question) : true;
+}
+
+void DocumentCommands::warn(const char* text) {
+    if (c_.notifier) showWarning(*c_.notifier, text);
+}
+
+void DocumentCommands::newDocument() {
+    if (runActive()) return;
+    if (c_.app.documentModified && !ask("データを保存せずに新規作成しますか？")) return;
+    resetSettings(c_);
+    // The file name stays: a later Save writes the defaults into that document.
+    if (showPath_) showPath_("File Name");
+}
+
+void DocumentCommands::openDocument() {
+    if (runActive()) return;
+    if (c_.app.documentModified && !ask("データを保存せずに別のファイルを開きますか？")) return;
+    const std::string path = files_.chooseOpenFile();
+    if (path.empty()) return;
+    if (!SettingsFile::load(c_, path)) {
+        warn(kCantOpen);
+        return;
+    }
+    c_.app.currentFileName = path;
+    c_.app.documentModified = 0;
+    if (showPath_) showPath_(path);
+}
+
+bool DocumentCommands::saveDocument() {
+    if (runActive()) return false;
+    return save();
+}
+
+bool DocumentCommands::saveDocumentAs() {
+    if (runActive()) return false;
+    return saveAs();
+}
+
+bool DocumentCommands::save() {
+    if (c_.app.currentFileName.empty()) {
+        warn(kNoFile);
+        return false;
+    }
+    if (!SettingsFile::save(c_, c_.app.currentFileName)) {
+        warn(kCantOpen);
+        return false;
+    }
+    c_.app.documentModified = 0;
+    return true;
+}
+
+bool DocumentCommands::saveAs() {
+    std::string path = files_.chooseSaveFile();
+    if (path.empty()) return false;
+    if (!hasExtension(path, ".dat")) path += ".dat";
+    if (!SettingsFile::save(c_, path)) {
+        warn(kCantOpen);
+        return false;
+    }
+    c_.app.currentFileName = path;
+    c_.app.documentModified = 0;
+    return true;
+}
+
+bool DocumentCommands::confirmExit() {
+    if (!c_.app.documentModified) return true;
+    if (ask("データを保存せずに終了しますか？")) return true;
+    return c_.app.currentFileName.empty() ? saveAs() : save();
+}
+
+}  // namespace vrq

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "model/reset_settings.h"
+#include "model/settings_file.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "shell/document_commands.h"
+
+namespace vrq {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ScriptedChooser : FileChooser {
+    std::deque<std::string> answers;  // empty text = cancel
+    int opens = 0, saves = 0;
+    std::string next() {
+        if (answers.empty()) return {};
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string chooseOpenFile() override {
+        ++opens;
+        return next();
+    }
+    std::string chooseSaveFile() override {
+        ++saves;
+        return next();
+    }
+};
+
+class DocumentCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vrq_docs_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        c = makeConsole(Product::Multi);
+        c->notifier = &notes;
+        docs = std::make_unique<DocumentCommands>(*c, chooser, [this](const std::string& p) { shown.push_back(p); });
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string file(const std::string& name) { return (dir / name).string(); }
+    void editTitle(const char* text) {
+        setCell(c->settings.titleText[0][0], text);
+        c->app.documentModified = 1;
+    }
+    std::vector<std::string> noticeTexts() {
+        std::vector<std::string> t;
+        for (const auto& n : notes.notices) t.push_back(n.text);
+        return t;
+    }
+
+    fs::path dir;
+    std::unique_ptr<Console> c;
+    RecordingNotifier notes;
+    ScriptedChooser chooser;
+    std::vector<std::string> shown;
+    std::unique_ptr<DocumentCommands> docs;
+};
+
+TEST_F(DocumentCommandsTest, SaveWithoutFileWritesNothing) {
+    EXPECT_FALSE(docs->saveDocument());
+    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Don't file open"});
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Exclamation);
+    EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST_F(DocumentCommandsTest, SaveAsAppendsLowerCaseExtension) {
+    const std::pair<const char*, const char*> cases[] = {{"x", "x.dat"}, {"y.dat", "y.dat"}, {"X.DAT", "X.DAT.dat"},
+                                                         {"a.dat.old", "a.dat.old"}};
+    for (auto [typed, written] : cases) {
+        chooser.answers = {file(typed)};
+        editTitle("t");
+        ASSERT_TRUE(docs->saveDocumentAs()) << typed;
+        EXPECT_TRUE(fs::exists(file(written))) << typed;
+        EXPECT_EQ(c->app.currentFileName, file(written));
+        EXPECT_EQ(c->app.documentModified, 0);
+    }
+    EXPECT_TRUE(shown.empty());  // Save As leaves the shown path alone
+    EXPECT_FALSE(fs::exists(file("y.dat.dat")));
+}
+
+TEST_F(DocumentCommandsTest, SaveAsCancelledOrFailingKeepsState) {
+    c->app.currentFileName = "before.dat";
+    editTitle("t");
+    EXPECT_FALSE(docs->saveDocumentAs());  // cancelled
+    EXPECT_TRUE(notes.notices.empty());
+    chooser.answers = {file("missing/x.dat")};
+    EXPECT_FALSE(docs->saveDocumentAs());
+    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Can't file open"});
+    EXPECT_EQ(c->app.currentFileName, "before.dat");
+    EXPECT_EQ(c->app.documentModified, 1);
+}
+
+TEST_F(DocumentCommandsTest, OpenLoadsShowsPathAndClearsModified) {
+    auto other = makeConsole(Product::Multi);
+    setCell(other->settings.titleText[3][4], "opened title");
+    other->settings.lineBlink[3][4] = 1;
+    ASSERT_TRUE(SettingsFile::save(*other, file("a.dat")));
+
+    c->settings.zoomFont = 1;  // not in the document: kept
+    editTitle("unsaved");
+    notes.answers = {true};
+    chooser.answers = {file("a.dat")};
+    docs->openDocument();
+    EXPECT_EQ(notes.questions, std::vector<std::string>{"データを保存せずに別のファイルを開きますか？"});
+    EXPECT_EQ(cellText(c->settings.titleText[3][4]), "opened title");
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]), "");
+    EXPECT_EQ(c->settings.zoomFont, 1);
+    EXPECT_EQ(c->app.currentFileName, file("a.dat"));
+    EXPECT_EQ(c->app.documentModified, 0);
+    EXPECT_EQ(shown, std::vector<std::string>{file("a.dat")});
+}
+
+TEST_F(DocumentCommandsTest, OpenRefusedOrFailingChangesNothing) {
+    editTitle("unsaved");
+    notes.answers = {false};
+    docs->openDocument();
+    EXPECT_EQ(chooser.opens, 0);
+
+    notes.answers = {true};
+    chooser.answers = {file("none.dat")};
+    docs->openDocument();
+    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Can't file open"});
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]), "unsaved");
+    EXPECT_EQ(c->app.currentFileName, "");
+    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(DocumentCommandsTest, NothingHappensWhileARunIsActive) {
+    c->reply.sendAllCounter = 5;
+    c->app.currentFileName = file("a.dat");
+    editTitle("t");
+    chooser.answers = {file("a.dat"), file("a.dat")};
+    docs->openDocument();
+    docs->newDocument();
+    EXPECT_FALSE(docs->saveDocument());
+    EXPECT_FALSE(docs->saveDocumentAs());
+    EXPECT_EQ(chooser.opens + chooser.saves, 0);
+    EXPECT_TRUE(notes.notices.empty());
+    EXPECT_TRUE(notes.questions.empty());
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]), "t");
+    EXPECT_FALSE(fs::exists(file("a.dat")));
+}
+
+TEST_F(DocumentCommandsTest, NewThenSaveWritesDefaultsIntoOpenedDocument) {
+    auto other = makeConsole(Product::Multi);
+    setCell(other->settings.titleText[0][0], "old");
+    ASSERT_TRUE(SettingsFile::save(*other, file("a.dat")));
+    chooser.answers = {file("a.dat")};
+    docs->openDocument();
+    editTitle("changed");
+
+    notes.answers = {false};
+    docs->newDocument();  // declined
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]), "changed");
+    notes.answers = {true};
+    docs->newDocument();
+    EXPECT_EQ(notes.questions.back(), "データを保存せずに新規作成しますか？");
+    EXPECT_EQ(shown.back(), "File Name");
+    EXPECT_EQ(c->app.currentFileName, file("a.dat"));
+
+    ASSERT_TRUE(docs->saveDocument());
+    auto fresh = makeConsole(Product::Multi);
+    std::ifstream in(file("a.dat"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, SettingsFile::serialize(*fresh));
+}
+
+TEST_F(DocumentCommandsTest, ExitWithoutTitleChangeAsksNothing) {
+    c->settings.lineBlink[0][0] = 1;  // blink, colours and schedules do not mark the document
+    c->settings.lineCharColour[1][1] = 3;
+    c->settings.schedulePage[0][0] = 4;
+    EXPECT_TRUE(docs->confirmExit());
+    EXPECT_TRUE(notes.questions.empty());
+}
+
+TEST_F(DocumentCommandsTest, ExitAnsweredYesEndsWithoutSaving) {
+    c->app.currentFileName = file("a.dat");
+    editTitle("t");
+    notes.answers = {true};
+    EXPECT_TRUE(docs->confirmExit());
+    EXPECT_EQ(notes.questions, std::vector<std::string>{"データを保存せずに終了しますか？"});
+    EXPECT_FALSE(fs::exists(file("a.dat")));
+}
+
+TEST_F(DocumentCommandsTest, ExitAnsweredNoSavesOrStaysOpen) {
+    editTitle("t");
+    // No file yet: the save dialog comes; cancelling it keeps the program open.
+    notes.answers = {false};
+    EXPECT_FALSE(docs->confirmExit());
+    EXPECT_EQ(chooser.saves, 1);
+    EXPECT_EQ(c->app.documentModified, 1);
+
+    // A save that cannot open its file keeps it open as well.
+    notes.answers = {false};
+    chooser.answers = {file("missing/x")};
+    EXPECT_FALSE(docs->confirmExit());
+    EXPECT_EQ(noticeTexts().back(), "Can't file open");
+
+    notes.answers = {false};
+    chooser.answers = {file("kept")};
+    EXPECT_TRUE(docs->confirmExit());
+    EXPECT_TRUE(fs::exists(file("kept.dat")));
+
+    // With a current file, Save runs without a dialog.
+    editTitle("again");
+    notes.answers = {false};
+    EXPECT_TRUE(docs->confirmExit());
+    EXPECT_EQ(chooser.saves, 3);
+    auto back = makeConsole(Product::Multi);
+    ASSERT_TRUE(SettingsFile::load(*back, file("kept.dat")));
+    EXPECT_EQ(cellText(back->settings.titleText[0][0]), "again");
+
+    c->app.currentFileName = dir.string();  // a folder cannot be written
+    editTitle("x");
+    notes.answers = {false};
+    EXPECT_FALSE(docs->confirmExit());
+}
+
+}  // namespace
+}  // namespace vrq
