@@ -1,0 +1,174 @@
+#include "link/serial_link.h"
+
+#include "protocol/notifier.h"
+#include "protocol/reply_parser.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstring>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace vrq {
+
+namespace {
+
+constexpr int kQueueSize = 2000;
+constexpr char kXon = 0x11, kXoff = 0x13;
+// Lines waiting while a notice of an earlier line is open; a device answers
+// one line per command, so this only bounds a babbling line.
+constexpr std::size_t kMaxWaitingLines = 256;
+
+#ifndef Q_OS_WIN
+bool isPseudoTerminal(int fd) {
+    const char* name = ::ttyname(fd);
+    return name && std::strncmp(name, "/dev/pts/", 9) == 0;
+}
+#endif
+
+}  // namespace
+
+SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c) {
+    c_.serialTransport = this;
+    connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
+    // Line errors are cleared and reading goes on; a pty reports errors for
+    // modem lines it does not have, so nothing here closes the port.
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::NoError) port_.clearError();
+    });
+}
+
+SerialLink::~SerialLink() {
+    if (c_.serialTransport == this) c_.serialTransport = nullptr;
+}
+
+QString SerialLink::devicePath() const {
+    const int i = c_.app.comPortIndex;
+    if (i < 0 || i >= static_cast<int>(c_.app.comDevicePath.size())) return {};
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(i + 1);
+#else
+    return QString::fromStdString(c_.app.comDevicePath[static_cast<std::size_t>(i)]);
+#endif
+}
+
+QString SerialLink::fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason) {
+    QString text = QStringLiteral("Miss! File Open");
+    if (permissionDenied) text += QStringLiteral("\n%1: %2").arg(path, reason);
+    return text;
+}
+
+void SerialLink::error(const QString& text) {
+    if (c_.notifier) showError(*c_.notifier, text.toStdString());
+}
+
+bool SerialLink::open() {
+    if (c_.app.linkInterface != kLinkSerial || c_.app.serialPortOpen) return isOpen();
+
+    // The steps of the open, each attempted even after an earlier failure.
+    const QString path = devicePath();
+    port_.setPortName(path);
+    // What the open applies itself must work on every device; parity and the
+    // combined flow control follow in one native call below.
+    port_.setBaudRate(38400);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (path.isEmpty() || !port_.open(QIODevice::ReadWrite)) {
+        error(fileOpenFailureText(path, port_.error() == QSerialPort::PermissionError, port_.errorString()));
+    }
+    // Received bytes are watched by the port itself; there is no mask to set.
+    if (!port_.isOpen()) error(QStringLiteral("Miss! Mask Set"));
+    port_.setReadBufferSize(kQueueSize);
+    if (!port_.isOpen()) error(QStringLiteral("Miss! Buffer Set"));
+    // Reads take what is queued and writes do not wait: no timeouts to set.
+    if (!port_.isOpen()) error(QStringLiteral("Miss! Time Out Set"));
+    if (!port_.isOpen() || !applyLineSettings()) error(QStringLiteral("Miss! Set Comm State"));
+
+    // Reading runs on this thread's event loop; a port that failed to open
+    // delivers nothing, so nothing waits or spins on it.
+    c_.app.serialPortOpen = 1;
+    return isOpen();
+}
+
+bool SerialLink::applyLineSettings() {
+#ifdef Q_OS_WIN
+    // Qt offers hardware or software flow control, not both: set the device
+    // control block directly.
+    HANDLE h = port_.handle();
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    if (!GetCommState(h, &dcb)) return false;
+    dcb.BaudRate = CBR_38400;
+    dcb.ByteSize = 8;
+    dcb.Parity = EVENPARITY;
+    dcb.fParity = FALSE;  // received parity is not checked
+    dcb.StopBits = ONESTOPBIT;
+    dcb.fBinary = TRUE;
+    dcb.fOutxCtsFlow = TRUE;
+    dcb.fOutX = TRUE;
+    dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;
+    dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
+    dcb.fInX = TRUE;
+    dcb.XonChar = kXon;
+    dcb.XoffChar = kXoff;
+    dcb.XonLim = 256;
+    dcb.XoffLim = 256;
+    SetupComm(h, kQueueSize, kQueueSize);
+    return SetCommState(h, &dcb) != 0;
+#else
+    const int fd = port_.handle();
+    termios t{};
+    if (::tcgetattr(fd, &t) != 0) return false;
+    ::cfsetispeed(&t, B38400);
+    ::cfsetospeed(&t, B38400);
+    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARODD | CSTOPB);
+    t.c_cflag |= CS8 | PARENB | CREAD | CLOCAL | CRTSCTS;
+    // Parity is generated but received parity is not checked.
+    t.c_iflag &= ~static_cast<tcflag_t>(INPCK | PARMRK | ISTRIP | IXANY);
+    t.c_iflag |= IXON | IXOFF;
+    t.c_cc[VSTART] = kXon;
+    t.c_cc[VSTOP] = kXoff;
+    // Everything in one call: a pty may refuse a change it cannot keep.
+    if (::tcsetattr(fd, TCSANOW, &t) == 0) return true;
+    if (errno == EINVAL && isPseudoTerminal(fd)) {
+        // A pseudo-terminal has no parity; everything else still applies.
+        t.c_cflag &= ~static_cast<tcflag_t>(PARENB);
+        return ::tcsetattr(fd, TCSANOW, &t) == 0;
+    }
+    return false;
+#endif
+}
+
+void SerialLink::writeLine(std::string_view bytes) {
+    if (!port_.isOpen()) return;
+    port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void SerialLink::takeReceived() {
+    const QByteArray data = port_.readAll();
+    for (std::string& line : assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+        if (lines_.size() < kMaxWaitingLines) lines_.push_back(std::move(line));
+    }
+}
+
+void SerialLink::onReadyRead() {
+    // A notice raised by a reply runs a nested event loop; bytes that arrive
+    // meanwhile are queued and delivered in order by the outer call.
+    takeReceived();
+    if (delivering_) return;
+    delivering_ = true;
+    while (!lines_.empty()) {
+        const std::string line = std::move(lines_.front());
+        lines_.pop_front();
+        handleSerialReply(c_, line);
+        takeReceived();
+    }
+    delivering_ = false;
+}
+
+}  // namespace vrq

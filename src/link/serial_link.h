@@ -1,0 +1,60 @@
+#pragma once
+// The serial transport (RS-232C or RS-485; the framing lives in the send
+// path). The port is opened once per run and never closed. Received bytes
+// arrive on the UI thread, are split into lines and handed to the serial reply
+// handler there, so replies need no lock.
+
+#include <QObject>
+#include <QSerialPort>
+#include <deque>
+#include <string>
+#include <string_view>
+
+#include "link/line_assembler.h"
+#include "model/console.h"
+#include "protocol/transport.h"
+
+namespace vrq {
+
+class SerialLink : public QObject, public Transport {
+    Q_OBJECT
+public:
+    // Registers itself as c.serialTransport for its lifetime, so sendCommand
+    // writes here; writes before a successful open are dropped.
+    explicit SerialLink(Console& c, QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    // Opens and configures the port chosen by comPortIndex. Does nothing on the
+    // TCP/IP interface or once serialPortOpen is set (the attempt is made once
+    // per run and sets it, as the start of the reader did; isOpen() tells
+    // whether the port works). Each failed step shows its own error notice.
+    // True when the port is open.
+    bool open();
+
+    // The framed bytes, written without waiting; the outcome is not examined
+    // (a lost line shows up as the no-reply timeout).
+    void writeLine(std::string_view bytes) override;
+
+    bool isOpen() const { return port_.isOpen(); }
+    // The device the current comPortIndex names: "COM1".."COM6" on Windows,
+    // comDevicePath elsewhere; empty for an index outside 0..5.
+    QString devicePath() const;
+
+    // The notice for a failed open: the bare text, or with the device and the
+    // system's reason when the operator lacks permission to use the device.
+    static QString fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason);
+
+private:
+    void onReadyRead();
+    void takeReceived();
+    bool applyLineSettings();
+    void error(const QString& text);
+
+    Console& c_;
+    QSerialPort port_;
+    LineAssembler assembler_;
+    std::deque<std::string> lines_;
+    bool delivering_ = false;
+};
+
+}  // namespace vrq
