@@ -117,7 +117,7 @@ PreviewPanel* SettingDialog::addPreview(QSize size) {
     return preview_;
 }
 
-QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& items, const char* objectName) {
+QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& items, const QString& objectName) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(objectName);
     combo->addItems(items);
@@ -134,7 +134,7 @@ void SettingDialog::addControl(const QString& label, QWidget* w) {
 
 void SettingDialog::addSlaveAddressRow() { addControl("スレーブアドレス", slaveCombo_); }
 
-QPushButton* SettingDialog::addButton(const QString& text, const char* objectName) {
+QPushButton* SettingDialog::addButton(const QString& text, const QString& objectName) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(objectName);
     b->setAutoDefault(false);

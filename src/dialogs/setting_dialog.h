@@ -60,6 +60,7 @@ public:
     static QStringList pageItems();  // "001".."512"
 
     Console& console() { return c_; }
+    const Console& console() const { return c_; }
     QComboBox* slaveAddressCombo() const { return slaveCombo_; }
     PreviewPanel* preview() const { return preview_; }
     QPushButton* closeButton() const { return closeButton_; }
@@ -85,10 +86,10 @@ protected:
     // Layout helpers: a preview on the left, labelled controls on the right,
     // buttons below them, the progress row at the bottom.
     PreviewPanel* addPreview(QSize size);
-    QComboBox* addCombo(const QString& label, const QStringList& items, const char* objectName);
+    QComboBox* addCombo(const QString& label, const QStringList& items, const QString& objectName);
     void addControl(const QString& label, QWidget* w);
     void addSlaveAddressRow();
-    QPushButton* addButton(const QString& text, const char* objectName);
+    QPushButton* addButton(const QString& text, const QString& objectName);
     void addProgress(int maximum);
     QGridLayout* controlGrid() const { return grid_; }
     QHBoxLayout* buttonRow() const { return buttons_; }

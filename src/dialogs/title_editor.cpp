@@ -1,0 +1,225 @@
+#include "dialogs/title_editor.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "dialogs/shift_jis.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+#include "protocol/title_encode.h"
+
+namespace vrq {
+namespace {
+
+constexpr int kPreviewRowBytes = kTitleLineMaxBytes;
+const QChar kFullWidthSpace(0x3000);
+
+}  // namespace
+
+TitleEditor::TitleEditor(Console& c, QWidget* parent)
+    : SettingDialog(c, parent, "タイトルの設定", "タイトルの設定 ") {
+    c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
+    c.app.currentLine = std::clamp(c.app.currentLine, 0, kLines - 1);
+    const bool single = c.single();
+
+    if (!single) addPreview(QSize(470, 222))->setPainter([this](QPainter& p) { paintPreview(p); });
+    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
+    select(pageCombo_, c.app.currentPage);
+    if (!single) {
+        lineCombo_ = addCombo("ライン", numberItems(1, kLines, 2), "lineCombo");
+        select(lineCombo_, c.app.currentLine);
+    }
+    addSlaveAddressRow();
+
+    if (single) {
+        pageEdit_ = new QPlainTextEdit(this);
+        pageEdit_->setObjectName("titleEdit");
+        pageEdit_->setMinimumSize(440, 120);
+        pageEdit_->setTabChangesFocus(true);
+        addControl("タイトル", pageEdit_);
+        connect(pageEdit_, &QPlainTextEdit::textChanged, this, [this] {
+            if (!loading_) fieldEdited(pageEdit_->toPlainText());
+        });
+    } else {
+        lineEdit_ = new QLineEdit(this);
+        lineEdit_->setObjectName("titleEdit");
+        lineEdit_->setMinimumWidth(440);
+        addControl("タイトル", lineEdit_);
+        connect(lineEdit_, &QLineEdit::textEdited, this, [this](const QString& t) { fieldEdited(t); });
+    }
+    reason_ = new QLabel(this);
+    reason_->setObjectName("reasonLabel");
+    reason_->setStyleSheet("color: #b00000");
+    addControl(QString(), reason_);
+
+    connect(pageCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i < 0) return;
+        console().app.currentPage = i;
+        loadField();
+        refreshPreview();
+    });
+    if (lineCombo_) {
+        connect(lineCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+            if (i < 0) return;
+            console().app.currentLine = i;
+            loadField();
+            refreshPreview();
+        });
+        connect(addButton("ライン設定", "lineSendButton"), &QPushButton::clicked, this, &TitleEditor::sendLine);
+    }
+    connect(addButton("ページ設定", "pageSendButton"), &QPushButton::clicked, this, &TitleEditor::sendPage);
+    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this, &TitleEditor::sendAll);
+    addProgress(kPages);
+    loadField();
+
+    // Japanese input is ready at once: the field has focus and takes input-method text.
+    QWidget* field = single ? static_cast<QWidget*>(pageEdit_) : lineEdit_;
+    field->setAttribute(Qt::WA_InputMethodEnabled, true);
+    setFocusProxy(field);
+    field->setFocus();
+}
+
+int TitleEditor::maxBytes() const { return console().single() ? kSingleTitleMaxBytes : kTitleLineMaxBytes; }
+
+std::string TitleEditor::storedText() const {
+    const Console& c = console();
+    if (c.single()) return std::string(cellText(c.settings.singleTitleText[c.app.currentPage]));
+    return std::string(cellText(c.settings.titleText[c.app.currentPage][c.app.currentLine]));
+}
+
+void TitleEditor::store(const std::string& bytes) {
+    Console& c = console();
+    if (c.single()) {
+        setCell(c.settings.singleTitleText[c.app.currentPage], bytes);
+    } else {
+        setCell(c.settings.titleText[c.app.currentPage][c.app.currentLine], bytes);
+    }
+    c.app.documentModified = 1;
+}
+
+void TitleEditor::loadField() {
+    loading_ = true;
+    accepted_ = fromShiftJis(storedText());
+    if (pageEdit_) pageEdit_->setPlainText(accepted_);
+    if (lineEdit_) lineEdit_->setText(accepted_);
+    reason_->clear();
+    loading_ = false;
+}
+
+void TitleEditor::fieldEdited(const QString& typed) {
+    QString text = typed;
+    // A stored line break would split the title's record in the settings
+    // document, so the single-line box never keeps one.
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    text.remove(QChar(QChar::ParagraphSeparator));
+    text.remove(QChar(QChar::LineSeparator));
+
+    const std::optional<std::string> bytes = toShiftJis(text);
+    QString why;
+    if (!bytes) {
+        why = "この文字はタイトルに使えません（シフトJISにない文字です）";
+    } else if (static_cast<int>(bytes->size()) > maxBytes()) {
+        why = QStringLiteral("タイトルは%1バイトまでです").arg(maxBytes());
+    }
+    if (why.isEmpty()) {
+        accepted_ = text;
+        store(*bytes);
+        reason_->clear();
+    } else {
+        reason_->setText(why);
+    }
+    // Put back what was accepted when the typed text could not be taken whole.
+    if (text != typed || !why.isEmpty()) {
+        loading_ = true;
+        if (lineEdit_) {
+            const int pos = std::min<int>(lineEdit_->cursorPosition(), static_cast<int>(accepted_.size()));
+            lineEdit_->setText(accepted_);
+            lineEdit_->setCursorPosition(why.isEmpty() ? pos : std::max(0, pos - 1));
+        }
+        if (pageEdit_) {
+            const int pos = pageEdit_->textCursor().position();
+            pageEdit_->setPlainText(accepted_);
+            QTextCursor cur = pageEdit_->textCursor();
+            cur.setPosition(std::clamp(pos - 1, 0, static_cast<int>(accepted_.size())));
+            pageEdit_->setTextCursor(cur);
+        }
+        loading_ = false;
+    }
+    refreshPreview();
+}
+
+void TitleEditor::sendLine() {
+    Console& c = console();
+    if (c.reply.sendAllCounter != 0) return;
+    const std::optional<CommandLine> line = titleLineCommand(c.settings, c.app.currentPage, c.app.currentLine);
+    if (!line) {
+        if (c.notifier) showWarning(*c.notifier, kJisRefusedText);
+        return;
+    }
+    sendCommand(c, *line);
+}
+
+void TitleEditor::sendPage() {
+    Console& c = console();
+    if (c.reply.sendAllCounter != 0) return;
+    const std::optional<CommandLine> page = titlePageCommand(c.settings, c.app.currentPage, c.product);
+    if (!page) {
+        if (c.notifier) showWarning(*c.notifier, kJisRefusedText);
+        return;
+    }
+    sendCommand(c, *page);
+}
+
+void TitleEditor::sendAll() {
+    const bool single = console().single();
+    RunSpec spec;
+    spec.steps = kPages;
+    spec.periodMs = single ? 600 : 1000;
+    spec.check = SendSequencer::ErrorCheck::BeforeStep;
+    spec.step = [this](int page) {
+        Console& c = console();
+        const std::optional<CommandLine> cmd = titlePageCommand(c.settings, page, c.product);
+        if (!cmd) return false;
+        sendCommand(c, *cmd);
+        return true;
+    };
+    spec.percent = [](int done) { return titlePercentText(done, kPages); };
+    spec.blank = single ? "  " : "      ";
+    spec.onRefused = [this] {
+        if (console().notifier) showWarning(*console().notifier, kJisRefusedText);
+    };
+    // The multi-line editor may be closed mid-run, which ends the run.
+    spec.closeEndsRun = !single;
+    startRun(std::move(spec));
+}
+
+QStringList TitleEditor::previewTexts() const {
+    const Console& c = console();
+    const int page = c.app.currentPage;
+    QStringList texts;
+    texts << QStringLiteral("Page %1").arg(page + 1, 3, 10, QLatin1Char('0'));
+    for (int l = 0; l < kLines; ++l) {
+        const std::string_view bytes = cellText(c.settings.titleText[page][l]);
+        const int fill = std::max(0, (kPreviewRowBytes - static_cast<int>(bytes.size())) / 2);
+        texts << QStringLiteral("Line%1 = ").arg(l + 1, 2, 10, QLatin1Char('0')) + fromShiftJis(bytes) +
+                     QString(fill, kFullWidthSpace);
+    }
+    return texts;
+}
+
+void TitleEditor::paintPreview(QPainter& p) {
+    const QStringList texts = previewTexts();
+    PreviewPanel::textAt(p, 80, 1, texts[0]);
+    for (int l = 1; l <= kLines; ++l) PreviewPanel::textAt(p, 20, 20 * l, texts[l]);
+}
+
+}  // namespace vrq
