@@ -1,0 +1,43 @@
+#include "dialogs/client_server_dialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/interface_dialog.h"
+
+namespace vrq {
+
+ClientServerDialog::ClientServerDialog(Console& c, QWidget* parent) : QDialog(parent), c_(c) {
+    setWindowTitle("クライアント/サーバー");
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox("選択", this);
+    auto* groupLayout = new QVBoxLayout(group);
+    combo_ = new QComboBox(group);
+    combo_->setObjectName("roleCombo");
+    combo_->addItems({"Client", "Server"});
+    groupLayout->addWidget(combo_);
+    layout->addWidget(group);
+    auto* setButton = new QPushButton("設定", this);
+    setButton->setObjectName("setButton");
+    setButton->setDefault(true);
+    layout->addWidget(setButton);
+
+    // The role cannot change under a live connection.
+    if (c_.app.tcpConnected) {
+        combo_->setEnabled(false);
+        combo_->setCurrentIndex(-1);
+    } else {
+        const int role = c_.app.tcpRole;
+        combo_->setCurrentIndex(role == kTcpClient || role == kTcpServer ? role : -1);
+    }
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        c_.app.tcpRole = index;
+        writeConnectionValue(c_, "ClientServer", index);
+    });
+    connect(setButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace vrq

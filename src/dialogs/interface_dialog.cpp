@@ -1,0 +1,57 @@
+#include "dialogs/interface_dialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+#include "model/app_config.h"
+
+namespace vrq {
+
+void writeConnectionValue(const Console& c, std::string_view key, std::string_view value) {
+    if (c.app.configPath.empty()) return;  // no ini file in this run (tests, vrqctl)
+    writeAppConfigValue(c.app.configPath, c.product, key, value);
+}
+
+void writeConnectionValue(const Console& c, std::string_view key, int value) {
+    writeConnectionValue(c, key, std::to_string(value));
+}
+
+InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, QWidget* parent)
+    : QDialog(parent), c_(c), openSerial_(std::move(openSerial)) {
+    setWindowTitle("インターフェイスの設定");
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox("Interface", this);
+    auto* groupLayout = new QVBoxLayout(group);
+    combo_ = new QComboBox(group);
+    combo_->setObjectName("interfaceCombo");
+    combo_->addItems({"RS-232C/485", "TCP/IP"});
+    groupLayout->addWidget(combo_);
+    layout->addWidget(group);
+    auto* setButton = new QPushButton("設定", this);
+    setButton->setObjectName("setButton");
+    setButton->setDefault(true);
+    layout->addWidget(setButton);
+
+    // No switching away while a TCP/IP connection is up.
+    if (c_.app.tcpConnected) {
+        combo_->setEnabled(false);
+        combo_->setCurrentIndex(-1);
+    } else {
+        const int index = c_.app.linkInterface;
+        combo_->setCurrentIndex(index == kLinkSerial || index == kLinkTcp ? index : -1);
+    }
+    connect(combo_, &QComboBox::currentIndexChanged, this, &InterfaceDialog::choose);
+    connect(setButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void InterfaceDialog::choose(int index) {
+    if (index < 0) return;
+    c_.app.linkInterface = index;
+    writeConnectionValue(c_, "Interface", index);
+    if (c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen && openSerial_) openSerial_();
+}
+
+}  // namespace vrq

@@ -1,0 +1,184 @@
+#include "dialogs/tcp_client_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/interface_dialog.h"
+#include "link/tcp_link.h"
+#include "model/app_config.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+
+namespace vrq {
+
+QString peerListText(const Octets& o) {
+    QString text = "    .    .    .   ";
+    for (int k = 0; k < 4; ++k)
+        text.replace(5 * k, 3, QString("%1").arg(o[static_cast<std::size_t>(k)], 3, 10, QChar('0')));
+    return text;
+}
+
+Octets parseOctets(const QString& text) {
+    Octets o{};
+    const QStringList parts = text.split('.');
+    for (int k = 0; k < 4 && k < parts.size(); ++k) {
+        const QString digits = parts[k].trimmed().left(3);
+        bool ok = false;
+        const int value = digits.toInt(&ok);
+        o[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(ok ? std::clamp(value, 0, 255) : 0);
+    }
+    return o;
+}
+
+QLineEdit* makePortEdit(Console& c, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName("portEdit");
+    edit->setMaxLength(5);
+    // Plain ASCII only: the text is kept and written byte for byte.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7e]{0,5}"), edit));
+    edit->setText(QString::fromLatin1(cellText(c.settings.netPortNumber)));
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [&c](const QString& text) { setCell(c.settings.netPortNumber, text.toLatin1().toStdString()); });
+    return edit;
+}
+
+TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
+    setWindowTitle("TCP/IPの設定(Client)");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* addressGroup = new QGroupBox("Host IP Address", this);
+    auto* addressLayout = new QVBoxLayout(addressGroup);
+    addressEdit_ = new QLineEdit(addressGroup);
+    addressEdit_->setObjectName("ipAddressEdit");
+    addressEdit_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression("\\d{0,3}(\\.\\d{0,3}){0,3}"), addressEdit_));
+    addressLayout->addWidget(addressEdit_);
+    layout->addWidget(addressGroup);
+
+    auto* listGroup = new QGroupBox("Host List", this);
+    auto* listLayout = new QVBoxLayout(listGroup);
+    hostList_ = new QListWidget(listGroup);
+    hostList_->setObjectName("hostList");
+    listLayout->addWidget(hostList_);
+    layout->addWidget(listGroup);
+
+    auto* portGroup = new QGroupBox("Port Number", this);
+    auto* portLayout = new QVBoxLayout(portGroup);
+    portEdit_ = makePortEdit(c_, portGroup);
+    portLayout->addWidget(portEdit_);
+    layout->addWidget(portGroup);
+
+    auto* buttons = new QHBoxLayout();
+    auto button = [&](const char* text, const char* name) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    addButton_ = button("追加", "addButton");
+    removeButton_ = button("削除", "removeButton");
+    setButton_ = button("設定", "setButton");
+    connectButton_ = button("接続", "connectButton");
+    disconnectButton_ = button("切断", "disconnectButton");
+    setButton_->setDefault(true);
+    layout->addLayout(buttons);
+
+    connect(addButton_, &QPushButton::clicked, this, &TcpClientDialog::addAddress);
+    connect(removeButton_, &QPushButton::clicked, this, &TcpClientDialog::removeSelected);
+    connect(setButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(connectButton_, &QPushButton::clicked, this, &TcpClientDialog::connectPeer);
+    connect(disconnectButton_, &QPushButton::clicked, this, &TcpClientDialog::disconnectPeer);
+    connect(hostList_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { chooseRow(hostList_->row(item)); });
+    connect(&link_, &TcpLink::connected, this, &TcpClientDialog::onConnected);
+    connect(&link_, &TcpLink::connectionClosed, this, &TcpClientDialog::refresh);
+
+    refresh();
+}
+
+int TcpClientDialog::listCount() const { return std::clamp(c_.app.peerListCount, 0, kMaxPeers); }
+
+void TcpClientDialog::refresh() {
+    const int count = listCount();
+    if (count != 0) {
+        const int index = c_.app.peerSelectIndex;
+        if (index >= 0 && index < kMaxPeers)
+            addressEdit_->setText(
+                QString::fromStdString(TcpLink::dottedAddress(c_.app.peerAddress[static_cast<std::size_t>(index)])));
+        hostList_->clear();
+        for (int i = 0; i < count; ++i) hostList_->addItem(peerListText(c_.app.peerAddress[static_cast<std::size_t>(i)]));
+    }
+    portEdit_->setText(QString::fromLatin1(cellText(c_.settings.netPortNumber)));
+    connectButton_->setEnabled(!c_.app.tcpConnected);
+    disconnectButton_->setEnabled(c_.app.tcpConnected);
+}
+
+void TcpClientDialog::writeEntry(int index) {
+    const Octets& o = c_.app.peerAddress[static_cast<std::size_t>(index)];
+    for (int k = 0; k < 4; ++k) writeConnectionValue(c_, peerAddressKey(index, k), o[static_cast<std::size_t>(k)]);
+}
+
+void TcpClientDialog::addAddress() {
+    const int count = c_.app.peerListCount;
+    // The ini keys have two digits for the index: a hundredth entry has no home.
+    if (count < 0 || count >= kMaxPeers) return;
+    c_.app.peerAddress[static_cast<std::size_t>(count)] = parseOctets(addressEdit_->text());
+    hostList_->addItem(peerListText(c_.app.peerAddress[static_cast<std::size_t>(count)]));
+    c_.app.peerListCount = count + 1;
+    writeConnectionValue(c_, "list_count", c_.app.peerListCount);
+    writeEntry(count);
+}
+
+void TcpClientDialog::removeSelected() {
+    const int count = listCount();
+    const int row = hostList_->currentRow();
+    if (count == 0 || row < 0 || row >= count) return;
+    delete hostList_->takeItem(row);
+    c_.app.peerListCount = count - 1;
+    writeConnectionValue(c_, "list_count", c_.app.peerListCount);
+    for (int i = row; i < count - 1; ++i) {
+        c_.app.peerAddress[static_cast<std::size_t>(i)] = c_.app.peerAddress[static_cast<std::size_t>(i) + 1];
+        writeEntry(i);
+    }
+}
+
+void TcpClientDialog::chooseRow(int row) {
+    if (listCount() == 0 || row < 0 || row >= listCount()) return;
+    c_.app.peerSelectIndex = row;
+    writeConnectionValue(c_, "select_number", row);
+    addressEdit_->setText(QString::fromStdString(TcpLink::dottedAddress(c_.app.peerAddress[static_cast<std::size_t>(row)])));
+}
+
+void TcpClientDialog::connectPeer() {
+    if (!link_.connectToPeer()) c_.app.tcpConnected = 0;
+}
+
+void TcpClientDialog::onConnected() {
+    c_.app.tcpConnected = 1;
+    connectButton_->setEnabled(false);
+    disconnectButton_->setEnabled(true);
+    if (c_.notifier) showSuccess(*c_.notifier, "Socket 接続 OK");
+}
+
+void TcpClientDialog::disconnectPeer() {
+    if (!c_.app.tcpConnected) return;
+    link_.closeAll();
+    c_.app.tcpConnected = 0;
+    connectButton_->setEnabled(true);
+    disconnectButton_->setEnabled(false);
+    if (c_.notifier) showSuccess(*c_.notifier, "Socket 切断 OK");
+}
+
+void TcpClientDialog::done(int result) {
+    writeConnectionValue(c_, "p_port_number", cellText(c_.settings.netPortNumber));
+    QDialog::done(result);
+}
+
+}  // namespace vrq

@@ -1,0 +1,65 @@
+#pragma once
+// "TCP/IPの設定(Client)": the saved device addresses, the port, connect and
+// disconnect. Address list changes go to the ini file at once; the port when
+// the dialog closes.
+
+#include <QDialog>
+#include <QString>
+
+#include "model/console.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vrq {
+
+class TcpLink;
+
+// The saved-address text "192 .168 .001 .010".
+QString peerListText(const Octets& o);
+// Four octets from an address field; missing parts are 0, parts above 255 are 255.
+Octets parseOctets(const QString& text);
+// The port field both TCP/IP dialogs share: five printable characters at most.
+QLineEdit* makePortEdit(Console& c, QWidget* parent);
+
+class TcpClientDialog : public QDialog {
+    Q_OBJECT
+public:
+    TcpClientDialog(Console& c, TcpLink& link, QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+    QLineEdit* addressEdit() const { return addressEdit_; }
+    QListWidget* hostList() const { return hostList_; }
+    QLineEdit* portEdit() const { return portEdit_; }
+    QPushButton* addButton() const { return addButton_; }
+    QPushButton* removeButton() const { return removeButton_; }
+    QPushButton* connectButton() const { return connectButton_; }
+    QPushButton* disconnectButton() const { return disconnectButton_; }
+
+    void addAddress();
+    void removeSelected();
+    void chooseRow(int row);
+    void connectPeer();
+    void disconnectPeer();
+
+private:
+    void refresh();
+    void onConnected();
+    void writeEntry(int index);
+    int listCount() const;
+
+    Console& c_;
+    TcpLink& link_;
+    QLineEdit* addressEdit_ = nullptr;
+    QListWidget* hostList_ = nullptr;
+    QLineEdit* portEdit_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* removeButton_ = nullptr;
+    QPushButton* setButton_ = nullptr;
+    QPushButton* connectButton_ = nullptr;
+    QPushButton* disconnectButton_ = nullptr;
+};
+
+}  // namespace vrq

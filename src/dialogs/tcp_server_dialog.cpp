@@ -1,0 +1,124 @@
+#include "dialogs/tcp_server_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/interface_dialog.h"
+#include "dialogs/tcp_client_dialog.h"
+#include "link/tcp_link.h"
+#include "model/text_cell.h"
+
+namespace vrq {
+
+namespace {
+const QString kNoDestination = " ";
+}
+
+TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
+    setWindowTitle("TCP/IPの設定(Server)");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* placeGroup = new QGroupBox("Transmission place", this);
+    auto* placeLayout = new QVBoxLayout(placeGroup);
+    transmissionEdit_ = new QLineEdit(placeGroup);
+    transmissionEdit_->setObjectName("transmissionEdit");
+    transmissionEdit_->setReadOnly(true);
+    placeLayout->addWidget(transmissionEdit_);
+    layout->addWidget(placeGroup);
+
+    auto* listGroup = new QGroupBox("Client List", this);
+    auto* listLayout = new QVBoxLayout(listGroup);
+    clientList_ = new QListWidget(listGroup);
+    clientList_->setObjectName("clientList");
+    listLayout->addWidget(clientList_);
+    layout->addWidget(listGroup);
+
+    auto* portGroup = new QGroupBox("Port Number", this);
+    auto* portLayout = new QVBoxLayout(portGroup);
+    portEdit_ = makePortEdit(c_, portGroup);
+    portLayout->addWidget(portEdit_);
+    layout->addWidget(portGroup);
+
+    auto* buttons = new QHBoxLayout();
+    auto button = [&](const char* text, const char* name) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    connectButton_ = button("接続", "connectButton");
+    disconnectButton_ = button("切断", "disconnectButton");
+    closeButton_ = button("Close", "closeButton");
+    layout->addLayout(buttons);
+
+    connect(connectButton_, &QPushButton::clicked, this, &TcpServerDialog::startListening);
+    connect(disconnectButton_, &QPushButton::clicked, this, &TcpServerDialog::stopAll);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clientList_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { chooseRow(clientList_->row(item)); });
+    connect(&link_, &TcpLink::clientsChanged, this, &TcpServerDialog::refresh);
+
+    refresh();
+}
+
+void TcpServerDialog::refresh() {
+    clientList_->clear();
+    rowSlots_.clear();
+    for (int slot = 1; slot < kClientSlots; ++slot) {
+        const ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
+        if (!entry.inUse) continue;
+        clientList_->addItem(QString::fromStdString(entry.addressText));
+        rowSlots_.push_back(slot);
+    }
+    const int chosen = c_.app.peerSelectIndex;
+    if (!rowSlots_.empty() && chosen >= 1 && chosen < kClientSlots)
+        transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(chosen)].addressText));
+    portEdit_->setText(QString::fromLatin1(cellText(c_.settings.netPortNumber)));
+    updateButtons();
+}
+
+// Driven by what the link is doing, so a listener whose last device left can
+// still be stopped.
+void TcpServerDialog::updateButtons() {
+    const bool busy = link_.isListening() || !rowSlots_.empty();
+    connectButton_->setEnabled(!busy);
+    disconnectButton_->setEnabled(busy);
+    portEdit_->setEnabled(!busy);
+}
+
+void TcpServerDialog::startListening() {
+    if (link_.listen()) updateButtons();
+}
+
+void TcpServerDialog::stopAll() {
+    link_.closeAll();
+    transmissionEdit_->setText(kNoDestination);
+    clientList_->clear();
+    rowSlots_.clear();
+    c_.app.peerSelectIndex = -1;
+    c_.app.tcpConnected = 0;
+    updateButtons();
+}
+
+void TcpServerDialog::chooseRow(int row) {
+    if (rowSlots_.empty() || row < 0 || row >= static_cast<int>(rowSlots_.size())) {
+        c_.app.peerSelectIndex = -1;
+        return;
+    }
+    const int slot = rowSlots_[static_cast<std::size_t>(row)];
+    c_.app.peerSelectIndex = slot;
+    transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(slot)].addressText));
+    c_.app.tcpConnected = 1;
+}
+
+void TcpServerDialog::done(int result) {
+    writeConnectionValue(c_, "p_port_number", cellText(c_.settings.netPortNumber));
+    QDialog::done(result);
+}
+
+}  // namespace vrq

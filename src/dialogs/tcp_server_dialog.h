@@ -1,0 +1,52 @@
+#pragma once
+// "TCP/IPの設定(Server)": listen, the connected devices in slot order, and the
+// one commands go to. The port is written to the ini file when it closes.
+
+#include <QDialog>
+#include <vector>
+
+#include "model/console.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vrq {
+
+class TcpLink;
+
+class TcpServerDialog : public QDialog {
+    Q_OBJECT
+public:
+    TcpServerDialog(Console& c, TcpLink& link, QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+    QLineEdit* transmissionEdit() const { return transmissionEdit_; }
+    QListWidget* clientList() const { return clientList_; }
+    QLineEdit* portEdit() const { return portEdit_; }
+    QPushButton* connectButton() const { return connectButton_; }
+    QPushButton* disconnectButton() const { return disconnectButton_; }
+    // The client-table slot shown on each row.
+    const std::vector<int>& rowSlots() const { return rowSlots_; }
+
+    void startListening();
+    void stopAll();
+    void chooseRow(int row);
+
+private:
+    void refresh();
+    void updateButtons();
+
+    Console& c_;
+    TcpLink& link_;
+    QLineEdit* transmissionEdit_ = nullptr;
+    QListWidget* clientList_ = nullptr;
+    QLineEdit* portEdit_ = nullptr;
+    QPushButton* connectButton_ = nullptr;
+    QPushButton* disconnectButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    std::vector<int> rowSlots_;
+};
+
+}  // namespace vrq
