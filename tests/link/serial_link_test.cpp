@@ -1,0 +1,213 @@
+// The serial link over real pseudo-terminals: line settings, opening once,
+// the open failure notices, and answers of the simulated device landing in
+// the model through the line assembler and the reply handler.
+
+#include "link/serial_link.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "model/reset_settings.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+#include "support/sim_process.h"
+
+namespace vrq {
+namespace {
+
+// A bare pseudo-terminal whose far end the test writes to directly.
+class Pty {
+public:
+    Pty() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) path_ = ::ptsname(master_);
+    }
+    ~Pty() {
+        if (master_ >= 0) ::close(master_);
+    }
+    const std::string& path() const { return path_; }
+    void write(std::string_view bytes) { ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    // What the console wrote, waiting up to `ms` for it.
+    std::string read(int ms) {
+        std::string out;
+        (void)QTest::qWaitFor([&] {
+            char buf[256];
+            const ssize_t n = ::read(master_, buf, sizeof buf);
+            if (n > 0) out.append(buf, static_cast<std::size_t>(n));
+            return !out.empty() && out.back() == '\n';
+        }, ms);
+        return out;
+    }
+    // The settings of the console's end.
+    termios slaveSettings() const {
+        termios t{};
+        ::tcgetattr(master_, &t);
+        return t;
+    }
+    void nonBlocking() { ::fcntl(master_, F_SETFL, O_NONBLOCK); }
+
+private:
+    int master_ = -1;
+    std::string path_;
+};
+
+struct SerialLinkTest : ::testing::Test {
+    std::unique_ptr<Console> c = makeConsole(Product::Multi);
+    RecordingNotifier notes;
+
+    void SetUp() override {
+        c->notifier = &notes;
+        c->app.appRunning = 1;
+    }
+    void useDevice(const std::string& path, int index = 3) {
+        c->app.comPortIndex = index;
+        c->app.comDevicePath[static_cast<std::size_t>(index)] = path;
+    }
+    bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 3000); }
+};
+
+TEST_F(SerialLinkTest, OpensTheMappedDeviceWithTheLineSettings) {
+    Pty pty;
+    ASSERT_FALSE(pty.path().empty());
+    useDevice(pty.path(), 5);
+    SerialLink link(*c);
+    EXPECT_EQ(c->serialTransport, &link);
+    EXPECT_EQ(link.devicePath(), QString::fromStdString(pty.path()));
+    ASSERT_TRUE(link.open());
+    EXPECT_TRUE(notes.notices.empty()) << notes.notices[0].text;
+    EXPECT_EQ(c->app.serialPortOpen, 1);
+
+    const termios t = pty.slaveSettings();
+    EXPECT_EQ(::cfgetospeed(&t), speed_t(B38400));
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_EQ(t.c_cflag & CSTOPB, 0u);
+    EXPECT_NE(t.c_cflag & CRTSCTS, 0u);
+    EXPECT_NE(t.c_iflag & IXON, 0u);
+    EXPECT_NE(t.c_iflag & IXOFF, 0u);
+    EXPECT_EQ(t.c_iflag & INPCK, 0u);
+    EXPECT_EQ(t.c_cc[VSTART], 0x11);
+    EXPECT_EQ(t.c_cc[VSTOP], 0x13);
+}
+
+TEST_F(SerialLinkTest, OpensOncePerRunAndNotOnTcp) {
+    Pty pty;
+    useDevice(pty.path());
+    SerialLink link(*c);
+    c->app.linkInterface = kLinkTcp;
+    EXPECT_FALSE(link.open());
+    EXPECT_EQ(c->app.serialPortOpen, 0);
+    c->app.linkInterface = kLinkSerial;  // the operator picks the serial interface later
+    EXPECT_TRUE(link.open());
+    useDevice("/nonexistent/tty");
+    EXPECT_TRUE(link.open());  // no second open
+    EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
+    useDevice("/nonexistent/tty");
+    SerialLink link(*c);
+    EXPECT_FALSE(link.open());
+    std::vector<std::string> texts;
+    for (const auto& n : notes.notices) {
+        texts.push_back(n.text);
+        EXPECT_EQ(n.title, "Error");
+        EXPECT_EQ(n.icon, NoticeIcon::Stop);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Miss! File Open", "Miss! Mask Set", "Miss! Buffer Set",
+                                               "Miss! Time Out Set", "Miss! Set Comm State"}));
+    EXPECT_FALSE(link.open());
+    EXPECT_EQ(notes.notices.size(), 5u);
+
+    // Sending still works as far as the console goes: the timeout reports the silence.
+    sendCommand(*c, CommandLine("RVN"));
+    EXPECT_EQ(c->reply.replyExpected, 1);
+}
+
+TEST_F(SerialLinkTest, PermissionFailureNamesTheDeviceAndTheReason) {
+    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", false, "No such file"), "Miss! File Open");
+    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied"),
+              "Miss! File Open\n/dev/ttyS0: Permission denied");
+    if (::geteuid() == 0) GTEST_SKIP() << "root opens any device";
+    useDevice("/dev/ttyS0");
+    SerialLink link(*c);
+    if (::access("/dev/ttyS0", F_OK) != 0 || ::access("/dev/ttyS0", R_OK | W_OK) == 0) GTEST_SKIP();
+    link.open();
+    ASSERT_FALSE(notes.notices.empty());
+    EXPECT_NE(notes.notices[0].text.find("/dev/ttyS0"), std::string::npos);
+}
+
+TEST_F(SerialLinkTest, RepliesAreSplitAtEveryLineFeedAndJoinedAcrossReads) {
+    Pty pty;
+    useDevice(pty.path());
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    pty.nonBlocking();
+
+    sendCommand(*c, CommandLine("CBS001L01ON"));
+    EXPECT_EQ(pty.read(3000), "CBS001L01ON\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 1);
+    pty.write("G");
+    QTest::qWait(50);
+    EXPECT_EQ(c->reply.replyExpected, 1);  // half a line is no answer
+    pty.write("O\r\nCBS002NNNNNNNNNN\r\n");
+    ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[1][9] == 1; }));
+    EXPECT_EQ(c->reply.replyExpected, 0);
+    EXPECT_EQ(c->reply.successPending, 1);
+
+    pty.write(std::string(1500, 'X') + "GO\r\nE3\r\n");
+    ASSERT_TRUE(waitFor([&] { return !notes.notices.empty(); }));
+    EXPECT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Command Error");
+}
+
+TEST_F(SerialLinkTest, ReadRequestsToTheSimulatorLandInTheModel) {
+    test::SimProcess sim({});
+    ASSERT_FALSE(sim.ptyPath().empty()) << sim.firstLine();
+    useDevice(sim.ptyPath());
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+
+    sendCommand(*c, CommandLine("CBS003L10ON"));
+    ASSERT_TRUE(waitFor([&] { return c->reply.successPending == 1; }));
+    sendCommand(*c, CommandLine("RCBS003"));
+    ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[2][9] == 1; }));
+    EXPECT_EQ(c->settings.lineBlink[2][8], 0);
+
+    sendCommand(*c, CommandLine("POSPAS"));
+    ASSERT_TRUE(waitFor([&] { return c->reply.replyExpected == 0; }));
+    sendCommand(*c, CommandLine("RPOSP"));
+    ASSERT_TRUE(waitFor([&] { return c->settings.powerOnPage == kPowerOnPas; }));
+    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(SerialLinkTest, Rs485AnswersLoseTheirAddress) {
+    test::SimProcess sim({"--rs485", "05"});
+    ASSERT_FALSE(sim.ptyPath().empty()) << sim.firstLine();
+    useDevice(sim.ptyPath());
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+
+    c->reply.sendAllCounter = 1;  // as during a read-all run
+    sendCommand(*c, CommandLine("RVN"));
+    ASSERT_TRUE(waitFor([&] { return cellText(c->settings.deviceVersion) == "1.05"; }));
+    EXPECT_EQ(c->reply.successPending, 1);  // the version answer always closes with "Success"
+
+    sendCommand(*c, CommandLine("XYZ"));
+    ASSERT_TRUE(waitFor([&] { return c->reply.replyError == 1; }));
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "Command Error");
+}
+
+}  // namespace
+}  // namespace vrq
