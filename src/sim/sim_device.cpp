@@ -22,6 +22,7 @@ SimDevice::SimDevice(SimOptions options)
     addDisplayCommands(table_, options_.product);
     addDeviceCommands(table_, options_.product);
     addGlyphCommands(table_, options_.product);
+    if (options_.product == Product::Single) addSingleLineCommands(table_);
 }
 
 std::vector<std::string> SimDevice::feed(std::string_view bytes) {

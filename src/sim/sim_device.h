@@ -38,6 +38,7 @@ using CommandTable = std::vector<CommandSpec>;
 void addDisplayCommands(CommandTable& table, Product product);  // titles, per-line and per-page display
 void addDeviceCommands(CommandTable& table, Product product);   // clock, alarm, remote, network, version
 void addGlyphCommands(CommandTable& table, Product product);    // user glyphs and their insertion
+void addSingleLineCommands(CommandTable& table);                // per-page settings of the single-line device
 
 class SimDevice {
 public:

@@ -1,0 +1,79 @@
+#include "protocol/single_page_commands.h"
+
+#include <string>
+
+#include "protocol/codecs.h"
+
+namespace vrq {
+
+namespace {
+
+struct Shape {
+    const char* pageTemplate;  // one-page command without CR LF
+    std::size_t pagePos;       // where the three page digits go
+    const char* mnemonic;      // of the all-pages command
+};
+
+Shape shapeOf(SingleSetting s) {
+    switch (s) {
+        case SingleSetting::AutoSwitch: return {"PAS001S", 3, "PAS"};
+        case SingleSetting::Blink: return {"CBS001OF", 3, "CBS"};
+        case SingleSetting::Offset: return {"IDO00100", 3, "IDO"};
+        case SingleSetting::Position: return {"IDP001T", 3, "IDP"};
+        case SingleSetting::Fill: return {"FB001OF", 2, "FB"};
+        case SingleSetting::Colour: return {"CABC00170", 4, "CABC"};
+        case SingleSetting::CharSize: return {"CFS001L", 3, "CFS"};
+        case SingleSetting::ScrollSpeed: return {"ISS0012", 3, "ISS"};
+    }
+    return {"", 0, ""};
+}
+
+char sizeLetter(int code) { return code == 0 ? 'L' : code == 1 ? 'M' : 'S'; }
+
+// The characters of page p's value in the all-pages form.
+std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
+    std::string v;
+    switch (s) {
+        case SingleSetting::AutoSwitch: return m.pageAutoSwitch[p] != 0 ? "L" : "S";
+        case SingleSetting::Blink: return m.lineBlink[p][0] != 0 ? "N" : "F";
+        case SingleSetting::Position: return m.pageDisplayPosition[p] == 1 ? "B" : "T";
+        case SingleSetting::Fill: return m.lineFill[p][0] != 0 ? "N" : "F";
+        case SingleSetting::CharSize: return std::string(1, sizeLetter(m.lineCharSize[p][0]));
+        case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + m.pageScrollSpeed[p] + 1));
+        case SingleSetting::Offset:
+            v = "00";
+            putDecimal2(v.data(), m.lineSpacing[p][0]);
+            return v;
+        case SingleSetting::Colour:
+            v = "00";
+            v[0] = static_cast<char>('0' + m.lineCharColour[p][0]);
+            v[1] = static_cast<char>('0' + m.lineEdgeColour[p][0]);
+            return v;
+    }
+    return v;
+}
+
+// The one-page value differs from the all-pages letter only for the on/off pairs.
+std::string onePageValue(const SettingsModel& m, SingleSetting s, int p) {
+    if (s == SingleSetting::Blink) return m.lineBlink[p][0] != 0 ? "ON" : "OF";
+    if (s == SingleSetting::Fill) return m.lineFill[p][0] != 0 ? "ON" : "OF";
+    return pageValue(m, s, p);
+}
+
+}  // namespace
+
+CommandLine singlePageCommand(const SettingsModel& m, SingleSetting s, int page) {
+    const Shape shape = shapeOf(s);
+    CommandLine line(shape.pageTemplate);
+    line.putDec3(shape.pagePos, page + 1);
+    line.put(shape.pagePos + 3, onePageValue(m, s, page));
+    return line;
+}
+
+CommandLine singleAllPagesCommand(const SettingsModel& m, SingleSetting s) {
+    std::string body = shapeOf(s).mnemonic;
+    for (int p = 0; p < kPages; ++p) body += pageValue(m, s, p);
+    return CommandLine(body);
+}
+
+}  // namespace vrq
