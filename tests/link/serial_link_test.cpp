@@ -99,7 +99,10 @@ TEST_F(SerialLinkTest, OpensTheMappedDeviceWithTheLineSettings) {
 
 TEST_F(SerialLinkTest, OpensOncePerRunAndNotOnTcp) {
     Pty pty;
-    useDevice(pty.path());
+    // The run script points COM1 at a link to the simulator's pty.
+    const std::string alias = "/tmp/vrq_serial_link_test_" + std::to_string(::getpid());
+    ASSERT_EQ(::symlink(pty.path().c_str(), alias.c_str()), 0);
+    useDevice(alias);
     SerialLink link(*c);
     c->app.linkInterface = kLinkTcp;
     EXPECT_FALSE(link.open());
@@ -109,6 +112,7 @@ TEST_F(SerialLinkTest, OpensOncePerRunAndNotOnTcp) {
     useDevice("/nonexistent/tty");
     EXPECT_TRUE(link.open());  // no second open
     EXPECT_TRUE(notes.notices.empty());
+    ::unlink(alias.c_str());
 }
 
 TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
