@@ -1,0 +1,163 @@
+#include "protocol/bulk_runs.h"
+
+#include "protocol/codecs.h"
+#include "protocol/device_commands.h"
+#include "protocol/line_commands.h"
+#include "protocol/page_commands.h"
+#include "protocol/single_page_commands.h"
+#include "protocol/title_encode.h"
+
+namespace vrq {
+
+namespace {
+
+constexpr int kMultiReads = 3120;
+constexpr int kSingleReads = 568;
+constexpr int kMultiSends = 3119;
+constexpr int kSingleSends = 566;
+
+const char* const kMultiDeviceReads[] = {"RACA", "RAD",  "RADT", "RAM", "RAP",  "RAR",   "RCFZ", "RCI", "RCL",
+                                         "RPAST", "RPOSP", "RRCA", "RRM", "RTSD", "RTSDR", "RVLBC", "RVN"};
+const char* const kSingleDeviceReads[] = {"RACA", "RAD",  "RADT", "RAM",  "RAP",  "RAR",  "RCABC",
+                                          "RCBS", "RCFS", "RCFZ", "RCI",  "RCL",  "RFB",  "RIDO",
+                                          "RIDP", "RISS", "RPAS", "RPOSP", "RRCA", "RRM", "RTSD",
+                                          "RTSDR", "RVLBC", "RDM", "RVN"};
+
+CommandLine numbered(const char* templ, std::size_t pos, int value, int width) {
+    CommandLine line(templ);
+    if (width == 3)
+        line.putDec3(pos, value);
+    else
+        line.putDec2(pos, value);
+    return line;
+}
+
+// " 00.00": tens and units of s*100/total, then of s*10000/total.
+std::string twoDecimals(int s, int total) {
+    std::string t = " 00.00";
+    const int whole = s * 100 / total;
+    const int hundredths = s * 10000 / total;
+    putDecimal2(t.data() + 1, whole % 100);
+    putDecimal2(t.data() + 4, hundredths % 100);
+    return t;
+}
+
+// " 00.0": tens and units of s*100/total, then the units of s*1000/total.
+std::string oneDecimal(int s, int total) {
+    std::string t = " 00.0";
+    putDecimal2(t.data() + 1, (s * 100 / total) % 100);
+    t[4] = static_cast<char>('0' + (s * 1000 / total) % 10);
+    return t;
+}
+
+SendAllStep sent(CommandLine line) { return {std::move(line), SendAllStep::Problem::None}; }
+
+SendAllStep titleStep(const SettingsModel& m, Product p, int page) {
+    auto line = titlePageCommand(m, page, p);
+    if (!line) return {std::nullopt, SendAllStep::Problem::TitleRefused};
+    return sent(std::move(*line));
+}
+
+SendAllStep holdTimeStep(const SettingsModel& m) {
+    auto line = alarmHoldTimeCommand(m);
+    if (!line) return {std::nullopt, SendAllStep::Problem::HoldTimeTooShort};
+    return sent(std::move(*line));
+}
+
+// The device-wide tail shared by both programs from "ACA" to "CFZ".
+std::optional<SendAllStep> alarmTail(const SettingsModel& m, int i) {
+    switch (i) {
+        case 0: return sent(alarmConnectorCommand(m));
+        case 1: return sent(alarmDisplayCommand(m));
+        case 2: return holdTimeStep(m);
+        case 3: return sent(alarmModeCommand(m));
+        case 4: return sent(alarmPolarityCommand(m));
+        case 5: return sent(alarmReturnCommand(m));
+        case 6: return sent(connectorInputCommand(m));
+        case 7: return sent(zoomFontCommand(m));
+        default: return std::nullopt;
+    }
+}
+
+SendAllStep multiStep(const SettingsModel& m, int step) {
+    const int i = step - 1;
+    if (i < 512) return titleStep(m, Product::Multi, i);
+    if (i < 1024) return sent(colourPageCommand(m, i - 512));
+    if (i < 1536) return sent(blinkPageCommand(m, i - 1024));
+    if (i < 2048) return sent(charSizePageCommand(m, i - 1536));
+    if (i < 2560) return sent(fillPageCommand(m, i - 2048));
+    if (i < 3072) return sent(spacingPageCommand(m, i - 2560));
+    if (i < 3103) return sent(scheduleDayCommand(m, i - 3072));
+    if (auto s = alarmTail(m, i - 3103)) return *s;
+    switch (i - 3111) {
+        case 0: return sent(charLevelAllCommand(m));
+        case 1: return sent(autoSwitchAllCommand(m));
+        case 2: return sent(powerOnPageCommand(m));
+        case 3: return sent(remoteConnectorCommand(m));
+        case 4: return sent(remoteModeCommand(m));
+        case 5: return sent(clockDisplayCommand(m));
+        case 6: return sent(clockRangeCommand(m));
+        default: return sent(videoLossCommand(m));
+    }
+}
+
+SendAllStep singleStep(const SettingsModel& m, int step) {
+    const int i = step - 1;
+    if (i < 512) return titleStep(m, Product::Single, i);
+    if (i < 543) return sent(scheduleDayCommand(m, i - 512));
+    static const SingleSetting kFirst[] = {SingleSetting::Colour, SingleSetting::Blink,    SingleSetting::CharSize,
+                                           SingleSetting::Fill,   SingleSetting::Offset,   SingleSetting::Position,
+                                           SingleSetting::ScrollSpeed};
+    if (i < 550) return sent(singleAllPagesCommand(m, kFirst[i - 543]));
+    if (auto s = alarmTail(m, i - 550)) return *s;
+    switch (i - 558) {
+        case 0: return sent(charLevelAllCommand(m));
+        case 1: return sent(singleAllPagesCommand(m, SingleSetting::AutoSwitch));
+        case 2: return sent(powerOnPageCommand(m));
+        case 3: return sent(remoteConnectorCommand(m));
+        case 4: return sent(remoteModeCommand(m));
+        case 5: return sent(clockDisplayCommand(m));
+        case 6: return sent(clockRangeCommand(m));
+        default: return sent(videoLossCommand(m));
+    }
+}
+
+}  // namespace
+
+int readAllStepCount(Product p) { return p == Product::Single ? kSingleReads : kMultiReads; }
+int readAllPeriodMs(Product p) { return p == Product::Single ? 400 : 500; }
+std::string readAllEndText(Product p) { return p == Product::Single ? "   " : "      "; }
+
+CommandLine readAllRequest(Product p, int step) {
+    const int i = step - 1;
+    if (p == Product::Single) {
+        if (i < 512) return numbered("RCA001", 3, i + 1, 3);
+        if (i < 543) return numbered("RSD01", 3, i - 512 + 1, 2);
+        return CommandLine(kSingleDeviceReads[i - 543]);
+    }
+    if (i < 3072) {
+        static const char* const kTemplates[] = {"RCA001", "RCABC001", "RCBS001", "RCFS001", "RFB001", "RIDLS001"};
+        const char* t = kTemplates[i / 512];
+        return numbered(t, std::char_traits<char>::length(t) - 3, i % 512 + 1, 3);
+    }
+    if (i < 3103) return numbered("RSD01", 3, i - 3072 + 1, 2);
+    return CommandLine(kMultiDeviceReads[i - 3103]);
+}
+
+std::string readAllPercentText(Product p, int step) {
+    return p == Product::Single ? oneDecimal(step, kSingleReads) : twoDecimals(step, kMultiReads + 1);
+}
+
+int sendAllStepCount(Product p) { return p == Product::Single ? kSingleSends : kMultiSends; }
+int sendAllPeriodMs(Product p) { return p == Product::Single ? 400 : 600; }
+std::string sendAllEndText(Product p) { return p == Product::Single ? "   " : "     "; }
+
+std::string sendAllPercentText(Product p, int step) {
+    return p == Product::Single ? oneDecimal(step, kSingleSends + 1) : twoDecimals(step, kMultiSends + 1);
+}
+
+SendAllStep buildSendAllStep(const SettingsModel& m, Product p, int step) {
+    return p == Product::Single ? singleStep(m, step) : multiStep(m, step);
+}
+
+}  // namespace vrq
