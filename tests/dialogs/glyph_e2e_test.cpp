@@ -1,0 +1,131 @@
+// A glyph drawn in the editor goes to the simulated device over a real
+// pseudo-terminal and comes back into a fresh, blank editor unchanged.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "glyphs/glyph_editor_dialog.h"
+#include "glyphs/glyph_grid_widget.h"
+#include "protocol/notifier.h"
+#include "protocol/reply_parser.h"
+#include "protocol/transport.h"
+#include "support/sim_process.h"
+
+namespace vrq {
+namespace {
+
+// A raw pty client standing in for the serial link.
+class PtyPort : public Transport {
+public:
+    explicit PtyPort(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+        if (fd_ >= 0) {
+            termios t{};
+            ::tcgetattr(fd_, &t);
+            ::cfmakeraw(&t);
+            ::tcsetattr(fd_, TCSANOW, &t);
+        }
+    }
+    ~PtyPort() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool ok() const { return fd_ >= 0; }
+    void writeLine(std::string_view b) override {
+        std::size_t done = 0;
+        while (done < b.size()) {
+            const ssize_t n = ::write(fd_, b.data() + done, b.size() - done);
+            if (n <= 0) return;
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    // The next line with its LF, or what arrived before `ms` of silence.
+    std::string readLine(int ms) {
+        std::string line;
+        while (true) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, ms) <= 0) return line;
+            char buf[1];
+            if (::read(fd_, buf, 1) != 1) return line;
+            line.push_back(buf[0]);
+            if (buf[0] == '\n') return line;
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
+
+void drag(QWidget* grid, const std::vector<QPoint>& points) {
+    auto send = [grid](QEvent::Type t, QPoint at) {
+        QMouseEvent e(t, at, grid->mapToGlobal(at), t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid, &e);
+    };
+    send(QEvent::MouseButtonPress, points.front());
+    for (QPoint p : points) send(QEvent::MouseMove, p);
+    send(QEvent::MouseButtonRelease, points.back());
+}
+
+TEST(GlyphEndToEndTest, RegisteredGlyphReadsBackIntoABlankEditor) {
+    test::SimProcess sim({});
+    ASSERT_FALSE(sim.ptyPath().empty()) << sim.firstLine();
+    PtyPort port(sim.ptyPath());
+    ASSERT_TRUE(port.ok());
+
+    auto c = makeConsole(Product::Multi);
+    RecordingNotifier notes;
+    c->serialTransport = &port;
+    c->notifier = &notes;
+
+    std::string drawn;
+    {
+        GlyphEditorDialog d(*c, GlyphSize::Large, nullptr, nullptr);
+        GlyphGridWidget* g = d.grid();
+        std::vector<QPoint> stroke;
+        for (int i = 1; i <= 46; ++i) stroke.push_back(g->dotCentre(i, i));
+        drag(g, stroke);
+        drag(g, {g->dotCentre(5, 40), g->dotCentre(6, 39), g->dotCentre(7, 38)});
+        drawn.assign(c->glyph.pattern.data(), 576);
+        ASSERT_NE(drawn, std::string(576, '0'));
+
+        d.findChild<QComboBox*>("glyphNumberCombo")->setCurrentIndex(4);
+        d.findChild<QPushButton*>("registerButton")->click();
+        const std::string answer = port.readLine(3000);
+        EXPECT_EQ(answer, "GO\r\n");
+        handleSerialReply(*c, answer);
+        d.findChild<QPushButton*>("closeButton")->click();
+    }
+
+    GlyphEditorDialog again(*c, GlyphSize::Large, nullptr, nullptr);
+    EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), std::string(576, '0'));
+    EXPECT_EQ(again.findChild<QComboBox*>("glyphNumberCombo")->currentText(), "05");
+    again.findChild<QPushButton*>("readButton")->click();
+    EXPECT_EQ(c->reply.glyphReplyPending, 1);
+    const std::string reply = port.readLine(3000);
+    ASSERT_EQ(reply.substr(0, 8), "FBMLA369");
+    handleSerialReply(*c, reply);
+    EXPECT_EQ(c->reply.glyphReplyPending, 0);
+    EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), drawn);
+
+    // The sample character comes back as the device's own pattern of it.
+    again.findChild<QLineEdit*>("sampleEdit")->setText("あ");
+    again.findChild<QPushButton*>("sampleReadButton")->click();
+    const std::string sample = port.readLine(3000);
+    ASSERT_EQ(sample.substr(0, 8), "FBML2422");
+    handleSerialReply(*c, sample);
+    EXPECT_EQ(std::string(c->glyph.pattern.data(), 12), "FFFFFFFFFFFF");
+    EXPECT_TRUE(notes.notices.empty());
+}
+
+}  // namespace
+}  // namespace vrq
