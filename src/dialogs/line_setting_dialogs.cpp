@@ -51,6 +51,7 @@ LineSettingDialog::LineSettingDialog(Console& c, QWidget* parent, Family family)
         QComboBox* allPages = addCombo(val.allPagesLabel, val.items, val.allPagesName);
         QComboBox* allLines = addCombo(val.allLinesLabel, val.items, val.allLinesName);
         valueCombos_.push_back(value);
+        // The "same for all" lists act on every choice, even of the item shown.
         select(allPages, c.dialog.*(val.allPages));
         select(allLines, c.dialog.*(val.allLines));
 
@@ -60,7 +61,7 @@ LineSettingDialog::LineSettingDialog(Console& c, QWidget* parent, Family family)
             (cc.settings.*(family_.values[v].field))[cc.app.currentPage][cc.app.currentLine] = i;
             refreshPreview();
         });
-        connect(allPages, &QComboBox::currentIndexChanged, this, [this, v](int i) {
+        connect(allPages, &QComboBox::activated, this, [this, v](int i) {
             if (i < 0) return;
             Console& cc = console();
             const Value& val = family_.values[v];
@@ -69,7 +70,7 @@ LineSettingDialog::LineSettingDialog(Console& c, QWidget* parent, Family family)
             refreshPreview();
             reselectValues();
         });
-        connect(allLines, &QComboBox::currentIndexChanged, this, [this, v](int i) {
+        connect(allLines, &QComboBox::activated, this, [this, v](int i) {
             if (i < 0) return;
             Console& cc = console();
             const Value& val = family_.values[v];

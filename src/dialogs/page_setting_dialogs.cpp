@@ -50,7 +50,7 @@ AutoSwitchDialog::AutoSwitchDialog(Console& c, QWidget* parent)
         reselect();
         refreshPreview();
     });
-    connect(all, &QComboBox::currentIndexChanged, this, [this](int i) {
+    connect(all, &QComboBox::activated, this, [this](int i) {
         if (i < 0) return;
         console().settings.pageAutoSwitch.fill(i);
         refreshPreview();
@@ -161,14 +161,14 @@ CharLevelDialog::CharLevelDialog(Console& c, QWidget* parent)
         console().settings.pageCharBlackLevel[console().app.currentPage] = i;
         refreshPreview();
     });
-    connect(allWhite, &QComboBox::currentIndexChanged, this, [this](int i) {
+    connect(allWhite, &QComboBox::activated, this, [this](int i) {
         if (i < 0) return;
         console().dialog.allCharWhiteLevel = i;
         console().settings.pageCharWhiteLevel.fill(i);
         refreshPreview();
         reselect();
     });
-    connect(allBlack, &QComboBox::currentIndexChanged, this, [this](int i) {
+    connect(allBlack, &QComboBox::activated, this, [this](int i) {
         if (i < 0) return;
         console().dialog.allCharBlackLevel = i;
         console().settings.pageCharBlackLevel.fill(i);

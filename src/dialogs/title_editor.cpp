@@ -115,41 +115,63 @@ void TitleEditor::loadField() {
 }
 
 void TitleEditor::fieldEdited(const QString& typed) {
-    QString text = typed;
-    // A stored line break would split the title's record in the settings
-    // document, so the single-line box never keeps one.
-    text.remove(QLatin1Char('\r'));
-    text.remove(QLatin1Char('\n'));
-    text.remove(QChar(QChar::ParagraphSeparator));
-    text.remove(QChar(QChar::LineSeparator));
+    // What the edit inserted: the part between the unchanged head and tail.
+    qsizetype head = 0;
+    while (head < typed.size() && head < accepted_.size() && typed[head] == accepted_[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < typed.size() - head && tail < accepted_.size() - head &&
+           typed[typed.size() - 1 - tail] == accepted_[accepted_.size() - 1 - tail])
+        ++tail;
+    const QString kept = typed.left(head) + typed.right(tail);
+    const QString inserted = typed.mid(head, typed.size() - head - tail);
 
-    const std::optional<std::string> bytes = toShiftJis(text);
+    std::optional<std::string> keptBytes = toShiftJis(kept);
+    if (!keptBytes) keptBytes = std::string();  // cannot happen: kept was accepted before
+    const int budget = maxBytes() - static_cast<int>(keptBytes->size());
+
+    // Take the inserted characters in order while they fit; a line break
+    // would split the title's record in the settings document, and a
+    // character without a code page 932 code cannot be stored.
+    QString taken;
+    int used = 0;
     QString why;
-    if (!bytes) {
-        why = "この文字はタイトルに使えません（シフトJISにない文字です）";
-    } else if (static_cast<int>(bytes->size()) > maxBytes()) {
-        why = QStringLiteral("タイトルは%1バイトまでです").arg(maxBytes());
+    for (qsizetype i = 0; i < inserted.size();) {
+        const qsizetype len = (inserted[i].isHighSurrogate() && i + 1 < inserted.size()) ? 2 : 1;
+        const QString ch = inserted.mid(i, len);
+        i += len;
+        if (ch == "\r" || ch == "\n" || ch[0] == QChar::ParagraphSeparator || ch[0] == QChar::LineSeparator) continue;
+        const std::optional<std::string> b = toShiftJis(ch);
+        if (!b) {
+            why = "この文字はタイトルに使えません（シフトJISにない文字です）";
+            continue;
+        }
+        if (used + static_cast<int>(b->size()) > budget) {
+            why = QStringLiteral("タイトルは%1バイトまでです").arg(maxBytes());
+            break;
+        }
+        used += static_cast<int>(b->size());
+        taken += ch;
     }
-    if (why.isEmpty()) {
-        accepted_ = text;
-        store(*bytes);
-        reason_->clear();
-    } else {
-        reason_->setText(why);
+    const QString text = typed.left(head) + taken + typed.right(tail);
+    if (text != accepted_ || typed != accepted_) {
+        const std::optional<std::string> bytes = toShiftJis(text);
+        if (bytes && static_cast<int>(bytes->size()) <= maxBytes()) {
+            accepted_ = text;
+            store(*bytes);
+        }
     }
-    // Put back what was accepted when the typed text could not be taken whole.
-    if (text != typed || !why.isEmpty()) {
+    reason_->setText(why);
+    if (typed != accepted_) {
         loading_ = true;
+        const int cursor = static_cast<int>(head + taken.size());
         if (lineEdit_) {
-            const int pos = std::min<int>(lineEdit_->cursorPosition(), static_cast<int>(accepted_.size()));
             lineEdit_->setText(accepted_);
-            lineEdit_->setCursorPosition(why.isEmpty() ? pos : std::max(0, pos - 1));
+            lineEdit_->setCursorPosition(cursor);
         }
         if (pageEdit_) {
-            const int pos = pageEdit_->textCursor().position();
             pageEdit_->setPlainText(accepted_);
             QTextCursor cur = pageEdit_->textCursor();
-            cur.setPosition(std::clamp(pos - 1, 0, static_cast<int>(accepted_.size())));
+            cur.setPosition(std::clamp(cursor, 0, static_cast<int>(accepted_.size())));
             pageEdit_->setTextCursor(cur);
         }
         loading_ = false;
