@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "dialogs/client_server_dialog.h"
+#include "dialogs/interface_dialog.h"
+#include "dialogs/serial_settings_dialog.h"
+#include "dialogs/tcp_client_dialog.h"
+#include "dialogs/tcp_server_dialog.h"
+#include "link/fake_device.h"
+#include "link/tcp_link.h"
+#include "model/app_config.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+
+namespace vrq {
+namespace {
+
+class ConnectionDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        c->app.configPath = (dir.path() + "/vrq700.ini").toStdString();
+        c->notifier = &notes;
+        c->app.linkInterface = kLinkTcp;
+        c->app.appRunning = 1;
+        c->app.peerSelectIndex = 0;
+    }
+    std::string ini(const char* key) { return readAppConfigValue(c->app.configPath, c->product, key, "<none>", 20); }
+    QString iniText() {
+        QFile f(QString::fromStdString(c->app.configPath));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    void doubleClick(QListWidget* list, int row) {
+        QListWidgetItem* item = list->item(row);
+        ASSERT_NE(item, nullptr);
+        emit list->itemDoubleClicked(item);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Console> c = makeConsole(Product::Multi);
+    RecordingNotifier notes;
+    TcpLink link{*c};
+};
+
+// ---- interface, serial port, role ----
+
+TEST_F(ConnectionDialogs, SerialChosenTwiceOpensThePortOnce) {
+    int opened = 0;
+    InterfaceDialog d(*c, [&] {
+        ++opened;
+        c->app.serialPortOpen = 1;
+    });
+    EXPECT_EQ(d.windowTitle(), "インターフェイスの設定");
+    EXPECT_EQ(d.interfaceCombo()->currentIndex(), 1);
+    d.interfaceCombo()->setCurrentIndex(0);
+    EXPECT_EQ(c->app.linkInterface, kLinkSerial);
+    EXPECT_EQ(ini("Interface"), "0");
+    d.interfaceCombo()->setCurrentIndex(1);
+    EXPECT_EQ(ini("Interface"), "1");
+    EXPECT_EQ(opened, 1);  // choosing TCP/IP opens nothing
+    d.interfaceCombo()->setCurrentIndex(0);
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(ConnectionDialogs, ChoicesLockWhileConnectedButTheSerialDialogStaysUsable) {
+    c->app.tcpConnected = 1;
+    InterfaceDialog iface(*c, [] {});
+    ClientServerDialog role(*c);
+    SerialSettingsDialog serial(*c);
+    EXPECT_FALSE(iface.interfaceCombo()->isEnabled());
+    EXPECT_EQ(iface.interfaceCombo()->currentIndex(), -1);
+    EXPECT_FALSE(role.roleCombo()->isEnabled());
+    EXPECT_EQ(role.roleCombo()->currentIndex(), -1);
+    EXPECT_TRUE(serial.portCombo()->isEnabled());
+    EXPECT_TRUE(serial.modeCombo()->isEnabled());
+    EXPECT_EQ(c->app.linkInterface, kLinkTcp);  // showing no selection changes nothing
+    EXPECT_EQ(ini("Interface"), "<none>");
+}
+
+TEST_F(ConnectionDialogs, SerialAndRoleChoicesAreWrittenAtOnce) {
+    SerialSettingsDialog serial(*c);
+    EXPECT_EQ(serial.windowTitle(), "RS-232C/485の設定");
+    EXPECT_EQ(serial.portCombo()->itemText(1), "COM 2");
+    serial.portCombo()->setCurrentIndex(2);
+    serial.modeCombo()->setCurrentIndex(1);
+    EXPECT_EQ(c->app.comPortIndex, 2);
+    EXPECT_EQ(c->app.serialMode, kRs485);
+    EXPECT_EQ(ini("com_port"), "2");
+    EXPECT_EQ(ini("rs_control"), "1");
+#ifndef Q_OS_WIN
+    EXPECT_EQ(serial.devicePathLabel()->text(), "/dev/ttyS2");
+    EXPECT_EQ(serial.portCombo()->itemData(5, Qt::ToolTipRole).toString(), "/dev/ttyS5");
+#endif
+
+    ClientServerDialog role(*c);
+    EXPECT_EQ(role.windowTitle(), "クライアント/サーバー");
+    role.roleCombo()->setCurrentIndex(1);
+    role.reject();  // the close box keeps the choice
+    EXPECT_EQ(c->app.tcpRole, kTcpServer);
+    EXPECT_EQ(ini("ClientServer"), "1");
+}
+
+// ---- TCP/IP client ----
+
+TEST(PeerListText, ThreeDigitGroups) {
+    EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192 .168 .001 .010");
+    EXPECT_EQ(peerListText(Octets{}), "000 .000 .000 .000");
+    EXPECT_EQ(parseOctets("10.300.2"), (Octets{10, 255, 2, 0}));
+    EXPECT_EQ(parseOctets(""), (Octets{}));
+}
+
+TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
+    TcpClientDialog d(*c, link);
+    for (const char* a : {"10.0.0.1", "10.0.0.2", "10.0.0.3"}) {
+        d.addressEdit()->setText(a);
+        d.addButton()->click();
+    }
+    EXPECT_EQ(ini("list_count"), "3");
+    EXPECT_EQ(d.hostList()->count(), 3);
+    EXPECT_EQ(d.hostList()->item(2)->text(), "010 .000 .000 .003");
+
+    d.hostList()->setCurrentRow(0);
+    d.removeButton()->click();
+    EXPECT_EQ(c->app.peerListCount, 2);
+    EXPECT_EQ(ini("list_count"), "2");
+    EXPECT_EQ(ini("ip00_3"), "2");
+    EXPECT_EQ(ini("ip01_3"), "3");
+    EXPECT_EQ(ini("ip02_3"), "3");  // the former last entry stays in the file
+    ASSERT_EQ(d.hostList()->count(), 2);
+    EXPECT_EQ(d.hostList()->item(0)->text(), "010 .000 .000 .002");
+}
+
+TEST_F(ConnectionDialogs, RemovingBelowTheChosenEntryKeepsTheIndex) {
+    TcpClientDialog d(*c, link);
+    for (const char* a : {"10.0.0.1", "10.0.0.2", "10.0.0.3"}) {
+        d.addressEdit()->setText(a);
+        d.addButton()->click();
+    }
+    doubleClick(d.hostList(), 2);
+    EXPECT_EQ(c->app.peerSelectIndex, 2);
+    EXPECT_EQ(ini("select_number"), "2");
+    EXPECT_EQ(d.addressEdit()->text(), "10.0.0.3");
+
+    d.hostList()->setCurrentRow(0);
+    d.removeButton()->click();
+    EXPECT_EQ(c->app.peerSelectIndex, 2);  // now past the end of the list, still inside the table
+}
+
+TEST_F(ConnectionDialogs, FullListAndNoSelectionTouchNothing) {
+    c->app.peerListCount = kMaxPeers;
+    {
+        TcpClientDialog d(*c, link);
+        EXPECT_EQ(d.hostList()->count(), kMaxPeers);
+        d.addButton()->click();
+        EXPECT_EQ(c->app.peerListCount, kMaxPeers);
+        d.hostList()->setCurrentRow(-1);
+        d.removeButton()->click();
+        EXPECT_EQ(c->app.peerListCount, kMaxPeers);
+        EXPECT_EQ(d.hostList()->count(), kMaxPeers);
+        EXPECT_FALSE(iniText().contains("list_count"));
+    }
+    c->app.peerListCount = 0;
+    TcpClientDialog empty(*c, link);
+    empty.removeButton()->click();
+    empty.chooseRow(0);  // no rows: nothing to choose
+    EXPECT_EQ(c->app.peerListCount, 0);
+    EXPECT_EQ(ini("select_number"), "<none>");
+}
+
+TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
+    {
+        TcpClientDialog d(*c, link);
+        EXPECT_EQ(d.portEdit()->text(), "09004");
+        d.reject();
+        EXPECT_EQ(ini("p_port_number"), "09004");  // written even when unchanged
+    }
+    TcpClientDialog d(*c, link);
+    d.portEdit()->clear();
+    QTest::keyClicks(d.portEdit(), "123456");
+    EXPECT_EQ(d.portEdit()->text(), "12345");
+    EXPECT_EQ(cellText(c->settings.netPortNumber), "12345");
+    d.portEdit()->clear();
+    QTest::keyClicks(d.portEdit(), "ab");
+    EXPECT_EQ(cellText(c->settings.netPortNumber), "ab");
+    EXPECT_EQ(TcpLink::portNumber(cellText(c->settings.netPortNumber)), 0);
+    d.accept();
+    EXPECT_EQ(ini("p_port_number"), "ab");
+}
+
+TEST_F(ConnectionDialogs, EmptyListConnectsToNothingAndSaysSo) {
+    TcpClientDialog d(*c, link);
+    EXPECT_TRUE(d.addressEdit()->text().isEmpty());
+    EXPECT_EQ(d.hostList()->count(), 0);
+    d.connectButton()->click();
+    EXPECT_EQ(c->app.tcpConnected, 0);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].title, "VRQ-700");
+    EXPECT_EQ(notes.notices[0].text, "接続できません");
+}
+
+TEST_F(ConnectionDialogs, ConnectAndDisconnectThroughTheDialog) {
+    test::FakeDevice dev([](const std::string&) { return std::vector<test::Chunk>{{0, "GO\r\n"}}; });
+    c->app.peerAddress[0] = Octets{127, 0, 0, 1};
+    c->app.peerListCount = 1;
+    setCell(c->settings.netPortNumber, std::to_string(dev.port()));
+    TcpClientDialog d(*c, link);
+    EXPECT_EQ(d.windowTitle(), "TCP/IPの設定(Client)");
+    EXPECT_EQ(d.addressEdit()->text(), "127.0.0.1");
+    EXPECT_TRUE(d.connectButton()->isEnabled());
+    EXPECT_FALSE(d.disconnectButton()->isEnabled());
+
+    d.connectButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.tcpConnected == 1; }, 3000));
+    EXPECT_FALSE(d.connectButton()->isEnabled());
+    EXPECT_TRUE(d.disconnectButton()->isEnabled());
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].title, "Success");
+    EXPECT_EQ(notes.notices[0].text, "Socket 接続 OK");
+
+    d.disconnectButton()->click();
+    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_FALSE(link.clientConnected());
+    EXPECT_TRUE(d.connectButton()->isEnabled());
+    EXPECT_EQ(notes.notices.back().text, "Socket 切断 OK");
+}
+
+// ---- TCP/IP server ----
+
+TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
+    c->app.tcpRole = kTcpServer;
+    c->app.peerSelectIndex = -1;
+    setCell(c->settings.netPortNumber, "0");  // any free port
+    TcpServerDialog d(*c, link);
+    EXPECT_EQ(d.windowTitle(), "TCP/IPの設定(Server)");
+    EXPECT_TRUE(d.connectButton()->isEnabled());
+    EXPECT_FALSE(d.disconnectButton()->isEnabled());
+
+    d.connectButton()->click();
+    ASSERT_TRUE(link.isListening());
+    EXPECT_FALSE(d.connectButton()->isEnabled());
+    EXPECT_TRUE(d.disconnectButton()->isEnabled());
+    d.connectButton()->setEnabled(true);
+    d.connectButton()->click();  // listening again is no failure
+    EXPECT_TRUE(notes.notices.empty());
+
+    auto first = std::make_unique<QTcpSocket>();
+    QTcpSocket second;
+    first->connectToHost(QHostAddress::LocalHost, link.listenPort());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 1; }, 3000));
+    second.connectToHost(QHostAddress::LocalHost, link.listenPort());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 2; }, 3000));
+
+    first.reset();  // the device of slot 1 leaves
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 1; }, 3000));
+    EXPECT_EQ(d.rowSlots(), std::vector<int>{2});
+    EXPECT_EQ(d.clientList()->item(0)->text(), "127.0.0.1");
+
+    doubleClick(d.clientList(), 0);
+    EXPECT_EQ(c->app.peerSelectIndex, 2);
+    EXPECT_EQ(c->app.tcpConnected, 1);
+    EXPECT_EQ(d.transmissionEdit()->text(), "127.0.0.1");
+
+    d.disconnectButton()->click();
+    EXPECT_FALSE(link.isListening());
+    EXPECT_EQ(d.clientList()->count(), 0);
+    EXPECT_EQ(c->app.peerSelectIndex, -1);
+    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_TRUE(d.transmissionEdit()->text().trimmed().isEmpty());
+    EXPECT_TRUE(d.connectButton()->isEnabled());
+    EXPECT_FALSE(d.disconnectButton()->isEnabled());
+
+    d.reject();
+    EXPECT_EQ(ini("p_port_number"), "0");
+}
+
+TEST_F(ConnectionDialogs, ServerStaysStoppableAfterItsLastDeviceLeft) {
+    c->app.tcpRole = kTcpServer;
+    setCell(c->settings.netPortNumber, "0");
+    TcpServerDialog d(*c, link);
+    d.connectButton()->click();
+    {
+        QTcpSocket dev;
+        dev.connectToHost(QHostAddress::LocalHost, link.listenPort());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 1; }, 3000));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 0; }, 3000));
+    EXPECT_TRUE(d.disconnectButton()->isEnabled());
+    EXPECT_FALSE(d.connectButton()->isEnabled());
+}
+
+}  // namespace
+}  // namespace vrq
