@@ -1,0 +1,43 @@
+#include "dialogs/slave_address_dialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/setting_dialog.h"
+
+namespace vrq {
+
+SlaveAddressDialog::SlaveAddressDialog(Console& c, QWidget* parent) : QDialog(parent) {
+    setObjectName("slaveAddressDialog");
+    setModal(true);
+    const QString peer = SettingDialog::peerText(c);
+    setWindowTitle(peer.isEmpty() ? QString("機器のスレーブアドレス") : "スレーブアドレスの設定 " + peer);
+
+    auto* outer = new QVBoxLayout(this);
+    auto* group = new QGroupBox("スレーブアドレス", this);
+    auto* inGroup = new QVBoxLayout(group);
+    combo_ = new QComboBox(group);
+    combo_->setObjectName("slaveAddressCombo");
+    combo_->addItems(SettingDialog::numberItems(0, 31, 2) << "Bloadcast");
+    combo_->setMaxVisibleItems(16);
+    const int i = c.app.slaveAddressIndex;
+    combo_->setCurrentIndex(i >= 0 && i <= kBroadcastAddress ? i : -1);
+    inGroup->addWidget(combo_);
+    outer->addWidget(group);
+    connect(combo_, &QComboBox::currentIndexChanged, this, [&c](int index) {
+        if (index >= 0 && index <= kBroadcastAddress) c.app.slaveAddressIndex = index;
+    });
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("closeButton");
+    row->addWidget(close);
+    outer->addLayout(row);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+}  // namespace vrq
