@@ -157,18 +157,6 @@ TEST_F(GlyphEditorTest, LeftDrawsRightErasesOnlyInnerDotsUnderThePointer) {
     EXPECT_TRUE(glyphDotLit(c->glyph, GlyphSize::Large, 20, 20));
 }
 
-TEST_F(GlyphEditorTest, SmallGridUsesItsOwnCells) {
-    GlyphEditorDialog d(*c, GlyphSize::Small, &chooser, nullptr);
-    GlyphGridWidget* g = d.grid();
-    // 20 x 16 cells: pixel (45, 20) is column 2, row 1.
-    mouse(g, QEvent::MouseButtonPress, QPoint(45, 20), Qt::LeftButton);
-    mouse(g, QEvent::MouseButtonRelease, QPoint(45, 20), Qt::LeftButton);
-    EXPECT_EQ(c->glyph.pattern[6], '2');
-    mouse(g, QEvent::MouseButtonPress, QPoint(23 * 20 + 3, 20), Qt::LeftButton);  // column 23: ring
-    EXPECT_EQ(pattern(GlyphSize::Small).find_first_not_of('0'), 6u);
-    EXPECT_EQ(pattern(GlyphSize::Small).find_last_not_of('0'), 6u);
-}
-
 TEST_F(GlyphEditorTest, RegisterAndReadRequests) {
     GlyphEditorDialog d(*c, GlyphSize::Large, &chooser, nullptr);
     child<QPushButton>(d, "registerButton")->click();

@@ -30,13 +30,6 @@ TEST(GlyphCommandsTest, RegisterNeverCarriesALineBreak) {
     EXPECT_EQ(t.find('\n'), t.size() - 1);
 }
 
-TEST(GlyphCommandsTest, ReadRequestsASlotCode) {
-    EXPECT_EQ(glyphReadCommand(GlyphSize::Large, glyphSlotCode(1)).text(), "RFBMLA365\r\n");
-    EXPECT_EQ(glyphReadCommand(GlyphSize::Medium, glyphSlotCode(27)).text(), "RFBMMA421\r\n");
-    EXPECT_EQ(glyphReadCommand(GlyphSize::Medium, glyphSlotCode(160)).text(), "RFBMMA548\r\n");
-    EXPECT_EQ(glyphReadCommand(GlyphSize::Small, 0x2422).text(), "RFBMS2422\r\n");
-}
-
 TEST(GlyphCommandsTest, SampleConvertsLikeTitleText) {
     EXPECT_EQ(glyphSampleCode(""), 0x2121);
     EXPECT_EQ(glyphReadCommand(GlyphSize::Large, glyphSampleCode("")).text(), "RFBML2121\r\n");
@@ -52,9 +45,7 @@ TEST(GlyphCommandsTest, SampleConvertsLikeTitleText) {
     EXPECT_EQ(glyphSampleCode("\x82"), 0x2121);
 }
 
-TEST(GlyphCommandsTest, InsertionShapesOfBothModels) {
-    EXPECT_EQ(glyphInsertCommand(Product::Multi, 5, 11, 2, 7).text(), "G005P012L03I07\r\n");
-    EXPECT_EQ(glyphInsertCommand(Product::Single, 5, 11, 0, 117).text(), "G005P012I117\r\n");
+TEST(GlyphCommandsTest, InsertionFieldsAtTheirWidestValues) {
     EXPECT_EQ(glyphInsertCommand(Product::Multi, 256, 511, 9, 28).text(), "G256P512L10I28\r\n");
     EXPECT_EQ(glyphInsertCommand(Product::Single, 1, 0, 9, 280).text(), "G001P001I280\r\n");
 }

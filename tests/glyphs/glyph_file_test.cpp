@@ -1,8 +1,5 @@
 // Glyph file text: writing, reading with white space, short and damaged files.
 
-#include <cstdio>
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "glyphs/glyph_file.h"
@@ -64,25 +61,6 @@ TEST(GlyphFileTest, BytesThatWouldBreakACommandLineAreKeptAsZero) {
     const std::string text = std::string("\r\n") + std::string(1, '\0') + "\n\xff\nq\n";
     GlyphFile::parse(text, g, GlyphSize::Small);
     EXPECT_EQ(std::string(g.pattern.data(), 4), "000q");
-}
-
-TEST(GlyphFileTest, WriteThenReadRoundTripsAndMissingFilesFail) {
-    const std::string path = ::testing::TempDir() + "glyph_file_test.txm";
-    GlyphState g;
-    clearGlyphPattern(g);
-    for (int i = 0; i < 256; ++i) g.pattern[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[i % 16];
-    ASSERT_TRUE(GlyphFile::write(path, g, GlyphSize::Medium));
-    GlyphState back;
-    clearGlyphPattern(back);
-    ASSERT_TRUE(GlyphFile::read(path, back, GlyphSize::Medium));
-    EXPECT_EQ(std::string(back.pattern.data(), 256), std::string(g.pattern.data(), 256));
-    std::remove(path.c_str());
-
-    GlyphState untouched;
-    untouched.pattern.fill('3');
-    EXPECT_FALSE(GlyphFile::read(::testing::TempDir() + "no/such/file.txl", untouched, GlyphSize::Large));
-    EXPECT_EQ(untouched.pattern[0], '3');
-    EXPECT_FALSE(GlyphFile::write(::testing::TempDir() + "no/such/dir/x.txl", g, GlyphSize::Large));
 }
 
 }  // namespace

@@ -44,30 +44,6 @@ TEST(GlyphPatternTest, PositionsOutsideTheGridChangeNothing) {
     EXPECT_EQ(std::string(g.pattern.data(), g.pattern.size()), std::string(580, '0'));
 }
 
-TEST(GlyphPatternTest, MouseReachesOnlyTheInnerDots) {
-    int r = -1, c = -1;
-    // Large cells are 10 x 8 behind a 12-pixel margin.
-    EXPECT_TRUE(glyphDotAt(GlyphSize::Large, 12 + 10, 12 + 8, r, c));
-    EXPECT_EQ(r, 1);
-    EXPECT_EQ(c, 1);
-    EXPECT_TRUE(glyphDotAt(GlyphSize::Large, 12 + 479 - 10, 12 + 383 - 8, r, c));
-    EXPECT_EQ(r, 46);
-    EXPECT_EQ(c, 46);
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Large, 12 + 5, 12 + 20, r, c));   // column 0
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Large, 12 + 475, 12 + 20, r, c)); // column 47
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Large, 12 + 20, 12 + 380, r, c)); // row 47
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Large, 5, 30, r, c));             // left margin
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Large, 12 + 600, 30, r, c));      // right of the grid
-    // Small: 20 x 16 cells, dots 1..22.
-    EXPECT_TRUE(glyphDotAt(GlyphSize::Small, 12 + 22 * 20, 12 + 22 * 16, r, c));
-    EXPECT_EQ(r, 22);
-    EXPECT_EQ(c, 22);
-    EXPECT_FALSE(glyphDotAt(GlyphSize::Small, 12 + 23 * 20, 12 + 40, r, c));
-    EXPECT_FALSE(glyphDotReachable(GlyphSize::Medium, 0, 5));
-    EXPECT_TRUE(glyphDotReachable(GlyphSize::Medium, 30, 30));
-    EXPECT_FALSE(glyphDotReachable(GlyphSize::Medium, 31, 30));
-}
-
 TEST(GlyphPatternTest, DamagedDigitsDrawAndEditWithoutFault) {
     GlyphState g;
     clearGlyphPattern(g);
@@ -100,21 +76,6 @@ TEST(GlyphPatternTest, SlotCodesFollowTheFourRuns) {
     EXPECT_EQ(glyphSlotCode(256), 0xA64A);
     EXPECT_EQ(glyphSlotCode(0), 0);
     EXPECT_EQ(glyphSlotCode(257), 0);
-}
-
-TEST(GlyphPatternTest, GeometryFillsTheGridArea) {
-    for (GlyphSize s : {GlyphSize::Large, GlyphSize::Medium, GlyphSize::Small}) {
-        const GlyphGeometry& g = glyphGeometry(s);
-        EXPECT_EQ(g.dots * g.cellWidth, kGlyphGridWidth);
-        EXPECT_EQ(g.dots * g.cellHeight, kGlyphGridHeight);
-        EXPECT_EQ(g.dots * g.dots / 4, g.digits);
-        EXPECT_LE(g.fileLines, kGlyphBufferSize);
-        GlyphSize back{};
-        EXPECT_TRUE(glyphSizeFromLetter(g.letter, back));
-        EXPECT_EQ(back, s);
-    }
-    GlyphSize any{};
-    EXPECT_FALSE(glyphSizeFromLetter('X', any));
 }
 
 }  // namespace
