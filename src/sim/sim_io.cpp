@@ -144,7 +144,12 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             std::cerr << "vrqsim: cannot listen on port " << io.tcpListenPort << ": " << error << "\n";
             return 1;
         }
-        std::cout << "vrqsim: listening on TCP 127.0.0.1:" << io.tcpListenPort << std::endl;
+        // Port 0 takes any free port; say which, so several simulators can run side by side.
+        sockaddr_in bound{};
+        socklen_t len = sizeof bound;
+        const bool known = ::getsockname(listenFd, reinterpret_cast<sockaddr*>(&bound), &len) == 0;
+        std::cout << "vrqsim: listening on TCP 127.0.0.1:" << (known ? ntohs(bound.sin_port) : io.tcpListenPort)
+                  << std::endl;
     } else if (!io.tcpConnect.empty()) {
         const int fd = connectTcp(io.tcpConnect, error);
         if (fd < 0) {
