@@ -29,9 +29,11 @@ std::string numbered(std::string_view text, int n) {
 TcpLink::TcpLink(Console& c, QObject* parent)
     : QObject(parent), c_(c), replyHandler_([&c](std::string_view bytes) { handleTcpReply(c, bytes); }) {
     resetTable();
+    c_.tcpTransport = this;
 }
 
 TcpLink::~TcpLink() {
+    if (c_.tcpTransport == this) c_.tcpTransport = nullptr;
     // Children are deleted by QObject; only make sure no signal reaches us meanwhile.
     for (auto& s : sockets_)
         if (s) s->disconnect(this);

@@ -27,6 +27,8 @@ inline constexpr std::string_view kSocketEventErrorText = "ソケットイベン
 class TcpLink : public QObject, public Transport {
     Q_OBJECT
 public:
+    // Becomes c.tcpTransport, the one sendCommand uses on TCP/IP, and clears
+    // the client table.
     explicit TcpLink(Console& c, QObject* parent = nullptr);
     ~TcpLink() override;
 
