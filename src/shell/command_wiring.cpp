@@ -1,21 +1,117 @@
 #include "shell/command_wiring.h"
 
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/bulk_run_dialogs.h"
+#include "dialogs/client_server_dialog.h"
+#include "dialogs/date_time_dialog.h"
+#include "dialogs/interface_dialog.h"
+#include "dialogs/line_setting_dialogs.h"
+#include "dialogs/other_dialog.h"
+#include "dialogs/page_setting_dialogs.h"
+#include "dialogs/protocol_dialog.h"
+#include "dialogs/remote_dialog.h"
+#include "dialogs/serial_settings_dialog.h"
+#include "dialogs/single_page_dialogs.h"
+#include "dialogs/slave_address_dialog.h"
+#include "dialogs/tcp_client_dialog.h"
+#include "dialogs/tcp_server_dialog.h"
+#include "dialogs/title_editor.h"
+#include "glyphs/glyph_editor_dialog.h"
+#include "glyphs/glyph_insert_dialog.h"
+#include "link/serial_link.h"
+#include "link/tcp_link.h"
+#include "protocol/reply_parser.h"
+#include "shell/document_commands.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"
 
 namespace vrq {
 
-ConsoleServices::ConsoleServices(Console& c, MainWindow& window) : c_(c), window_(window) {}
-
-ConsoleServices::~ConsoleServices() = default;
-
-void ConsoleServices::start() {
-    wireCommands();
-    openSerialIfChosen();
+ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSource& clock)
+    : c_(c), window_(window), clock_(clock) {
+    serial_ = std::make_unique<SerialLink>(c);
+    tcp_ = std::make_unique<TcpLink>(c);
+    files_ = std::make_unique<QtFileChooser>(&window);
+    glyphFiles_ = std::make_unique<FileDialogGlyphChooser>();
+    documents_ = std::make_unique<DocumentCommands>(
+        c, *files_, [this](const std::string& path) { window_.setDocumentName(QString::fromStdString(path)); });
 }
 
-void ConsoleServices::openSerialIfChosen() {}
+ConsoleServices::~ConsoleServices() {
+    // The links unregister themselves from the console as they go.
+    tcp_.reset();
+    serial_.reset();
+}
 
-void ConsoleServices::wireCommands() {}
+void ConsoleServices::start() {
+    window_.setTickHook([this] { mainTimerStep(c_); });
+    window_.setConfirmExit([this] { return documents_->confirmExit(); });
+    wireCommands();
+    if (c_.app.linkInterface == kLinkSerial) serial_->open();
+}
+
+template <class D, class... Args>
+void ConsoleServices::open(Args&&... args) {
+    D dialog(std::forward<Args>(args)...);
+    dialog.exec();
+}
+
+void ConsoleServices::wireCommands() {
+    MainWindow& w = window_;
+    Console& c = c_;
+    QWidget* parent = &w;
+    auto on = [&w](int command, std::function<void()> f) { w.setHandler(command, std::move(f)); };
+
+    on(cmd::kNew, [this] { documents_->newDocument(); });
+    on(cmd::kOpen, [this] { documents_->openDocument(); });
+    on(cmd::kSave, [this] { documents_->saveDocument(); });
+    on(cmd::kSaveAs, [this] { documents_->saveDocumentAs(); });
+
+    on(cmd::kDateTime, [this, &c, parent] { open<DateTimeDialog>(c, parent, &clock_); });
+    on(cmd::kTitle, [this, &c, parent] { open<TitleEditor>(c, parent); });
+    on(cmd::kCharLevel, [this, &c, parent] { open<CharLevelDialog>(c, parent); });
+    on(cmd::kSchedule, [this, &c, parent] { open<ScheduleDialog>(c, parent); });
+    on(cmd::kAlarm, [this, &c, parent] { open<AlarmDialog>(c, parent); });
+    on(cmd::kRemote, [this, &c, parent] { open<RemoteDialog>(c, parent); });
+    on(cmd::kOther, [this, &c, parent] { open<OtherDialog>(c, parent); });
+    on(cmd::kDisplayPage, [this, &c, parent] { open<DisplayPageDialog>(c, parent); });
+    on(cmd::kGlyphSmall, [this, &c, parent] { open<GlyphEditorDialog>(c, GlyphSize::Small, glyphFiles_.get(), parent); });
+    on(cmd::kGlyphMedium,
+       [this, &c, parent] { open<GlyphEditorDialog>(c, GlyphSize::Medium, glyphFiles_.get(), parent); });
+    on(cmd::kGlyphLarge, [this, &c, parent] { open<GlyphEditorDialog>(c, GlyphSize::Large, glyphFiles_.get(), parent); });
+    on(cmd::kGlyphInsert, [this, &c, parent] { open<GlyphInsertDialog>(c, parent); });
+    on(cmd::kSendAll, [this, &c, parent] { open<SendAllDialog>(c, parent); });
+    on(cmd::kSlaveAddress, [this, &c, parent] { open<SlaveAddressDialog>(c, parent); });
+    on(cmd::kReadAll, [this, &c, parent] { open<ReadAllDialog>(c, parent); });
+    on(cmd::kInterface, [this, &c, parent] { open<InterfaceDialog>(c, [this] { serial_->open(); }, parent); });
+    on(cmd::kSerialSettings, [this, &c, parent] { open<SerialSettingsDialog>(c, parent); });
+    on(cmd::kClientServer, [this, &c, parent] { open<ClientServerDialog>(c, parent); });
+    on(cmd::kTcpSettings, [this, &c, parent] {
+        if (c.app.tcpRole == kTcpServer)
+            open<TcpServerDialog>(c, *tcp_, parent);
+        else
+            open<TcpClientDialog>(c, *tcp_, parent);
+    });
+    on(cmd::kProtocol, [this, &c, parent] { open<ProtocolDialog>(c, parent); });
+
+    if (c.single()) {
+        auto single = [this, &c, parent](SingleSetting s) { return [this, &c, parent, s] { open<SinglePageDialog>(c, s, parent); }; };
+        on(cmd::kCharSize, single(SingleSetting::CharSize));
+        on(cmd::kDisplayPosition, single(SingleSetting::Position));
+        on(cmd::kDisplayOffset, single(SingleSetting::Offset));
+        on(cmd::kScrollSpeed, single(SingleSetting::ScrollSpeed));
+        on(cmd::kBlink, single(SingleSetting::Blink));
+        on(cmd::kAutoSwitch, single(SingleSetting::AutoSwitch));
+        on(cmd::kColour, single(SingleSetting::Colour));
+        on(cmd::kFill, single(SingleSetting::Fill));
+    } else {
+        on(cmd::kCharSize, [this, &c, parent] { open<CharSizeDialog>(c, parent); });
+        on(cmd::kLineSpacing, [this, &c, parent] { open<LineSpacingDialog>(c, parent); });
+        on(cmd::kBlink, [this, &c, parent] { open<BlinkDialog>(c, parent); });
+        on(cmd::kAutoSwitch, [this, &c, parent] { open<AutoSwitchDialog>(c, parent); });
+        on(cmd::kColour, [this, &c, parent] { open<ColourDialog>(c, parent); });
+        on(cmd::kFill, [this, &c, parent] { open<FillDialog>(c, parent); });
+    }
+}
 
 }  // namespace vrq

@@ -10,21 +10,36 @@ namespace vrq {
 class MainWindow;
 class SerialLink;
 class TcpLink;
+class DocumentCommands;
+class QtFileChooser;
+class FileDialogGlyphChooser;
+class ClockSource;
 
 class ConsoleServices {
 public:
-    ConsoleServices(Console& c, MainWindow& window);
+    ConsoleServices(Console& c, MainWindow& window, const ClockSource& clock);
     ~ConsoleServices();
 
-    // Opens the serial link when it is the chosen interface and wires every command.
+    // Wires every command and the main timer, then opens the serial link when
+    // it is the chosen interface.
     void start();
-    void openSerialIfChosen();
+
+    SerialLink& serial() { return *serial_; }
+    TcpLink& tcp() { return *tcp_; }
 
 private:
     void wireCommands();
+    template <class D, class... Args>
+    void open(Args&&... args);
 
     Console& c_;
     MainWindow& window_;
+    const ClockSource& clock_;
+    std::unique_ptr<SerialLink> serial_;
+    std::unique_ptr<TcpLink> tcp_;
+    std::unique_ptr<QtFileChooser> files_;
+    std::unique_ptr<FileDialogGlyphChooser> glyphFiles_;
+    std::unique_ptr<DocumentCommands> documents_;
 };
 
 }  // namespace vrq

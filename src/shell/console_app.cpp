@@ -62,7 +62,7 @@ int runConsole(Product product, int argc, char** argv) {
     MainWindow window(*console, variantFor(product), clock);
     window.show();
 
-    ConsoleServices services(*console, window);
+    ConsoleServices services(*console, window, clock);
     services.start();
     return QApplication::exec();
 }

@@ -1,0 +1,116 @@
+#include "dialogs/bulk_run_dialogs.h"
+
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "protocol/bulk_runs.h"
+#include "protocol/device_commands.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+#include "protocol/title_encode.h"
+
+namespace vrq {
+
+namespace {
+
+const char* const kReadCaption = "設定項目の読み込み";
+const char* const kSendCaption = "全項目の設定";
+
+}  // namespace
+
+ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kReadCaption, kReadCaption) {
+    setObjectName("readAllDialog");
+    // Reading from every device at once makes no sense: no broadcast here.
+    QComboBox* addr = slaveAddressCombo();
+    addr->removeItem(kBroadcastAddress);
+    if (addr->isEnabled()) select(addr, c.app.slaveAddressIndex < kBroadcastAddress ? c.app.slaveAddressIndex : -1);
+    addSlaveAddressRow();
+    start_ = addButton("読み込み", "startButton");
+    addProgress(readAllStepCount(c.product) + 1);
+    if (!c.single()) {
+        cycle_ = new QProgressBar(this);
+        cycle_->setObjectName("cycleBar");
+        cycle_->setRange(0, 20);
+        cycle_->setTextVisible(false);
+        static_cast<QVBoxLayout*>(layout())->addWidget(cycle_);
+    }
+    connect(start_, &QPushButton::clicked, this, &ReadAllDialog::start);
+}
+
+void ReadAllDialog::start() {
+    Console& c = console();
+    const Product p = c.product;
+    const int steps = readAllStepCount(p);
+    RunSpec spec;
+    spec.steps = steps;
+    spec.periodMs = readAllPeriodMs(p);
+    spec.check = SendSequencer::ErrorCheck::BeforeStep;
+    spec.closeEndsRun = !c.single();
+    spec.blank = readAllEndText(p);
+    spec.percent = [p](int done) { return readAllPercentText(p, done); };
+    spec.step = [this, steps](int index) {
+        Console& con = console();
+        if (!isLinked(con)) {
+            // The connection went down mid-run: one warning, and the run ends.
+            if (con.notifier) showWarning(*con.notifier, kNotConnectedText);
+            return false;
+        }
+        sendCommand(con, readAllRequest(con.product, index + 1));
+        if (cycle_) cycle_->setValue(index % 20 + 1);
+        if (index + 1 == steps) {
+            if (cycle_) cycle_->setValue(0);
+            QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
+        }
+        return true;
+    };
+    startRun(std::move(spec));
+}
+
+SendAllDialog::SendAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kSendCaption, kSendCaption) {
+    setObjectName("sendAllDialog");
+    addSlaveAddressRow();
+    start_ = addButton("設定", "startButton");
+    addProgress(sendAllStepCount(c.product) + 1);
+    connect(start_, &QPushButton::clicked, this, &SendAllDialog::start);
+}
+
+bool SendAllDialog::step(int index) {
+    Console& c = console();
+    if (!isLinked(c)) {
+        if (c.notifier) showWarning(*c.notifier, kNotConnectedText);
+        return false;
+    }
+    const SendAllStep s = buildSendAllStep(c.settings, c.product, index + 1);
+    switch (s.problem) {
+        case SendAllStep::Problem::TitleRefused:
+            // Pages before this one went out; this one and the rest do not.
+            if (c.notifier) showWarning(*c.notifier, kJisRefusedText);
+            return false;
+        case SendAllStep::Problem::HoldTimeTooShort:
+            if (c.notifier) showError(*c.notifier, kHoldTimeTooShortText);
+            return true;  // the run goes on without it
+        case SendAllStep::Problem::None: break;
+    }
+    if (s.line) sendCommand(c, *s.line);
+    if (index + 1 == sendAllStepCount(c.product)) QTimer::singleShot(0, this, &QDialog::accept);
+    return true;
+}
+
+void SendAllDialog::start() {
+    Console& c = console();
+    const Product p = c.product;
+    RunSpec spec;
+    spec.steps = sendAllStepCount(p);
+    spec.periodMs = sendAllPeriodMs(p);
+    spec.check = SendSequencer::ErrorCheck::BeforeStep;
+    spec.closeEndsRun = !c.single();
+    spec.blank = sendAllEndText(p);
+    spec.percent = [p](int done) { return sendAllPercentText(p, done); };
+    spec.step = [this](int index) { return step(index); };
+    startRun(std::move(spec));
+}
+
+}  // namespace vrq
