@@ -1,0 +1,65 @@
+// Pictures of the display dialogs for the documentation; runs only when
+// VRQ_SCREENSHOT_DIR names a folder (under Xvfb with the CJK fonts).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+
+#include "dialogs/line_setting_dialogs.h"
+#include "dialogs/page_setting_dialogs.h"
+#include "dialogs/title_editor.h"
+#include "model/reset_settings.h"
+#include "model/text_cell.h"
+#include "dialogs/shift_jis.h"
+
+namespace vrq {
+namespace {
+
+void shoot(QDialog& d, const char* file) {
+    d.show();
+    QTest::qWait(300);
+    const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
+    EXPECT_TRUE(d.grab().save(QDir(dir).filePath(file)));
+    d.hide();
+}
+
+TEST(Screenshots, DisplayDialogs) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    auto c = makeConsole(Product::Multi);
+    c->app.currentPage = 2;
+    c->app.currentLine = 1;
+    for (int l : {1, 4, 5}) c->settings.lineBlink[2][l] = 1;
+    {
+        BlinkDialog d(*c, nullptr);
+        shoot(d, "blink_dialog.png");
+    }
+    c->settings.lineCharColour[2][0] = 1;
+    c->settings.lineEdgeColour[2][0] = 7;
+    c->settings.lineCharColour[2][3] = 5;
+    c->settings.lineEdgeColour[2][3] = 8;
+    {
+        ColourDialog d(*c, nullptr);
+        shoot(d, "colour_dialog.png");
+    }
+    const char* lines[] = {"本日の天気", "東京　晴れ　最高気温２５度", "大阪　くもり時々雨", "ⅰ　ⅱ　ⅲ　①②③"};
+    for (int l = 0; l < 4; ++l) setCell(c->settings.titleText[2][l], *toShiftJis(QString::fromUtf8(lines[l])));
+    {
+        TitleEditor d(*c, nullptr);
+        shoot(d, "title_editor.png");
+    }
+    c->settings.scheduleMinute[0][7] = 30;
+    c->settings.schedulePage[0][7] = 11;
+    c->settings.schedulePage[0][9] = kSchedulePas;
+    c->settings.schedulePage[0][12] = 0;
+    {
+        ScheduleDialog d(*c, nullptr);
+        shoot(d, "schedule_dialog.png");
+    }
+}
+
+}  // namespace
+}  // namespace vrq
