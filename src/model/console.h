@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "model/app_state.h"
 #include "model/settings_model.h"
@@ -31,6 +32,9 @@ struct Console {
     // Called after a glyph read-back ('L', 'M' or 'S') was stored, so an open
     // glyph editor can redraw.
     std::function<void(char size)> glyphStored;
+    // Sees every serial reply line and every TCP/IP receive before it is
+    // handled (the command-line companion prints and logs them).
+    std::function<void(std::string_view bytes)> received;
 
     bool single() const { return product == Product::Single; }
 };

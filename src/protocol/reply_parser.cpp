@@ -24,6 +24,7 @@ std::string_view untilNul(std::string_view s) {
 }  // namespace
 
 void handleSerialReply(Console& c, std::string_view line) {
+    if (c.received) c.received(line);
     c.reply.noReplyTicks = 0;
     c.reply.replyExpected = 0;
     line = untilNul(line);
@@ -36,6 +37,7 @@ void handleSerialReply(Console& c, std::string_view line) {
 }
 
 void handleTcpReply(Console& c, std::string_view received) {
+    if (c.received) c.received(received);
     ReplyState& r = c.reply;
     auto& buf = r.tcpLineBuffer;
     if (r.tcpPartial == kTcpIdle) buf.fill('\0');
