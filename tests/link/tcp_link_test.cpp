@@ -67,31 +67,6 @@ TEST(TcpLinkText, PortNumberTakesTheLeadingDigits) {
     EXPECT_EQ(TcpLink::dottedAddress(Octets{192, 168, 1, 10}), "192.168.1.10");
 }
 
-TEST_F(LinkFixture, ClientSendsTheLineAndHandsOverTheAnswer) {
-    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
-    connectTo(dev);
-    EXPECT_TRUE(link->clientConnected());
-
-    link->writeLine("CBS003L10ON\r\n");
-    EXPECT_EQ(dev.lines(), std::vector<std::string>{"CBS003L10ON\r\n"});
-    EXPECT_EQ(joined(), "GO\r\n");
-    EXPECT_TRUE(notes.notices.empty());
-    EXPECT_EQ(c->reply.replyError, 0);
-
-    link->closeAll();
-    EXPECT_EQ(c->app.tcpConnected, 0);
-    EXPECT_FALSE(link->clientConnected());
-}
-
-TEST_F(LinkFixture, AnswerSplitOverTwoReceivesEndsTheWaitOnce) {
-    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "E"}, {150, "3\r\n"}}; });
-    connectTo(dev);
-    link->writeLine("XX\r\n");
-    EXPECT_EQ(joined(), "E3\r\n");
-    EXPECT_EQ(received.back(), "3\r\n");
-    EXPECT_TRUE(notes.notices.empty());
-}
-
 TEST_F(LinkFixture, DefaultHandlerTakesTheSplitErrorOnce) {
     FakeDevice dev([](const std::string& line) {
         if (line == "BAD\r\n") return std::vector<Chunk>{{0, "E"}, {150, "3\r\n"}};
