@@ -318,8 +318,9 @@ void TcpLink::awaitAnswer(QTcpSocket* sock) {
         }
         const qint64 left = answerTimeoutMs_ - t.elapsed();
         if (left <= 0 || s->state() != QAbstractSocket::ConnectedState) break;
-        // Sleeps in poll() until bytes come or the time is up.
-        s->waitForReadyRead(static_cast<int>(left));
+        // Sleeps in poll() until bytes come or the time is up; a false return
+        // with nothing read is the timeout or a dead socket, never a retry.
+        if (!s->waitForReadyRead(static_cast<int>(left)) && (!s || s->bytesAvailable() == 0)) break;
     }
     waiting_ = false;
 
