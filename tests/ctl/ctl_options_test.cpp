@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "ctl/ctl_options.h"
+
+namespace vrq::ctl {
+namespace {
+
+Parsed parse(std::vector<std::string> args) { return parseOptions(args); }
+
+TEST(CtlOptionsTest, LinksAndCommands) {
+    Parsed p = parse({"--serial", "/dev/pts/3", "--rs485", "05", "--paced", "send-all", "a.dat"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->link, LinkKind::Serial);
+    EXPECT_EQ(p.options->serialPath, "/dev/pts/3");
+    EXPECT_EQ(p.options->rs485, 5);
+    EXPECT_TRUE(p.options->paced);
+    EXPECT_EQ(p.options->action, Action::SendAll);
+    EXPECT_EQ(p.options->argument, "a.dat");
+
+    p = parse({"--single", "--tcp", "10.0.0.5:10001", "--period", "50", "read-all", "b.dat"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->product, Product::Single);
+    EXPECT_EQ(p.options->host, "10.0.0.5");
+    EXPECT_EQ(p.options->port, 10001);
+    EXPECT_EQ(p.options->periodMs, 50);
+
+    p = parse({"--tcp", "127.0.0.1", "send", "RVN"});
+    ASSERT_TRUE(p.options);
+    EXPECT_EQ(p.options->port, 9004);
+
+    p = parse({"--listen", "9100", "--rs485", "FF", "send", "X"});
+    EXPECT_FALSE(p.options);  // an address needs a serial line
+
+    p = parse({"--serial", "/dev/x", "--rs485", "FF", "send", "CBS001L01ON"});
+    ASSERT_TRUE(p.options);
+    EXPECT_EQ(p.options->rs485, 32);
+}
+
+TEST(CtlOptionsTest, BadUsageGivesAReason) {
+    EXPECT_EQ(parse({}).error, "no command given");
+    EXPECT_FALSE(parse({"send", "X"}).options);                        // no link
+    EXPECT_FALSE(parse({"--serial", "/x", "send"}).options);           // no line
+    EXPECT_FALSE(parse({"--serial", "/x", "frob", "y"}).options);      // unknown command
+    EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "32", "send", "y"}).options);
+    EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "5", "send", "y"}).options);  // two digits
+    EXPECT_FALSE(parse({"--tcp", "h:99999", "send", "y"}).options);
+    EXPECT_FALSE(parse({"--serial", "/x", "--bogus", "send", "y"}).options);
+    EXPECT_EQ(parse({"--help"}).options->action, Action::Help);
+}
+
+}  // namespace
+}  // namespace vrq::ctl
