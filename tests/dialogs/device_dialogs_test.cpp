@@ -137,8 +137,7 @@ TEST_F(DeviceDialogs, HoldTimeNeedsThreeSecondsOrMore) {
     auto* edit = child<QLineEdit>(&d, "holdTimeEdit");
     EXPECT_EQ(edit->text(), "010");
     EXPECT_EQ(edit->maxLength(), 3);
-    const std::pair<const char*, const char*> cases[] = {
-        {"2", nullptr}, {"3", "ADT003\r\n"}, {"010", "ADT010\r\n"}, {"", nullptr}, {"x5", nullptr}, {"5s", "ADT005\r\n"}};
+    const std::pair<const char*, const char*> cases[] = {{"2", nullptr}, {"5s", "ADT005\r\n"}, {"", nullptr}};
     for (auto [typed, line] : cases) {
         notes.notices.clear();
         edit->clear();
