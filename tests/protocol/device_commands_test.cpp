@@ -37,7 +37,9 @@ TEST(DeviceCommands, HoldTimeNeedsLeadingNumberOfThreeOrMore) {
         setCell(c->settings.alarmHoldTime, held);
         const auto cmd = alarmHoldTimeCommand(c->settings);
         ASSERT_EQ(cmd.has_value(), sent != nullptr) << held;
-        if (sent) EXPECT_EQ(cmd->text(), sent);
+        if (sent) {
+            EXPECT_EQ(cmd->text(), sent);
+        }
     }
 }
 
