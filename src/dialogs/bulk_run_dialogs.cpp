@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,7 +26,11 @@ ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, par
     setObjectName("readAllDialog");
     // Reading from every device at once makes no sense: no broadcast here.
     QComboBox* addr = slaveAddressCombo();
-    addr->removeItem(kBroadcastAddress);
+    {
+        // Removing the chosen "Bloadcast" must not choose another address.
+        const QSignalBlocker block(addr);
+        addr->removeItem(kBroadcastAddress);
+    }
     if (addr->isEnabled()) select(addr, c.app.slaveAddressIndex < kBroadcastAddress ? c.app.slaveAddressIndex : -1);
     addSlaveAddressRow();
     start_ = addButton("読み込み", "startButton");

@@ -1,0 +1,129 @@
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "dialogs/bulk_run_dialogs.h"
+#include "model/reset_settings.h"
+#include "model/text_cell.h"
+#include "protocol/notifier.h"
+#include "protocol/transport.h"
+
+namespace vrq {
+namespace {
+
+struct Recorder : Transport {
+    void writeLine(std::string_view b) override { writes.emplace_back(b); }
+    std::vector<std::string> writes;
+};
+
+class BulkRunDialogTest : public ::testing::TestWithParam<Product> {
+protected:
+    void SetUp() override {
+        c = makeConsole(GetParam());
+        c->serialTransport = &wire;
+        c->notifier = &notes;
+    }
+    std::unique_ptr<Console> c;
+    Recorder wire;
+    RecordingNotifier notes;
+};
+
+TEST_P(BulkRunDialogTest, ReadAllSendsTheRequestsWithTheAddressPrefix) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
+    ReadAllDialog d(*c);
+    EXPECT_EQ(d.slaveAddressCombo()->count(), 32);  // no broadcast here
+    EXPECT_EQ(d.slaveAddressCombo()->currentText(), "05");
+    d.startButton()->click();
+    EXPECT_EQ(c->reply.sendAllCounter, 1);
+    for (int i = 0; i < 3; ++i) d.tickRun();
+    ASSERT_EQ(wire.writes.size(), 3u);
+    EXPECT_EQ(wire.writes[0], "05RCA001\r\n");
+    EXPECT_EQ(wire.writes[2], "05RCA003\r\n");
+    EXPECT_EQ(d.closeButton()->isEnabled(), !c->single());
+}
+
+TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    ReadAllDialog d(*c);
+    EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);
+    d.startButton()->click();
+    d.tickRun();
+    EXPECT_EQ(wire.writes.at(0), "FFRCA001\r\n");
+    EXPECT_EQ(c->reply.replyExpected, 0);  // no timeout runs for a broadcast
+}
+
+TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {
+    SendAllDialog d(*c);
+    d.show();
+    d.startButton()->click();
+    d.tickRun();
+    d.tickRun();
+    c->reply.replyError = 1;
+    d.tickRun();  // stops before sending
+    EXPECT_EQ(wire.writes.size(), 2u);
+    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_TRUE(d.closeButton()->isEnabled());
+    EXPECT_TRUE(d.isVisible());
+    d.startButton()->click();
+    d.tickRun();
+    EXPECT_EQ(wire.writes.back().substr(0, 5), "CA001");  // from the first step again
+}
+
+TEST_P(BulkRunDialogTest, RefusedTitleStopsTheRunAfterTheEarlierPages) {
+    if (c->single())
+        setCell(c->settings.singleTitleText[2], "a");
+    else
+        setCell(c->settings.titleText[2][4], "a");
+    SendAllDialog d(*c);
+    d.startButton()->click();
+    for (int i = 0; i < 5; ++i) d.tickRun();
+    ASSERT_EQ(wire.writes.size(), 2u);  // pages 1 and 2
+    EXPECT_EQ(wire.writes[1].substr(0, 5), "CA002");
+    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    ASSERT_FALSE(notes.notices.empty());
+    EXPECT_EQ(notes.notices.back().text, "ＪＩＳ第１水準,第２水準以外の字が選択されてます");
+}
+
+TEST_P(BulkRunDialogTest, OneRunAtATimeAndNoneWithoutALink) {
+    SendAllDialog send(*c);
+    ReadAllDialog read(*c);
+    send.startButton()->click();
+    read.startButton()->click();  // another run is active: nothing starts
+    read.tickRun();
+    EXPECT_TRUE(wire.writes.empty());
+    send.tickRun();
+    EXPECT_EQ(wire.writes.size(), 1u);
+    c->reply.sendAllCounter = 0;
+
+    auto tcp = makeConsole(GetParam());
+    tcp->notifier = &notes;
+    tcp->app.linkInterface = kLinkTcp;
+    SendAllDialog d(*tcp);
+    d.startButton()->click();
+    EXPECT_EQ(tcp->reply.sendAllCounter, 0);
+    EXPECT_EQ(notes.notices.back().text, "Socket が接続されていません");
+}
+
+TEST_P(BulkRunDialogTest, LastStepEndsTheRunAndClosesTheDialog) {
+    ReadAllDialog d(*c);
+    d.show();
+    d.startButton()->click();
+    const int steps = c->single() ? 568 : 3120;
+    for (int i = 0; i < steps; ++i) d.tickRun();
+    EXPECT_EQ(wire.writes.back(), "RVN\r\n");
+    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_EQ(d.percentBox()->text().toStdString(), c->single() ? "   " : "      ");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(d.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, BulkRunDialogTest, ::testing::Values(Product::Multi, Product::Single),
+                         [](const auto& info) { return info.param == Product::Multi ? "Multi" : "Single"; });
+
+}  // namespace
+}  // namespace vrq
