@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <thread>
 
 #include "model/app_state.h"
 #include "model/settings_model.h"
@@ -35,6 +36,10 @@ struct Console {
     // Sees every serial reply line and every TCP/IP receive before it is
     // handled (the command-line companion prints and logs them).
     std::function<void(std::string_view bytes)> received;
+
+    // The thread that created the console: the only one on which replies may
+    // reach the model, since nothing in it is locked.
+    std::thread::id uiThread = std::this_thread::get_id();
 
     bool single() const { return product == Product::Single; }
 };

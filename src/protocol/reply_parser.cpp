@@ -1,6 +1,7 @@
 #include "protocol/reply_parser.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <string>
 
@@ -24,6 +25,7 @@ std::string_view untilNul(std::string_view s) {
 }  // namespace
 
 void handleSerialReply(Console& c, std::string_view line) {
+    assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
     if (c.received) c.received(line);
     c.reply.noReplyTicks = 0;
     c.reply.replyExpected = 0;
@@ -37,6 +39,7 @@ void handleSerialReply(Console& c, std::string_view line) {
 }
 
 void handleTcpReply(Console& c, std::string_view received) {
+    assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
     if (c.received) c.received(received);
     ReplyState& r = c.reply;
     auto& buf = r.tcpLineBuffer;
