@@ -1,5 +1,7 @@
 #include "sim/sim_device.h"
 
+#include <cstdint>
+
 #include "model/reset_settings.h"
 #include "protocol/codecs.h"
 #include "sim/sim_fields.h"
@@ -42,9 +44,50 @@ std::vector<std::string> SimDevice::feed(std::string_view bytes) {
     return answers;
 }
 
+bool SimDevice::takeHangUp() {
+    const bool h = hangUp_;
+    hangUp_ = false;
+    return h;
+}
+
+std::string SimDevice::junkAnswer() {
+    // Deterministic junk, so a failing drill can be run again as it was.
+    const std::size_t n = junkSent_++;
+    std::uint32_t seed = static_cast<std::uint32_t>(n) * 2654435761u + 12345u;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fffu;
+    };
+    std::string a;
+    switch (n % 6) {
+        case 0: {  // random bytes, NUL and CR included, then LF
+            const std::size_t len = 1 + next() % 300;
+            for (std::size_t i = 0; i < len; ++i) a.push_back(static_cast<char>(next() & 0xff));
+            a.push_back('\n');
+            return a;
+        }
+        case 1:  // far longer than any line, without LF; the next answer ends it
+            return std::string(3000 + next() % 3000, static_cast<char>('A' + next() % 26));
+        case 2:  // a title page beyond the last page
+            return "CA" + dec(513 + static_cast<int>(next() % 487), 3) + std::string(1120, '2') + "\r\n";
+        case 3:  // page 000 and a page beyond the last
+            return (next() % 2 ? "CBS000" : "CFS999") + std::string(10, '1') + "\r\n";
+        case 4:  // a day beyond the month
+            return "SD" + dec(32 + static_cast<int>(next() % 68), 2) + std::string(24 * 7, '9') + "\r\n";
+        default:  // a known row cut short
+            return std::string(next() % 2 ? "CA001" : "SD01") + "12\r\n";
+    }
+}
+
 std::string SimDevice::handleLine(std::string_view raw) {
     ++linesReceived_;
     if (onLine) onLine(raw);
+    if (options_.dropAfter > 0 && !hungUp_ && linesReceived_ >= static_cast<std::size_t>(options_.dropAfter)) {
+        hangUp_ = hungUp_ = true;
+        return {};
+    }
+    if (options_.silentAfter > 0 && linesReceived_ > static_cast<std::size_t>(options_.silentAfter)) return {};
+    if (junkSent_ < static_cast<std::size_t>(options_.garbage)) return junkAnswer();
     std::string_view line = stripEol(raw);
 
     std::string prefix;

@@ -19,6 +19,9 @@ struct SimOptions {
     int errorAt = 0;         // answer the Kth received line (1-based) with errorCode
     std::string errorCode = "E3";
     bool silent = false;     // never answer
+    int silentAfter = 0;     // answer the first K lines, then fall silent (0: off)
+    int dropAfter = 0;       // hang up instead of answering the Kth line, once (0: off)
+    int garbage = 0;         // the first K answers are junk: random bytes, long lines, bad fields
 };
 
 // One entry of the command table. `length` is the body length without CR LF,
@@ -52,17 +55,23 @@ public:
     SettingsModel& settings() { return console_->settings; }
     const SimOptions& options() const { return options_; }
     std::size_t linesReceived() const { return linesReceived_; }
+    // True once, when the line that dropAfter names has come: the channel hangs up.
+    bool takeHangUp();
     // Every received line as it came, with its end of line.
     std::function<void(std::string_view)> onLine;
 
 private:
     std::string answerFor(std::string_view body);
+    std::string junkAnswer();
 
     SimOptions options_;
     std::unique_ptr<Console> console_;
     CommandTable table_;
     std::string pending_;
     std::size_t linesReceived_ = 0;
+    std::size_t junkSent_ = 0;
+    bool hangUp_ = false;
+    bool hungUp_ = false;
 };
 
 }  // namespace vrq::sim

@@ -206,6 +206,19 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             if (got > 0) {
                 for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got))))
                     queue.push_back({Clock::now() + std::chrono::milliseconds(io.delayMs), p.fd, std::move(a)});
+                if (device.takeHangUp()) {
+                    // The drop drill: a pty vanishes with the simulator, a TCP
+                    // connection is cut while the listener stays for a reconnect.
+                    std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
+                    if (isPty) {
+                        gStop = 1;
+                        break;
+                    }
+                    ::shutdown(p.fd, SHUT_RDWR);
+                    ::close(p.fd);
+                    std::erase(streams, p.fd);
+                    if (listenFd < 0) gStop = 1;
+                }
             } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
                 if (isPty) {
                     // No side holds the pty open just now; wait for the console to come back.

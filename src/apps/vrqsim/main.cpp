@@ -13,6 +13,7 @@ const char* kUsage =
     "usage: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]\n"
     "              [--rs485 NN] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
+    "              [--silent-after K] [--drop-after K] [--garbage K]\n"
     "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n";
 
 bool toInt(const std::string& s, int& out) {
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
         else if (a == "--rs485") ok = value(v) && v.size() == 2 && toInt(v, opt.rs485Address) && opt.rs485Address <= 31;
         else if (a == "--error-at") ok = value(v) && toInt(v, opt.errorAt);
         else if (a == "--delay-ms") ok = value(v) && toInt(v, io.delayMs);
+        else if (a == "--silent-after") ok = value(v) && toInt(v, opt.silentAfter);
+        else if (a == "--drop-after") ok = value(v) && toInt(v, opt.dropAfter);
+        else if (a == "--garbage") ok = value(v) && toInt(v, opt.garbage);
         else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             return 0;
