@@ -1,0 +1,38 @@
+// Settings document reader of either model. What a damaged document leaves in
+// the model is then built into send-all commands, as the next send-all run
+// would: a value no dialog could have set must not index past a table there.
+//
+// Input: flags (bit 0 single-line model), two bytes choosing the first of four
+// send-all steps to build, then the document bytes.
+
+#include "fuzz_support.h"
+#include "model/reset_settings.h"
+#include "model/settings_file.h"
+#include "protocol/bulk_runs.h"
+
+using namespace vrq;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) return 0;
+    const Product p = fuzz::productOf(data[0]);
+    const int firstStep = (data[1] << 8) | data[2];
+    const std::string_view bytes = fuzz::bytesOf(data + 3, size - 3);
+
+    RecordingNotifier notes;
+    Console& c = fuzz::consoleFor(p, notes);
+    // Records past the end of a short document keep their values: start each
+    // input from the defaults so it replays alone.
+    resetSettings(c);
+    const int loaded = SettingsFile::deserialize(c, bytes);
+    if (loaded < 0 || loaded > SettingsFile::recordCount(p)) fuzz::fail("record count out of range");
+    fuzz::checkCells(c);
+
+    const int steps = sendAllStepCount(p);
+    for (int k = 0; k < 4; ++k) {
+        const int step = (firstStep + k) % steps + 1;
+        const SendAllStep built = buildSendAllStep(c.settings, p, step);
+        if (built.line && built.line->text().size() >= static_cast<std::size_t>(kLineBufferSize))
+            fuzz::fail("send-all line longer than the line buffer");
+    }
+    return 0;
+}
