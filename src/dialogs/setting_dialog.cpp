@@ -83,7 +83,9 @@ SettingDialog::~SettingDialog() {
 
 QString SettingDialog::peerText(const Console& c) {
     const int i = c.app.peerSelectIndex;
-    if (i < 0) return QString();
+    // A peer only means something on TCP/IP; the saved choice stays in the ini
+    // file (0 by default) while the serial line is used.
+    if (i < 0 || c.app.linkInterface != kLinkTcp) return QString();
     if (c.app.tcpRole == kTcpServer) {
         if (i >= kClientSlots) return QString();
         return QString::fromStdString(c.app.clientSlots[static_cast<std::size_t>(i)].addressText);

@@ -110,6 +110,11 @@ TEST_F(DeviceDialogs, ClockDisplayChoicesLiveInTheModel) {
 
 TEST_F(DeviceDialogs, CaptionAndSlaveAddressFollowTheLink) {
     c->app.peerSelectIndex = 0;
+    {
+        AlarmDialog serial(*c, nullptr);  // on the serial line the saved peer means nothing
+        EXPECT_EQ(serial.windowTitle(), "アラームの設定");
+    }
+    c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpClient;
     c->app.peerAddress[0] = {10, 0, 0, 9};
     AlarmDialog a(*c, nullptr);
@@ -118,6 +123,7 @@ TEST_F(DeviceDialogs, CaptionAndSlaveAddressFollowTheLink) {
     EXPECT_EQ(combo(&a, "slaveAddressCombo")->currentIndex(), -1);
 
     c->app.peerSelectIndex = -1;
+    c->app.linkInterface = kLinkSerial;
     c->app.serialMode = kRs485;
     c->app.slaveAddressIndex = 5;
     OtherDialog o(*c, nullptr);
@@ -329,6 +335,7 @@ TEST_F(DeviceDialogs, SlaveAddressDialogStoresTheChoice) {
     EXPECT_EQ(c->app.slaveAddressIndex, kBroadcastAddress);
 
     c->app.peerSelectIndex = 0;
+    c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
     c->app.clientSlots[0].addressText = "10.1.1.1";
     SlaveAddressDialog peer(*c, nullptr);

@@ -119,6 +119,7 @@ TEST_F(DisplayDialogs, SlaveAddressListFollowsTheLink) {
 }
 
 TEST_F(DisplayDialogs, CaptionNamesTheSelectedPeer) {
+    c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
     c->app.peerSelectIndex = 3;
     c->app.clientSlots[3].addressText = "192.168.0.7";
