@@ -1,5 +1,6 @@
 #include "protocol/single_page_commands.h"
 
+#include <algorithm>
 #include <string>
 
 #include "protocol/codecs.h"
@@ -30,7 +31,9 @@ Shape shapeOf(SingleSetting s) {
 
 char sizeLetter(int code) { return code == 0 ? 'L' : code == 1 ? 'M' : 'S'; }
 
-// The characters of page p's value in the all-pages form.
+// The characters of page p's value in the all-pages form. Model values may
+// come from a damaged document or a garbled read-back: every field is kept in
+// its range, so no byte of a value can end or split the line.
 std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
     std::string v;
     switch (s) {
@@ -39,15 +42,15 @@ std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
         case SingleSetting::Position: return m.pageDisplayPosition[p] == 1 ? "B" : "T";
         case SingleSetting::Fill: return m.lineFill[p][0] != 0 ? "N" : "F";
         case SingleSetting::CharSize: return std::string(1, sizeLetter(m.lineCharSize[p][0]));
-        case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + m.pageScrollSpeed[p] + 1));
+        case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + std::clamp(m.pageScrollSpeed[p], 0, 3) + 1));
         case SingleSetting::Offset:
             v = "00";
-            putDecimal2(v.data(), m.lineSpacing[p][0]);
+            putDecimal2(v.data(), std::clamp(m.lineSpacing[p][0], 0, 15));
             return v;
         case SingleSetting::Colour:
             v = "00";
-            v[0] = static_cast<char>('0' + m.lineCharColour[p][0]);
-            v[1] = static_cast<char>('0' + m.lineEdgeColour[p][0]);
+            v[0] = static_cast<char>('0' + std::clamp(m.lineCharColour[p][0], 0, 7));
+            v[1] = static_cast<char>('0' + std::clamp(m.lineEdgeColour[p][0], 0, 7));
             return v;
     }
     return v;
