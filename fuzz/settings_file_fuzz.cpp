@@ -1,6 +1,7 @@
 // Settings document reader of either model. What a damaged document leaves in
 // the model is then built into send-all commands, as the next send-all run
-// would: a value no dialog could have set must not index past a table there.
+// would: a value no dialog could have set must neither index past a table
+// there nor put a byte on the wire that breaks the command line.
 //
 // Input: flags (bit 0 single-line model), two bytes choosing the first of four
 // send-all steps to build, then the document bytes.
@@ -31,8 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int k = 0; k < 4; ++k) {
         const int step = (firstStep + k) % steps + 1;
         const SendAllStep built = buildSendAllStep(c.settings, p, step);
-        if (built.line && built.line->text().size() >= static_cast<std::size_t>(kLineBufferSize))
+        if (!built.line) continue;
+        if (built.line->text().size() >= static_cast<std::size_t>(kLineBufferSize))
             fuzz::fail("send-all line longer than the line buffer");
+        // A control byte would end or split the command on the wire.
+        for (const char ch : built.line->body())
+            if (ch < 0x20 || ch > 0x7E) fuzz::fail("send-all line with a byte outside printable ASCII");
     }
     return 0;
 }
