@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "model/console.h"
+#include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
 
 namespace vrq::fuzz {
@@ -61,6 +63,35 @@ inline void checkCells(const Console& c) {
         !terminated(s.deviceVersion))
         fail("device text without NUL");
     if (!terminated(c.reply.tcpLineBuffer)) fail("TCP/IP line buffer without NUL");
+}
+
+// Read-back stores what the device said; the next send-all run builds its
+// lines from it. The steps of the first and last page, the first and last day
+// and every device-wide step must still give well-formed lines.
+inline void checkSendAll(const Console& c) {
+    static const int kMultiSteps[] = {1,    512,  513,  1024, 1025, 1536, 1537, 2048,
+                                      2049, 2560, 2561, 3072, 3073, 3103};
+    static const int kSingleSteps[] = {1, 512, 513, 543};
+    const Product p = c.product;
+    auto check = [&](int step) {
+        const SendAllStep built = buildSendAllStep(c.settings, p, step);
+        if (!built.line) return;
+        if (built.line->text().size() >= static_cast<std::size_t>(kLineBufferSize))
+            fail("send-all line longer than the line buffer");
+        for (const char ch : built.line->body())
+            if (ch < 0x20 || ch > 0x7E) fail("send-all line with a byte outside printable ASCII");
+    };
+    for (const int step : p == Product::Single ? std::span<const int>(kSingleSteps) : std::span<const int>(kMultiSteps))
+        check(step);
+    const int tailFrom = p == Product::Single ? 544 : 3104;
+    for (int step = tailFrom; step <= sendAllStepCount(p); ++step) check(step);
+}
+
+// The defaults of New, copied back per input: cheaper than building them.
+inline void restoreDefaults(Console& c) {
+    static const std::unique_ptr<Console> multi = makeConsole(Product::Multi);
+    static const std::unique_ptr<Console> single = makeConsole(Product::Single);
+    c.settings = (c.single() ? single : multi)->settings;
 }
 
 }  // namespace vrq::fuzz

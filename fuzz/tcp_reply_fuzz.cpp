@@ -1,9 +1,10 @@
 // TCP/IP reply path: the received bytes cut into receives, lines assembled
 // across them in the console's own buffer, each line into the reply table of
-// either model.
+// either model; then the send-all lines built from what was stored.
 //
-// Input: flags (bit 0 single-line model, bit 2 a run is going on), the size of
-// each receive (0: one receive), then the received bytes.
+// Input: flags (bit 0 single-line model, bit 2 a run is going on, bit 3 build
+// the send-all lines, which is slow), the size of each receive (0: one
+// receive), then the received bytes.
 
 #include "fuzz_support.h"
 #include "protocol/reply_parser.h"
@@ -19,11 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingNotifier notes;
     Console& c = fuzz::consoleFor(fuzz::productOf(flags), notes);
     c.reply.sendAllCounter = (flags & 4) ? 1 : 0;
+    // What is checked below must come from this input alone.
+    fuzz::restoreDefaults(c);
 
     for (std::size_t at = 0; at < bytes.size(); at += receive) {
         handleTcpReply(c, bytes.substr(at, receive));
         if (!fuzz::terminated(c.reply.tcpLineBuffer)) fuzz::fail("TCP/IP line buffer without NUL");
     }
     fuzz::checkCells(c);
+    if (flags & 8) fuzz::checkSendAll(c);
     return 0;
 }
