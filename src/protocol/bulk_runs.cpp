@@ -64,8 +64,9 @@ SendAllStep holdTimeStep(const SettingsModel& m) {
     return sent(std::move(*line));
 }
 
-// The device-wide tail shared by both programs from "ACA" to "CFZ".
-std::optional<SendAllStep> alarmTail(const SettingsModel& m, int i) {
+// The device-wide tail both programs end with, "ACA" to "VLBC"; only the
+// automatic switching of all pages has another shape in each.
+SendAllStep deviceTail(const SettingsModel& m, Product p, int i) {
     switch (i) {
         case 0: return sent(alarmConnectorCommand(m));
         case 1: return sent(alarmDisplayCommand(m));
@@ -75,7 +76,16 @@ std::optional<SendAllStep> alarmTail(const SettingsModel& m, int i) {
         case 5: return sent(alarmReturnCommand(m));
         case 6: return sent(connectorInputCommand(m));
         case 7: return sent(zoomFontCommand(m));
-        default: return std::nullopt;
+        case 8: return sent(charLevelAllCommand(m));
+        case 9:
+            return sent(p == Product::Single ? singleAllPagesCommand(m, SingleSetting::AutoSwitch)
+                                             : autoSwitchAllCommand(m));
+        case 10: return sent(powerOnPageCommand(m));
+        case 11: return sent(remoteConnectorCommand(m));
+        case 12: return sent(remoteModeCommand(m));
+        case 13: return sent(clockDisplayCommand(m));
+        case 14: return sent(clockRangeCommand(m));
+        default: return sent(videoLossCommand(m));
     }
 }
 
@@ -88,17 +98,7 @@ SendAllStep multiStep(const SettingsModel& m, int step) {
     if (i < 2560) return sent(fillPageCommand(m, i - 2048));
     if (i < 3072) return sent(spacingPageCommand(m, i - 2560));
     if (i < 3103) return sent(scheduleDayCommand(m, i - 3072));
-    if (auto s = alarmTail(m, i - 3103)) return *s;
-    switch (i - 3111) {
-        case 0: return sent(charLevelAllCommand(m));
-        case 1: return sent(autoSwitchAllCommand(m));
-        case 2: return sent(powerOnPageCommand(m));
-        case 3: return sent(remoteConnectorCommand(m));
-        case 4: return sent(remoteModeCommand(m));
-        case 5: return sent(clockDisplayCommand(m));
-        case 6: return sent(clockRangeCommand(m));
-        default: return sent(videoLossCommand(m));
-    }
+    return deviceTail(m, Product::Multi, i - 3103);
 }
 
 SendAllStep singleStep(const SettingsModel& m, int step) {
@@ -109,17 +109,7 @@ SendAllStep singleStep(const SettingsModel& m, int step) {
                                            SingleSetting::Fill,   SingleSetting::Offset,   SingleSetting::Position,
                                            SingleSetting::ScrollSpeed};
     if (i < 550) return sent(singleAllPagesCommand(m, kFirst[i - 543]));
-    if (auto s = alarmTail(m, i - 550)) return *s;
-    switch (i - 558) {
-        case 0: return sent(charLevelAllCommand(m));
-        case 1: return sent(singleAllPagesCommand(m, SingleSetting::AutoSwitch));
-        case 2: return sent(powerOnPageCommand(m));
-        case 3: return sent(remoteConnectorCommand(m));
-        case 4: return sent(remoteModeCommand(m));
-        case 5: return sent(clockDisplayCommand(m));
-        case 6: return sent(clockRangeCommand(m));
-        default: return sent(videoLossCommand(m));
-    }
+    return deviceTail(m, Product::Single, i - 550);
 }
 
 }  // namespace

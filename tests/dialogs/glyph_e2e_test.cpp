@@ -1,10 +1,6 @@
 // A glyph drawn in the editor goes to the simulated device over a real
 // pseudo-terminal and comes back into a fresh, blank editor unchanged.
 
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,51 +14,13 @@
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/transport.h"
+#include "support/pty_port.h"
 #include "support/sim_process.h"
 
 namespace vrq {
 namespace {
 
-// A raw pty client standing in for the serial link.
-class PtyPort : public Transport {
-public:
-    explicit PtyPort(const std::string& path) {
-        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY);
-        if (fd_ >= 0) {
-            termios t{};
-            ::tcgetattr(fd_, &t);
-            ::cfmakeraw(&t);
-            ::tcsetattr(fd_, TCSANOW, &t);
-        }
-    }
-    ~PtyPort() override {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    bool ok() const { return fd_ >= 0; }
-    void writeLine(std::string_view b) override {
-        std::size_t done = 0;
-        while (done < b.size()) {
-            const ssize_t n = ::write(fd_, b.data() + done, b.size() - done);
-            if (n <= 0) return;
-            done += static_cast<std::size_t>(n);
-        }
-    }
-    // The next line with its LF, or what arrived before `ms` of silence.
-    std::string readLine(int ms) {
-        std::string line;
-        while (true) {
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, ms) <= 0) return line;
-            char buf[1];
-            if (::read(fd_, buf, 1) != 1) return line;
-            line.push_back(buf[0]);
-            if (buf[0] == '\n') return line;
-        }
-    }
-
-private:
-    int fd_ = -1;
-};
+using test::PtyPort;
 
 void drag(QWidget* grid, const std::vector<QPoint>& points) {
     auto send = [grid](QEvent::Type t, QPoint at) {
