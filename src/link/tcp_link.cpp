@@ -192,6 +192,9 @@ int TcpLink::slotOf(const QTcpSocket* s) const {
 
 void TcpLink::onSocketError(QTcpSocket* s, int error) {
     if (error == QAbstractSocket::RemoteHostClosedError) return;  // the close event follows
+    // Our own bounded answer wait ran out: the send reports that itself, and
+    // the connection is still good for the next command.
+    if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s == main_ && !mainEverConnected_) {
         dropSocket(s);
         socketFailure(kCannotConnectText);

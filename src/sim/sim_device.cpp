@@ -62,7 +62,11 @@ std::string SimDevice::junkAnswer() {
     switch (n % 6) {
         case 0: {  // random bytes, NUL and CR included, then LF
             const std::size_t len = 1 + next() % 300;
-            for (std::size_t i = 0; i < len; ++i) a.push_back(static_cast<char>(next() & 0xff));
+            for (std::size_t i = 0; i < len; ++i) {
+                const char ch = static_cast<char>(next() & 0xff);
+                // XON/XOFF are the serial line's handshake, never data.
+                if (ch != 0x11 && ch != 0x13) a.push_back(ch);
+            }
             a.push_back('\n');
             return a;
         }

@@ -1,0 +1,174 @@
+// Whole-device runs against a device that falls silent, refuses, or talks junk.
+
+#include <QPushButton>
+
+#include "dialogs/bulk_run_dialogs.h"
+#include "drills/drill_support.h"
+#include "model/product_names.h"
+#include "protocol/bulk_runs.h"
+#include "protocol/send_path.h"
+
+namespace vrq::drill {
+namespace {
+
+class RunDrill : public ::testing::TestWithParam<Setup> {};
+
+const char* const kSjisA = "\x82\xa0\x82\xa2";  // "あい"
+
+void setTitle(Console& c, int page) {
+    if (c.single()) setCell(c.settings.singleTitleText[static_cast<std::size_t>(page)], kSjisA);
+    else setCell(c.settings.titleText[static_cast<std::size_t>(page)][0], kSjisA);
+}
+
+std::string titleOf(const Console& c, int page) {
+    return std::string(c.single() ? cellText(c.settings.singleTitleText[static_cast<std::size_t>(page)])
+                      : cellText(c.settings.titleText[static_cast<std::size_t>(page)][0]));
+}
+
+// Silence over serial is the no-reply timeout: "No Connect" every so many main
+// ticks while the run carries on to its end. Over TCP/IP the send itself gives
+// up, once, and the run stops.
+TEST_P(RunDrill, DeviceFallsSilentDuringSendAll) {
+    constexpr int kAnswered = 5;
+    Rig r(GetParam(), {"--silent-after", std::to_string(kAnswered)});
+    ASSERT_TRUE(r.ok);
+    const Product p = r.c->product;
+    const int mainPerTick = sendAllPeriodMs(p) / mainTimerPeriodMs(p);
+
+    SendAllDialog d(*r.c);
+    d.startButton()->click();
+    ASSERT_TRUE(d.runActive());
+    int ticks = 0;
+    while (d.runActive() && ticks < sendAllStepCount(p) + 5) {
+        runTick(d, r, mainPerTick, ticks < kAnswered);
+        ++ticks;
+    }
+    EXPECT_FALSE(d.runActive());
+    EXPECT_EQ(r.c->reply.sendAllCounter, 0);
+
+    if (r.serialChannel()) {
+        // Every step went out (the dialog's own timer may have given some ticks).
+        QTest::qWait(200);
+        EXPECT_EQ(static_cast<int>(r.received().size()), sendAllStepCount(p));
+        // From the first unanswered step on, one notice per timeout window.
+        const int mainSteps = (sendAllStepCount(p) - kAnswered) * mainPerTick;
+        const int window = noReplyTickLimit(p) + 2;
+        const int notices = r.count("No Connect");
+        EXPECT_GE(notices, mainSteps / (window + mainPerTick));
+        EXPECT_LE(notices, mainSteps / window + 1);
+        EXPECT_EQ(static_cast<int>(r.notes.notices.size()), notices);
+    } else {
+        EXPECT_EQ(r.received().size(), static_cast<std::size_t>(kAnswered + 1));  // the silent step, then the stop
+        EXPECT_EQ(r.count(std::string(kNoAnswerText)), 1);
+        EXPECT_EQ(r.notes.notices.size(), 1u);
+    }
+}
+
+// "MENU" and the four error answers stop a run at its next tick; what went
+// out stays on the device, and the next run starts from its first step.
+TEST_P(RunDrill, RefusalStopsRunAndNextRunStartsAgain) {
+    constexpr int kRefusedLine = 4;
+    const std::vector<std::string> codes = {"MENU", "E0", "E1", "E2", "E3"};
+    for (std::size_t i = 0; i < codes.size() * 2; ++i) {
+        const bool readAll = i % 2 == 1;
+        const std::string& code = codes[i / 2];
+        SCOPED_TRACE(code + (readAll ? " read-all" : " send-all"));
+        Rig r(GetParam(), {"--error-at", std::to_string(kRefusedLine), "--error-code", code});
+        ASSERT_TRUE(r.ok);
+        setTitle(*r.c, 1);
+
+        std::unique_ptr<SettingDialog> d;
+        QPushButton* start = nullptr;
+        if (readAll) {
+            auto* rd = new ReadAllDialog(*r.c);
+            start = rd->startButton();
+            d.reset(rd);
+        } else {
+            auto* sd = new SendAllDialog(*r.c);
+            start = sd->startButton();
+            d.reset(sd);
+        }
+        start->click();
+        int ticks = 0;
+        while (d->runActive() && ticks < 20) {
+            runTick(*d, r, 0, true);
+            ++ticks;
+        }
+        EXPECT_FALSE(d->runActive());
+        EXPECT_EQ(r.c->reply.sendAllCounter, 0);
+        EXPECT_EQ(r.c->reply.replyError, 0);
+        EXPECT_TRUE(d->closeButton()->isEnabled());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d->result(), 0);  // the dialog stays open
+        ASSERT_EQ(r.notes.notices.size(), 1u);
+        EXPECT_EQ(r.notes.notices[0].title, "Error");
+        const std::vector<std::string> sent = r.received();
+        ASSERT_EQ(sent.size(), static_cast<std::size_t>(kRefusedLine));
+
+        if (!readAll) {
+            // Page 2 went out before the refusal and stays on the device.
+            resetSettings(*r.c);
+            sendCommand(*r.c, CommandLine("RCA002"));
+            ASSERT_TRUE(r.settle());
+            EXPECT_EQ(titleOf(*r.c, 1), kSjisA);
+        }
+
+        // A new run begins with the first step again.
+        const std::size_t before = r.received().size();
+        start->click();
+        ASSERT_TRUE(d->runActive());
+        runTick(*d, r, 0, true);
+        d.reset();  // a dialog that goes ends its run
+        QTest::qWait(50);
+        const std::vector<std::string> after = r.received();
+        ASSERT_EQ(after.size(), before + 1);
+        EXPECT_EQ(after.back(), sent.front());
+    }
+}
+
+// Junk answers: random bytes, lines far past the buffer without LF, rows
+// whose page or day lies outside the tables. Nothing may be stored outside
+// them (the sanitizers watch), and the console works on afterwards.
+TEST_P(RunDrill, JunkAnswersAreSurvived) {
+    constexpr int kJunk = 36;
+    Rig r(GetParam(), {"--garbage", std::to_string(kJunk)});
+    ASSERT_TRUE(r.ok);
+    auto before = makeConsole(r.c->product);
+    before->settings = r.c->settings;
+
+    if (r.serialChannel()) {
+        ReadAllDialog d(*r.c);
+        d.startButton()->click();
+        for (int i = 0; i < kJunk && d.runActive(); ++i) runTick(d, r, 0, true);
+    } else {
+        // A send gives up on an answer without LF; each command goes on its own.
+        r.tcp->setAnswerTimeoutMs(200);
+        for (int i = 0; i < kJunk; ++i) sendCommand(*r.c, readAllRequest(r.c->product, i % 512 + 1));
+    }
+    QTest::qWait(100);
+    EXPECT_EQ(r.c->reply.sendAllCounter, 0);
+    // Junk rows name no real page: the titles and schedule are untouched.
+    for (int page = 0; page < kPages; ++page) {
+        ASSERT_EQ(titleOf(*r.c, page), titleOf(*before, page)) << page;
+    }
+    EXPECT_EQ(r.c->settings.schedulePage, before->settings.schedulePage);
+
+    // The device answers properly again, and the console still listens.
+    r.notes.notices.clear();
+    setCell(r.c->settings.deviceVersion, "");
+    sendCommand(*r.c, CommandLine("RVN"));
+    ASSERT_TRUE(r.settle());
+    EXPECT_FALSE(cellText(r.c->settings.deviceVersion).empty());
+    for (const auto& n : r.notes.notices) EXPECT_NE(n.title, "Error") << n.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, RunDrill,
+                         ::testing::Values(Setup{Product::Multi, Channel::Pty}, Setup{Product::Single, Channel::Pty},
+                                           Setup{Product::Multi, Channel::TcpClient},
+                                           Setup{Product::Single, Channel::TcpClient},
+                                           Setup{Product::Multi, Channel::TcpServer},
+                                           Setup{Product::Single, Channel::TcpServer}),
+                         setupName);
+
+}  // namespace
+}  // namespace vrq::drill
