@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
             const std::string& a = all[i];
             together += a;
             // Every third answer also on RS-485, with its address in front.
-            put("serial_reply_fuzz", name(), header(model | (i % 3 == 0 ? 2 : 0), 0) + (i % 3 == 0 ? "01" : "") + a);
+            put("serial_reply_fuzz", name(), header(model | (i % 3 == 0 ? 2 : 0) | (i % 2 == 1 ? 8 : 0), 0) + (i % 3 == 0 ? "01" : "") + a);
             put("tcp_reply_fuzz", name(), header(model | (i % 4 == 0 ? 4 : 0) | (i % 2 == 0 ? 8 : 0), static_cast<unsigned>(7 + i % 50)) + a);
             if (a.rfind("CA", 0) == 0 && a.rfind("CABC", 0) != 0 && a.size() >= 5 + kTitleHexDigits) {
                 const int page = std::stoi(a.substr(2, 3));

@@ -2,7 +2,8 @@
 // every line into the reply handler of either model, RS-232C or RS-485.
 //
 // Input: flags (bit 0 single-line model, bit 1 RS-485, bit 2 a run is going
-// on), the size of each read (0: all at once), then the received bytes.
+// on, bit 3 build the send-all lines from what was stored), the size of each
+// read (0: all at once), then the received bytes.
 
 #include "fuzz_support.h"
 #include "link/line_assembler.h"
@@ -20,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Console& c = fuzz::consoleFor(fuzz::productOf(flags), notes);
     c.app.serialMode = (flags & 2) ? kRs485 : kRs232c;
     c.reply.sendAllCounter = (flags & 4) ? 1 : 0;
+    if (flags & 8) fuzz::restoreDefaults(c);  // the check below sees this input alone
 
     LineAssembler assembler;
     for (std::size_t at = 0; at < bytes.size(); at += read) {
@@ -34,5 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     c.reply.replyExpected = 1;
     for (int tick = 0; tick < 3; ++tick) mainTimerStep(c);
     fuzz::checkCells(c);
+    if (flags & 8) fuzz::checkSendAll(c);
     return 0;
 }
