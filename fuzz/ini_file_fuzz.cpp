@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -16,11 +17,17 @@ using namespace vrq;
 
 namespace {
 
+// Memory-backed when the system has it: the file is rewritten per input. It
+// goes when the run ends.
+struct TempIni {
+    std::string path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/vrq_ini_fuzz_" +
+                       std::to_string(::getpid()) + ".ini";
+    ~TempIni() { std::remove(path.c_str()); }
+};
+
 const std::string& iniPath() {
-    // Memory-backed when the system has it: the file is rewritten per input.
-    static const std::string dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    static const std::string path = dir + "/vrq_ini_fuzz_" + std::to_string(::getpid()) + ".ini";
-    return path;
+    static const TempIni file;
+    return file.path;
 }
 
 bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
