@@ -1,6 +1,7 @@
 #include "shell/document_commands.h"
 
 #include <QFileDialog>
+#include <filesystem>
 
 #include "model/product_names.h"
 #include "model/reset_settings.h"
@@ -91,7 +92,14 @@ bool DocumentCommands::save() {
 bool DocumentCommands::saveAs() {
     std::string path = files_.chooseSaveFile();
     if (path.empty()) return false;
-    if (!hasExtension(path, ".dat")) path += ".dat";
+    if (!hasExtension(path, ".dat")) {
+        path += ".dat";
+        // The file dialog asked about the name as typed, not about this one.
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::u8path(path), ec) && c_.notifier &&
+            !c_.notifier->ask(productTitle(c_.product), path + " は既に存在します。\n上書きしますか？"))
+            return false;
+    }
     if (!SettingsFile::save(c_, path)) {
         warn(kCantOpen);
         return false;

@@ -88,6 +88,24 @@ TEST_F(DocumentCommandsTest, SaveAsAppendsLowerCaseExtension) {
     EXPECT_FALSE(fs::exists(file("y.dat.dat")));
 }
 
+TEST_F(DocumentCommandsTest, SaveAsAsksBeforeOverwritingTheNameWithItsExtension) {
+    chooser.answers = {file("x")};
+    ASSERT_TRUE(docs->saveDocumentAs());
+    const auto before = fs::file_size(file("x.dat"));
+    editTitle("a longer title than before");
+    notes.answers = {false};
+    chooser.answers = {file("x")};
+    EXPECT_FALSE(docs->saveDocumentAs());  // kept the existing x.dat
+    ASSERT_EQ(notes.questions.size(), 1u);
+    EXPECT_NE(notes.questions[0].find("x.dat"), std::string::npos);
+    EXPECT_EQ(fs::file_size(file("x.dat")), before);
+    EXPECT_EQ(c->app.documentModified, 1);
+    notes.answers = {true};
+    chooser.answers = {file("x")};
+    EXPECT_TRUE(docs->saveDocumentAs());
+    EXPECT_GT(fs::file_size(file("x.dat")), before);
+}
+
 TEST_F(DocumentCommandsTest, SaveAsCancelledOrFailingKeepsState) {
     c->app.currentFileName = "before.dat";
     editTitle("t");
