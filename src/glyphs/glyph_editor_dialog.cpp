@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "dialogs/shift_jis.h"
 #include "glyphs/glyph_commands.h"
@@ -195,7 +196,15 @@ void GlyphEditorDialog::saveGlyphAs() {
     if (chosen.isEmpty()) return;
     std::string file = chosen.toStdString();
     const std::string_view ext = glyphGeometry(size_).extension;
-    if (!hasExtension(file, ext)) file.append(ext);
+    if (!hasExtension(file, ext)) {
+        file.append(ext);
+        // The file dialog asked about the name as typed, not about this one.
+        std::error_code ec;
+        Console& c = console();
+        if (std::filesystem::exists(std::filesystem::u8path(file), ec) && c.notifier &&
+            !c.notifier->ask(productTitle(c.product), file + " は既に存在します。\n上書きしますか？"))
+            return;
+    }
     if (!GlyphFile::write(file, console().glyph, size_)) {
         error(kCantOpenText);
         return;

@@ -273,6 +273,15 @@ TEST_F(GlyphEditorTest, SaveAsAppendsTheSizeExtensionOnlyWhenMissing) {
     EXPECT_EQ(d.currentGlyphFile(), tempPath("abc.txm.bak"));
     EXPECT_EQ(slurp(tempPath("abc.txm.bak")), text);
 
+    // "abc" again names the existing abc.txm: asked first, kept on No.
+    setGlyphDot(c->glyph, GlyphSize::Medium, 2, 2, true);
+    notes.answers = {false};
+    chooser.next = QString::fromStdString(tempPath("abc"));
+    d.saveGlyphAs();
+    ASSERT_EQ(notes.questions.size(), 1u);
+    EXPECT_EQ(slurp(tempPath("abc.txm")), text);
+    EXPECT_EQ(d.currentGlyphFile(), tempPath("abc.txm.bak"));
+
     // Cancel does nothing; a file that cannot be created keeps the current one.
     chooser.next.clear();
     d.saveGlyphAs();
