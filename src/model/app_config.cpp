@@ -210,7 +210,9 @@ bool writeAppConfigValue(const std::string& path, Product p, std::string_view ke
         }
         if (!replaced) f.lines.insert(f.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
     } else {
-        f.lines.push_back("[" + std::string(section) + "]");
+        std::string header = "[";
+        header.append(section).append("]");
+        f.lines.push_back(std::move(header));
         f.lines.push_back(entry);
     }
 
