@@ -8,6 +8,7 @@
 #else
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -35,9 +36,22 @@ SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c) {
     c_.serialTransport = this;
     connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
     // Line errors are cleared and reading goes on; a pty reports errors for
-    // modem lines it does not have, so nothing here closes the port.
+    // modem lines it does not have, so only a line that is really gone (hung
+    // up: its read would fail at once, forever) is closed. Later sends then
+    // go nowhere and the no-reply timeout tells the operator.
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e != QSerialPort::NoError) port_.clearError();
+        if (e == QSerialPort::NoError) return;
+        port_.clearError();
+#ifdef Q_OS_WIN
+        const bool maybeGone = e == QSerialPort::ResourceError;
+#else
+        const bool maybeGone = e == QSerialPort::ReadError || e == QSerialPort::ResourceError;
+#endif
+        if (maybeGone && !closePending_) {
+            closePending_ = true;
+            // Not from inside the port's own notification.
+            QMetaObject::invokeMethod(this, &SerialLink::closeIfHungUp, Qt::QueuedConnection);
+        }
     });
 }
 
@@ -142,6 +156,18 @@ bool SerialLink::applyLineSettings() {
     }
     return false;
 #endif
+}
+
+void SerialLink::closeIfHungUp() {
+    closePending_ = false;
+    if (!port_.isOpen()) return;
+#ifdef Q_OS_WIN
+    const bool gone = true;  // a resource error there means the device left
+#else
+    pollfd p{port_.handle(), POLLIN, 0};
+    const bool gone = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#endif
+    if (gone) port_.close();
 }
 
 void SerialLink::writeLine(std::string_view bytes) {

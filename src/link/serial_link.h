@@ -49,12 +49,14 @@ private:
     void takeReceived();
     bool applyLineSettings();
     void error(const QString& text);
+    void closeIfHungUp();
 
     Console& c_;
     QSerialPort port_;
     LineAssembler assembler_;
     std::deque<std::string> lines_;
     bool delivering_ = false;
+    bool closePending_ = false;
 };
 
 }  // namespace vrq

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -151,12 +152,17 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
         std::cout << "vrqsim: listening on TCP 127.0.0.1:" << (known ? ntohs(bound.sin_port) : io.tcpListenPort)
                   << std::endl;
     } else if (!io.tcpConnect.empty()) {
-        const int fd = connectTcp(io.tcpConnect, error);
-        if (fd < 0) {
-            std::cerr << "vrqsim: cannot connect to " << io.tcpConnect << ": " << error << "\n";
-            return 1;
+        for (int i = 0; i < std::max(1, io.connections); ++i) {
+            const int fd = connectTcp(io.tcpConnect, error);
+            if (fd < 0) {
+                std::cerr << "vrqsim: cannot connect to " << io.tcpConnect << ": " << error << "\n";
+                return 1;
+            }
+            streams.push_back(fd);
+            // Devices do not all call at the same instant; a burst would
+            // overflow a listen backlog of a few entries.
+            if (i + 1 < io.connections) ::poll(nullptr, 0, 5);
         }
-        streams.push_back(fd);
         std::cout << "vrqsim: connected to " << io.tcpConnect << std::endl;
     } else {
         std::string path;
@@ -217,7 +223,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     ::shutdown(p.fd, SHUT_RDWR);
                     ::close(p.fd);
                     std::erase(streams, p.fd);
-                    if (listenFd < 0) gStop = 1;
+                    if (listenFd < 0 && streams.empty()) gStop = 1;
                 }
             } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
                 if (isPty) {
@@ -228,7 +234,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                 ::close(p.fd);
                 std::erase(streams, p.fd);
                 std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
-                if (listenFd < 0) gStop = 1;  // our one outgoing connection is gone
+                if (listenFd < 0 && streams.empty()) gStop = 1;  // our outgoing connections are gone
             }
         }
         while (!queue.empty() && queue.front().due <= Clock::now()) {

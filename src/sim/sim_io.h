@@ -12,6 +12,7 @@ struct IoOptions {
     std::string linkPath;      // symbolic link to the pty's slave side
     int tcpListenPort = -1;    // the console connects as client
     std::string tcpConnect;    // HOST:PORT of a console in server role
+    int connections = 1;       // how many devices connect there (one settings state)
     int delayMs = 0;           // answer delay
     std::string recordPath;    // every received line appended here
 };

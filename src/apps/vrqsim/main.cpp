@@ -13,7 +13,7 @@ const char* kUsage =
     "usage: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]\n"
     "              [--rs485 NN] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
-    "              [--silent-after K] [--drop-after K] [--garbage K]\n"
+    "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
     "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n";
 
 bool toInt(const std::string& s, int& out) {
@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
         else if (a == "--silent-after") ok = value(v) && toInt(v, opt.silentAfter);
         else if (a == "--drop-after") ok = value(v) && toInt(v, opt.dropAfter);
         else if (a == "--garbage") ok = value(v) && toInt(v, opt.garbage);
+        else if (a == "--connections") ok = value(v) && toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
         else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             return 0;
