@@ -1,0 +1,105 @@
+// Titles typed in the editor survive every way out of the program and every
+// New and Open question, until they are on disk or the operator lets them go.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+
+#include "dialogs/title_editor.h"
+#include "drills/drill_support.h"
+#include "model/settings_file.h"
+#include "shell/clock_source.h"
+#include "shell/document_commands.h"
+#include "shell/main_window.h"
+#include "variants/variant.h"
+
+namespace vrq::drill {
+namespace {
+
+struct ScriptedFiles : FileChooser {
+    std::deque<std::string> answers;  // empty text = cancelled
+    int opens = 0, saves = 0;
+    std::string next() {
+        if (answers.empty()) return {};
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string chooseOpenFile() override { return ++opens, next(); }
+    std::string chooseSaveFile() override { return ++saves, next(); }
+};
+
+std::string firstTitle(const Console& c) {
+    return std::string(c.single() ? cellText(c.settings.singleTitleText[0]) : cellText(c.settings.titleText[0][0]));
+}
+
+class UnsavedTitlesDrill : public ::testing::TestWithParam<Product> {};
+
+TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    auto c = makeConsole(GetParam());
+    RecordingNotifier notes;
+    c->notifier = &notes;
+    c->app.appRunning = 1;
+    ClockSource clock;
+    MainWindow w(*c, variantFor(GetParam()), clock);
+    ScriptedFiles files;
+    DocumentCommands docs(*c, files, [](const std::string&) {});
+    w.setConfirmExit([&] { return docs.confirmExit(); });
+    w.show();
+
+    {
+        // The operator types a title; only the editor marks the document.
+        TitleEditor editor(*c, &w);
+        QWidget* field = editor.findChild<QWidget*>("titleEdit");
+        ASSERT_NE(field, nullptr);
+        QTest::keyClicks(field, "AB");
+    }
+    ASSERT_EQ(firstTitle(*c), "AB");
+    ASSERT_EQ(c->app.documentModified, 1);
+
+    // New and Open, declined: nothing changes, no file dialog.
+    notes.answers = {false};
+    docs.newDocument();
+    notes.answers = {false};
+    docs.openDocument();
+    EXPECT_EQ(files.opens, 0);
+    EXPECT_EQ(firstTitle(*c), "AB");
+
+    // Exit, "save first", no file name yet: the save dialog is cancelled.
+    notes.answers = {false};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(files.saves, 1);
+    // The save fails (a folder that does not exist).
+    notes.answers = {false};
+    files.answers = {path("missing/t.dat")};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(notes.notices.back().text, "Can't file open");
+    EXPECT_EQ(c->app.appRunning, 1);
+    EXPECT_EQ(firstTitle(*c), "AB");
+    EXPECT_EQ(c->app.documentModified, 1);
+
+    // With a file name whose save fails, the program stays open too.
+    c->app.currentFileName = dir.path().toStdString();
+    notes.answers = {false};
+    EXPECT_FALSE(w.close());
+    c->app.currentFileName.clear();
+
+    // The save succeeds: the program ends, the titles are on disk.
+    notes.answers = {false};
+    files.answers = {path("t")};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(c->app.appRunning, 0);
+    auto back = makeConsole(GetParam());
+    ASSERT_TRUE(SettingsFile::load(*back, path("t.dat")));
+    EXPECT_EQ(firstTitle(*back), "AB");
+}
+
+INSTANTIATE_TEST_SUITE_P(Drills, UnsavedTitlesDrill, ::testing::Values(Product::Multi, Product::Single),
+                         [](const auto& info) { return std::string(info.param == Product::Single ? "Single" : "Multi"); });
+
+}  // namespace
+}  // namespace vrq::drill
