@@ -71,12 +71,13 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
 
     // Exit, "save first", no file name yet: the save dialog is cancelled.
     notes.answers = {false};
-    EXPECT_FALSE(w.close());
+    ASSERT_FALSE(w.close());
     EXPECT_EQ(files.saves, 1);
     // The save fails (a folder that does not exist).
     notes.answers = {false};
     files.answers = {path("missing/t.dat")};
-    EXPECT_FALSE(w.close());
+    ASSERT_FALSE(w.close());
+    ASSERT_FALSE(notes.notices.empty());
     EXPECT_EQ(notes.notices.back().text, "Can't file open");
     EXPECT_EQ(c->app.appRunning, 1);
     EXPECT_EQ(firstTitle(*c), "AB");
