@@ -49,8 +49,8 @@ std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
             return v;
         case SingleSetting::Colour:
             v = "00";
-            v[0] = static_cast<char>('0' + std::clamp(m.lineCharColour[p][0], 0, 7));
-            v[1] = static_cast<char>('0' + std::clamp(m.lineEdgeColour[p][0], 0, 7));
+            v[0] = static_cast<char>('0' + std::clamp(m.lineCharColour[p][0], 0, 8));
+            v[1] = static_cast<char>('0' + std::clamp(m.lineEdgeColour[p][0], 0, 8));
             return v;
     }
     return v;

@@ -29,13 +29,13 @@ TEST(DamagedValuesTest, SingleLineAllPagesFieldsStayInRange) {
     m.lineSpacing[1][0] = -5;
 
     const std::string colour = singleAllPagesCommand(m, SingleSetting::Colour).text();
-    EXPECT_EQ(colour.substr(0, 8), "CABC0770");
+    EXPECT_EQ(colour.substr(0, 8), "CABC0880");  // 8 is "ブランク", a colour of its own
     const std::string speed = singleAllPagesCommand(m, SingleSetting::ScrollSpeed).text();
     EXPECT_EQ(speed.substr(0, 5), "ISS14");
     const std::string offset = singleAllPagesCommand(m, SingleSetting::Offset).text();
     EXPECT_EQ(offset.substr(0, 7), "IDO1500");
     EXPECT_EQ(singlePageCommand(m, SingleSetting::ScrollSpeed, 1).text(), "ISS0024\r\n");
-    EXPECT_EQ(singlePageCommand(m, SingleSetting::Colour, 0).text(), "CABC00107\r\n");
+    EXPECT_EQ(singlePageCommand(m, SingleSetting::Colour, 0).text(), "CABC00108\r\n");
 
     for (int step = 1; step <= sendAllStepCount(Product::Single); ++step) {
         const SendAllStep built = buildSendAllStep(m, Product::Single, step);
