@@ -49,14 +49,14 @@ void ReadAllDialog::start() {
     Console& c = console();
     const Product p = c.product;
     const int steps = readAllStepCount(p);
-    RunSpec spec;
-    spec.steps = steps;
-    spec.periodMs = readAllPeriodMs(p);
-    spec.check = SendSequencer::ErrorCheck::BeforeStep;
-    spec.closeEndsRun = !c.single();
-    spec.blank = readAllEndText(p);
-    spec.percent = [p](int done) { return readAllPercentText(p, done); };
-    spec.step = [this, steps](int index) {
+    RunPlan plan;
+    plan.steps = steps;
+    plan.periodMs = readAllPeriodMs(p);
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.closeEndsRun = !c.single();
+    plan.blank = readAllEndText(p);
+    plan.percent = [p](int done) { return readAllPercentText(p, done); };
+    plan.step = [this, steps](int index) {
         Console& con = console();
         if (!isLinked(con)) {
             // The connection went down mid-run: one warning, and the run ends.
@@ -71,7 +71,7 @@ void ReadAllDialog::start() {
         }
         return true;
     };
-    startRun(std::move(spec));
+    startRun(std::move(plan));
 }
 
 SendAllDialog::SendAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kSendCaption, kSendCaption) {
@@ -107,15 +107,15 @@ bool SendAllDialog::step(int index) {
 void SendAllDialog::start() {
     Console& c = console();
     const Product p = c.product;
-    RunSpec spec;
-    spec.steps = sendAllStepCount(p);
-    spec.periodMs = sendAllPeriodMs(p);
-    spec.check = SendSequencer::ErrorCheck::BeforeStep;
-    spec.closeEndsRun = !c.single();
-    spec.blank = sendAllEndText(p);
-    spec.percent = [p](int done) { return sendAllPercentText(p, done); };
-    spec.step = [this](int index) { return step(index); };
-    startRun(std::move(spec));
+    RunPlan plan;
+    plan.steps = sendAllStepCount(p);
+    plan.periodMs = sendAllPeriodMs(p);
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.closeEndsRun = !c.single();
+    plan.blank = sendAllEndText(p);
+    plan.percent = [p](int done) { return sendAllPercentText(p, done); };
+    plan.step = [this](int index) { return step(index); };
+    startRun(std::move(plan));
 }
 
 }  // namespace vrq

@@ -139,17 +139,17 @@ void LineSettingDialog::sendPage() {
 }
 
 void LineSettingDialog::sendAll() {
-    RunSpec spec;
-    spec.steps = kPages;
-    spec.periodMs = family_.periodMs;
-    spec.step = [this](int page) {
+    RunPlan plan;
+    plan.steps = kPages;
+    plan.periodMs = family_.periodMs;
+    plan.step = [this](int page) {
         Console& cc = console();
         sendCommand(cc, family_.pageCommand(cc.settings, page));
         return true;
     };
-    spec.percent = [](int done) { return runPercentText(done, kPages); };
-    spec.blank = "  ";
-    startRun(std::move(spec));
+    plan.percent = [](int done) { return runPercentText(done, kPages); };
+    plan.blank = "  ";
+    startRun(std::move(plan));
 }
 
 BlinkDialog::BlinkDialog(Console& c, QWidget* parent)

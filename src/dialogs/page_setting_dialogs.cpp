@@ -266,17 +266,17 @@ void ScheduleDialog::reselect() {
 }
 
 void ScheduleDialog::sendAll() {
-    RunSpec spec;
-    spec.steps = kDays;
-    spec.periodMs = 300;
-    spec.check = SendSequencer::ErrorCheck::BeforeStep;
-    spec.step = [this](int day) {
+    RunPlan plan;
+    plan.steps = kDays;
+    plan.periodMs = 300;
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.step = [this](int day) {
         sendCommand(console(), scheduleDayCommand(console().settings, day));
         return true;
     };
-    spec.percent = [](int done) { return runPercentText(done, 32); };
-    spec.blank = "   ";
-    startRun(std::move(spec));
+    plan.percent = [](int done) { return runPercentText(done, 32); };
+    plan.blank = "   ";
+    startRun(std::move(plan));
 }
 
 QStringList ScheduleDialog::previewTexts() const {

@@ -110,15 +110,15 @@ void ProtocolDialog::refill() {
 }
 
 void ProtocolDialog::startReadBack() {
-    RunSpec spec;
-    spec.steps = kReadSteps;
-    spec.periodMs = 200;
-    spec.check = SendSequencer::ErrorCheck::BeforeStep;
-    spec.step = [this](int i) { return readStep(i); };
+    RunPlan plan;
+    plan.steps = kReadSteps;
+    plan.periodMs = 200;
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.step = [this](int i) { return readStep(i); };
     // Close is ours to enable once the last request is out; the base then
     // lets it end the remaining refill tick.
-    spec.closeEndsRun = true;
-    if (startRun(std::move(spec))) closeButton()->setEnabled(false);
+    plan.closeEndsRun = true;
+    if (startRun(std::move(plan))) closeButton()->setEnabled(false);
 }
 
 bool ProtocolDialog::readStep(int i) {

@@ -174,18 +174,18 @@ void SettingDialog::refreshPreview() {
     if (preview_) preview_->update();
 }
 
-bool SettingDialog::startRun(RunSpec spec) {
+bool SettingDialog::startRun(RunPlan plan) {
     if (!isLinked(c_)) {
         if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
         return false;
     }
     if (c_.reply.sendAllCounter != 0) return false;
-    spec_ = std::move(spec);
-    sequencer_ = std::make_unique<SendSequencer>(c_.reply, spec_.steps, spec_.step, spec_.check);
+    plan_ = std::move(plan);
+    sequencer_ = std::make_unique<SendSequencer>(c_.reply, plan_.steps, plan_.step, plan_.check);
     if (!sequencer_->start()) return false;
     if (progress_) progress_->setValue(0);
-    if (!spec_.closeEndsRun) closeButton_->setEnabled(false);
-    runTimer_.start(spec_.periodMs);
+    if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
+    runTimer_.start(plan_.periodMs);
     return true;
 }
 
@@ -197,11 +197,11 @@ void SettingDialog::tickRun() {
     const SendSequencer::Tick t = sequencer_->tick();
     if (t.sent) {
         if (progress_) progress_->setValue(t.done);
-        if (percentBox_ && spec_.percent) percentBox_->setText(QString::fromStdString(spec_.percent(t.done)));
+        if (percentBox_ && plan_.percent) percentBox_->setText(QString::fromStdString(plan_.percent(t.done)));
     }
     if (t.end != SendSequencer::End::None || !sequencer_->running()) endRun(t.end);
     inTick_ = false;
-    if (t.end == SendSequencer::End::Refused && spec_.onRefused) spec_.onRefused();
+    if (t.end == SendSequencer::End::Refused && plan_.onRefused) plan_.onRefused();
 }
 
 void SettingDialog::endRun(SendSequencer::End end) {
@@ -209,9 +209,9 @@ void SettingDialog::endRun(SendSequencer::End end) {
     closeButton_->setEnabled(true);
     // A run stopped before its step keeps the position it reached.
     const bool keep = end == SendSequencer::End::ErrorStop &&
-                      spec_.check == SendSequencer::ErrorCheck::BeforeStep;
+                      plan_.check == SendSequencer::ErrorCheck::BeforeStep;
     if (!keep) {
-        if (percentBox_) percentBox_->setText(QString::fromStdString(spec_.blank));
+        if (percentBox_) percentBox_->setText(QString::fromStdString(plan_.blank));
         if (progress_) progress_->setValue(0);
     }
 }
@@ -224,14 +224,14 @@ void SettingDialog::stopRun() {
 
 void SettingDialog::reject() {
     if (runActive()) {
-        if (!spec_.closeEndsRun) return;  // Close is disabled for the run
+        if (!plan_.closeEndsRun) return;  // Close is disabled for the run
         stopRun();
     }
     QDialog::reject();
 }
 
 void SettingDialog::closeEvent(QCloseEvent* e) {
-    if (runActive() && !spec_.closeEndsRun) {
+    if (runActive() && !plan_.closeEndsRun) {
         e->ignore();
         return;
     }

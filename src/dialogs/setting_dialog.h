@@ -72,7 +72,7 @@ public:
     void tickRun();
 
 protected:
-    struct RunSpec {
+    struct RunPlan {
         int steps = kPages;
         int periodMs = 100;
         SendSequencer::ErrorCheck check = SendSequencer::ErrorCheck::AfterStep;
@@ -101,7 +101,7 @@ protected:
 
     // Checks the link (warning when TCP/IP is down) and that no run is active
     // anywhere; true when the run started.
-    bool startRun(RunSpec spec);
+    bool startRun(RunPlan plan);
     void stopRun();
 
     void reject() override;
@@ -121,7 +121,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QLineEdit* percentBox_ = nullptr;
     QTimer runTimer_;
-    RunSpec spec_;
+    RunPlan plan_;
     std::unique_ptr<SendSequencer> sequencer_;
     bool inTick_ = false;
 };

@@ -203,25 +203,25 @@ void TitleEditor::sendPage() {
 
 void TitleEditor::sendAll() {
     const bool single = console().single();
-    RunSpec spec;
-    spec.steps = kPages;
-    spec.periodMs = single ? 600 : 1000;
-    spec.check = SendSequencer::ErrorCheck::BeforeStep;
-    spec.step = [this](int page) {
+    RunPlan plan;
+    plan.steps = kPages;
+    plan.periodMs = single ? 600 : 1000;
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.step = [this](int page) {
         Console& c = console();
         const std::optional<CommandLine> cmd = titlePageCommand(c.settings, page, c.product);
         if (!cmd) return false;
         sendCommand(c, *cmd);
         return true;
     };
-    spec.percent = [](int done) { return titlePercentText(done, kPages); };
-    spec.blank = single ? "  " : "      ";
-    spec.onRefused = [this] {
+    plan.percent = [](int done) { return titlePercentText(done, kPages); };
+    plan.blank = single ? "  " : "      ";
+    plan.onRefused = [this] {
         if (console().notifier) showWarning(*console().notifier, kJisRefusedText);
     };
     // The multi-line editor may be closed mid-run, which ends the run.
-    spec.closeEndsRun = !single;
-    startRun(std::move(spec));
+    plan.closeEndsRun = !single;
+    startRun(std::move(plan));
 }
 
 QStringList TitleEditor::previewTexts() const {

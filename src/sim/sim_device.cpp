@@ -126,17 +126,17 @@ std::string SimDevice::answerFor(std::string_view body) {
     // Set commands may begin with "R" too ("RCA...", "RMBIN"), so a line is
     // tried both as a read request and as a set command. The longest matched
     // text wins, so "CABC" beats "CA"; on a tie a fixed-length entry wins.
-    const CommandSpec* best = nullptr;
+    const CommandEntry* best = nullptr;
     std::size_t bestScore = 0;
-    for (const CommandSpec& spec : table_) {
-        const bool isRead = static_cast<bool>(spec.answer);
+    for (const CommandEntry& command : table_) {
+        const bool isRead = static_cast<bool>(command.answer);
         if (isRead && (body.size() < 2 || body[0] != 'R')) continue;
         const std::string_view key = isRead ? body.substr(1) : body;
-        if (key.substr(0, spec.mnemonic.size()) != spec.mnemonic) continue;
-        if (spec.length != 0 && key.size() != spec.length) continue;
-        const std::size_t score = (spec.mnemonic.size() + (isRead ? 1 : 0)) * 2 + (spec.length != 0 ? 1 : 0);
+        if (key.substr(0, command.mnemonic.size()) != command.mnemonic) continue;
+        if (command.length != 0 && key.size() != command.length) continue;
+        const std::size_t score = (command.mnemonic.size() + (isRead ? 1 : 0)) * 2 + (command.length != 0 ? 1 : 0);
         if (!best || score > bestScore) {
-            best = &spec;
+            best = &command;
             bestScore = score;
         }
     }

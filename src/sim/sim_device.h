@@ -26,7 +26,7 @@ struct SimOptions {
 
 // One entry of the command table. `length` is the body length without CR LF,
 // or 0 when the entry checks the length itself.
-struct CommandSpec {
+struct CommandEntry {
     std::string mnemonic;
     std::size_t length;
     // Set command: applies the body, false when a field cannot be parsed.
@@ -35,7 +35,7 @@ struct CommandSpec {
     std::function<std::string(const SettingsModel&, std::string_view body)> answer;
 };
 
-using CommandTable = std::vector<CommandSpec>;
+using CommandTable = std::vector<CommandEntry>;
 
 // Each family of commands adds its entries in its own file.
 void addDisplayCommands(CommandTable& table, Product product);  // titles, per-line and per-page display
