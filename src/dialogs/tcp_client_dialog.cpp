@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -138,9 +139,15 @@ void TcpClientDialog::addAddress() {
 
 void TcpClientDialog::removeSelected() {
     const int count = listCount();
-    const int row = hostList_->currentRow();
+    // Only a row the operator sees selected (keyboard focus gives a current row
+    // without one); after a removal nothing is selected, so a second press
+    // never takes the next entry unasked.
+    const QModelIndexList selected = hostList_->selectionModel()->selectedRows();
+    if (selected.isEmpty()) return;
+    const int row = selected.first().row();
     if (count == 0 || row < 0 || row >= count) return;
     delete hostList_->takeItem(row);
+    hostList_->clearSelection();
     c_.app.peerListCount = count - 1;
     writeConnectionValue(c_, "list_count", c_.app.peerListCount);
     for (int i = row; i < count - 1; ++i) {

@@ -196,8 +196,9 @@ void TcpLink::onSocketError(QTcpSocket* s, int error) {
     // the connection is still good for the next command.
     if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s == main_ && !mainEverConnected_) {
+        // A refused or unreachable peer ends the attempt as a socket event error.
         dropSocket(s);
-        socketFailure(kCannotConnectText);
+        if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
         return;
     }
     if (s != main_ && slotOf(s) < 0) return;  // already closed by us

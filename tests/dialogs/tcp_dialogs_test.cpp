@@ -139,6 +139,12 @@ TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
     EXPECT_EQ(ini("ip02_3"), "3");  // the former last entry stays in the file
     ASSERT_EQ(d.hostList()->count(), 2);
     EXPECT_EQ(d.hostList()->item(0)->text(), "010 .000 .000 .002");
+
+    // Nothing is selected after a removal: a second press removes nothing.
+    d.removeButton()->click();
+    EXPECT_EQ(c->app.peerListCount, 2);
+    EXPECT_EQ(d.hostList()->count(), 2);
+    EXPECT_EQ(ini("list_count"), "2");
 }
 
 TEST_F(ConnectionDialogs, RemovingBelowTheChosenEntryKeepsTheIndex) {

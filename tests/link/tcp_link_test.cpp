@@ -147,7 +147,7 @@ TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
     EXPECT_EQ(notes.notices[0].text, "接続できません");
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
 
-    // A refused connection reports the same once the attempt ends.
+    // A refused connection ends as a socket event error.
     int freePort = 0;
     {
         QTcpServer probe;
@@ -159,7 +159,9 @@ TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
     setPort(freePort);
     EXPECT_TRUE(link->connectToPeer());
     EXPECT_TRUE(QTest::qWaitFor([&] { return notes.notices.size() == 3; }, 3000));
-    EXPECT_EQ(notes.notices.back().text, "接続できません");
+    EXPECT_EQ(notes.notices.back().title, "Error");
+    EXPECT_EQ(notes.notices.back().text, "ソケットイベントにエラーが発生しました。");
+    EXPECT_EQ(notes.notices.back().icon, NoticeIcon::Stop);
     EXPECT_FALSE(link->clientConnected());
 }
 
