@@ -122,7 +122,8 @@ void SinglePageDialog::addValue(const Value& v, const QStringList& items, int in
         reselect();
         refreshPreview();
     });
-    connect(all, &QComboBox::currentIndexChanged, this, [this, index](int sel) {
+    // On activation: choosing the item already shown still applies it to every page.
+    connect(all, &QComboBox::activated, this, [this, index](int sel) {
         if (sel < 0) return;
         const Value& val = values_[static_cast<std::size_t>(index)];
         if (val.remembers) console().dialog.*(val.allPages) = sel;

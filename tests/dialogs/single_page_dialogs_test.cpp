@@ -61,10 +61,16 @@ TEST_F(SinglePageDialogTest, PreviewShowsTheGroupOfTheCurrentPage) {
     EXPECT_EQ(speed.previewTexts()[0], "P033 3 ");
 }
 
+// As the operator picks an item: selection change, then activation.
+static void choose(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
 TEST_F(SinglePageDialogTest, RememberingAndFixedAllPagesLists) {
     {
         SinglePageDialog d(*c, SingleSetting::Blink);
-        d.allPagesCombo()->setCurrentIndex(1);
+        choose(d.allPagesCombo(), 1);
         for (int p = 0; p < kPages; ++p) ASSERT_EQ(c->settings.lineBlink[p][0], 1);
         EXPECT_EQ(d.valueCombo()->currentText(), "ON ");
     }
@@ -75,12 +81,15 @@ TEST_F(SinglePageDialogTest, RememberingAndFixedAllPagesLists) {
     {
         SinglePageDialog d(*c, SingleSetting::Position);
         EXPECT_EQ(d.allPagesCombo()->currentText(), "BOTTOM");
-        d.allPagesCombo()->setCurrentIndex(0);
+        choose(d.allPagesCombo(), 0);
         for (int p = 0; p < kPages; ++p) ASSERT_EQ(c->settings.pageDisplayPosition[p], 0);
     }
     {
         SinglePageDialog d(*c, SingleSetting::Position);
         EXPECT_EQ(d.allPagesCombo()->currentText(), "BOTTOM");  // whatever was chosen
+        choose(d.allPagesCombo(), 1);  // the shown item, chosen again, still applies
+        for (int p = 0; p < kPages; ++p) ASSERT_EQ(c->settings.pageDisplayPosition[p], 1);
+        EXPECT_EQ(d.valueCombo()->currentText(), "BOTTOM");
     }
     SinglePageDialog size(*c, SingleSetting::CharSize);
     EXPECT_EQ(size.allPagesCombo()->currentText(), "LARGE ");
