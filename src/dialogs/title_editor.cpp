@@ -153,7 +153,7 @@ void TitleEditor::fieldEdited(const QString& typed) {
         taken += ch;
     }
     const QString text = typed.left(head) + taken + typed.right(tail);
-    if (text != accepted_ || typed != accepted_) {
+    if (text != accepted_) {  // a wholly refused keystroke changes nothing
         const std::optional<std::string> bytes = toShiftJis(text);
         if (bytes && static_cast<int>(bytes->size()) <= maxBytes()) {
             accepted_ = text;

@@ -215,11 +215,14 @@ TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
     EXPECT_EQ(c->app.documentModified, 1);
     EXPECT_EQ(d.previewTexts()[1], QString::fromUtf8("Line01 = あい") + QString(26, QChar(0x3000)));
 
-    // A character without a code page 932 code is not taken; the rest stays.
+    // A character without a code page 932 code is not taken; the rest stays,
+    // and a keystroke that changed nothing leaves the document unmodified.
+    c->app.documentModified = 0;
     commit(edit, QString::fromUtf8("😀"));
     EXPECT_EQ(edit->text(), QString::fromUtf8("あい"));
     EXPECT_FALSE(child<QLabel>(&d, "reasonLabel")->text().isEmpty());
     EXPECT_EQ(cellText(c->settings.titleText[0][0]), "\x82\xA0\x82\xA2");
+    EXPECT_EQ(c->app.documentModified, 0);
 
     // Never more than 56 bytes.
     commit(edit, QString(40, QChar(0x3042)));
