@@ -71,6 +71,7 @@ void TcpLink::socketFailure(std::string_view text) {
 bool TcpLink::isListening() const { return server_ && server_->isListening(); }
 
 quint16 TcpLink::listenPort() const { return isListening() ? server_->serverPort() : 0; }
+QHostAddress TcpLink::listenAddress() const { return isListening() ? server_->serverAddress() : QHostAddress(); }
 
 bool TcpLink::clientConnected() const { return main_ && main_->state() == QAbstractSocket::ConnectedState; }
 
@@ -124,7 +125,7 @@ void TcpLink::adoptClientSocket(QTcpSocket* s) {
 
 // ---- server role ----
 
-bool TcpLink::listen() {
+bool TcpLink::listen(const QHostAddress& address) {
     if (isListening()) return true;
 
     const int port = portNumber(cellText(c_.settings.netPortNumber));
@@ -140,7 +141,7 @@ bool TcpLink::listen() {
             socketFailure(numbered("WINSOCK.DLLの accept() からのエラー。", static_cast<int>(e)));
         });
     }
-    if (server_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port))) return true;
+    if (server_->listen(address, static_cast<quint16>(port))) return true;
 
     const auto e = server_->serverError();
     const bool bindFailure = e == QAbstractSocket::AddressInUseError || e == QAbstractSocket::SocketAccessError ||
@@ -192,15 +193,15 @@ int TcpLink::slotOf(const QTcpSocket* s) const {
 
 void TcpLink::onSocketError(QTcpSocket* s, int error) {
     if (error == QAbstractSocket::RemoteHostClosedError) return;  // the close event follows
-    // Our own bounded answer wait ran out: the send reports that itself, and
-    // the connection is still good for the next command.
-    if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s == main_ && !mainEverConnected_) {
-        // A refused or unreachable peer ends the attempt as a socket event error.
+        // A refused, unreachable or unanswered peer ends the attempt as a socket event error.
         dropSocket(s);
         if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
         return;
     }
+    // Our own bounded answer wait ran out: the send reports that itself, and
+    // the connection is still good for the next command.
+    if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s != main_ && slotOf(s) < 0) return;  // already closed by us
     if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
     onSocketClosed(s);

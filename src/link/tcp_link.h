@@ -3,6 +3,7 @@
 // up to 96 devices. Everything runs on the UI thread; socket events arrive as
 // signals. A send waits for its answer, bounded in time, before returning.
 
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <array>
@@ -36,9 +37,9 @@ public:
     // port of netPortNumber. True when the attempt is under way; `connected`
     // or a notice follows. False (notice shown) when it cannot even start.
     bool connectToPeer();
-    // Server role: listens on every local IPv4 address at the port of
-    // netPortNumber (0 picks a free port). True also when already listening.
-    bool listen();
+    // Server role: listens at the port of netPortNumber (0 picks a free port),
+    // on every local IPv4 address unless told one. True also when already listening.
+    bool listen(const QHostAddress& address = QHostAddress(QHostAddress::AnyIPv4));
     // Closes the main socket, the listener and every client; resets the table
     // and clears tcpConnected.
     void closeAll();
@@ -48,6 +49,7 @@ public:
 
     bool isListening() const;
     quint16 listenPort() const;
+    QHostAddress listenAddress() const;
     bool clientConnected() const;  // client role: the main socket is up
     int connectedClientCount() const;
 

@@ -165,6 +165,22 @@ TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
     EXPECT_FALSE(link->clientConnected());
 }
 
+TEST_F(LinkFixture, UnansweredConnectEndsAsASocketEventError) {
+    QTcpServer peer;
+    ASSERT_TRUE(peer.listen(QHostAddress::LocalHost, 0));
+    setPort(peer.serverPort());
+    ASSERT_TRUE(link->connectToPeer());
+    // Qt's own connect timeout, before the attempt completes.
+    auto* attempt = link->findChild<QTcpSocket*>();
+    ASSERT_NE(attempt, nullptr);
+    emit attempt->errorOccurred(QAbstractSocket::SocketTimeoutError);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !notes.notices.empty(); }, 3000));
+    QTest::qWait(50);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, "ソケットイベントにエラーが発生しました。");
+    EXPECT_FALSE(link->clientConnected());
+}
+
 TEST(TcpLinkSingle, SocketBoxesCarryTheSingleLineTitle) {
     auto c = makeConsole(Product::Single);
     RecordingNotifier notes;
@@ -267,6 +283,16 @@ TEST_F(ServerFixture, ListeningTwiceSucceedsOnTheSamePort) {
     EXPECT_TRUE(link->listen());
     EXPECT_EQ(link->listenPort(), port);
     EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(LinkFixture, ListensOnTheAddressItIsGiven) {
+    c->app.tcpRole = kTcpServer;
+    setPort(0);
+    ASSERT_TRUE(link->listen(QHostAddress(QHostAddress::LocalHost)));
+    EXPECT_EQ(link->listenAddress(), QHostAddress(QHostAddress::LocalHost));
+    QTcpSocket device;
+    device.connectToHost(QHostAddress::LocalHost, link->listenPort());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link->connectedClientCount() == 1; }, 3000));
 }
 
 TEST_F(ServerFixture, PortTakenOrImpossibleCannotBind) {
