@@ -191,7 +191,13 @@ private:
                 return refused("cannot connect to " + o_.host + ":" + std::to_string(o_.port));
         } else {
             a.tcpRole = kTcpServer;
-            if (!tcp_->listen()) return refused("cannot listen on port " + std::to_string(o_.port));
+            QHostAddress bindTo(QHostAddress::AnyIPv4);
+            if (!o_.host.empty()) {
+                Octets at{};
+                if (!parseIpv4(o_.host, at)) return usage("--listen needs a dotted IPv4 address");
+                bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
+            }
+            if (!tcp_->listen(bindTo)) return refused("cannot listen on port " + std::to_string(o_.port));
             err_ << "vrqctl: listening on port " << tcp_->listenPort() << "\n";
             if (!waitFor([&] { return tcp_->connectedClientCount() > 0; }, std::max(o_.timeoutMs, 30000)))
                 return refused("no device connected");

@@ -187,5 +187,17 @@ TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     EXPECT_EQ(runCtl(o, out, err), kExitUsage);
 }
 
+TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {
+    Options o;
+    o.link = LinkKind::Listen;
+    o.host = "example";
+    o.port = 0;
+    o.action = Action::Send;
+    o.argument = "RVN";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+    EXPECT_NE(err.str().find("--listen needs a dotted IPv4 address"), std::string::npos) << err.str();
+}
+
 }  // namespace
 }  // namespace vrq::ctl
