@@ -27,17 +27,18 @@ SimDevice::SimDevice(SimOptions options)
     if (options_.product == Product::Single) addSingleLineCommands(table_);
 }
 
-std::vector<std::string> SimDevice::feed(std::string_view bytes) {
+std::vector<std::string> SimDevice::feed(std::string_view bytes, int channel) {
     std::vector<std::string> answers;
+    std::string& pending = pending_[channel];
     for (char ch : bytes) {
-        pending_.push_back(ch);
+        pending.push_back(ch);
         if (ch != '\n') {
             // A line longer than any command can never be valid; keep memory bounded.
-            if (pending_.size() > 4096) pending_.erase(0, pending_.size() - 4096);
+            if (pending.size() > 4096) pending.erase(0, pending.size() - 4096);
             continue;
         }
         std::string line;
-        line.swap(pending_);
+        line.swap(pending);
         std::string a = handleLine(line);
         if (!a.empty()) answers.push_back(std::move(a));
     }

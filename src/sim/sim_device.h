@@ -3,6 +3,7 @@
 // commands it understands, and the fault switches used in trials.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,8 +48,11 @@ class SimDevice {
 public:
     explicit SimDevice(SimOptions options);
 
-    // Takes received bytes (any split), returns the complete answers with CR LF.
-    std::vector<std::string> feed(std::string_view bytes);
+    // Takes received bytes (any split) of one channel, returns the complete
+    // answers with CR LF. Each connection keeps its own unfinished line.
+    std::vector<std::string> feed(std::string_view bytes, int channel = 0);
+    // A channel closed: its unfinished line goes with it.
+    void forget(int channel) { pending_.erase(channel); }
     // One line without its LF; the answer with CR LF, or empty for none.
     std::string handleLine(std::string_view line);
 
@@ -67,7 +71,7 @@ private:
     SimOptions options_;
     std::unique_ptr<Console> console_;
     CommandTable table_;
-    std::string pending_;
+    std::map<int, std::string> pending_;  // unfinished line per channel
     std::size_t linesReceived_ = 0;
     std::size_t junkSent_ = 0;
     bool hangUp_ = false;

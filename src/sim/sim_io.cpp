@@ -210,7 +210,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             }
             const ssize_t got = ::read(p.fd, buf, sizeof buf);
             if (got > 0) {
-                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got))))
+                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd))
                     queue.push_back({Clock::now() + std::chrono::milliseconds(io.delayMs), p.fd, std::move(a)});
                 if (device.takeHangUp()) {
                     // The drop drill: a pty vanishes with the simulator, a TCP
@@ -222,6 +222,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     }
                     ::shutdown(p.fd, SHUT_RDWR);
                     ::close(p.fd);
+                    device.forget(p.fd);
                     std::erase(streams, p.fd);
                     if (listenFd < 0 && streams.empty()) gStop = 1;
                 }
@@ -232,6 +233,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     continue;
                 }
                 ::close(p.fd);
+                device.forget(p.fd);
                 std::erase(streams, p.fd);
                 std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
                 if (listenFd < 0 && streams.empty()) gStop = 1;  // our outgoing connections are gone

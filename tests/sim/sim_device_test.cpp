@@ -36,6 +36,15 @@ TEST(SimDeviceTest, AssemblesLinesAcrossReadsAndSeveralInOneRead) {
     a = d.feed("02L02ON\r\n");
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(d.settings().lineBlink[1][1], 1);
+
+    // Two connections sending at once: neither half-line spills into the other.
+    EXPECT_TRUE(d.feed("CBS003", 7).empty());
+    EXPECT_TRUE(d.feed("RCB", 8).empty());
+    EXPECT_EQ(d.feed("L03ON\r\n", 7), std::vector<std::string>{"GO\r\n"});
+    EXPECT_EQ(d.feed("S003\r\n", 8).size(), 1u);
+    d.feed("CBS0", 9);
+    d.forget(9);  // closed: a new connection on that number starts clean
+    EXPECT_EQ(d.feed("RCBS003\r\n", 9).at(0).substr(0, 6), "CBS003");
 }
 
 TEST(SimDeviceTest, Rs485AnswersOnlyItsOwnAddressAndAppliesBroadcasts) {
