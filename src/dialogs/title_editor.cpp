@@ -155,7 +155,9 @@ void TitleEditor::fieldEdited(const QString& typed) {
     const QString text = typed.left(head) + taken + typed.right(tail);
     if (text != accepted_) {  // a wholly refused keystroke changes nothing
         const std::optional<std::string> bytes = toShiftJis(text);
-        if (bytes && static_cast<int>(bytes->size()) <= maxBytes()) {
+        // An over-long title from a damaged document may still be shortened step by step.
+        const int limit = std::max(maxBytes(), static_cast<int>(storedText().size()) - 1);
+        if (bytes && static_cast<int>(bytes->size()) <= limit) {
             accepted_ = text;
             store(*bytes);
         }

@@ -248,6 +248,22 @@ TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
     EXPECT_EQ(serial.lines.size(), 2u);
 }
 
+TEST_F(DisplayDialogs, OverlongTitleFromADamagedDocumentShrinksStepByStep) {
+    std::string bytes;
+    for (int i = 0; i < 29; ++i) bytes += "\x82\xA0";
+    bytes += "a";  // 59 bytes, as much as a document line may bring
+    setCell(c->settings.titleText[0][0], bytes);
+    TitleEditor d(*c, nullptr);
+    QLineEdit* edit = child<QLineEdit>(&d, "titleEdit");
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]).size(), 58u);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]).size(), 56u);
+    commit(edit, QString::fromUtf8("あ"));  // back at the limit: no growth
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]).size(), 56u);
+}
+
 TEST_F(DisplayDialogs, TitleRunShowsTenthsAndStopsOnClose) {
     TitleEditor d(*c, nullptr);
     click(&d, "sendAllButton");
