@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "protocol/send_path.h"
 
@@ -65,6 +66,7 @@ constexpr int kColourGroup = 8;
 SinglePageDialog::SinglePageDialog(Console& c, SingleSetting setting, QWidget* parent)
     : SettingDialog(c, parent, textsOf(setting).caption, textsOf(setting).peerHeading), con_(c), setting_(setting) {
     setObjectName("singlePageDialog");
+    c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
     const bool colour = setting == SingleSetting::Colour;
     addPreview(colour ? QSize(330, 210) : QSize(540, 200))->setPainter([this](QPainter& p) { paintPreview(p); });
 
