@@ -313,7 +313,11 @@ void TcpLink::awaitAnswer(QTcpSocket* sock) {
         if (s->bytesAvailable() > 0) {
             // One receive buffer's worth at a time, as the reply handler expects.
             QByteArray chunk = s->read(kLineBufferSize - 1);
-            if (chunk.endsWith('\n')) {
+            const qsizetype lf = chunk.lastIndexOf('\n');
+            if (lf >= 0) {
+                // One command, one answer: bytes behind its LF are junk, and
+                // kept they would be glued to the next answer.
+                chunk.truncate(lf + 1);
                 last = std::move(chunk);
                 complete = true;
                 break;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <time.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -84,6 +85,26 @@ TEST_F(LinkFixture, DefaultHandlerTakesTheSplitErrorOnce) {
     EXPECT_EQ(c->reply.replyError, 0);
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[1].title, "Success");
+    EXPECT_EQ(notes.notices[1].text, "Socket ＯＫ");
+}
+
+TEST_F(LinkFixture, JunkBehindAnAnswerIsDroppedNotWaitedFor) {
+    FakeDevice dev([](const std::string& line) {
+        if (line == "FIRST\r\n") return std::vector<Chunk>{{0, "GO\r\nxx"}};
+        return std::vector<Chunk>{{0, "GO\r\n"}};
+    });
+    link = std::make_unique<TcpLink>(*c);
+    link->setAnswerTimeoutMs(2000);
+    connectTo(dev);
+    QElapsedTimer t;
+    t.start();
+    link->writeLine("FIRST\r\n");
+    EXPECT_LT(t.elapsed(), 1500);
+    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_EQ(c->reply.tcpPartial, 0);
+    link->writeLine("CBS003L10ON\r\n");  // not glued to the junk
+    EXPECT_EQ(c->reply.replyError, 0);
+    ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[1].text, "Socket ＯＫ");
 }
 
