@@ -112,6 +112,7 @@ void SendAllDialog::start() {
     plan.periodMs = sendAllPeriodMs(p);
     plan.check = SendSequencer::ErrorCheck::BeforeStep;
     plan.closeEndsRun = !c.single();
+    plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
     plan.blank = sendAllEndText(p);
     plan.percent = [p](int done) { return sendAllPercentText(p, done); };
     plan.step = [this](int index) { return step(index); };

@@ -193,6 +193,10 @@ void SettingDialog::tickRun() {
     // A notice shown from a step runs a nested event loop; no tick may start
     // inside another.
     if (inTick_ || !sequencer_) return;
+    if (!sequencer_->running()) {  // an ended run stays as it ended
+        runTimer_.stop();
+        return;
+    }
     inTick_ = true;
     const SendSequencer::Tick t = sequencer_->tick();
     if (t.sent) {
@@ -208,8 +212,8 @@ void SettingDialog::endRun(SendSequencer::End end) {
     runTimer_.stop();
     closeButton_->setEnabled(true);
     // A run stopped before its step keeps the position it reached.
-    const bool keep = end == SendSequencer::End::ErrorStop &&
-                      plan_.check == SendSequencer::ErrorCheck::BeforeStep;
+    const bool keep = (end == SendSequencer::End::ErrorStop && plan_.check == SendSequencer::ErrorCheck::BeforeStep) ||
+                      (end == SendSequencer::End::Refused && plan_.refusalKeepsPosition);
     if (!keep) {
         if (percentBox_) percentBox_->setText(QString::fromStdString(plan_.blank));
         if (progress_) progress_->setValue(0);

@@ -81,6 +81,7 @@ protected:
         std::string blank;                           // the box text at the end of a run
         std::function<void()> onRefused;             // a step could not be built
         bool closeEndsRun = false;                   // else Close is disabled during the run
+        bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,

@@ -1,12 +1,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "dialogs/bulk_run_dialogs.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
+#include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
 #include "protocol/transport.h"
 
@@ -87,6 +89,9 @@ TEST_P(BulkRunDialogTest, RefusedTitleStopsTheRunAfterTheEarlierPages) {
     EXPECT_EQ(c->reply.sendAllCounter, 0);
     ASSERT_FALSE(notes.notices.empty());
     EXPECT_EQ(notes.notices.back().text, "ＪＩＳ第１水準,第２水準以外の字が選択されてます");
+    // The dialog shows where the run stopped.
+    EXPECT_EQ(d.progressBar()->value(), 2);
+    EXPECT_EQ(d.percentBox()->text().toStdString(), sendAllPercentText(c->product, 2));
 }
 
 TEST_P(BulkRunDialogTest, OneRunAtATimeAndNoneWithoutALink) {
