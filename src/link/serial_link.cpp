@@ -2,6 +2,7 @@
 
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
+#include "protocol/send_path.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -19,9 +21,10 @@ namespace {
 
 constexpr int kQueueSize = 2000;
 constexpr char kXon = 0x11, kXoff = 0x13;
-// Lines waiting while a notice of an earlier line is open; a device answers
-// one line per command, so this only bounds a babbling line.
-constexpr std::size_t kMaxWaitingLines = 256;
+constexpr int kBitsPerByte = 11;  // 8E1 with its start bit
+constexpr int kBaud = 38400;
+
+int lineMs(long long bytes) { return static_cast<int>(bytes * kBitsPerByte * 1000 / kBaud) + 1; }
 
 #ifndef Q_OS_WIN
 bool isPseudoTerminal(int fd) {
@@ -32,7 +35,7 @@ bool isPseudoTerminal(int fd) {
 
 }  // namespace
 
-SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c) {
+SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c), session_(c, *this) {
     c_.serialTransport = this;
     connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
     // Line errors are cleared and reading goes on; a pty reports errors for
@@ -167,34 +170,58 @@ void SerialLink::closeIfHungUp() {
     pollfd p{port_.handle(), POLLIN, 0};
     const bool gone = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 #endif
-    if (gone) port_.close();
+    if (!gone) return;
+    port_.close();
+    session_.linkDown();
 }
 
 void SerialLink::writeLine(std::string_view bytes) {
-    if (!port_.isOpen()) return;
-    port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // The framing is read back from the bytes: "FF" is a broadcast, any other
+    // RS-485 prefix the address whose answer counts.
+    const bool rs485 = c_.app.serialMode == kRs485 && bytes.size() >= 2;
+    const bool broadcast = rs485 && bytes.substr(0, 2) == "FF";
+    const int address = rs485 && !broadcast ? (bytes[0] - '0') * 10 + (bytes[1] - '0') : -1;
+    session_.submit(bytes, !broadcast, address);
 }
 
-void SerialLink::takeReceived() {
-    const QByteArray data = port_.readAll();
-    for (std::string& line : assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
-        if (lines_.size() < kMaxWaitingLines) lines_.push_back(std::move(line));
+bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
+    // The no-reply count runs from the moment the command is on the wire.
+    if (answerDue) c_.reply.replyExpected = 1;
+    // A closed port takes the bytes nowhere; the no-reply timeout tells.
+    if (port_.isOpen()) port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return true;
+}
+
+int SerialLink::drainMs() const {
+    if (!port_.isOpen()) return 0;
+    if (port_.bytesToWrite() > 0) return lineMs(port_.bytesToWrite());
+#ifndef Q_OS_WIN
+    int queued = 0;
+    if (::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) return lineMs(queued);
+#endif
+    return 0;
+}
+
+void SerialLink::ended(RequestEnd e) {
+    // The session's own timeout (vrqctl): the console's notice for silence.
+    if (e == RequestEnd::NoAnswer && c_.reply.replyExpected) {
+        c_.reply.replyExpected = 0;
+        c_.reply.noReplyTicks = 0;
+        error(QStringLiteral("No Connect"));
     }
 }
 
 void SerialLink::onReadyRead() {
-    // A notice raised by a reply runs a nested event loop; bytes that arrive
-    // meanwhile are queued and delivered in order by the outer call.
-    takeReceived();
-    if (delivering_) return;
-    delivering_ = true;
-    while (!lines_.empty()) {
-        const std::string line = std::move(lines_.front());
-        lines_.pop_front();
+    const QByteArray data = port_.readAll();
+    for (const std::string& line :
+         assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+        if (!session_.belongs(line)) {
+            if (c_.dropped) c_.dropped(line);
+            continue;
+        }
         handleSerialReply(c_, line);
-        takeReceived();
+        session_.answerCame();
     }
-    delivering_ = false;
 }
 
 }  // namespace vrq

@@ -1,22 +1,23 @@
 #pragma once
 // The serial transport (RS-232C or RS-485; the framing lives in the send
-// path). The port is opened once per run and never closed. Received bytes
-// arrive on the UI thread, are split into lines and handed to the serial reply
-// handler there, so replies need no lock.
+// path). The port is opened once per run and closed only when the line hangs
+// up. Received bytes arrive on the UI thread, are split into lines and handed
+// to the serial reply handler there, so replies need no lock. Commands go
+// through one request session: one in flight, the rest queued.
 
 #include <QObject>
 #include <QSerialPort>
-#include <deque>
 #include <string>
 #include <string_view>
 
 #include "link/line_assembler.h"
+#include "link/request_session.h"
 #include "model/console.h"
 #include "protocol/transport.h"
 
 namespace vrq {
 
-class SerialLink : public QObject, public Transport {
+class SerialLink : public QObject, public Transport, private RequestSession::Wire {
     Q_OBJECT
 public:
     // Registers itself as c.serialTransport for its lifetime, so sendCommand
@@ -31,9 +32,15 @@ public:
     // True when the port is open.
     bool open();
 
-    // The framed bytes, written without waiting; the outcome is not examined
-    // (a lost line shows up as the no-reply timeout).
+    // The framed bytes, queued behind the command in flight; the outcome of
+    // the write is not examined (a lost line shows up as the no-reply timeout).
     void writeLine(std::string_view bytes) override;
+    bool busy() const override { return session_.busy(); }
+    void answerTimedOut() override { session_.timedOut(); }
+
+    // Without a timeout of its own the session waits for the main timer's
+    // no-reply count (the console); vrqctl gives it one.
+    RequestSession& session() { return session_; }
 
     bool isOpen() const { return port_.isOpen(); }
     // The device the current comPortIndex names: "COM1".."COM6" on Windows,
@@ -45,8 +52,11 @@ public:
     static QString fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason);
 
 private:
+    bool send(std::string_view bytes, bool answerDue, int target) override;
+    int drainMs() const override;
+    void ended(RequestEnd e) override;
+
     void onReadyRead();
-    void takeReceived();
     bool applyLineSettings();
     void error(const QString& text);
     void closeIfHungUp();
@@ -54,8 +64,7 @@ private:
     Console& c_;
     QSerialPort port_;
     LineAssembler assembler_;
-    std::deque<std::string> lines_;
-    bool delivering_ = false;
+    RequestSession session_;
     bool closePending_ = false;
 };
 

@@ -1,7 +1,6 @@
 #include "link/tcp_link.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -18,6 +17,7 @@ namespace {
 
 constexpr int kFirstClientSlot = 1;
 constexpr int kListenBacklog = 5;
+constexpr int kAnswerTimeoutMs = 3000;
 const char* const kFreeSlotText = " ";
 
 std::string numbered(std::string_view text, int n) {
@@ -27,7 +27,11 @@ std::string numbered(std::string_view text, int n) {
 }  // namespace
 
 TcpLink::TcpLink(Console& c, QObject* parent)
-    : QObject(parent), c_(c), replyHandler_([&c](std::string_view bytes) { handleTcpReply(c, bytes); }) {
+    : QObject(parent),
+      c_(c),
+      replyHandler_([&c](std::string_view bytes) { handleTcpReply(c, bytes); }),
+      session_(c, *this) {
+    session_.setTimeoutMs(kAnswerTimeoutMs);
     resetTable();
     c_.tcpTransport = this;
 }
@@ -113,8 +117,8 @@ bool TcpLink::connectToPeer() {
     return true;
 }
 
-// Error and close events are queued: they may fire inside a blocking answer
-// wait, and must neither run a message box there nor delete the socket under it.
+// Error and close events are queued: they must not delete the socket under
+// the signal that reports them.
 void TcpLink::adoptClientSocket(QTcpSocket* s) {
     connect(s, &QTcpSocket::readyRead, this, [this, s] { onReadyRead(s); });
     connect(
@@ -199,8 +203,7 @@ void TcpLink::onSocketError(QTcpSocket* s, int error) {
         if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
         return;
     }
-    // Our own bounded answer wait ran out: the send reports that itself, and
-    // the connection is still good for the next command.
+    // Not ours to report: the session's own timer tells about a missing answer.
     if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s != main_ && slotOf(s) < 0) return;  // already closed by us
     if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
@@ -221,11 +224,29 @@ void TcpLink::onSocketClosed(QTcpSocket* s) {
 }
 
 void TcpLink::onReadyRead(QTcpSocket* s) {
-    // During an answer wait the waiting send reads the bytes itself. Anything
-    // else is not the answer to a command in flight (a late answer after its
-    // timeout, or a device talking unasked) and is dropped.
-    if (waiting_ || !s) return;
-    s->readAll();
+    if (!s) return;
+    // Bytes that answer no command in flight (late after their timeout, a
+    // device talking unasked, another device) are dropped.
+    if (!session_.awaitingAnswer() || s != inFlight_) {
+        s->readAll();
+        return;
+    }
+    while (s->bytesAvailable() > 0) {
+        // One receive buffer's worth at a time, as the reply handler expects.
+        QByteArray chunk = s->read(kLineBufferSize - 1);
+        const qsizetype lf = chunk.lastIndexOf('\n');
+        if (lf < 0) {
+            deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+            continue;
+        }
+        // One command, one answer: bytes behind its LF are junk, and kept
+        // they would be glued to the next answer.
+        chunk.truncate(lf + 1);
+        s->readAll();
+        deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+        session_.answerCame();
+        return;
+    }
 }
 
 void TcpLink::dropSocket(QTcpSocket* s) {
@@ -238,6 +259,7 @@ void TcpLink::dropSocket(QTcpSocket* s) {
         entry.addressText = kFreeSlotText;
     }
     if (s == main_) main_ = nullptr;
+    if (s == inFlight_) session_.linkDown();
     s->disconnect(this);
     s->disconnect(s);
     s->abort();
@@ -245,6 +267,9 @@ void TcpLink::dropSocket(QTcpSocket* s) {
 }
 
 void TcpLink::closeAll() {
+    closing_ = true;  // the operator hangs up: a command in flight ends quietly
+    session_.linkDown();
+    closing_ = false;
     if (main_) dropSocket(main_);
     const bool hadClients = connectedClientCount() > 0;
     for (int i = kFirstClientSlot; i < kClientSlots; ++i)
@@ -257,27 +282,12 @@ void TcpLink::closeAll() {
 
 // ---- sending ----
 
-QTcpSocket* TcpLink::destination() const {
+QTcpSocket* TcpLink::destination(int slot) const {
     if (c_.app.tcpRole == kTcpServer) {
-        const int slot = c_.app.peerSelectIndex;
         if (slot < kFirstClientSlot || slot >= kClientSlots) return nullptr;
         return sockets_[static_cast<std::size_t>(slot)];
     }
     return main_;
-}
-
-bool TcpLink::writeWhole(QTcpSocket* s, std::string_view line) {
-    if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
-    const auto size = static_cast<qint64>(line.size());
-    if (s->write(line.data(), size) != size) return false;
-    // Push the whole line out now: a cut command must never stay on the wire.
-    QElapsedTimer t;
-    t.start();
-    while (s->bytesToWrite() > 0) {
-        const qint64 left = answerTimeoutMs_ - t.elapsed();
-        if (left <= 0 || !s->waitForBytesWritten(static_cast<int>(left))) break;
-    }
-    return s->bytesToWrite() == 0;
 }
 
 void TcpLink::writeLine(std::string_view line) {
@@ -285,63 +295,35 @@ void TcpLink::writeLine(std::string_view line) {
         if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
         return;
     }
-    if (waiting_) return;  // one command in flight at a time
-
-    QTcpSocket* s = destination();
-    if (s) {
-        // Bytes still queued from earlier belong to no command of ours.
-        s->readAll();
-    }
-    if (!writeWhole(s, line)) {
-        c_.reply.replyError = 1;
-        if (c_.notifier) showWarning(*c_.notifier, kSendFailedText);
-        return;
-    }
-    awaitAnswer(s);
+    // The device chosen now, even if the command waits behind another.
+    session_.submit(line, true, c_.app.tcpRole == kTcpServer ? c_.app.peerSelectIndex : 0);
 }
 
-void TcpLink::awaitAnswer(QTcpSocket* sock) {
-    if (!c_.app.appRunning) return;
+bool TcpLink::send(std::string_view line, bool, int target) {
+    QTcpSocket* s = destination(target);
+    if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
+    // Bytes still queued from earlier belong to no command of ours.
+    s->readAll();
+    const auto size = static_cast<qint64>(line.size());
+    if (s->write(line.data(), size) != size) return false;
+    inFlight_ = s;
+    return true;
+}
 
-    QPointer<QTcpSocket> s(sock);
-    waiting_ = true;
-    QElapsedTimer t;
-    t.start();
-    bool complete = false;
-    QByteArray last;
-    while (s) {
-        if (s->bytesAvailable() > 0) {
-            // One receive buffer's worth at a time, as the reply handler expects.
-            QByteArray chunk = s->read(kLineBufferSize - 1);
-            const qsizetype lf = chunk.lastIndexOf('\n');
-            if (lf >= 0) {
-                // One command, one answer: bytes behind its LF are junk, and
-                // kept they would be glued to the next answer.
-                chunk.truncate(lf + 1);
-                last = std::move(chunk);
-                complete = true;
-                break;
-            }
-            deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
-            continue;
-        }
-        const qint64 left = answerTimeoutMs_ - t.elapsed();
-        if (left <= 0 || s->state() != QAbstractSocket::ConnectedState) break;
-        // Sleeps in poll() until bytes come or the time is up; a false return
-        // with nothing read is the timeout or a dead socket, never a retry.
-        if (!s->waitForReadyRead(static_cast<int>(left)) && (!s || s->bytesAvailable() == 0)) break;
-    }
-    waiting_ = false;
+RequestEnd TcpLink::timeoutEnd() const {
+    // A line that never left (the peer stopped reading) is a failed send.
+    return inFlight_ && inFlight_->bytesToWrite() > 0 ? RequestEnd::SendFailed : RequestEnd::NoAnswer;
+}
 
-    if (complete) {
-        deliver(std::string_view(last.constData(), static_cast<std::size_t>(last.size())));
-        return;
-    }
+void TcpLink::ended(RequestEnd e) {
+    inFlight_ = nullptr;
+    if (e == RequestEnd::Answered) return;
     // A cut answer must not be glued to the next one.
     c_.reply.tcpPartial = 0;
     c_.reply.tcpLineBuffer.fill('\0');
     c_.reply.replyError = 1;
-    if (c_.notifier) showWarning(*c_.notifier, kNoAnswerText);
+    if (closing_ || !c_.notifier) return;
+    showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
 }
 
 void TcpLink::deliver(std::string_view bytes) {

@@ -1,7 +1,8 @@
 #pragma once
 // The TCP/IP transport: the console as client of one device, or as server for
 // up to 96 devices. Everything runs on the UI thread; socket events arrive as
-// signals. A send waits for its answer, bounded in time, before returning.
+// signals. Commands go through one request session: one in flight, its answer
+// awaited by a timer, never by blocking.
 
 #include <QHostAddress>
 #include <QObject>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/request_session.h"
 #include "model/console.h"
 #include "protocol/transport.h"
 
@@ -25,7 +27,7 @@ inline constexpr std::string_view kCannotConnectText = "接続できません";
 inline constexpr std::string_view kCannotBindText = "Bindできません";
 inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
 
-class TcpLink : public QObject, public Transport {
+class TcpLink : public QObject, public Transport, private RequestSession::Wire {
     Q_OBJECT
 public:
     // Becomes c.tcpTransport, the one sendCommand uses on TCP/IP, and clears
@@ -44,8 +46,10 @@ public:
     // and clears tcpConnected.
     void closeAll();
 
-    // The TCP/IP case of sendCommand: the bare line to the peer, then its answer.
+    // The TCP/IP case of sendCommand: the bare line to the peer, queued
+    // behind the command in flight; its answer arrives later.
     void writeLine(std::string_view line) override;
+    bool busy() const override { return session_.busy(); }
 
     bool isListening() const;
     quint16 listenPort() const;
@@ -53,9 +57,9 @@ public:
     bool clientConnected() const;  // client role: the main socket is up
     int connectedClientCount() const;
 
-    // How long a send waits for its answer.
-    void setAnswerTimeoutMs(int ms) { answerTimeoutMs_ = ms; }
-    int answerTimeoutMs() const { return answerTimeoutMs_; }
+    // How long a command may wait for its answer, its write included.
+    void setAnswerTimeoutMs(int ms) { session_.setTimeoutMs(ms); }
+    int answerTimeoutMs() const { return session_.timeoutMs(); }
     // Where received answer bytes go, one receive at a time (handleTcpReply
     // unless replaced).
     void setReplyHandler(std::function<void(std::string_view)> h) { replyHandler_ = std::move(h); }
@@ -80,10 +84,13 @@ private:
     void onReadyRead(QTcpSocket* s);
     int slotOf(const QTcpSocket* s) const;
     void dropSocket(QTcpSocket* s);
-    QTcpSocket* destination() const;
-    bool writeWhole(QTcpSocket* s, std::string_view line);
-    void awaitAnswer(QTcpSocket* s);
+    QTcpSocket* destination(int slot) const;  // server role: that slot; client: the main socket
     void deliver(std::string_view bytes);
+
+    bool send(std::string_view bytes, bool answerDue, int target) override;
+    int drainMs() const override { return 0; }
+    RequestEnd timeoutEnd() const override;
+    void ended(RequestEnd e) override;
 
     Console& c_;
     QPointer<QTcpSocket> main_;
@@ -91,8 +98,9 @@ private:
     QTcpServer* server_ = nullptr;
     std::array<QPointer<QTcpSocket>, kClientSlots> sockets_{};
     std::function<void(std::string_view)> replyHandler_;
-    int answerTimeoutMs_ = 3000;
-    bool waiting_ = false;
+    RequestSession session_;
+    QPointer<QTcpSocket> inFlight_;  // where the command in flight went
+    bool closing_ = false;
 };
 
 }  // namespace vrq

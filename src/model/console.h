@@ -14,6 +14,7 @@ namespace vrq {
 
 class Transport;
 class Notifier;
+enum class RequestEnd;
 
 struct Console {
     explicit Console(Product p) : product(p) {}
@@ -36,6 +37,12 @@ struct Console {
     // Sees every serial reply line and every TCP/IP receive before it is
     // handled (the command-line companion prints and logs them).
     std::function<void(std::string_view bytes)> received;
+    // Every command that went on the wire ends here once, after its answer
+    // (if any) was handled; a run that paces itself on answers listens.
+    std::function<void(RequestEnd)> requestEnded;
+    // Lines that belong to no command of ours (an RS-485 answer from another
+    // address), dropped before the reply handling.
+    std::function<void(std::string_view bytes)> dropped;
 
     // The thread that created the console: the only one on which replies may
     // reach the model, since nothing in it is locked.

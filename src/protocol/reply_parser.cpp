@@ -8,6 +8,7 @@
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_dispatch.h"
+#include "protocol/transport.h"
 
 namespace vrq {
 
@@ -81,6 +82,8 @@ void mainTimerStep(Console& c) {
             r.replyExpected = 0;
             r.noReplyTicks = 0;
             if (c.notifier) showError(*c.notifier, "No Connect");
+            // The command in flight ends, so the next one may go.
+            if (c.serialTransport) c.serialTransport->answerTimedOut();
         }
     }
     if (r.successPending) {

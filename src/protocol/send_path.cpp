@@ -24,7 +24,9 @@ SerialFrame frameSerial(std::string_view line, int serialMode, int slaveAddressI
 void writeSerialCommand(Console& c, const CommandLine& line) {
     SerialFrame f = frameSerial(line.text(), c.app.serialMode, c.app.slaveAddressIndex);
     if (f.bytes.size() > CommandLine::kMaxLength) return;  // cannot be framed whole
-    c.reply.replyExpected = f.replyExpected ? 1 : 0;
+    // Behind a command in flight the flag belongs to that command; the link
+    // sets it again when this one goes on the wire.
+    if (!c.serialTransport || !c.serialTransport->busy()) c.reply.replyExpected = f.replyExpected ? 1 : 0;
     if (c.serialTransport) c.serialTransport->writeLine(f.bytes);
 }
 
@@ -38,6 +40,11 @@ void sendCommand(Console& c, const CommandLine& line) {
 
 bool isLinked(const Console& c) {
     return c.app.linkInterface == kLinkSerial || c.app.tcpConnected != 0;
+}
+
+bool linkBusy(const Console& c) {
+    const Transport* t = c.app.linkInterface == kLinkSerial ? c.serialTransport : c.tcpTransport;
+    return t && t->busy();
 }
 
 bool hasExtension(std::string_view name, std::string_view ext) {

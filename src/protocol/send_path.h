@@ -21,6 +21,8 @@ SerialFrame frameSerial(std::string_view line, int serialMode, int slaveAddressI
 void writeSerialCommand(Console& c, const CommandLine& line);
 void sendCommand(Console& c, const CommandLine& line);
 bool isLinked(const Console& c);
+// A command is in flight or queued on the link that sendCommand uses now.
+bool linkBusy(const Console& c);
 
 // True when `ext` (four characters) is present in `name`, looking at the
 // windows from the end towards the second character.

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +25,7 @@
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
+#include "protocol/send_path.h"
 #include "support/sim_process.h"
 
 namespace vrq::drill {
@@ -115,10 +119,9 @@ public:
         return lines;
     }
 
-    // Waits for the answer to the last serial command (TCP/IP sends wait themselves).
+    // Waits until the last command has ended (answered, timed out, link gone).
     bool settle(int ms = 3000) {
-        if (setup_.channel != Channel::Pty) return true;
-        return QTest::qWaitFor([&] { return c->reply.replyExpected == 0; }, ms);
+        return QTest::qWaitFor([&] { return !linkBusy(*c) && c->reply.replyExpected == 0; }, ms);
     }
 
     int count(const std::string& text) const {
@@ -153,11 +156,27 @@ private:
     std::vector<std::string> faults_;
 };
 
+// Runs the event loop as the program does (QTest::qWaitFor sleeps between its
+// rounds, which would pace an answer-driven run by its sleeps) until `done`.
+inline bool runLoopUntil(const std::function<bool()>& done, int ms) {
+    QEventLoop loop;
+    QTimer check, deadline;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    check.start(20);
+    deadline.start(ms);
+    loop.exec();
+    return done();
+}
+
 // One tick of a run as the timers give it: the dialog's step, then the main
 // timer's steps that fall between two run ticks, with events in between.
 inline void runTick(SettingDialog& d, Rig& r, int mainStepsPerTick, bool waitForAnswer) {
     d.tickRun();
-    if (waitForAnswer) r.settle(1500);
+    // TCP/IP answers come within their own timeout; a serial line may stay silent.
+    if (waitForAnswer || !r.serialChannel()) r.settle(1500);
     for (int i = 0; i < mainStepsPerTick; ++i) {
         mainTimerStep(*r.c);
         QCoreApplication::processEvents();

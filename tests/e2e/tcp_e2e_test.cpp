@@ -47,12 +47,14 @@ TEST(TcpEndToEnd, ClientRoleTalksToEitherOfTwoSimulators) {
 
         notes.notices.clear();
         sendCommand(*c, CommandLine("CBS003L10ON"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !link.busy(); }, 3000));
         ASSERT_EQ(notes.notices.size(), 1u);
         EXPECT_EQ(notes.notices[0].text, "Socket ＯＫ");
 
         // The read-back answer lands in the model.
         c->settings.lineBlink[2][9] = 0;
         sendCommand(*c, CommandLine("RCBS003"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !link.busy(); }, 3000));
         EXPECT_EQ(c->settings.lineBlink[2][9], 1);
         EXPECT_EQ(c->reply.replyError, 0);
 

@@ -16,7 +16,9 @@
 
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
+#include "model/product_names.h"
 #include "protocol/notifier.h"
+#include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
 #include "support/sim_process.h"
 
@@ -211,6 +213,53 @@ TEST_F(SerialLinkTest, Rs485AnswersLoseTheirAddress) {
     ASSERT_TRUE(waitFor([&] { return c->reply.replyError == 1; }));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Command Error");
+}
+
+// One command in flight: the next waits for the answer. On RS-485 only the
+// address that was asked may answer; a broadcast ends once its bytes are out.
+TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
+    Pty pty;
+    useDevice(pty.path());
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    pty.nonBlocking();
+    std::vector<std::string> dropped;
+    std::vector<RequestEnd> ends;
+    c->dropped = [&](std::string_view b) { dropped.emplace_back(b); };
+    c->requestEnded = [&](RequestEnd e) { ends.push_back(e); };
+    setCell(c->settings.deviceVersion, "");
+
+    sendCommand(*c, CommandLine("RVN"));
+    sendCommand(*c, CommandLine("RCFZ"));
+    EXPECT_EQ(pty.read(3000), "05RVN\r\n");
+    EXPECT_EQ(pty.read(100), "");  // the second waits
+
+    pty.write("06VN9.99\r\n");
+    ASSERT_TRUE(waitFor([&] { return dropped.size() == 1; }));
+    EXPECT_EQ(dropped[0], "06VN9.99\r\n");
+    EXPECT_TRUE(cellText(c->settings.deviceVersion).empty());
+    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(ends.empty());
+
+    pty.write("05VN1.05\r\n");
+    EXPECT_EQ(pty.read(3000), "05RCFZ\r\n");
+    EXPECT_EQ(cellText(c->settings.deviceVersion), "1.05");
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0], RequestEnd::Answered);
+    EXPECT_EQ(c->reply.replyExpected, 1);  // now for the second command
+
+    // The main timer's no-reply count ends the silent one; then the broadcast goes.
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    sendCommand(*c, CommandLine("CFZON"));
+    for (int i = 0; i <= noReplyTickLimit(c->product) + 1; ++i) mainTimerStep(*c);
+    EXPECT_EQ(pty.read(3000), "FFCFZON\r\n");
+    ASSERT_TRUE(waitFor([&] { return !link.busy(); }));
+    EXPECT_EQ(ends, (std::vector<RequestEnd>{RequestEnd::Answered, RequestEnd::NoAnswer, RequestEnd::Delivered}));
+    ASSERT_EQ(notes.notices.size(), 2u);
+    EXPECT_EQ(notes.notices[0].text, "Success");  // for the version answer
+    EXPECT_EQ(notes.notices[1].text, "No Connect");
 }
 
 }  // namespace
