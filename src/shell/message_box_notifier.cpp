@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace vrq {
 
@@ -23,11 +24,23 @@ QMessageBox::Icon boxIcon(NoticeIcon icon) {
 }  // namespace
 
 void MessageBoxNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) {
-    if (beep) QApplication::beep();
-    QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok);
+    if (queue_.size() >= kMaxQueued) return;
+    queue_.push_back({qs(title), qs(text), icon, beep});
+    if (!showing_ && queue_.size() == 1) QTimer::singleShot(0, &context_, [this] { showNext(); });
+}
+
+void MessageBoxNotifier::showNext() {
+    if (showing_ || queue_.empty()) return;
+    showing_ = true;
+    const Notice n = queue_.front();
+    queue_.pop_front();
+    if (n.beep) QApplication::beep();
+    QMessageBox box(boxIcon(n.icon), n.title, n.text, QMessageBox::Ok);
     // Wide enough that the window manager shows the title ("Success", "Error").
     box.setStyleSheet("QLabel { min-width: 180px; }");
     box.exec();
+    showing_ = false;
+    if (!queue_.empty()) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }
 
 bool MessageBoxNotifier::ask(std::string_view title, std::string_view text) {

@@ -1,16 +1,40 @@
 #pragma once
-// Operator notices as modal message boxes with a beep before them.
+// Operator notices as modal message boxes with a beep before them. Notices
+// queue and are shown one after another from the event loop, never inside
+// the reply handling or the timer tick that raised them, so the main timer
+// (clock, no-reply count) keeps running while a box is open.
+
+#include <QObject>
+#include <QString>
+#include <deque>
 
 #include "protocol/notifier.h"
-
-class QWidget;
 
 namespace vrq {
 
 class MessageBoxNotifier : public Notifier {
 public:
+    // A device that keeps refusing must not pile up boxes without end.
+    static constexpr std::size_t kMaxQueued = 32;
+
     void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) override;
+    // Questions come from the operator's own actions and are answered at once.
     bool ask(std::string_view title, std::string_view text) override;
+
+    std::size_t queued() const { return queue_.size(); }
+    bool showing() const { return showing_; }
+
+private:
+    struct Notice {
+        QString title, text;
+        NoticeIcon icon;
+        bool beep;
+    };
+    void showNext();
+
+    QObject context_;  // ties the queued calls to this notifier's life
+    std::deque<Notice> queue_;
+    bool showing_ = false;
 };
 
 }  // namespace vrq

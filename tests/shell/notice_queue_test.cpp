@@ -1,0 +1,82 @@
+// Notices raised inside the main timer's tick are shown from the event loop,
+// so the clock and the no-reply count go on while the box is open.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "shell/clock_source.h"
+#include "shell/main_window.h"
+#include "shell/message_box_notifier.h"
+#include "protocol/reply_parser.h"
+
+namespace vrq {
+namespace {
+
+// A clock that moves one second every time it is read.
+struct MovingClock : ClockSource {
+    mutable QDateTime at = QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0));
+    QDateTime now() const override { return at = at.addSecs(1); }
+};
+
+TEST(NoticeQueue, ClockAndNoReplyCountGoOnWhileANoticeIsOpen) {
+    auto c = makeConsole(Product::Multi);
+    MessageBoxNotifier notifier;
+    c->notifier = &notifier;
+    MovingClock clock;
+    MainWindow w(*c, variantFor(Product::Multi), clock);
+    w.setTickHook([&] { mainTimerStep(*c); });
+
+    // The next tick raises "Success" and starts counting an unanswered command.
+    c->reply.successPending = 1;
+    c->reply.replyExpected = 1;
+    QString timeWhenOpen, timeLater;
+    int ticksWhenOpen = -1, ticksLater = -1;
+    bool sawBox = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        if (!sawBox) {
+            sawBox = true;
+            timeWhenOpen = w.timeText();
+            ticksWhenOpen = c->reply.noReplyTicks;
+            return;
+        }
+        if (ticksLater < 0 && c->reply.noReplyTicks >= ticksWhenOpen + 4) {
+            timeLater = w.timeText();
+            ticksLater = c->reply.noReplyTicks;
+            box->accept();
+        }
+    });
+    probe.start(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticksLater >= 0; }, 5000)) << "the main timer stood still";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_NE(timeLater, timeWhenOpen);
+    EXPECT_GE(ticksLater, ticksWhenOpen + 4);
+    EXPECT_EQ(notifier.queued(), 0u);
+}
+
+TEST(NoticeQueue, NoticesShowOneAfterAnotherInOrder) {
+    MessageBoxNotifier notifier;
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    showError(notifier, "first");
+    showWarning(notifier, "second");
+    showSuccess(notifier, "third");
+    EXPECT_EQ(notifier.queued(), 3u);  // nothing is shown from inside the caller
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 5000));
+    EXPECT_EQ(shown, (QStringList{"first", "second", "third"}));
+}
+
+}  // namespace
+}  // namespace vrq
