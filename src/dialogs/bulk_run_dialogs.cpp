@@ -1,5 +1,6 @@
 #include "dialogs/bulk_run_dialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "model/app_config.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
@@ -19,8 +21,25 @@ namespace {
 
 const char* const kReadCaption = "設定項目の読み込み";
 const char* const kSendCaption = "全項目の設定";
+// Wide enough to read the progress of a half-hour run at a glance.
+constexpr int kRunBarWidth = 360;
+
+void sizeForLongRun(SettingDialog& d) {
+    if (QProgressBar* bar = d.progressBar()) bar->setMinimumWidth(kRunBarWidth);
+}
 
 }  // namespace
+
+QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
+    auto* box = new QCheckBox("高速転送（応答を受けたら次を送る）", &d);
+    box->setObjectName("fastRunBox");
+    box->setChecked(c.app.fastRuns);
+    QObject::connect(box, &QCheckBox::toggled, &d, [&c](bool on) {
+        c.app.fastRuns = on;
+        if (!c.app.configPath.empty()) writeAppConfigValue(c.app.configPath, c.product, "fast_runs", on ? "1" : "0");
+    });
+    return box;
+}
 
 ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kReadCaption, kReadCaption) {
     setObjectName("readAllDialog");
@@ -33,6 +52,8 @@ ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, par
     }
     if (addr->isEnabled()) select(addr, c.app.slaveAddressIndex < kBroadcastAddress ? c.app.slaveAddressIndex : -1);
     addSlaveAddressRow();
+    fast_ = addFastRunBox(*this, c);
+    addControl("", fast_);
     start_ = addButton("読み込み", "startButton");
     addProgress(readAllStepCount(c.product) + 1);
     if (!c.single()) {
@@ -42,6 +63,8 @@ ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, par
         cycle_->setTextVisible(false);
         static_cast<QVBoxLayout*>(layout())->addWidget(cycle_);
     }
+    addRunClock();
+    sizeForLongRun(*this);
     connect(start_, &QPushButton::clicked, this, &ReadAllDialog::start);
 }
 
@@ -54,6 +77,7 @@ void ReadAllDialog::start() {
     plan.periodMs = readAllPeriodMs(p);
     plan.check = SendSequencer::ErrorCheck::BeforeStep;
     plan.closeEndsRun = !c.single();
+    plan.fast = c.app.fastRuns;
     plan.blank = readAllEndText(p);
     plan.percent = [p](int done) { return readAllPercentText(p, done); };
     plan.step = [this, steps](int index) {
@@ -77,8 +101,12 @@ void ReadAllDialog::start() {
 SendAllDialog::SendAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kSendCaption, kSendCaption) {
     setObjectName("sendAllDialog");
     addSlaveAddressRow();
+    fast_ = addFastRunBox(*this, c);
+    addControl("", fast_);
     start_ = addButton("設定", "startButton");
     addProgress(sendAllStepCount(c.product) + 1);
+    addRunClock();
+    sizeForLongRun(*this);
     connect(start_, &QPushButton::clicked, this, &SendAllDialog::start);
 }
 
@@ -113,6 +141,7 @@ void SendAllDialog::start() {
     plan.check = SendSequencer::ErrorCheck::BeforeStep;
     plan.closeEndsRun = !c.single();
     plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
+    plan.fast = c.app.fastRuns;
     plan.blank = sendAllEndText(p);
     plan.percent = [p](int done) { return sendAllPercentText(p, done); };
     plan.step = [this](int index) { return step(index); };

@@ -4,10 +4,15 @@
 
 #include "dialogs/setting_dialog.h"
 
+class QCheckBox;
 class QProgressBar;
 class QPushButton;
 
 namespace vrq {
+
+// The check box both whole-device runs share: answer-paced runs, remembered
+// in the ini file.
+QCheckBox* addFastRunBox(SettingDialog& d, Console& c);
 
 class ReadAllDialog : public SettingDialog {
     Q_OBJECT
@@ -15,12 +20,14 @@ public:
     ReadAllDialog(Console& c, QWidget* parent = nullptr);
     QPushButton* startButton() const { return start_; }
     QProgressBar* cycleBar() const { return cycle_; }  // multi-line program only
+    QCheckBox* fastBox() const { return fast_; }
 
 private:
     void start();
 
     QPushButton* start_ = nullptr;
     QProgressBar* cycle_ = nullptr;
+    QCheckBox* fast_ = nullptr;
 };
 
 class SendAllDialog : public SettingDialog {
@@ -28,12 +35,14 @@ class SendAllDialog : public SettingDialog {
 public:
     SendAllDialog(Console& c, QWidget* parent = nullptr);
     QPushButton* startButton() const { return start_; }
+    QCheckBox* fastBox() const { return fast_; }
 
 private:
     void start();
     bool step(int index);
 
     QPushButton* start_ = nullptr;
+    QCheckBox* fast_ = nullptr;
 };
 
 }  // namespace vrq

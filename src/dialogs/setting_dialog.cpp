@@ -78,7 +78,10 @@ SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption
 
 SettingDialog::~SettingDialog() {
     // Never leave the program-wide counter claimed by a dialog that is gone.
-    if (sequencer_) sequencer_->stop();
+    if (runActive()) {
+        sequencer_->stop();
+        c_.requestEnded = nullptr;
+    }
 }
 
 QString SettingDialog::peerText(const Console& c) {
@@ -165,6 +168,27 @@ void SettingDialog::addProgress(int maximum) {
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
+void SettingDialog::addRunClock() {
+    if (runClock_) return;
+    runClock_ = new QLabel(this);
+    runClock_->setObjectName("runClockLabel");
+    runClock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    static_cast<QVBoxLayout*>(layout())->addWidget(runClock_);
+}
+
+void SettingDialog::updateRunClock() {
+    if (!runClock_ || !progress_) return;
+    const long long elapsed = runElapsed_.isValid() ? runElapsed_.elapsed() / 1000 : 0;
+    const int done = progress_->value();
+    const int total = plan_.steps;
+    QString left = QStringLiteral("--:--");
+    if (done > 0 && done <= total) {
+        const long long ms = runElapsed_.elapsed() * (total - done) / done;
+        left = QString::fromStdString(durationText((ms + 999) / 1000));
+    }
+    runClock_->setText(QStringLiteral("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsed)), left));
+}
+
 void SettingDialog::select(QComboBox* combo, int index) {
     const QSignalBlocker block(combo);
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -185,34 +209,82 @@ bool SettingDialog::startRun(RunPlan plan) {
     if (!sequencer_->start()) return false;
     if (progress_) progress_->setValue(0);
     if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
-    runTimer_.start(plan_.periodMs);
+    unanswered_ = 0;
+    awaiting_ = false;
+    // Only one run is active in the program, so it alone listens.
+    c_.requestEnded = [this](RequestEnd e) { onRequestEnded(e); };
+    runElapsed_.start();
+    updateRunClock();
+    // Paced by answers: each step is started once, from a zero-time timer.
+    runTimer_.setSingleShot(plan_.fast);
+    runTimer_.start(plan_.fast ? 0 : plan_.periodMs);
     return true;
 }
 
 void SettingDialog::tickRun() {
-    // A notice shown from a step runs a nested event loop; no tick may start
-    // inside another.
-    if (inTick_ || !sequencer_) return;
+    if (!sequencer_) return;
     if (!sequencer_->running()) {  // an ended run stays as it ended
         runTimer_.stop();
         return;
     }
-    inTick_ = true;
+    // One command in flight: a tick that comes before its answer (or its
+    // timeout) waits for the next one.
+    if (linkBusy(c_)) {
+        awaiting_ = plan_.fast;
+        return;
+    }
+    awaiting_ = false;
     const SendSequencer::Tick t = sequencer_->tick();
     if (t.sent) {
         if (progress_) progress_->setValue(t.done);
         if (percentBox_ && plan_.percent) percentBox_->setText(QString::fromStdString(plan_.percent(t.done)));
     }
-    if (t.end != SendSequencer::End::None || !sequencer_->running()) endRun(t.end);
-    inTick_ = false;
-    if (t.end == SendSequencer::End::Refused && plan_.onRefused) plan_.onRefused();
+    updateRunClock();
+    if (t.end != SendSequencer::End::None || !sequencer_->running()) {
+        endRun(t.end);
+        if (t.end == SendSequencer::End::Refused && plan_.onRefused) plan_.onRefused();
+        return;
+    }
+    if (plan_.fast) {
+        if (linkBusy(c_))
+            awaiting_ = true;
+        else
+            runTimer_.start(0);  // nothing went out (or nothing waits for it): on at once
+    }
 }
 
-void SettingDialog::endRun(SendSequencer::End end) {
+void SettingDialog::onRequestEnded(RequestEnd e) {
+    if (!runActive()) return;
+    if (e == RequestEnd::Answered || e == RequestEnd::Delivered) {
+        unanswered_ = 0;
+        if (awaiting_) {
+            awaiting_ = false;
+            runTimer_.start(0);
+        }
+        return;
+    }
+    if (plan_.fast) {
+        // The link or the main timer has told the operator already.
+        sequencer_->stop();
+        c_.reply.replyError = 0;
+        endRun(SendSequencer::End::ErrorStop, true);
+        return;
+    }
+    if (++unanswered_ < kUnansweredStop) return;
+    sequencer_->stop();
+    endRun(SendSequencer::End::ErrorStop, true);
+    if (c_.notifier) showError(*c_.notifier, unansweredStopText(unanswered_));
+}
+
+void SettingDialog::endRun(SendSequencer::End end, bool keepPosition) {
     runTimer_.stop();
+    awaiting_ = false;
+    c_.requestEnded = nullptr;
     closeButton_->setEnabled(true);
+    updateRunClock();
     // A run stopped before its step keeps the position it reached.
-    const bool keep = (end == SendSequencer::End::ErrorStop && plan_.check == SendSequencer::ErrorCheck::BeforeStep) ||
+    const bool keep = keepPosition ||
+                      (end == SendSequencer::End::ErrorStop && plan_.check == SendSequencer::ErrorCheck::BeforeStep) ||
                       (end == SendSequencer::End::Refused && plan_.refusalKeepsPosition);
     if (!keep) {
         if (percentBox_) percentBox_->setText(QString::fromStdString(plan_.blank));

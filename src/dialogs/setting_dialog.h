@@ -8,11 +8,13 @@
 #include <string>
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 
 #include "model/console.h"
 #include "protocol/send_sequencer.h"
+#include "protocol/transport.h"
 
 class QComboBox;
 class QGridLayout;
@@ -66,9 +68,11 @@ public:
     QPushButton* closeButton() const { return closeButton_; }
     QProgressBar* progressBar() const { return progress_; }
     QLineEdit* percentBox() const { return percentBox_; }
+    QLabel* runClockLabel() const { return runClock_; }
     bool runActive() const { return sequencer_ && sequencer_->running(); }
 
     // One run step, as the run timer performs it; tests call it directly.
+    // A tick that finds the previous command still in flight waits for it.
     void tickRun();
 
 protected:
@@ -82,6 +86,7 @@ protected:
         std::function<void()> onRefused;             // a step could not be built
         bool closeEndsRun = false;                   // else Close is disabled during the run
         bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
+        bool fast = false;  // the next step goes as soon as the previous answer is in
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,
@@ -92,6 +97,8 @@ protected:
     void addSlaveAddressRow();
     QPushButton* addButton(const QString& text, const QString& objectName);
     void addProgress(int maximum);
+    // Elapsed and remaining time of a run, under the progress row.
+    void addRunClock();
     QGridLayout* controlGrid() const { return grid_; }
     QHBoxLayout* buttonRow() const { return buttons_; }
 
@@ -109,7 +116,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void endRun(SendSequencer::End end);
+    void endRun(SendSequencer::End end, bool keepPosition = false);
+    void onRequestEnded(RequestEnd e);
+    void updateRunClock();
     void updateSlaveAddressState();
 
     Console& c_;
@@ -121,10 +130,13 @@ private:
     QPushButton* closeButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLineEdit* percentBox_ = nullptr;
+    QLabel* runClock_ = nullptr;
     QTimer runTimer_;
+    QElapsedTimer runElapsed_;
     RunPlan plan_;
     std::unique_ptr<SendSequencer> sequencer_;
-    bool inTick_ = false;
+    int unanswered_ = 0;    // commands in a row that ended without an answer
+    bool awaiting_ = false;  // fast run: the next step waits for an answer
 };
 
 }  // namespace vrq

@@ -182,6 +182,7 @@ bool loadAppConfig(Console& c, const std::string& path) {
         const std::string dev = readValue(f, section, key, "", kPathChars);
         if (!dev.empty()) a.comDevicePath[n] = dev;
     }
+    a.fastRuns = readNumber(f, section, "fast_runs") == 1;
     return f.has_value();
 }
 

@@ -7,6 +7,8 @@
 // and, for systems without COM names, our own keys
 //   com1_device .. com6_device   device path that COM1..COM6 open
 //                                (for example com1_device=/dev/pts/3)
+//   fast_runs                    1: whole-device runs send the next command
+//                                as soon as the answer is in
 // which override the built-in /dev/ttyS0.. paths when present and not empty.
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "protocol/send_sequencer.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "protocol/codecs.h"
@@ -59,6 +60,21 @@ SendSequencer::Tick SendSequencer::tick() {
         t.end = End::ErrorStop;
     }
     return t;
+}
+
+std::string unansweredStopText(int commands) {
+    return "装置から応答がありません。" + std::to_string(commands) + "件のコマンドに続けて応答がなかったため、中止しました。";
+}
+
+std::string durationText(long long seconds) {
+    if (seconds < 0) seconds = 0;
+    const long long h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    char buf[32];
+    if (h > 0)
+        std::snprintf(buf, sizeof buf, "%lld:%02lld:%02lld", h, m, s);
+    else
+        std::snprintf(buf, sizeof buf, "%lld:%02lld", m, s);
+    return buf;
 }
 
 std::string runPercentText(int done, int total) {

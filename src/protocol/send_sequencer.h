@@ -56,6 +56,14 @@ private:
     bool running_ = false;
 };
 
+// A run in the specified pacing stops once this many commands in a row went
+// unanswered, instead of sending the rest into silence.
+inline constexpr int kUnansweredStop = 3;
+std::string unansweredStopText(int commands);
+
+// "12:34" or "1:02:03" for a duration in seconds.
+std::string durationText(long long seconds);
+
 // Percentage of a per-line or per-page run after `done` of `total` steps,
 // integer division: page 1 of 512 reads "0", page 512 reads "100".
 std::string runPercentText(int done, int total);
