@@ -2,15 +2,15 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <ostream>
 
+#include "link/line_assembler.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
 #include "model/reset_settings.h"
@@ -34,13 +34,17 @@ public:
     explicit StderrNotifier(std::ostream& err) : err_(err) {}
     void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override {
         err_ << "vrqctl: " << title << ": " << text << "\n";
-        if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) ++errors;
+        if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) {
+            ++errors;
+            if (onError) onError();
+        }
     }
     bool ask(std::string_view, std::string_view text) override {
         err_ << "vrqctl: " << text << " (no)\n";
         return false;
     }
     int errors = 0;
+    std::function<void()> onError;
 
 private:
     std::ostream& err_;
@@ -84,24 +88,15 @@ public:
         log_.line(">", bytes);
         if (inner_) inner_->writeLine(bytes);
     }
+    bool busy() const override { return inner_ && inner_->busy(); }
+    void answerTimedOut() override {
+        if (inner_) inner_->answerTimedOut();
+    }
 
 private:
     Transport* inner_;
     Log& log_;
 };
-
-// Runs the event loop until `done` or `ms` have passed; true when done.
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;  // keeps the loop from sleeping past the deadline
-    wake.start(10);
-    while (!done()) {
-        if (clock.elapsed() >= ms) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    }
-    return true;
-}
 
 bool parseIpv4(const std::string& host, Octets& out) {
     if (host == "localhost") {
@@ -125,30 +120,32 @@ bool parseIpv4(const std::string& host, Octets& out) {
     return parts == 4;
 }
 
+bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd::Delivered; }
+
+// Everything happens in the event loop: connecting, each command and its
+// answer, the pacing of a run. Nothing waits by blocking or by spinning.
 class Runner {
 public:
     Runner(const Options& o, std::ostream& out, std::ostream& err)
         : o_(o), out_(out), err_(err), c_(makeConsole(o.product)), notes_(err), log_(o.logPath) {
         c_->notifier = &notes_;
-        c_->app.appRunning = 1;  // the TCP/IP answer wait runs only while the program runs
-        c_->received = [this](std::string_view bytes) {
-            log_.line("<", bytes);
-            received_ += bytes;
-        };
+        c_->app.appRunning = 1;
+        c_->received = [this](std::string_view bytes) { onReceived(bytes); };
+        c_->dropped = [this](std::string_view bytes) { log_.line("x", bytes); };
+        c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
+        period_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });
+        deadline_.setSingleShot(true);
     }
 
     int run() {
         if (!log_.ok(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
         if (o_.action == Action::SendAll && !SettingsFile::load(*c_, o_.argument))
             return usage("cannot read the settings document " + o_.argument);
-        if (const int rc = connect(); rc != kExitOk) return rc;
-        switch (o_.action) {
-            case Action::Send: return sendOne();
-            case Action::SendAll: return sendAll();
-            case Action::ReadAll: return readAll();
-            case Action::Help: break;
-        }
-        return kExitOk;
+        if (const int rc = openLink(); rc != kExitOk) return rc;
+        // A TCP/IP link first has to come up; the rest follows from its signals.
+        if (rc_ < 0) loop_.exec();
+        return rc_;
     }
 
 private:
@@ -156,12 +153,18 @@ private:
         err_ << "vrqctl: " << why << "\n";
         return kExitUsage;
     }
-    int refused(const std::string& why) {
-        err_ << "vrqctl: " << why << "\n";
-        return kExitRefused;
+    void finish(int rc, const std::string& why = {}) {
+        if (rc_ >= 0) return;
+        if (!why.empty()) err_ << "vrqctl: " << why << "\n";
+        rc_ = rc;
+        period_.stop();
+        deadline_.stop();
+        c_->requestEnded = nullptr;
+        if (run_) run_->stop();
+        loop_.exit(rc);
     }
 
-    int connect() {
+    int openLink() {
         AppState& a = c_->app;
         if (o_.link == LinkKind::Serial) {
             a.linkInterface = kLinkSerial;
@@ -171,8 +174,10 @@ private:
             a.slaveAddressIndex = o_.rs485 >= 0 ? o_.rs485 : 0;
             serial_ = std::make_unique<SerialLink>(*c_);
             if (!serial_->open()) return usage("cannot open the serial device " + o_.serialPath);
+            serial_->session().setTimeoutMs(o_.timeoutMs);
             logging_ = std::make_unique<LoggingTransport>(c_->serialTransport, log_);
             c_->serialTransport = logging_.get();
+            QTimer::singleShot(0, [this] { startAction(); });
             return kExitOk;
         }
         a.linkInterface = kLinkTcp;
@@ -181,100 +186,213 @@ private:
         setCell(c_->settings.netPortNumber, port);
         tcp_ = std::make_unique<TcpLink>(*c_);
         tcp_->setAnswerTimeoutMs(o_.timeoutMs);
+        QObject::connect(&deadline_, &QTimer::timeout, [this] { finish(kExitRefused, linkFailure()); });
         if (o_.link == LinkKind::Tcp) {
             a.tcpRole = kTcpClient;
             if (!parseIpv4(o_.host, a.peerAddress[0])) return usage("--tcp needs a dotted IPv4 address");
             a.peerSelectIndex = 0;
-            bool up = false;
-            QObject::connect(tcp_.get(), &TcpLink::connected, [&up] { up = true; });
-            if (!tcp_->connectToPeer() || !waitFor([&] { return up || notes_.errors > 0; }, o_.timeoutMs) || !up)
-                return refused("cannot connect to " + o_.host + ":" + std::to_string(o_.port));
-        } else {
-            a.tcpRole = kTcpServer;
-            QHostAddress bindTo(QHostAddress::AnyIPv4);
-            if (!o_.host.empty()) {
-                Octets at{};
-                if (!parseIpv4(o_.host, at)) return usage("--listen needs a dotted IPv4 address");
-                bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
+            QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
+            notes_.onError = [this] {
+                if (!c_->app.tcpConnected) finish(kExitRefused, linkFailure());
+            };
+            if (!tcp_->connectToPeer()) {
+                finish(kExitRefused, linkFailure());
+                return kExitRefused;
             }
-            if (!tcp_->listen(bindTo)) return refused("cannot listen on port " + std::to_string(o_.port));
-            err_ << "vrqctl: listening on port " << tcp_->listenPort() << "\n";
-            if (!waitFor([&] { return tcp_->connectedClientCount() > 0; }, std::max(o_.timeoutMs, 30000)))
-                return refused("no device connected");
+            deadline_.start(o_.timeoutMs);
+            return kExitOk;
+        }
+        a.tcpRole = kTcpServer;
+        QHostAddress bindTo(QHostAddress::AnyIPv4);
+        if (!o_.host.empty()) {
+            Octets at{};
+            if (!parseIpv4(o_.host, at)) return usage("--listen needs a dotted IPv4 address");
+            bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
+        }
+        if (!tcp_->listen(bindTo)) {
+            err_ << "vrqctl: cannot listen on port " << o_.port << "\n";
+            return kExitRefused;
+        }
+        err_ << "vrqctl: listening on port " << tcp_->listenPort() << "\n";
+        QObject::connect(tcp_.get(), &TcpLink::clientsChanged, [this] {
+            if (c_->app.tcpConnected) return;
             for (int slot = 1; slot < kClientSlots; ++slot) {
-                if (a.clientSlots[static_cast<std::size_t>(slot)].inUse) {
-                    a.peerSelectIndex = slot;
-                    break;
+                if (c_->app.clientSlots[static_cast<std::size_t>(slot)].inUse) {
+                    c_->app.peerSelectIndex = slot;
+                    linkUp();
+                    return;
                 }
             }
-        }
-        a.tcpConnected = 1;
+        });
+        deadline_.start(std::max(o_.timeoutMs, 30000));
+        return kExitOk;
+    }
+
+    std::string linkFailure() const {
+        if (o_.link == LinkKind::Listen) return "no device connected";
+        return "cannot connect to " + o_.host + ":" + std::to_string(o_.port);
+    }
+
+    void linkUp() {
+        deadline_.stop();
+        notes_.onError = nullptr;
+        c_->app.tcpConnected = 1;
         logging_ = std::make_unique<LoggingTransport>(c_->tcpTransport, log_);
         c_->tcpTransport = logging_.get();
-        return kExitOk;
+        startAction();
     }
 
-    // Sends one line; with `wait`, returns once its answer has arrived (or the
-    // timeout passed: false).
-    bool send(const CommandLine& line, bool wait) {
-        sendCommand(*c_, line);
-        if (!wait || c_->app.linkInterface == kLinkTcp) return true;  // TCP/IP waits inside the send
-        if (!c_->reply.replyExpected) return true;                    // a broadcast is never answered
-        if (waitFor([&] { return c_->reply.replyExpected == 0; }, o_.timeoutMs)) return true;
-        c_->reply.replyExpected = 0;
-        showError(notes_, "No Connect");
-        return false;
+    void startAction() {
+        switch (o_.action) {
+            case Action::Send: sendOne(); break;
+            case Action::SendAll: sendAll(); break;
+            case Action::ReadAll: readAll(); break;
+            case Action::Help: finish(kExitOk); break;
+        }
     }
 
-    int sendOne() {
-        if (o_.argument.size() + 2 > CommandLine::kMaxLength) return usage("the line is too long");
-        const bool broadcast = o_.link == LinkKind::Serial && o_.rs485 == kBroadcastAddress;
-        const int before = notes_.errors;
-        const bool answered = send(CommandLine(o_.argument), true);
-        std::size_t start = 0;
-        for (std::size_t lf = received_.find('\n'); lf != std::string::npos; lf = received_.find('\n', start)) {
-            std::string_view l(received_.data() + start, lf - start);
+    // What came back, as lines; an over-long line without LF is dropped
+    // whole, so the memory it takes stays bounded.
+    void onReceived(std::string_view bytes) {
+        log_.line("<", bytes);
+        const bool wasDiscarding = lines_.discarding();
+        for (std::string& l : lines_.feed(bytes)) {
+            std::string_view line(l);
+            if (o_.link == LinkKind::Serial && o_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+            if (run_ && line.substr(0, 2) == "GN") modeDifference_ = true;
+            if (o_.action == Action::Send && answers_.size() < kMaxAnswerLines) answers_.push_back(std::move(l));
+        }
+        if (!wasDiscarding && lines_.discarding())
+            err_ << "vrqctl: an answer of more than " << LineAssembler::kMaxLine
+                 << " bytes without a line end was dropped\n";
+    }
+
+    // ---- one command ----
+
+    void sendOne() {
+        if (o_.argument.size() + 2 > CommandLine::kMaxLength) return finish(usage("the line is too long"));
+        errorsBefore_ = notes_.errors;
+        sendCommand(*c_, CommandLine(o_.argument));
+        // Refused before it reached the wire (the link is down): nothing to wait for.
+        if (!linkBusy(*c_) && rc_ < 0 && !ended_) finish(kExitRefused, "not sent");
+    }
+
+    void printAnswers() {
+        for (std::string_view l : answers_) {
+            if (!l.empty() && l.back() == '\n') l.remove_suffix(1);
             if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
             out_ << l << "\n";
-            start = lf + 1;
         }
-        if (broadcast) return kExitOk;
-        if (!answered || received_.empty()) return refused("no answer");
-        return notes_.errors > before || c_->reply.replyError ? kExitRefused : kExitOk;
+        answers_.clear();
     }
 
-    void progress(const std::string& what, const std::string& percent, bool last) {
+    void sendEnded(RequestEnd e) {
+        ended_ = true;
+        printAnswers();
+        if (e == RequestEnd::Delivered) return finish(kExitOk);
+        if (e == RequestEnd::SendFailed || e == RequestEnd::LinkDown) return finish(kExitRefused, "the line could not be delivered");
+        if (e == RequestEnd::NoAnswer) return finish(kExitRefused, "no answer");
+        finish(notes_.errors > errorsBefore_ || c_->reply.replyError ? kExitRefused : kExitOk);
+    }
+
+    // ---- runs ----
+
+    void progress(const std::string& percent, bool last) {
         static const bool tty = ::isatty(2) != 0;
         if (tty) {
-            err_ << "\r" << what << percent << "%" << (last ? "\n" : "") << std::flush;
+            err_ << "\r" << what_ << " " << percent << "%" << (last ? "\n" : "") << std::flush;
         } else if (percent.substr(0, 3) != lastShown_ || last) {
             lastShown_ = percent.substr(0, 3);
-            err_ << what << percent << "%\n";
+            err_ << what_ << " " << percent << "%\n";
         }
     }
 
-    // Paces `steps` through the shared run counter, as the dialogs do.
-    int runSteps(const std::string& what, int steps, int periodMs, const std::function<bool(int step)>& step,
-                 const std::function<std::string(int done)>& percent) {
-        SendSequencer run(c_->reply, steps, [&](int index) { return step(index + 1); },
-                          SendSequencer::ErrorCheck::BeforeStep);
-        run.start();
-        while (run.running()) {
-            const SendSequencer::Tick t = run.tick();
-            if (t.sent) {
-                const bool last = t.end == SendSequencer::End::Finished;
-                progress(what + " ", last ? std::string(" 100") : percent(t.done), last);
-            }
-            if (t.end == SendSequencer::End::ErrorStop) return refused(what + " stopped: the device refused a command");
-            if (t.end == SendSequencer::End::Refused) return refused(what + " stopped");
-            if (t.end == SendSequencer::End::Finished) break;
-            if (!o_.paced) waitFor([] { return false; }, o_.periodMs >= 0 ? o_.periodMs : periodMs);
+    void startRun(std::string what, int steps, int periodMs, std::function<bool(int)> step,
+                  std::function<std::string(int)> percent) {
+        what_ = std::move(what);
+        step_ = std::move(step);
+        percent_ = std::move(percent);
+        run_ = std::make_unique<SendSequencer>(c_->reply, steps, [this](int index) { return step_(index + 1); },
+                                               SendSequencer::ErrorCheck::BeforeStep);
+        run_->start();
+        if (o_.paced)
+            QTimer::singleShot(0, [this] { tick(); });
+        else
+            period_.start(o_.periodMs >= 0 ? o_.periodMs : periodMs);
+    }
+
+    void tick() {
+        if (rc_ >= 0 || !run_ || !run_->running()) return;
+        // One command in flight: the next goes when it has ended.
+        if (linkBusy(*c_)) {
+            awaiting_ = o_.paced;
+            return;
         }
-        // The last answer may still be on its way.
-        if (c_->reply.replyExpected && !waitFor([&] { return c_->reply.replyExpected == 0; }, o_.timeoutMs))
-            return refused("no answer to the last command");
-        if (c_->reply.replyError) return refused(what + ": the device refused the last command");
-        return kExitOk;
+        awaiting_ = false;
+        const SendSequencer::Tick t = run_->tick();
+        if (t.sent) {
+            const bool last = t.end == SendSequencer::End::Finished;
+            progress(last ? std::string(" 100") : percent_(t.done), last);
+        }
+        switch (t.end) {
+            case SendSequencer::End::ErrorStop: return finish(kExitRefused, what_ + " stopped: the device refused a command");
+            case SendSequencer::End::Refused: return finish(kExitRefused, what_ + " stopped");
+            case SendSequencer::End::Finished:
+                period_.stop();
+                finishing_ = true;
+                if (!linkBusy(*c_)) complete();
+                return;
+            case SendSequencer::End::None: break;
+        }
+        if (o_.paced) {
+            if (linkBusy(*c_))
+                awaiting_ = true;
+            else
+                QTimer::singleShot(0, [this] { tick(); });
+        }
+    }
+
+    void runEnded(RequestEnd e) {
+        if (modeDifference_) {
+            const char* other = o_.product == Product::Single ? "the multi-line VRQ-700" : "the single-line VRQ-700S";
+            return finish(kExitRefused, what_ + " stopped: the device answers GN, it is " + std::string(other));
+        }
+        if (failed(e)) {
+            // Answer-paced runs and the last command stop at once; the timed
+            // pacing stops after a few silent commands in a row.
+            const int limit = c_->app.linkInterface == kLinkSerial && !o_.paced ? kUnansweredStop : 1;
+            if (++unanswered_ >= limit || finishing_) {
+                const std::string why = e == RequestEnd::NoAnswer
+                                            ? std::to_string(unanswered_) + " command(s) in a row went unanswered"
+                                            : "the link went down";
+                return finish(kExitRefused, what_ + " stopped: " + why);
+            }
+            return;
+        }
+        unanswered_ = 0;
+        if (finishing_) {
+            if (!linkBusy(*c_)) complete();
+            return;
+        }
+        if (awaiting_) {
+            awaiting_ = false;
+            QTimer::singleShot(0, [this] { tick(); });
+        }
+    }
+
+    void complete() {
+        if (c_->reply.replyError) return finish(kExitRefused, what_ + ": the device refused the last command");
+        if (o_.action == Action::ReadAll && !SettingsFile::save(*c_, o_.argument))
+            return finish(usage("cannot write the settings document " + o_.argument));
+        finish(kExitOk);
+    }
+
+    void onEnded(RequestEnd e) {
+        if (rc_ >= 0) return;
+        if (o_.action == Action::Send)
+            sendEnded(e);
+        else
+            runEnded(e);
     }
 
     bool linkedStep() {
@@ -283,9 +401,9 @@ private:
         return false;
     }
 
-    int sendAll() {
+    void sendAll() {
         const Product p = c_->product;
-        auto step = [&](int s) {
+        auto step = [this, p](int s) {
             if (!linkedStep()) return false;
             const SendAllStep built = buildSendAllStep(c_->settings, p, s);
             if (built.problem == SendAllStep::Problem::TitleRefused) {
@@ -296,21 +414,25 @@ private:
                 showError(notes_, kHoldTimeTooShortText);
                 return true;
             }
-            return send(*built.line, o_.paced) || !o_.paced;
+            sendCommand(*c_, *built.line);
+            return true;
         };
-        return runSteps("send-all", sendAllStepCount(p), sendAllPeriodMs(p), step,
-                        [p](int done) { return sendAllPercentText(p, done); });
+        startRun("send-all", sendAllStepCount(p), sendAllPeriodMs(p), step,
+                 [p](int done) { return sendAllPercentText(p, done); });
     }
 
-    int readAll() {
+    void readAll() {
         const Product p = c_->product;
-        auto step = [&](int s) { return linkedStep() && send(readAllRequest(p, s), o_.paced); };
-        const int rc = runSteps("read-all", readAllStepCount(p), readAllPeriodMs(p), step,
-                                [p](int done) { return readAllPercentText(p, done); });
-        if (rc != kExitOk) return rc;
-        if (!SettingsFile::save(*c_, o_.argument)) return usage("cannot write the settings document " + o_.argument);
-        return kExitOk;
+        auto step = [this, p](int s) {
+            if (!linkedStep()) return false;
+            sendCommand(*c_, readAllRequest(p, s));
+            return true;
+        };
+        startRun("read-all", readAllStepCount(p), readAllPeriodMs(p), step,
+                 [p](int done) { return readAllPercentText(p, done); });
     }
+
+    static constexpr std::size_t kMaxAnswerLines = 64;
 
     const Options& o_;
     std::ostream& out_;
@@ -321,8 +443,25 @@ private:
     std::unique_ptr<SerialLink> serial_;
     std::unique_ptr<TcpLink> tcp_;
     std::unique_ptr<LoggingTransport> logging_;
-    std::string received_;
+    QEventLoop loop_;
+    QTimer period_;
+    QTimer deadline_;
+    int rc_ = -1;
+
+    LineAssembler lines_;
+    std::vector<std::string> answers_;
+    int errorsBefore_ = 0;
+    bool ended_ = false;
+
+    std::unique_ptr<SendSequencer> run_;
+    std::function<bool(int)> step_;
+    std::function<std::string(int)> percent_;
+    std::string what_;
     std::string lastShown_;
+    bool awaiting_ = false;
+    bool finishing_ = false;
+    bool modeDifference_ = false;
+    int unanswered_ = 0;
 };
 
 }  // namespace
