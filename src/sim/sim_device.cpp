@@ -17,15 +17,44 @@ std::string_view stripEol(std::string_view line) {
     return line;
 }
 
+CommandTable tableOf(Product p) {
+    CommandTable t;
+    addDisplayCommands(t, p);
+    addDeviceCommands(t, p);
+    addGlyphCommands(t, p);
+    if (p == Product::Single) addSingleLineCommands(t);
+    return t;
+}
+
+// The entry a line names: set commands may begin with "R" too ("RCA...",
+// "RMBIN"), so a line is tried both as a read request and as a set command.
+// The longest matched text wins, so "CABC" beats "CA"; on a tie a
+// fixed-length entry wins.
+const CommandEntry* bestMatch(const CommandTable& table, std::string_view body) {
+    const CommandEntry* best = nullptr;
+    std::size_t bestScore = 0;
+    for (const CommandEntry& command : table) {
+        const bool isRead = static_cast<bool>(command.answer);
+        if (isRead && (body.size() < 2 || body[0] != 'R')) continue;
+        const std::string_view key = isRead ? body.substr(1) : body;
+        if (key.substr(0, command.mnemonic.size()) != command.mnemonic) continue;
+        if (command.length != 0 && key.size() != command.length) continue;
+        const std::size_t score = (command.mnemonic.size() + (isRead ? 1 : 0)) * 2 + (command.length != 0 ? 1 : 0);
+        if (!best || score > bestScore) {
+            best = &command;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 SimDevice::SimDevice(SimOptions options)
-    : options_(std::move(options)), console_(makeConsole(options_.product)) {
-    addDisplayCommands(table_, options_.product);
-    addDeviceCommands(table_, options_.product);
-    addGlyphCommands(table_, options_.product);
-    if (options_.product == Product::Single) addSingleLineCommands(table_);
-}
+    : options_(std::move(options)),
+      console_(makeConsole(options_.product)),
+      table_(tableOf(options_.product)),
+      otherTable_(tableOf(options_.product == Product::Single ? Product::Multi : Product::Single)) {}
 
 std::vector<std::string> SimDevice::feed(std::string_view bytes, int channel) {
     std::vector<std::string> answers;
@@ -124,24 +153,9 @@ std::string SimDevice::handleLine(std::string_view raw) {
 }
 
 std::string SimDevice::answerFor(std::string_view body) {
-    // Set commands may begin with "R" too ("RCA...", "RMBIN"), so a line is
-    // tried both as a read request and as a set command. The longest matched
-    // text wins, so "CABC" beats "CA"; on a tie a fixed-length entry wins.
-    const CommandEntry* best = nullptr;
-    std::size_t bestScore = 0;
-    for (const CommandEntry& command : table_) {
-        const bool isRead = static_cast<bool>(command.answer);
-        if (isRead && (body.size() < 2 || body[0] != 'R')) continue;
-        const std::string_view key = isRead ? body.substr(1) : body;
-        if (key.substr(0, command.mnemonic.size()) != command.mnemonic) continue;
-        if (command.length != 0 && key.size() != command.length) continue;
-        const std::size_t score = (command.mnemonic.size() + (isRead ? 1 : 0)) * 2 + (command.length != 0 ? 1 : 0);
-        if (!best || score > bestScore) {
-            best = &command;
-            bestScore = score;
-        }
-    }
-    if (!best) return "E3";
+    const CommandEntry* best = bestMatch(table_, body);
+    // A command of the other model: the device reports the mode difference.
+    if (!best) return bestMatch(otherTable_, body) ? "GN" : "E3";
     if (best->answer) {
         std::string a = best->answer(console_->settings, body.substr(1));
         return a.empty() ? "E3" : a;

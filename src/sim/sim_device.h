@@ -71,6 +71,7 @@ private:
     SimOptions options_;
     std::unique_ptr<Console> console_;
     CommandTable table_;
+    CommandTable otherTable_;  // the other model's commands, answered "GN"
     std::map<int, std::string> pending_;  // unfinished line per channel
     std::size_t linesReceived_ = 0;
     std::size_t junkSent_ = 0;

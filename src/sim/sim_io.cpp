@@ -18,6 +18,7 @@
 #include <deque>
 #include <fstream>
 #include <iostream>
+#include <map>
 
 namespace vrq::sim {
 
@@ -33,6 +34,40 @@ struct Outgoing {
     int fd;
     std::string bytes;
 };
+
+// A line of `baud` bits a second carries a byte in 11 bits (start, 8 data,
+// parity, stop). Each direction of each stream is busy until its last byte is through.
+class LineRate {
+public:
+    explicit LineRate(int baud) : baud_(baud) {}
+    // When bytes that came in at `now` have all arrived.
+    Clock::time_point received(int fd, std::size_t bytes, Clock::time_point now) {
+        return pass(rx_[fd], bytes, now);
+    }
+    // When an answer ready at `ready` has all left.
+    Clock::time_point sent(int fd, std::size_t bytes, Clock::time_point ready) { return pass(tx_[fd], bytes, ready); }
+    void forget(int fd) {
+        rx_.erase(fd);
+        tx_.erase(fd);
+    }
+
+private:
+    Clock::time_point pass(Clock::time_point& free, std::size_t bytes, Clock::time_point from) {
+        if (baud_ <= 0) return from;
+        const auto start = std::max(free, from);
+        free = start + std::chrono::microseconds(static_cast<long long>(bytes) * 11 * 1000000 / baud_);
+        return free;
+    }
+    int baud_;
+    std::map<int, Clock::time_point> rx_, tx_;
+};
+
+void schedule(std::deque<Outgoing>& queue, Outgoing o) {
+    // Several streams may interleave: keep the queue in due order.
+    auto at = std::upper_bound(queue.begin(), queue.end(), o.due,
+                               [](Clock::time_point t, const Outgoing& q) { return t < q.due; });
+    queue.insert(at, std::move(o));
+}
 
 void writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -186,6 +221,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
     }
 
     std::deque<Outgoing> queue;
+    LineRate line(io.baud);
     char buf[4096];
     while (!gStop) {
         std::vector<pollfd> fds;
@@ -210,8 +246,11 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             }
             const ssize_t got = ::read(p.fd, buf, sizeof buf);
             if (got > 0) {
-                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd))
-                    queue.push_back({Clock::now() + std::chrono::milliseconds(io.delayMs), p.fd, std::move(a)});
+                const auto arrived = line.received(p.fd, static_cast<std::size_t>(got), Clock::now());
+                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
+                    const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
+                    schedule(queue, {left, p.fd, std::move(a)});
+                }
                 if (device.takeHangUp()) {
                     // The drop drill: a pty vanishes with the simulator, a TCP
                     // connection is cut while the listener stays for a reconnect.
@@ -234,6 +273,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                 }
                 ::close(p.fd);
                 device.forget(p.fd);
+                line.forget(p.fd);
                 std::erase(streams, p.fd);
                 std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
                 if (listenFd < 0 && streams.empty()) gStop = 1;  // our outgoing connections are gone

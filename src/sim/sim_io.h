@@ -14,6 +14,7 @@ struct IoOptions {
     std::string tcpConnect;    // HOST:PORT of a console in server role
     int connections = 1;       // how many devices connect there (one settings state)
     int delayMs = 0;           // answer delay
+    int baud = 0;              // > 0: bytes take the time of a line of this rate, 8E1
     std::string recordPath;    // every received line appended here
 };
 

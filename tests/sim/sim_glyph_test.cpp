@@ -46,13 +46,16 @@ TEST(SimGlyphTest, InsertionFieldsAreCheckedPerModel) {
     EXPECT_EQ(multi.handleLine("G256P512L10I28\r\n"), "GO\r\n");
     EXPECT_EQ(multi.handleLine("G005P012L03I29\r\n"), "E3\r\n");
     EXPECT_EQ(multi.handleLine("G000P012L03I07\r\n"), "E3\r\n");
-    EXPECT_EQ(multi.handleLine("G005P012I117\r\n"), "E3\r\n");
+    // The other model's form is a mode difference.
+    EXPECT_EQ(multi.handleLine("G005P012I117\r\n"), "GN\r\n");
     SimOptions o;
     o.product = Product::Single;
     SimDevice single(o);
     EXPECT_EQ(single.handleLine("G005P012I117\r\n"), "GO\r\n");
     EXPECT_EQ(single.handleLine("G005P012I281\r\n"), "E3\r\n");
-    EXPECT_EQ(single.handleLine("G005P012L03I07\r\n"), "E3\r\n");
+    EXPECT_EQ(single.handleLine("G005P012L03I07\r\n"), "GN\r\n");
+    EXPECT_EQ(single.handleLine("RCABC001\r\n"), "GN\r\n");
+    EXPECT_EQ(single.handleLine("XYZ\r\n"), "E3\r\n");
 }
 
 }  // namespace

@@ -14,7 +14,9 @@ const char* kUsage =
     "              [--rs485 NN] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
     "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
-    "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n";
+    "              [--baud N]\n"
+    "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n"
+    "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n";
 
 bool toInt(const std::string& s, int& out) {
     char* end = nullptr;
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
         else if (a == "--silent-after") ok = value(v) && toInt(v, opt.silentAfter);
         else if (a == "--drop-after") ok = value(v) && toInt(v, opt.dropAfter);
         else if (a == "--garbage") ok = value(v) && toInt(v, opt.garbage);
+        else if (a == "--baud") ok = value(v) && toInt(v, io.baud) && io.baud >= 50;
         else if (a == "--connections") ok = value(v) && toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
         else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
