@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "shell/notice_box.h"
+
 namespace vrq {
 
 namespace {
@@ -24,10 +26,7 @@ QMessageBox::Icon boxIcon(NoticeIcon icon) {
 
 void MessageBoxNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) {
     if (beep) QApplication::beep();
-    QMessageBox box(boxIcon(icon), qs(title), qs(text), QMessageBox::Ok);
-    // Wide enough that the window manager shows the title ("Success", "Error").
-    box.setStyleSheet("QLabel { min-width: 180px; }");
-    box.exec();
+    makeNoticeBox(qs(title), qs(text), boxIcon(icon))->exec();
 }
 
 bool MessageBoxNotifier::ask(std::string_view title, std::string_view text) {
