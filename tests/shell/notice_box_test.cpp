@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QTest>
 
+#include "dialogs/tcp_client_dialog.h"
 #include "link/tcp_link.h"
+#include "model/field_text.h"
 #include "protocol/device_commands.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
@@ -19,7 +21,8 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 std::vector<QString> noticeTexts() {
     std::vector<QString> texts;
     for (std::string_view s : {kJisRefusedText, kNotConnectedText, kHoldTimeTooShortText, kSendFailedText,
-                               kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText})
+                               kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText,
+                               kAddressRefusedText, kPortRefusedText, kPeerListFullText})
         texts.push_back(qs(s));
     for (const char* s :
          {"インターフェイスをRS-232Cにしてください。", "TCP/IPを切断してください。", "Success", "No Connect",
