@@ -8,6 +8,7 @@
 #include "dialogs/tcp_client_dialog.h"
 #include "link/tcp_link.h"
 #include "model/field_text.h"
+#include "model/value_ranges.h"
 #include "protocol/device_commands.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
@@ -24,6 +25,9 @@ std::vector<QString> noticeTexts() {
                                kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText,
                                kAddressRefusedText, kPortRefusedText, kPeerListFullText})
         texts.push_back(qs(s));
+    std::vector<ValueKind> all;
+    for (int k = 0; k <= static_cast<int>(ValueKind::Network); ++k) all.push_back(static_cast<ValueKind>(k));
+    texts.push_back(qs(correctedValuesText(all, Product::Multi)));
     for (const char* s :
          {"インターフェイスをRS-232Cにしてください。", "TCP/IPを切断してください。", "Success", "No Connect",
           "Socket 接続 OK", "Socket 切断 OK", "Socket ＯＫ", "Socket mode difference", "Mode Difference",
