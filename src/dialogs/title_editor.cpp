@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QList>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
 
 namespace vrq {
@@ -21,6 +23,20 @@ namespace {
 
 constexpr int kPreviewRowBytes = kTitleLineMaxBytes;
 const QChar kFullWidthSpace(0x3000);
+
+// Fonts have no glyph for the placeholders of cells the code page cannot
+// show; the preview marks them with the customary geta mark instead.
+QString previewText(const QString& text) {
+    QString out;
+    for (const char32_t ch : text.toUcs4()) {
+        if (placeholderCode(ch)) {
+            out += QChar(0x3013);
+        } else {
+            out += QString::fromUcs4(&ch, 1);
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -257,7 +273,7 @@ QStringList TitleEditor::previewTexts() const {
     for (int l = 0; l < kLines; ++l) {
         const std::string_view bytes = cellText(c.settings.titleText[page][l]);
         const int fill = std::max(0, (kPreviewRowBytes - static_cast<int>(bytes.size())) / 2);
-        texts << QStringLiteral("Line%1 = ").arg(l + 1, 2, 10, QLatin1Char('0')) + fromShiftJis(bytes) +
+        texts << QStringLiteral("Line%1 = ").arg(l + 1, 2, 10, QLatin1Char('0')) + previewText(fromShiftJis(bytes)) +
                      QString(fill, kFullWidthSpace);
     }
     return texts;

@@ -58,7 +58,7 @@ TEST_F(TitleText, RowNinetyThreeSurvivesEditingAndUntouchedCellsGoOutAsLoaded) {
     auto* edit = d.findChild<QLineEdit*>("titleEdit");
     const char32_t placeholder = 0xF7D21;
     EXPECT_EQ(edit->text(), QString::fromUtf8("あ") + QString::fromUcs4(&placeholder, 1) + QString::fromUtf8("い≒"));
-    EXPECT_TRUE(d.previewTexts()[1].contains(QString::fromUcs4(&placeholder, 1)));
+    EXPECT_TRUE(d.previewTexts()[1].startsWith(QString::fromUtf8("Line01 = あ〓い≒")));
     EXPECT_EQ(sentLine(d), "24227D2124242D70");
 
     edit->end(false);
