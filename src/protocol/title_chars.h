@@ -3,7 +3,8 @@
 //
 // Input methods on Linux and macOS type the JIS/Unicode reference forms of a
 // few symbols where code page 932 has other code points (the wave dash and
-// its fellows); they are taken as the code page's character.
+// its fellows); they are taken as the code page's character. ASCII stays
+// ASCII: a backslash is not made a full-width one.
 //
 // Cells the code page cannot show (rows 93/94, gaps in rows 2..15 and 84..88)
 // are shown as a private-use character of plane 15 that carries the JIS code
@@ -26,6 +27,9 @@ constexpr char32_t codePageVariant(char32_t ch) {
         case 0x00AC: return 0xFFE2;  // ¬ -> ￢
         case 0x2014: return 0x2015;  // — em dash -> ―
         case 0x00A6: return 0xFFE4;  // ¦ -> ￤
+        // The JIS roman forms of 0x5C and 0x7E: the code page has them only
+        // full-width.
+        case 0x00A5: return 0xFFE5;  // ¥ -> ￥
         case 0x203E: return 0xFFE3;  // ‾ overline -> ￣
         default: return ch;
     }

@@ -75,7 +75,7 @@ TEST(ShiftJis, CellsWithoutACharacterBecomePlaceholdersAndComeBackExactly) {
 TEST(ShiftJis, InputMethodVariantsTakeTheCodePagesCharacter) {
     const std::pair<const char*, const char*> pairs[] = {
         {"〜", "～"}, {"−", "－"}, {"‖", "∥"}, {"¢", "￠"}, {"£", "￡"},
-        {"¬", "￢"}, {"—", "―"}, {"¦", "￤"}, {"‾", "￣"}};
+        {"¬", "￢"}, {"—", "―"}, {"¦", "￤"}, {"‾", "￣"}, {"¥", "￥"}};
     for (auto [typed, cp932] : pairs) {
         const std::optional<std::string> b = toShiftJis(QString::fromUtf8(typed));
         ASSERT_TRUE(b) << typed;
