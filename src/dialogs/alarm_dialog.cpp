@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
@@ -22,8 +23,9 @@ AlarmDialog::AlarmDialog(Console& c, QWidget* parent)
     hold->setText(QString::fromLatin1(cellText(m.alarmHoldTime).data(),
                                       static_cast<qsizetype>(cellText(m.alarmHoldTime).size())));
     connect(hold, &QLineEdit::textChanged, this, [&m](const QString& text) {
-        // The cell holds three bytes; a character that is not one byte would not fit whole.
-        const QByteArray bytes = text.toLatin1();
+        // The cell holds three bytes; a character that is not one byte would
+        // not fit whole. Full-width digits count as the digits they are.
+        const QByteArray bytes = QString::fromStdString(narrowDigits(text.toStdString())).toLatin1();
         setCell(m.alarmHoldTime, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     });
     addSendButton(addRow("保持時間", hold), "holdTimeButton", [this] { return holdTimeCommand(); });

@@ -7,8 +7,10 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
+#include "protocol/notifier.h"
 
 namespace vrq {
 
@@ -47,11 +49,18 @@ ProtocolDialog::ProtocolDialog(Console& c, QWidget* parent)
     port_ = new QLineEdit(this);
     port_->setObjectName("portEdit");
     port_->setMaxLength(5);
-    port_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), port_));
+    port_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9０-９]{0,5}"), port_));
     connect(port_, &QLineEdit::textChanged, this, [&m](const QString& text) {
-        setCell(m.netPortNumber, text.left(5).toLatin1().toStdString());
+        setCell(m.netPortNumber, narrowDigits(text.left(5).toStdString()));
     });
-    addSendButton(addRow("Port Number", port_), "portButton", [&m] { return portCommand(m); });
+    // A port the device could not listen on is refused, never sent as zeros.
+    addSendButton(addRow("Port Number", port_), "portButton", [this, &m]() -> std::optional<CommandLine> {
+        if (!parsePortNumber(cellText(m.netPortNumber))) {
+            if (console().notifier) showError(*console().notifier, kPortRefusedText);
+            return std::nullopt;
+        }
+        return portCommand(m);
+    });
 
     connectionTry_ = addBoundCombo("Connection Try", {"OFF", "ON "}, "connectionTryCombo", m.netConnectionTry);
     addSendButton(lastRow(), "connectionTryButton", [&m] { return connectionTryCommand(m); });
@@ -81,12 +90,18 @@ QLineEdit* ProtocolDialog::addAddressRow(const QString& label, const QString& na
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name + "Edit");
     edit->setMaxLength(15);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]{0,15}"), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9０-９.．]{0,15}"), edit));
     SettingsModel& m = console().settings;
-    // The field is read only when its address is sent.
-    addSendButton(addRow(label, edit), name + "Button", [edit, &m, field, build] {
-        m.*field = parseDottedAddress(edit->text().toStdString());
-        return std::optional<CommandLine>(build(m));
+    // The field is read only when its address is sent; an address that is not
+    // four groups of 0..255 is refused and nothing is sent.
+    addSendButton(addRow(label, edit), name + "Button", [this, edit, &m, field, build]() -> std::optional<CommandLine> {
+        const std::optional<Octets> o = parseIpv4Address(edit->text().toStdString());
+        if (!o) {
+            if (console().notifier) showError(*console().notifier, kAddressRefusedText);
+            return std::nullopt;
+        }
+        m.*field = *o;
+        return build(m);
     });
     return edit;
 }

@@ -91,10 +91,12 @@ QString SettingDialog::peerText(const Console& c) {
     if (i < 0 || c.app.linkInterface != kLinkTcp) return QString();
     if (c.app.tcpRole == kTcpServer) {
         if (i >= kClientSlots) return QString();
-        return QString::fromStdString(c.app.clientSlots[static_cast<std::size_t>(i)].addressText);
+        const QString text = QString::fromStdString(c.app.clientSlots[static_cast<std::size_t>(i)].addressText);
+        return text.trimmed().isEmpty() ? QString() : text;  // a free slot names no device
     }
-    if (i >= kMaxPeers) return QString();
+    if (i >= kMaxPeers || i >= c.app.peerListCount) return QString();
     const Octets& o = c.app.peerAddress[static_cast<std::size_t>(i)];
+    if (o == Octets{}) return QString();
     return QStringLiteral("%1.%2.%3.%4").arg(o[0]).arg(o[1]).arg(o[2]).arg(o[3]);
 }
 

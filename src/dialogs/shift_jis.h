@@ -5,15 +5,28 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QString>
 
 namespace vrq {
 
 // The code page 932 bytes of `text`, or nothing when a character has no code.
+// The reference forms input methods type (〜 for ～ ...) count as the code
+// page's character, and title placeholders as the cell they stand for.
 std::optional<std::string> toShiftJis(const QString& text);
 
-// Bytes that do not decode come out as replacement characters.
+// Shift-JIS bytes as text, together with the bytes behind each UTF-16 unit
+// (the second unit of a pair holds none), so that untouched characters can be
+// written back exactly as they were read.
+struct ShiftJisText {
+    QString text;
+    std::vector<std::string> bytes;
+};
+
+// A JIS cell the code page cannot show becomes its placeholder; other bytes
+// that do not decode become replacement characters, their bytes still kept.
+ShiftJisText decodeShiftJis(std::string_view bytes);
 QString fromShiftJis(std::string_view bytes);
 
 // The longest prefix of `text` whose bytes fit in `maxBytes` and all encode;

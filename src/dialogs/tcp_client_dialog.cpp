@@ -13,6 +13,7 @@
 #include "dialogs/interface_dialog.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
+#include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 
@@ -25,27 +26,23 @@ QString peerListText(const Octets& o) {
     return text;
 }
 
-Octets parseOctets(const QString& text) {
-    Octets o{};
-    const QStringList parts = text.split('.');
-    for (int k = 0; k < 4 && k < parts.size(); ++k) {
-        const QString digits = parts[k].trimmed().left(3);
-        bool ok = false;
-        const int value = digits.toInt(&ok);
-        o[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(ok ? std::clamp(value, 0, 255) : 0);
-    }
-    return o;
+std::optional<int> checkedPort(Console& c) {
+    const std::optional<int> port = parsePortNumber(cellText(c.settings.netPortNumber));
+    if (!port && c.notifier) showError(*c.notifier, kPortRefusedText);
+    return port;
 }
 
 QLineEdit* makePortEdit(Console& c, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName("portEdit");
     edit->setMaxLength(5);
-    // Plain ASCII only: the text is kept and written byte for byte.
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7e]{0,5}"), edit));
+    // Plain ASCII is kept and written byte for byte; full-width digits are
+    // taken as the digits they are.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7e０-９]{0,5}"), edit));
     edit->setText(QString::fromLatin1(cellText(c.settings.netPortNumber)));
-    QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [&c](const QString& text) { setCell(c.settings.netPortNumber, text.toLatin1().toStdString()); });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [&c](const QString& text) {
+        setCell(c.settings.netPortNumber, narrowDigits(text.toStdString()));
+    });
     return edit;
 }
 
@@ -57,8 +54,8 @@ TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent) : Q
     auto* addressLayout = new QVBoxLayout(addressGroup);
     addressEdit_ = new QLineEdit(addressGroup);
     addressEdit_->setObjectName("ipAddressEdit");
-    addressEdit_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression("\\d{0,3}(\\.\\d{0,3}){0,3}"), addressEdit_));
+    addressEdit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9０-９]{0,3}([.．][0-9０-９]{0,3}){0,3}"), addressEdit_));
     addressLayout->addWidget(addressEdit_);
     layout->addWidget(addressGroup);
 
@@ -129,8 +126,16 @@ void TcpClientDialog::writeEntry(int index) {
 void TcpClientDialog::addAddress() {
     const int count = c_.app.peerListCount;
     // The ini keys have two digits for the index: a hundredth entry has no home.
-    if (count < 0 || count >= kMaxPeers) return;
-    c_.app.peerAddress[static_cast<std::size_t>(count)] = parseOctets(addressEdit_->text());
+    if (count < 0 || count >= kMaxPeers) {
+        if (c_.notifier) showError(*c_.notifier, kPeerListFullText);
+        return;
+    }
+    const std::optional<Octets> address = parseIpv4Address(addressEdit_->text().toStdString());
+    if (!address) {
+        if (c_.notifier) showError(*c_.notifier, kAddressRefusedText);
+        return;
+    }
+    c_.app.peerAddress[static_cast<std::size_t>(count)] = *address;
     hostList_->addItem(peerListText(c_.app.peerAddress[static_cast<std::size_t>(count)]));
     c_.app.peerListCount = count + 1;
     writeConnectionValue(c_, "list_count", c_.app.peerListCount);
@@ -164,7 +169,7 @@ void TcpClientDialog::chooseRow(int row) {
 }
 
 void TcpClientDialog::connectPeer() {
-    if (!link_.connectToPeer()) c_.app.tcpConnected = 0;
+    if (!checkedPort(c_) || !link_.connectToPeer()) c_.app.tcpConnected = 0;
 }
 
 void TcpClientDialog::onConnected() {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
+#include <string_view>
 
 #include "model/console.h"
 
@@ -18,10 +20,13 @@ class TcpLink;
 
 // The saved-address text "192 .168 .001 .010".
 QString peerListText(const Octets& o);
-// Four octets from an address field; missing parts are 0, parts above 255 are 255.
-Octets parseOctets(const QString& text);
+inline constexpr std::string_view kPeerListFullText =
+    "Host List は100件までです。不要なアドレスを削除してから追加してください。";
+
 // The port field both TCP/IP dialogs share: five printable characters at most.
 QLineEdit* makePortEdit(Console& c, QWidget* parent);
+// The port both roles use, or nothing after telling the operator it is not one.
+std::optional<int> checkedPort(Console& c);
 
 class TcpClientDialog : public QDialog {
     Q_OBJECT

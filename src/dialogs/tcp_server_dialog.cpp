@@ -92,7 +92,9 @@ void TcpServerDialog::updateButtons() {
 }
 
 void TcpServerDialog::startListening() {
-    if (link_.listen()) updateButtons();
+    // Only on the port the operator chose: an empty or bad field would let
+    // the system pick one nobody knows.
+    if (checkedPort(c_) && link_.listen()) updateButtons();
 }
 
 void TcpServerDialog::stopAll() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QList>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
 
 namespace vrq {
@@ -21,6 +23,20 @@ namespace {
 
 constexpr int kPreviewRowBytes = kTitleLineMaxBytes;
 const QChar kFullWidthSpace(0x3000);
+
+// Fonts have no glyph for the placeholders of cells the code page cannot
+// show; the preview marks them with the customary geta mark instead.
+QString previewText(const QString& text) {
+    QString out;
+    for (const char32_t ch : text.toUcs4()) {
+        if (placeholderCode(ch)) {
+            out += QChar(0x3013);
+        } else {
+            out += QString::fromUcs4(&ch, 1);
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -46,14 +62,15 @@ TitleEditor::TitleEditor(Console& c, QWidget* parent)
         pageEdit_->setTabChangesFocus(true);
         addControl("タイトル", pageEdit_);
         connect(pageEdit_, &QPlainTextEdit::textChanged, this, [this] {
-            if (!loading_) fieldEdited(pageEdit_->toPlainText());
+            if (!loading_) fieldEdited(pageEdit_->toPlainText(), pageEdit_->textCursor().position());
         });
     } else {
         lineEdit_ = new QLineEdit(this);
         lineEdit_->setObjectName("titleEdit");
         lineEdit_->setMinimumWidth(440);
         addControl("タイトル", lineEdit_);
-        connect(lineEdit_, &QLineEdit::textEdited, this, [this](const QString& t) { fieldEdited(t); });
+        connect(lineEdit_, &QLineEdit::textEdited, this,
+                [this](const QString& t) { fieldEdited(t, lineEdit_->cursorPosition()); });
     }
     reason_ = new QLabel(this);
     reason_->setObjectName("reasonLabel");
@@ -107,32 +124,43 @@ void TitleEditor::store(const std::string& bytes) {
 
 void TitleEditor::loadField() {
     loading_ = true;
-    accepted_ = fromShiftJis(storedText());
+    ShiftJisText loaded = decodeShiftJis(storedText());
+    accepted_ = loaded.text;
+    acceptedBytes_ = std::move(loaded.bytes);
     if (pageEdit_) pageEdit_->setPlainText(accepted_);
     if (lineEdit_) lineEdit_->setText(accepted_);
     reason_->clear();
     loading_ = false;
 }
 
-void TitleEditor::fieldEdited(const QString& typed) {
-    // What the edit inserted: the part between the unchanged head and tail.
+void TitleEditor::fieldEdited(const QString& typed, int cursor) {
+    // The edit replaced a middle part of the accepted text: the unchanged tail
+    // starts at the cursor (that settles repeated characters), the unchanged
+    // head is what both texts share before the change.
+    const qsizetype typedSize = typed.size(), oldSize = accepted_.size();
+    qsizetype tail = typedSize - std::clamp<qsizetype>(cursor, 0, typedSize);
+    if (tail > oldSize || typed.right(tail) != accepted_.right(tail)) {
+        tail = 0;
+        while (tail < typedSize && tail < oldSize && typed[typedSize - 1 - tail] == accepted_[oldSize - 1 - tail]) ++tail;
+    }
     qsizetype head = 0;
-    while (head < typed.size() && head < accepted_.size() && typed[head] == accepted_[head]) ++head;
-    qsizetype tail = 0;
-    while (tail < typed.size() - head && tail < accepted_.size() - head &&
-           typed[typed.size() - 1 - tail] == accepted_[accepted_.size() - 1 - tail])
-        ++tail;
-    const QString kept = typed.left(head) + typed.right(tail);
-    const QString inserted = typed.mid(head, typed.size() - head - tail);
+    while (head < typedSize - tail && head < oldSize - tail && typed[head] == accepted_[head]) ++head;
+    // Never split a surrogate pair between the parts.
+    if (head > 0 && typed[head - 1].isHighSurrogate()) --head;
+    if (tail > 0 && typed[typedSize - tail].isLowSurrogate()) --tail;
+    const QString inserted = typed.mid(head, typedSize - head - tail);
 
-    std::optional<std::string> keptBytes = toShiftJis(kept);
-    if (!keptBytes) keptBytes = std::string();  // cannot happen: kept was accepted before
-    const int budget = maxBytes() - static_cast<int>(keptBytes->size());
+    const auto keptTail = acceptedBytes_.end() - tail;
+    std::string kept;
+    for (auto it = acceptedBytes_.begin(); it != acceptedBytes_.begin() + head; ++it) kept += *it;
+    for (auto it = keptTail; it != acceptedBytes_.end(); ++it) kept += *it;
+    const int budget = maxBytes() - static_cast<int>(kept.size());
 
     // Take the inserted characters in order while they fit; a line break
     // would split the title's record in the settings document, and a
-    // character without a code page 932 code cannot be stored.
-    QString taken;
+    // character without a code page 932 code cannot be stored. What is taken
+    // is shown as the code page has it (〜 becomes ～).
+    ShiftJisText taken;
     int used = 0;
     QString why;
     for (qsizetype i = 0; i < inserted.size();) {
@@ -150,30 +178,38 @@ void TitleEditor::fieldEdited(const QString& typed) {
             break;
         }
         used += static_cast<int>(b->size());
-        taken += ch;
+        ShiftJisText piece = decodeShiftJis(*b);
+        taken.text += piece.text;
+        for (std::string& unit : piece.bytes) taken.bytes.push_back(std::move(unit));
     }
-    const QString text = typed.left(head) + taken + typed.right(tail);
-    if (text != accepted_) {  // a wholly refused keystroke changes nothing
-        const std::optional<std::string> bytes = toShiftJis(text);
+
+    QString text = accepted_.left(head) + taken.text + accepted_.right(tail);
+    std::vector<std::string> units(acceptedBytes_.begin(), acceptedBytes_.begin() + head);
+    units.insert(units.end(), taken.bytes.begin(), taken.bytes.end());
+    units.insert(units.end(), keptTail, acceptedBytes_.end());
+    std::string bytes;
+    for (const std::string& u : units) bytes += u;
+    if (bytes != storedText() || text != accepted_) {  // a wholly refused keystroke changes nothing
         // An over-long title from a damaged document may still be shortened step by step.
         const int limit = std::max(maxBytes(), static_cast<int>(storedText().size()) - 1);
-        if (bytes && static_cast<int>(bytes->size()) <= limit) {
+        if (static_cast<int>(bytes.size()) <= limit) {
             accepted_ = text;
-            store(*bytes);
+            acceptedBytes_ = std::move(units);
+            store(bytes);
         }
     }
     reason_->setText(why);
     if (typed != accepted_) {
         loading_ = true;
-        const int cursor = static_cast<int>(head + taken.size());
+        const int at = static_cast<int>(std::min(head + taken.text.size(), accepted_.size()));
         if (lineEdit_) {
             lineEdit_->setText(accepted_);
-            lineEdit_->setCursorPosition(cursor);
+            lineEdit_->setCursorPosition(at);
         }
         if (pageEdit_) {
             pageEdit_->setPlainText(accepted_);
             QTextCursor cur = pageEdit_->textCursor();
-            cur.setPosition(std::clamp(cursor, 0, static_cast<int>(accepted_.size())));
+            cur.setPosition(at);
             pageEdit_->setTextCursor(cur);
         }
         loading_ = false;
@@ -184,6 +220,7 @@ void TitleEditor::fieldEdited(const QString& typed) {
 void TitleEditor::sendLine() {
     Console& c = console();
     if (c.reply.sendAllCounter != 0) return;
+    reason_->clear();  // it spoke of an earlier keystroke
     const std::optional<CommandLine> line = titleLineCommand(c.settings, c.app.currentPage, c.app.currentLine);
     if (!line) {
         if (c.notifier) showWarning(*c.notifier, kJisRefusedText);
@@ -195,6 +232,7 @@ void TitleEditor::sendLine() {
 void TitleEditor::sendPage() {
     Console& c = console();
     if (c.reply.sendAllCounter != 0) return;
+    reason_->clear();
     const std::optional<CommandLine> page = titlePageCommand(c.settings, c.app.currentPage, c.product);
     if (!page) {
         if (c.notifier) showWarning(*c.notifier, kJisRefusedText);
@@ -205,6 +243,7 @@ void TitleEditor::sendPage() {
 
 void TitleEditor::sendAll() {
     const bool single = console().single();
+    if (console().reply.sendAllCounter == 0) reason_->clear();
     RunPlan plan;
     plan.steps = kPages;
     plan.periodMs = single ? 600 : 1000;
@@ -234,7 +273,7 @@ QStringList TitleEditor::previewTexts() const {
     for (int l = 0; l < kLines; ++l) {
         const std::string_view bytes = cellText(c.settings.titleText[page][l]);
         const int fill = std::max(0, (kPreviewRowBytes - static_cast<int>(bytes.size())) / 2);
-        texts << QStringLiteral("Line%1 = ").arg(l + 1, 2, 10, QLatin1Char('0')) + fromShiftJis(bytes) +
+        texts << QStringLiteral("Line%1 = ").arg(l + 1, 2, 10, QLatin1Char('0')) + previewText(fromShiftJis(bytes)) +
                      QString(fill, kFullWidthSpace);
     }
     return texts;

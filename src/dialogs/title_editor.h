@@ -3,6 +3,9 @@
 // multi-line program, one long title a page in the single-line program. The
 // field holds Unicode; the model holds Shift-JIS bytes, converted at the field.
 
+#include <string>
+#include <vector>
+
 #include "dialogs/setting_dialog.h"
 
 class QComboBox;
@@ -25,7 +28,8 @@ private:
     std::string storedText() const;
     void store(const std::string& bytes);
     void loadField();
-    void fieldEdited(const QString& text);
+    // `cursor` is where the edit left the cursor: it ends what was inserted.
+    void fieldEdited(const QString& text, int cursor);
     void sendLine();
     void sendPage();
     void sendAll();
@@ -37,6 +41,7 @@ private:
     QPlainTextEdit* pageEdit_ = nullptr;  // single-line program
     QLabel* reason_ = nullptr;            // why typed text was not taken
     QString accepted_;                    // the field text last stored
+    std::vector<std::string> acceptedBytes_;  // its stored bytes, per UTF-16 unit
     bool loading_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include "model/product_names.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
+#include "model/value_ranges.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 
@@ -64,6 +65,9 @@ void DocumentCommands::openDocument() {
     c_.app.currentFileName = path;
     c_.app.documentModified = 0;
     if (showPath_) showPath_(path);
+    // What the screens show is what the buttons send.
+    const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
+    if (!corrected.empty()) warn(correctedValuesText(corrected, c_.product).c_str());
 }
 
 bool DocumentCommands::saveDocument() {

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "shell/notice_box.h"
+
 namespace vrq {
 
 namespace {
@@ -35,10 +37,7 @@ void MessageBoxNotifier::showNext() {
     const Notice n = queue_.front();
     queue_.pop_front();
     if (n.beep) QApplication::beep();
-    QMessageBox box(boxIcon(n.icon), n.title, n.text, QMessageBox::Ok);
-    // Wide enough that the window manager shows the title ("Success", "Error").
-    box.setStyleSheet("QLabel { min-width: 180px; }");
-    box.exec();
+    makeNoticeBox(n.title, n.text, boxIcon(n.icon))->exec();
     showing_ = false;
     if (!queue_.empty()) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }

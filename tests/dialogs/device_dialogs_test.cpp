@@ -13,6 +13,7 @@
 #include "dialogs/remote_dialog.h"
 #include "dialogs/slave_address_dialog.h"
 #include "model/reset_settings.h"
+#include "model/field_text.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
@@ -117,6 +118,7 @@ TEST_F(DeviceDialogs, CaptionAndSlaveAddressFollowTheLink) {
     c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpClient;
     c->app.peerAddress[0] = {10, 0, 0, 9};
+    c->app.peerListCount = 1;
     AlarmDialog a(*c, nullptr);
     EXPECT_EQ(a.windowTitle(), "アラームの設定 10.0.0.9");
     EXPECT_FALSE(combo(&a, "slaveAddressCombo")->isEnabled());
@@ -143,12 +145,13 @@ TEST_F(DeviceDialogs, HoldTimeNeedsThreeSecondsOrMore) {
     auto* edit = child<QLineEdit>(&d, "holdTimeEdit");
     EXPECT_EQ(edit->text(), "010");
     EXPECT_EQ(edit->maxLength(), 3);
-    const std::pair<const char*, const char*> cases[] = {{"2", nullptr}, {"5s", "ADT005\r\n"}, {"", nullptr}};
-    for (auto [typed, line] : cases) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"2", "2", nullptr}, {"5s", "5s", "ADT005\r\n"}, {"", "", nullptr}, {"１０", "10", "ADT010\r\n"}};
+    for (auto [typed, stored, line] : cases) {
         notes.notices.clear();
         edit->clear();
-        QTest::keyClicks(edit, typed);
-        EXPECT_EQ(cellText(c->settings.alarmHoldTime), typed);
+        edit->setText(QString::fromUtf8(typed));
+        EXPECT_EQ(cellText(c->settings.alarmHoldTime), stored);
         click(&d, "holdTimeButton");
         if (line) {
             EXPECT_EQ(sent(), Lines{line}) << typed;
@@ -246,7 +249,7 @@ TEST_F(ProtocolDialogTest, FieldsSendTheirCommands) {
     ip->setText("10.0.0.5");
     click(&d, "ipButton");
     EXPECT_EQ(c->settings.netIpAddress, (Octets{10, 0, 0, 5}));
-    child<QLineEdit>(&d, "gatewayEdit")->setText("1.2");  // malformed: some octets, no failure
+    child<QLineEdit>(&d, "gatewayEdit")->setText("１．２．３．４");
     click(&d, "gatewayButton");
     click(&d, "subnetButton");
     click(&d, "portButton");
@@ -256,7 +259,7 @@ TEST_F(ProtocolDialogTest, FieldsSendTheirCommands) {
     choose(&d, "connectionTryCombo", 1);
     click(&d, "connectionTryButton");
     click(&d, "keepAliveButton");
-    EXPECT_EQ(sent(), (Lines{"EIA010.000.000.005\r\n", "EGA001.002.000.000\r\n", "ESMC\r\n", "EPN09004\r\n",
+    EXPECT_EQ(sent(), (Lines{"EIA010.000.000.005\r\n", "EGA001.002.003.004\r\n", "ESMC\r\n", "EPN09004\r\n",
                              "ETR3\r\n", "ECTON\r\n", "EKAOF\r\n"}));
 
     auto* port = child<QLineEdit>(&d, "portEdit");
@@ -264,6 +267,31 @@ TEST_F(ProtocolDialogTest, FieldsSendTheirCommands) {
     QTest::keyClicks(port, "1x00017");
     EXPECT_EQ(port->text(), "10001");
     EXPECT_EQ(cellText(c->settings.netPortNumber), "10001");
+}
+
+TEST_F(ProtocolDialogTest, MalformedAddressesAndPortsAreRefusedAndNothingIsSent) {
+    c->settings.netActiveAddress = {9, 9, 9, 9};
+    ProtocolDialog d(*c, nullptr);
+    for (const char* text : {"1234.5.6.7", "1.2.3", "", "300.1.2.3", "1..2.3"}) {
+        notes.notices.clear();
+        child<QLineEdit>(&d, "activeEdit")->setText(text);
+        click(&d, "activeButton");
+        EXPECT_TRUE(sent().empty()) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+    }
+    EXPECT_EQ(c->settings.netActiveAddress, (Octets{9, 9, 9, 9}));
+    for (const char* text : {"", "99999", "0", "00000"}) {
+        notes.notices.clear();
+        child<QLineEdit>(&d, "portEdit")->setText(text);
+        click(&d, "portButton");
+        EXPECT_TRUE(sent().empty()) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+    }
+    child<QLineEdit>(&d, "portEdit")->setText("９００４");
+    click(&d, "portButton");
+    EXPECT_EQ(sent(), Lines{"EPN09004\r\n"});
 }
 
 TEST_F(ProtocolDialogTest, ReadBackRunsTenRequestsThenRefills) {

@@ -127,6 +127,7 @@ TEST_F(DisplayDialogs, CaptionNamesTheSelectedPeer) {
     c->app.tcpRole = kTcpClient;
     c->app.peerSelectIndex = 0;
     c->app.peerAddress[0] = {10, 0, 0, 2};
+    c->app.peerListCount = 1;
     EXPECT_EQ(FillDialog(*c, nullptr).windowTitle(), "背景色ベタ塗りの設定 10.0.0.2");
     c->app.peerSelectIndex = 500;  // out of any table: no text, no crash
     EXPECT_EQ(TitleEditor(*c, nullptr).windowTitle(), "タイトルの設定");

@@ -15,11 +15,13 @@
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
+#include "protocol/title_encode.h"
+#include "shell/notice_box.h"
 
 namespace vrq {
 namespace {
 
-void shoot(QDialog& d, const char* file) {
+void shoot(QWidget& d, const char* file) {
     d.show();
     QTest::qWait(300);
     const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
@@ -59,6 +61,21 @@ TEST(Screenshots, DisplayDialogs) {
         ScheduleDialog d(*c, nullptr);
         shoot(d, "schedule_dialog.png");
     }
+}
+
+TEST(Screenshots, JisWarningAndARowNinetyThreeTitle) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    {
+        auto box = makeNoticeBox("Error", QString::fromUtf8(kJisRefusedText.data()), QMessageBox::Warning);
+        shoot(*box, "jis_warning.png");
+    }
+    auto c = makeConsole(Product::Multi);
+    // Line 2 holds 0xEF40 (row 93, no Unicode character) between two kanji.
+    setCell(c->settings.titleText[0][0], *toShiftJis(QString::fromUtf8("営業時間　９時～１７時")));
+    setCell(c->settings.titleText[0][1], "\x93\x8C\xEF\x40\x8B\x9E\x81\x40\x89\x77");
+    c->app.currentLine = 1;
+    TitleEditor d(*c, nullptr);
+    shoot(d, "title_row93.png");
 }
 
 }  // namespace

@@ -129,6 +129,7 @@ TEST_F(SinglePageDialogTest, CaptionNamesTheChosenPeer) {
     c->app.linkInterface = kLinkTcp;
     c->app.peerSelectIndex = 0;
     c->app.peerAddress[0] = {10, 0, 0, 5};
+    c->app.peerListCount = 1;
     SinglePageDialog d(*c, SingleSetting::Blink);
     EXPECT_EQ(d.windowTitle(), "文字点滅の設定 10.0.0.5");
     c->app.peerSelectIndex = -1;

@@ -7,19 +7,23 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValidator>
 #include <memory>
 
 #include "dialogs/client_server_dialog.h"
 #include "dialogs/interface_dialog.h"
 #include "dialogs/serial_settings_dialog.h"
+#include "dialogs/setting_dialog.h"
 #include "dialogs/tcp_client_dialog.h"
 #include "dialogs/tcp_server_dialog.h"
 #include "link/fake_device.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
+#include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 
@@ -40,6 +44,11 @@ protected:
     QString iniText() {
         QFile f(QString::fromStdString(c->app.configPath));
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    // The server refuses port 0 ("any"): a port free right now stands in.
+    static std::string freePort() {
+        QTcpServer probe;
+        return probe.listen(QHostAddress::LocalHost) ? std::to_string(probe.serverPort()) : "09004";
     }
     void doubleClick(QListWidget* list, int row) {
         QListWidgetItem* item = list->item(row);
@@ -116,8 +125,27 @@ TEST_F(ConnectionDialogs, SerialAndRoleChoicesAreWrittenAtOnce) {
 TEST(PeerListText, ThreeDigitGroups) {
     EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192 .168 .001 .010");
     EXPECT_EQ(peerListText(Octets{}), "000 .000 .000 .000");
-    EXPECT_EQ(parseOctets("10.300.2"), (Octets{10, 255, 2, 0}));
-    EXPECT_EQ(parseOctets(""), (Octets{}));
+}
+
+TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
+    TcpClientDialog d(*c, link);
+    for (const char* text : {"300.1.2.3", "1.2.3", "", "1.2.3.4.", "1..2.3"}) {
+        notes.notices.clear();
+        d.addressEdit()->setText(text);
+        d.addButton()->click();
+        EXPECT_EQ(d.hostList()->count(), 0) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+    }
+    EXPECT_EQ(c->app.peerListCount, 0);
+    EXPECT_EQ(ini("list_count"), "<none>");
+    QString typed = QString::fromUtf8("１９２．１６８．１．２");
+    int at = 0;
+    EXPECT_EQ(d.addressEdit()->validator()->validate(typed, at), QValidator::Acceptable);
+    d.addressEdit()->setText(typed);
+    d.addButton()->click();
+    ASSERT_EQ(d.hostList()->count(), 1);
+    EXPECT_EQ(d.hostList()->item(0)->text(), "192 .168 .001 .002");
 }
 
 TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
@@ -168,8 +196,11 @@ TEST_F(ConnectionDialogs, FullListAndNoSelectionTouchNothing) {
     {
         TcpClientDialog d(*c, link);
         EXPECT_EQ(d.hostList()->count(), kMaxPeers);
+        d.addressEdit()->setText("10.0.0.1");
         d.addButton()->click();
         EXPECT_EQ(c->app.peerListCount, kMaxPeers);
+        ASSERT_EQ(notes.notices.size(), 1u);
+        EXPECT_EQ(notes.notices[0].text, kPeerListFullText);
         d.hostList()->setCurrentRow(-1);
         d.removeButton()->click();
         EXPECT_EQ(c->app.peerListCount, kMaxPeers);
@@ -200,8 +231,24 @@ TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
     QTest::keyClicks(d.portEdit(), "ab");
     EXPECT_EQ(cellText(c->settings.netPortNumber), "ab");
     EXPECT_EQ(TcpLink::portNumber(cellText(c->settings.netPortNumber)), 0);
+    d.connectButton()->click();  // not a port: refused before any attempt
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
     d.accept();
     EXPECT_EQ(ini("p_port_number"), "ab");
+}
+
+TEST_F(ConnectionDialogs, ServerListensOnlyOnAChosenPort) {
+    c->app.tcpRole = kTcpServer;
+    TcpServerDialog d(*c, link);
+    for (const char* text : {"abc", "", "0", "70000"}) {
+        notes.notices.clear();
+        d.portEdit()->setText(text);
+        d.connectButton()->click();
+        EXPECT_FALSE(link.isListening()) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+    }
 }
 
 TEST_F(ConnectionDialogs, EmptyListConnectsToNothingAndSaysSo) {
@@ -241,12 +288,25 @@ TEST_F(ConnectionDialogs, ConnectAndDisconnectThroughTheDialog) {
     EXPECT_EQ(notes.notices.back().text, "Socket 切断 OK");
 }
 
+TEST_F(ConnectionDialogs, CaptionNamesAPeerOnlyWhenThereIsOne) {
+    EXPECT_EQ(SettingDialog::peerText(*c), "");  // selection 0 of an empty list
+    c->app.peerListCount = 1;
+    EXPECT_EQ(SettingDialog::peerText(*c), "");  // an unset entry, 0.0.0.0
+    c->app.peerAddress[0] = Octets{10, 0, 0, 1};
+    EXPECT_EQ(SettingDialog::peerText(*c), "10.0.0.1");
+    c->app.tcpRole = kTcpServer;
+    c->app.peerSelectIndex = 3;
+    c->app.clientSlots[3].addressText = " ";
+    EXPECT_EQ(SettingDialog::peerText(*c), "");  // a free slot
+}
+
 // ---- TCP/IP server ----
 
 TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     c->app.tcpRole = kTcpServer;
     c->app.peerSelectIndex = -1;
-    setCell(c->settings.netPortNumber, "0");  // any free port
+    const std::string port = freePort();
+    setCell(c->settings.netPortNumber, port);
     TcpServerDialog d(*c, link);
     EXPECT_EQ(d.windowTitle(), "TCP/IPの設定(Server)");
     EXPECT_TRUE(d.connectButton()->isEnabled());
@@ -284,12 +344,12 @@ TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     EXPECT_FALSE(d.disconnectButton()->isEnabled());
 
     d.reject();
-    EXPECT_EQ(ini("p_port_number"), "0");
+    EXPECT_EQ(ini("p_port_number"), port);
 }
 
 TEST_F(ConnectionDialogs, ServerStaysStoppableAfterItsLastDeviceLeft) {
     c->app.tcpRole = kTcpServer;
-    setCell(c->settings.netPortNumber, "0");
+    setCell(c->settings.netPortNumber, freePort());
     TcpServerDialog d(*c, link);
     d.connectButton()->click();
     {
