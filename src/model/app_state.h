@@ -2,6 +2,7 @@
 // Application state shared by many dialogs, and the transient protocol state.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/settings_model.h"
@@ -35,6 +36,7 @@ struct AppState {
     std::array<Octets, kMaxPeers> peerAddress{};
     std::string currentFileName;  // UTF-8 path
     int documentModified = 0;
+    std::uint64_t cleanDocument = 0;  // fingerprint of the records as last opened, saved or reset
     int serialPortOpen = 0;
     int tcpConnected = 0;
     int currentPage = 0;
