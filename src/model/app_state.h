@@ -44,6 +44,7 @@ struct AppState {
     int appRunning = 0;
     std::array<ClientSlot, kClientSlots> clientSlots{};
     std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
+    int configWriteFailed = 0;  // told once a run: a dialog often writes several keys at once
     // Where COM1..COM6 lead on systems without COM names; the ini file may override.
     std::array<std::string, 6> comDevicePath{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
                                              "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};
