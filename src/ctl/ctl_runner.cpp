@@ -139,8 +139,9 @@ public:
 
     int run() {
         if (!log_.ok(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
-        if (o_.action == Action::SendAll && !SettingsFile::load(*c_, o_.argument))
-            return usage("cannot read the settings document " + o_.argument);
+        if (o_.action == Action::SendAll)
+            if (const FileResult r = SettingsFile::load(*c_, o_.argument); !r)
+                return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
         if (const int rc = connect(); rc != kExitOk) return rc;
         switch (o_.action) {
             case Action::Send: return sendOne();
@@ -308,7 +309,8 @@ private:
         const int rc = runSteps("read-all", readAllStepCount(p), readAllPeriodMs(p), step,
                                 [p](int done) { return readAllPercentText(p, done); });
         if (rc != kExitOk) return rc;
-        if (!SettingsFile::save(*c_, o_.argument)) return usage("cannot write the settings document " + o_.argument);
+        if (const FileResult r = SettingsFile::save(*c_, o_.argument); !r)
+            return usage("cannot write the settings document " + o_.argument + ": " + fileProblemReason(r));
         return kExitOk;
     }
 

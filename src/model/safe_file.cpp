@@ -169,4 +169,14 @@ std::string fileProblemText(const FileResult& r, const std::string& path, bool s
     return text;
 }
 
+std::string fileProblemReason(const FileResult& r) {
+    switch (r.problem) {
+    case FileProblem::NotRegular: return "not a regular file";
+    case FileProblem::TooLarge: return "larger than any file of its kind";
+    case FileProblem::OtherModel: return "a document of the other model";
+    case FileProblem::TooManyRecords: return "more records than a document of this model";
+    default: return r.reason.empty() ? "failed" : r.reason;
+    }
+}
+
 }  // namespace vrq

@@ -43,4 +43,8 @@ FileResult readRegularFile(const std::string& path, std::size_t cap, std::string
 // reason when there is one. `saving` picks the words for a failed save.
 std::string fileProblemText(const FileResult& r, const std::string& path, bool saving);
 
+// The same in a few words for the command line: "not a regular file", or the
+// system's reason.
+std::string fileProblemReason(const FileResult& r);
+
 }  // namespace vrq
