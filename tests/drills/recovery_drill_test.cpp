@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "dialogs/title_editor.h"
+#include "glyphs/glyph_editor_dialog.h"
 #include "drills/drill_support.h"
 #include "model/settings_file.h"
 #include "shell/clock_source.h"
@@ -83,6 +84,43 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     EXPECT_EQ(next->app.documentModified, 1);
     EXPECT_EQ(shown, original);
     EXPECT_FALSE(again.exists());
+}
+
+TEST_P(RecoveryDrill, AnOpenGlyphEditorsUnsavedGlyphIsKeptOrDeleted) {
+    QTemporaryDir dir;
+    const std::string data = dir.filePath("data").toStdString();
+    const RecoveryCopy copy(data, GetParam());
+    auto c = makeConsole(GetParam());
+    RecordingNotifier notes;
+    c->notifier = &notes;
+    ClockSource clock;
+    MainWindow w(*c, variantFor(GetParam()), clock);
+
+    GlyphEditorDialog editor(*c, GlyphSize::Medium, nullptr, &w);
+    ASSERT_TRUE(keepUnsavedWork(*c, copy));
+    EXPECT_FALSE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));  // nothing drawn yet
+    QTest::mousePress(&editor, Qt::LeftButton, {}, QPoint(2, 2));
+    c->glyph.pattern[0] = 'F';
+    ASSERT_TRUE(keepUnsavedWork(*c, copy));
+    ASSERT_TRUE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));
+    EXPECT_FALSE(copy.exists());  // the document itself had nothing unsaved
+
+    // Yes keeps it under a dated name that is not asked about again; no deletes it.
+    notes.answers = {true};
+    copy.offerGlyphs(*c);
+    ASSERT_EQ(notes.questions.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));
+    int kept = 0;
+    for (const auto& e : std::filesystem::directory_iterator(data))
+        kept += e.path().extension() == ".txm" ? 1 : 0;
+    EXPECT_EQ(kept, 1);
+    copy.offerGlyphs(*c);
+    EXPECT_EQ(notes.questions.size(), 1u);
+
+    ASSERT_TRUE(keepUnsavedWork(*c, copy));
+    notes.answers = {false};
+    copy.offerGlyphs(*c);
+    EXPECT_FALSE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Drills, RecoveryDrill, ::testing::Values(Product::Multi, Product::Single),
