@@ -34,7 +34,7 @@ std::string configFilePath(Product p) {
     return (dir + "/" + qs(iniFileName(p))).toStdString();
 }
 
-// Recovery copies live beside nothing the operator handles, one folder per user.
+// Recovery copies go to the user's data folder, never beside the documents.
 std::string dataFolder() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dir.isEmpty()) dir = QDir::homePath();

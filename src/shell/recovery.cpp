@@ -2,16 +2,15 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <cstdio>
 #include <cerrno>
-#include <cstring>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <ctime>
 
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
