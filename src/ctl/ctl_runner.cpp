@@ -140,8 +140,9 @@ public:
 
     int run() {
         if (!log_.ok(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
-        if (o_.action == Action::SendAll && !SettingsFile::load(*c_, o_.argument))
-            return usage("cannot read the settings document " + o_.argument);
+        if (o_.action == Action::SendAll)
+            if (const FileResult r = SettingsFile::load(*c_, o_.argument); !r)
+                return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
         if (const int rc = openLink(); rc != kExitOk) return rc;
         // A TCP/IP link first has to come up; the rest follows from its signals.
         if (rc_ < 0) loop_.exec();
@@ -382,8 +383,9 @@ private:
 
     void complete() {
         if (c_->reply.replyError) return finish(kExitRefused, what_ + ": the device refused the last command");
-        if (o_.action == Action::ReadAll && !SettingsFile::save(*c_, o_.argument))
-            return finish(usage("cannot write the settings document " + o_.argument));
+        if (o_.action == Action::ReadAll)
+            if (const FileResult r = SettingsFile::save(*c_, o_.argument); !r)
+                return finish(usage("cannot write the settings document " + o_.argument + ": " + fileProblemReason(r)));
         finish(kExitOk);
     }
 

@@ -7,15 +7,20 @@
 #include <string>
 
 #include "model/app_config.h"
+#include "model/safe_file.h"
+#include "protocol/notifier.h"
 
 namespace vrq {
 
-void writeConnectionValue(const Console& c, std::string_view key, std::string_view value) {
+void writeConnectionValue(Console& c, std::string_view key, std::string_view value) {
     if (c.app.configPath.empty()) return;  // no ini file in this run (tests, vrqctl)
-    writeAppConfigValue(c.app.configPath, c.product, key, value);
+    if (writeAppConfigValue(c.app.configPath, c.product, key, value) || c.app.configWriteFailed) return;
+    // The choice holds for this run; the old file stays as it was.
+    c.app.configWriteFailed = 1;
+    if (c.notifier) showError(*c.notifier, fileProblemText({FileProblem::WriteFailed, {}}, c.app.configPath, true));
 }
 
-void writeConnectionValue(const Console& c, std::string_view key, int value) {
+void writeConnectionValue(Console& c, std::string_view key, int value) {
     writeConnectionValue(c, key, std::to_string(value));
 }
 

@@ -13,8 +13,8 @@ class QComboBox;
 namespace vrq {
 
 // One connection key written to this program's ini file at once.
-void writeConnectionValue(const Console& c, std::string_view key, std::string_view value);
-void writeConnectionValue(const Console& c, std::string_view key, int value);
+void writeConnectionValue(Console& c, std::string_view key, std::string_view value);
+void writeConnectionValue(Console& c, std::string_view key, int value);
 
 class InterfaceDialog : public QDialog {
     Q_OBJECT

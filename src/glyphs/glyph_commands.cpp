@@ -18,9 +18,12 @@ CommandLine glyphRegisterCommand(GlyphSize size, int number, const GlyphState& g
     std::string body(geo.registerMnemonic);
     body.append("001");
     for (int i = 0; i < geo.digits; ++i) {
-        // A stray control byte would split the line on the wire.
-        const auto ch = static_cast<unsigned char>(g.pattern[static_cast<std::size_t>(i)]);
-        body.push_back(ch < 0x21 || ch > 0x7E ? '0' : static_cast<char>(ch));
+        // Only hex digits go out: a stray byte (from a damaged file or a junk
+        // answer) would be refused by the device or split the line.
+        char ch = g.pattern[static_cast<std::size_t>(i)];
+        if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+        const bool hex = (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F');
+        body.push_back(hex ? ch : '0');
     }
     CommandLine line(body);
     line.putDec3(geo.registerMnemonic.size(), number);

@@ -25,6 +25,7 @@ namespace {
 
 constexpr std::string_view kCantOpenText = "Can't file open";
 constexpr std::string_view kNoFileText = "Don't file open";
+const std::string kDamagedText = "外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。\n";
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -168,13 +169,16 @@ void GlyphEditorDialog::openGlyph() {
     const QString path = chooser_->openFileName(this, "ファイルのオープン", filters());
     if (path.isEmpty()) return;
     const std::string file = path.toStdString();
-    if (!GlyphFile::read(file, c.glyph, size_)) {
-        warn(kCantOpenText);
+    bool damaged = false;
+    const FileResult r = GlyphFile::read(file, c.glyph, size_, &damaged);
+    if (!r) {
+        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpenText) : fileProblemText(r, file, false));
         return;
     }
     currentFile_ = file;
     changed_ = false;
     grid_->update();
+    if (damaged) warn(kDamagedText + file);
 }
 
 void GlyphEditorDialog::saveGlyph() {
@@ -183,8 +187,8 @@ void GlyphEditorDialog::saveGlyph() {
         warn(kNoFileText);
         return;
     }
-    if (!GlyphFile::write(currentFile_, console().glyph, size_)) {
-        error(kCantOpenText);
+    if (const FileResult r = GlyphFile::write(currentFile_, console().glyph, size_); !r) {
+        error(fileProblemText(r, currentFile_, true));
         return;
     }
     changed_ = false;
@@ -205,8 +209,8 @@ void GlyphEditorDialog::saveGlyphAs() {
             !c.notifier->ask(productTitle(c.product), file + " は既に存在します。\n上書きしますか？"))
             return;
     }
-    if (!GlyphFile::write(file, console().glyph, size_)) {
-        error(kCantOpenText);
+    if (const FileResult r = GlyphFile::write(file, console().glyph, size_); !r) {
+        error(fileProblemText(r, file, true));
         return;
     }
     currentFile_ = file;

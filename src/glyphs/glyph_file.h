@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "glyphs/glyph_pattern.h"
+#include "model/safe_file.h"
 
 namespace vrq {
 
@@ -15,13 +16,16 @@ public:
     static std::string format(const GlyphState& g, GlyphSize size);
     // Reads one character, skips the white space after it, for every line of
     // the size; stops early at the end of the text, leaving the rest of the
-    // pattern as it was. Returns the number of characters read.
-    static int parse(std::string_view text, GlyphState& g, GlyphSize size);
+    // pattern as it was. Returns the number of characters read. A pattern
+    // character that is no hex digit is kept as "0" (lower-case digits as
+    // upper-case) and sets `damaged`, so it never reaches the device.
+    static int parse(std::string_view text, GlyphState& g, GlyphSize size, bool* damaged = nullptr);
 
-    // False when the file cannot be opened or created; the pattern is then
-    // untouched (read) and nothing is promised about the file (write).
-    static bool read(const std::string& path, GlyphState& g, GlyphSize size);
-    static bool write(const std::string& path, const GlyphState& g, GlyphSize size);
+    // Regular files under the size cap only; on a problem the pattern is
+    // untouched. `damaged` as for parse.
+    static FileResult read(const std::string& path, GlyphState& g, GlyphSize size, bool* damaged = nullptr);
+    // Replaces the file as a whole or not at all.
+    static FileResult write(const std::string& path, const GlyphState& g, GlyphSize size);
 };
 
 }  // namespace vrq

@@ -1,13 +1,13 @@
 #include "model/app_config.h"
 
+#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <fstream>
+#include <sys/stat.h>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "model/product_names.h"
+#include "model/safe_file.h"
 #include "model/text_cell.h"
 
 namespace vrq {
@@ -25,6 +25,11 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+bool fileIsMissing(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 char lower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 // Profile names match without regard to ASCII case, as the platform's do.
@@ -40,12 +45,13 @@ struct IniFile {
     bool crlf = true;
 };
 
-std::optional<IniFile> readIni(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream all;
-    all << in.rdbuf();
-    const std::string text = all.str();
+constexpr std::size_t kIniSizeCap = std::size_t{1} << 20;  // a full peer list is a few KB
+
+std::optional<IniFile> readIni(const std::string& path, FileResult* problem = nullptr) {
+    std::string text;
+    const FileResult r = readRegularFile(path, kIniSizeCap, text);
+    if (problem) *problem = r;
+    if (!r) return std::nullopt;
     IniFile f;
     f.crlf = text.empty() || text.find("\r\n") != std::string::npos;
     std::size_t start = 0;
@@ -191,7 +197,10 @@ bool writeAppConfigValue(const std::string& path, Product p, std::string_view ke
     if (trim(key).empty() || key.find_first_of("=\r\n[") != std::string_view::npos) return false;
     if (value.find_first_of("\r\n") != std::string_view::npos) return false;
 
-    IniFile f = readIni(path).value_or(IniFile{});
+    // A file that exists but cannot be read is not replaced by one key.
+    FileResult read;
+    IniFile f = readIni(path, &read).value_or(IniFile{});
+    if (!read && !(read.problem == FileProblem::CannotOpen && fileIsMissing(path))) return false;
     const std::string_view section = iniSection(p);
     std::string entry(key);
     entry += '=';
@@ -217,25 +226,10 @@ bool writeAppConfigValue(const std::string& path, Product p, std::string_view ke
         f.lines.push_back(entry);
     }
 
-    // Written beside the file and renamed over it, so a failed write never
-    // leaves half a file behind.
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        const char* eol = f.crlf ? "\r\n" : "\n";
-        for (const auto& line : f.lines) out << line << eol;
-        out.flush();
-        if (!out) {
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    std::string text;
+    const char* eol = f.crlf ? "\r\n" : "\n";
+    for (const auto& line : f.lines) text.append(line).append(eol);
+    return static_cast<bool>(writeFileAtomically(path, text));
 }
 
 }  // namespace vrq

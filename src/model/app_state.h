@@ -2,6 +2,7 @@
 // Application state shared by many dialogs, and the transient protocol state.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/settings_model.h"
@@ -35,6 +36,7 @@ struct AppState {
     std::array<Octets, kMaxPeers> peerAddress{};
     std::string currentFileName;  // UTF-8 path
     int documentModified = 0;
+    std::uint64_t cleanDocument = 0;  // fingerprint of the records as last opened, saved or reset
     int serialPortOpen = 0;
     int tcpConnected = 0;
     int currentPage = 0;
@@ -43,6 +45,7 @@ struct AppState {
     std::array<ClientSlot, kClientSlots> clientSlots{};
     std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
     bool fastRuns = false;   // whole-device runs paced by answers, not by their timer
+    int configWriteFailed = 0;  // told once a run: a dialog often writes several keys at once
     // Where COM1..COM6 lead on systems without COM names; the ini file may override.
     std::array<std::string, 6> comDevicePath{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
                                              "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};

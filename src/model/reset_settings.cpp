@@ -1,5 +1,6 @@
 #include "model/reset_settings.h"
 
+#include "model/settings_file.h"
 #include "model/text_cell.h"
 
 namespace vrq {
@@ -109,6 +110,9 @@ void resetSettings(Console& c) {
 
     // 9. TCP line buffer.
     c.reply.tcpLineBuffer.fill('\0');
+
+    // The defaults are the clean document until something changes them.
+    markDocumentClean(c);
 }
 
 }  // namespace vrq

@@ -2,9 +2,6 @@
 
 #include <charconv>
 #include <climits>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "model/text_cell.h"
 
@@ -152,8 +149,46 @@ struct Reader {
     }
 };
 
-std::filesystem::path fsPath(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+// FNV-1a over every record with a separator, so moving a byte from one
+// record to the next changes it too.
+struct Hasher {
+    std::uint64_t h = 14695981039346656037ull;
+    void byte(unsigned char b) {
+        h ^= b;
+        h *= 1099511628211ull;
+    }
+    void number(int value) {
+        auto u = static_cast<std::uint32_t>(value);
+        for (int i = 0; i < 4; ++i, u >>= 8) byte(static_cast<unsigned char>(u));
+        byte('\n');
+    }
+    template <std::size_t N>
+    void text(const TextCell<N>& cell, TextKind) {
+        for (const char ch : cellText(cell)) byte(static_cast<unsigned char>(ch));
+        byte('\n');
+    }
+};
+
+// Splits a document into records as the reader does, without storing any.
+template <class F>
+void eachLine(std::string_view bytes, F f) {
+    while (!bytes.empty()) {
+        const std::size_t lf = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lf);
+        bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!f(line)) return;
+    }
+}
+
+bool isNumberLine(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i < line.size() && (line[i] == '+' || line[i] == '-')) ++i;
+    if (i == line.size()) return false;
+    for (; i < line.size(); ++i)
+        if (line[i] < '0' || line[i] > '9') return false;
+    return true;
 }
 
 }  // namespace
@@ -177,24 +212,60 @@ int SettingsFile::deserialize(Console& c, std::string_view bytes) {
     return r.loaded;
 }
 
-bool SettingsFile::save(const Console& c, const std::string& path) {
-    if (path.empty()) return false;
-    std::ofstream out(fsPath(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    const std::string bytes = serialize(c);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return true;
+FileProblem SettingsFile::check(std::string_view bytes, Product p) {
+    // Records from the end of the single-line title block to the end of the
+    // multi-line one: titles (mostly "s" or text) in a multi-line document,
+    // per-line numbers in a single-line one.
+    constexpr int kFrom = 3 + kPages, kTo = 3 + kPages * kLines;
+    constexpr int kEnoughToTell = 16;
+    const int own = recordCount(p);
+    int records = 0, numbers = 0, others = 0;
+    bool longer = false;
+    eachLine(bytes, [&](std::string_view line) {
+        if (records >= own) {
+            // Blank lines or an end-of-file mark after the last record hold nothing.
+            longer = line.find_first_not_of(" \t\x1a") != std::string_view::npos;
+            return !longer;
+        }
+        if (records >= kFrom && records < kTo) ++(isNumberLine(line) ? numbers : others);
+        ++records;
+        return true;
+    });
+    const bool decided = numbers + others >= kEnoughToTell;
+    const bool looksSingle = decided && numbers > others;
+    const bool looksMulti = decided && !looksSingle;
+    if (p == Product::Single ? looksMulti : looksSingle) return FileProblem::OtherModel;
+    if (longer) return FileProblem::TooManyRecords;
+    return FileProblem::None;
 }
 
-bool SettingsFile::load(Console& c, const std::string& path) {
-    if (path.empty()) return false;
-    std::error_code ec;
-    if (std::filesystem::is_directory(fsPath(path), ec)) return false;
-    std::ifstream in(fsPath(path), std::ios::binary);
-    if (!in) return false;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+FileResult SettingsFile::save(const Console& c, const std::string& path) {
+    return writeFileAtomically(path, serialize(c));
+}
+
+FileResult SettingsFile::load(Console& c, const std::string& path) {
+    std::string bytes;
+    FileResult r = readRegularFile(path, kDocumentSizeCap, bytes);
+    if (!r) return r;
+    if (const FileProblem shape = check(bytes, c.product); shape != FileProblem::None) return {shape, {}};
     deserialize(c, bytes);
-    return true;
+    return r;
+}
+
+std::uint64_t documentFingerprint(const Console& c) {
+    Hasher h;
+    visitRecords(c.settings, c.single(), h);
+    return h.h;
+}
+
+void markDocumentClean(Console& c) {
+    c.app.documentModified = 0;
+    c.app.cleanDocument = documentFingerprint(c);
+}
+
+bool noteDocumentChanges(Console& c) {
+    if (!c.app.documentModified && documentFingerprint(c) != c.app.cleanDocument) c.app.documentModified = 1;
+    return c.app.documentModified != 0;
 }
 
 }  // namespace vrq

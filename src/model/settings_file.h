@@ -3,10 +3,12 @@
 // record a line in a fixed order, numbers as decimal text, texts as their
 // Shift-JIS bytes. CR LF is written; a lone LF is read as well.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "model/console.h"
+#include "model/safe_file.h"
 
 namespace vrq {
 
@@ -26,10 +28,28 @@ struct SettingsFile {
     // records loaded.
     static int deserialize(Console& c, std::string_view bytes);
 
-    // False when the file cannot be opened or created; `path` is UTF-8.
-    static bool save(const Console& c, const std::string& path);
-    // False when the file cannot be opened; the model is then unchanged.
-    static bool load(Console& c, const std::string& path);
+    // Whether `bytes` can be a document of `p`: not longer than its records,
+    // and not shaped like the other program's document. The two differ in
+    // the title block (ten titles a page or one), so records that are titles
+    // in one are numbers in the other; a document too short to tell is taken
+    // as one of `p`.
+    static FileProblem check(std::string_view bytes, Product p);
+
+    // Replaces the file as a whole or not at all; `path` is UTF-8.
+    static FileResult save(const Console& c, const std::string& path);
+    // Regular files under the size cap that pass `check`; on any problem the
+    // model is unchanged.
+    static FileResult load(Console& c, const std::string& path);
 };
+
+// The document as last opened, saved or reset, kept as a fingerprint of its
+// records: a change made by any path (a dialog, a read-back) shows as a
+// difference, and setting the flag then does not depend on remembering every
+// place that writes the model.
+std::uint64_t documentFingerprint(const Console& c);
+// After New, Open and Save: the document is clean and this is its content.
+void markDocumentClean(Console& c);
+// Sets documentModified when the records differ from the clean ones; returns the flag.
+bool noteDocumentChanges(Console& c);
 
 }  // namespace vrq

@@ -20,6 +20,7 @@
 #include "glyphs/glyph_insert_dialog.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
+#include "model/settings_file.h"
 #include "protocol/reply_parser.h"
 #include "shell/document_commands.h"
 #include "shell/main_window.h"
@@ -52,8 +53,13 @@ void ConsoleServices::start() {
 
 template <class D, class... Args>
 void ConsoleServices::open(Args&&... args) {
-    D dialog(std::forward<Args>(args)...);
-    dialog.exec();
+    {
+        D dialog(std::forward<Args>(args)...);
+        dialog.exec();
+    }
+    // Whatever the dialog changed, by the operator or by a read-back, makes
+    // the document modified; the comparison finds every path that writes.
+    noteDocumentChanges(c_);
 }
 
 void ConsoleServices::wireCommands() {

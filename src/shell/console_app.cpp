@@ -15,6 +15,7 @@
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/message_box_notifier.h"
+#include "shell/recovery.h"
 #include "shell/single_instance.h"
 #include "variants/variant.h"
 
@@ -31,6 +32,15 @@ std::string configFilePath(Product p) {
     dir += "/vrq700-console";
     QDir().mkpath(dir);
     return (dir + "/" + qs(iniFileName(p))).toStdString();
+}
+
+// Recovery copies go to the user's data folder, never beside the documents.
+std::string dataFolder() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dir.isEmpty()) dir = QDir::homePath();
+    dir += "/vrq700-console";
+    QDir().mkpath(dir);
+    return dir.toStdString();
 }
 
 }  // namespace
@@ -64,6 +74,23 @@ int runConsole(Product product, int argc, char** argv) {
 
     ConsoleServices services(*console, window, clock);
     services.start();
+
+    // Offered before the signals are caught: ending the program during the
+    // question leaves the copies where they are.
+    const RecoveryCopy recovery(dataFolder(), product);
+    recovery.offer(*console, [&window](const std::string& name) { window.setDocumentName(QString::fromStdString(name)); });
+    recovery.offerGlyphs(*console);
+
+    TerminationSignals termination;
+    bool ending = false;
+    QObject::connect(&termination, &TerminationSignals::requested, [&](int signo) {
+        if (ending) return;
+        ending = true;
+        keepUnsavedWork(*console, recovery);
+        window.mainTimer().stop();
+        console->app.appRunning = 0;
+        QApplication::exit(128 + signo);  // leaves any open dialog's loop as well
+    });
     return QApplication::exec();
 }
 

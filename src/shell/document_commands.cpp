@@ -16,7 +16,6 @@ namespace {
 
 const char* const kFilters = "データ(*.dat);;すべて(*.*)";
 const char* const kCantOpen = "Can't file open";
-const char* const kNoFile = "Don't file open";
 
 }  // namespace
 
@@ -41,29 +40,32 @@ bool DocumentCommands::ask(const char* question) {
     return c_.notifier ? c_.notifier->ask(productTitle(c_.product), question) : true;
 }
 
-void DocumentCommands::warn(const char* text) {
+void DocumentCommands::warn(const std::string& text) {
     if (c_.notifier) showWarning(*c_.notifier, text);
 }
 
 void DocumentCommands::newDocument() {
     if (runActive()) return;
-    if (c_.app.documentModified && !ask("データを保存せずに新規作成しますか？")) return;
+    if (noteDocumentChanges(c_) && !ask("データを保存せずに新規作成しますか？")) return;
     resetSettings(c_);
-    // The file name stays: a later Save writes the defaults into that document.
+    // A new document has no name: Save asks for one instead of writing the
+    // defaults over the document that was open before.
+    c_.app.currentFileName.clear();
     if (showPath_) showPath_("File Name");
 }
 
 void DocumentCommands::openDocument() {
     if (runActive()) return;
-    if (c_.app.documentModified && !ask("データを保存せずに別のファイルを開きますか？")) return;
+    if (noteDocumentChanges(c_) && !ask("データを保存せずに別のファイルを開きますか？")) return;
     const std::string path = files_.chooseOpenFile();
     if (path.empty()) return;
-    if (!SettingsFile::load(c_, path)) {
-        warn(kCantOpen);
+    const FileResult r = SettingsFile::load(c_, path);
+    if (!r) {
+        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpen) : fileProblemText(r, path, false));
         return;
     }
     c_.app.currentFileName = path;
-    c_.app.documentModified = 0;
+    markDocumentClean(c_);
     if (showPath_) showPath_(path);
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
@@ -81,15 +83,19 @@ bool DocumentCommands::saveDocumentAs() {
 }
 
 bool DocumentCommands::save() {
-    if (c_.app.currentFileName.empty()) {
-        warn(kNoFile);
+    // A document without a name (never saved, or after New) is named first.
+    if (c_.app.currentFileName.empty()) return saveAs();
+    return write(c_.app.currentFileName);
+}
+
+bool DocumentCommands::write(const std::string& path) {
+    const FileResult r = SettingsFile::save(c_, path);
+    if (!r) {
+        // The old file is untouched and the document stays modified.
+        if (c_.notifier) showError(*c_.notifier, fileProblemText(r, path, true));
         return false;
     }
-    if (!SettingsFile::save(c_, c_.app.currentFileName)) {
-        warn(kCantOpen);
-        return false;
-    }
-    c_.app.documentModified = 0;
+    markDocumentClean(c_);
     return true;
 }
 
@@ -104,19 +110,17 @@ bool DocumentCommands::saveAs() {
             !c_.notifier->ask(productTitle(c_.product), path + " は既に存在します。\n上書きしますか？"))
             return false;
     }
-    if (!SettingsFile::save(c_, path)) {
-        warn(kCantOpen);
-        return false;
-    }
+    if (!write(path)) return false;
     c_.app.currentFileName = path;
-    c_.app.documentModified = 0;
+    // The status bar names the file that Save writes.
+    if (showPath_) showPath_(path);
     return true;
 }
 
 bool DocumentCommands::confirmExit() {
-    if (!c_.app.documentModified) return true;
+    if (!noteDocumentChanges(c_)) return true;
     if (ask("データを保存せずに終了しますか？")) return true;
-    return c_.app.currentFileName.empty() ? saveAs() : save();
+    return save();
 }
 
 }  // namespace vrq

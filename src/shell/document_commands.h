@@ -37,7 +37,8 @@ public:
 
     void newDocument();
     void openDocument();
-    // Both true when the document was written.
+    // Both true when the document was written. A failed write tells the
+    // operator, leaves the old file as it was and the document modified.
     bool saveDocument();
     bool saveDocumentAs();
     // True when the program may end. A save the operator asked for that does
@@ -48,9 +49,10 @@ public:
 private:
     bool runActive() const { return c_.reply.sendAllCounter != 0; }
     bool ask(const char* question);
-    void warn(const char* text);
+    void warn(const std::string& text);
     bool save();
     bool saveAs();
+    bool write(const std::string& path);
 
     Console& c_;
     FileChooser& files_;

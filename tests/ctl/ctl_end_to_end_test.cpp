@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -185,6 +186,39 @@ TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     o.action = Action::SendAll;
     o.argument = "/nonexistent/doc.dat";
     EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+}
+
+TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("fifo").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string multi = dir.filePath("multi.dat").toStdString();
+    ASSERT_TRUE(SettingsFile::save(*makeConsole(Product::Multi), multi));
+
+    // Refused before any link is opened: nothing would be sent.
+    Options o;
+    o.product = Product::Single;
+    o.link = LinkKind::Serial;
+    o.serialPath = "/nonexistent/tty";
+    o.action = Action::SendAll;
+    const std::pair<std::string, const char*> refused[] = {
+        {"/dev/zero", "not a regular file"}, {fifo, "not a regular file"}, {multi, "the other model"}};
+    for (const auto& [path, why] : refused) {
+        std::ostringstream out, err;
+        o.argument = path;
+        EXPECT_EQ(runCtl(o, out, err), kExitUsage) << path;
+        EXPECT_NE(err.str().find(why), std::string::npos) << err.str();
+    }
+
+    // A read-all whose document cannot be written is no success.
+    test::SimProcess sim({"--single"});
+    o.serialPath = sim.ptyPath();
+    o.paced = true;
+    o.action = Action::ReadAll;
+    o.argument = "/dev/full";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitUsage) << err.str();
+    EXPECT_NE(err.str().find("/dev/full"), std::string::npos) << err.str();
 }
 
 TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {

@@ -92,7 +92,7 @@ TEST(CtlWaits, BroadcastLinesReachTheDeviceBeforeExit) {
     // The last line of a broadcast send-all, too.
     auto doc = makeConsole(Product::Single);
     const std::string path = dir.filePath("doc.dat").toStdString();
-    ASSERT_TRUE(SettingsFile::save(*doc, path));
+    ASSERT_TRUE(static_cast<bool>(SettingsFile::save(*doc, path)));
     o.product = Product::Single;
     o.action = Action::SendAll;
     o.argument = path;

@@ -289,7 +289,7 @@ TEST_F(GlyphEditorTest, SaveAsAppendsTheSizeExtensionOnlyWhenMissing) {
     d.saveGlyphAs();
     EXPECT_EQ(d.currentGlyphFile(), tempPath("abc.txm.bak"));
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, "Can't file open");
+    EXPECT_NE(notes.notices[0].text.find(tempPath("missing/dir/x.txm")), std::string::npos);
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
     std::remove(tempPath("abc.txm").c_str());
     std::remove(tempPath("abc.txm.bak").c_str());
@@ -343,6 +343,18 @@ TEST_F(GlyphEditorTest, OpenLoadsFilesAndNewAsksBeforeDroppingChanges) {
     EXPECT_EQ(notes.notices.back().text, "Can't file open");
     EXPECT_EQ(notes.notices.back().icon, NoticeIcon::Exclamation);
     EXPECT_TRUE(d.currentGlyphFile().empty());
+
+    // A damaged file: what is no hex digit reads as unlit, and the operator is told once.
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (const char* ch : {"Z", "Z", "f", "F"}) out << ch << "\r\n";
+    }
+    const std::size_t before = notes.notices.size();
+    chooser.next = QString::fromStdString(path);
+    d.openGlyph();
+    EXPECT_EQ(pattern(GlyphSize::Large).substr(0, 4), "00FF");
+    ASSERT_EQ(notes.notices.size(), before + 1);
+    EXPECT_NE(notes.notices.back().text.find("壊れています"), std::string::npos);
     std::remove(path.c_str());
 }
 

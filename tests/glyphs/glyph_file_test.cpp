@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "glyphs/glyph_commands.h"
 #include "glyphs/glyph_file.h"
 
 namespace vrq {
@@ -54,13 +55,25 @@ TEST(GlyphFileTest, ParseSkipsWhiteSpaceAndStopsAtTheEnd) {
     EXPECT_EQ(g.pattern[256], '0');
 }
 
-TEST(GlyphFileTest, BytesThatWouldBreakACommandLineAreKeptAsZero) {
+TEST(GlyphFileTest, CharactersThatAreNoHexDigitsAreKeptAsZeroAndReported) {
     GlyphState g;
     clearGlyphPattern(g);
-    // Leading white space reaches the first read; NUL and high bytes are no digits.
-    const std::string text = std::string("\r\n") + std::string(1, '\0') + "\n\xff\nq\n";
-    GlyphFile::parse(text, g, GlyphSize::Small);
-    EXPECT_EQ(std::string(g.pattern.data(), 4), "000q");
+    bool damaged = false;
+    // Leading white space reaches the first read; NUL, high bytes and letters past F are no digits.
+    const std::string text = std::string("\r\n") + std::string(1, '\0') + "\n\xff\nq\nZ\nf\n9\n";
+    GlyphFile::parse(text, g, GlyphSize::Small, &damaged);
+    EXPECT_EQ(std::string(g.pattern.data(), 7), "00000F9");
+    EXPECT_TRUE(damaged);
+
+    GlyphFile::parse("a\nB\n", g, GlyphSize::Small, &damaged);
+    EXPECT_EQ(std::string(g.pattern.data(), 2), "AB");
+    EXPECT_FALSE(damaged);
+
+    // The register command never carries anything but hex digits, whatever the buffer holds.
+    g.pattern[0] = 'Z';
+    g.pattern[1] = 'e';
+    const std::string wire(glyphRegisterCommand(GlyphSize::Small, 1, g).text());
+    EXPECT_EQ(wire.substr(6, 2), "0E");
 }
 
 }  // namespace

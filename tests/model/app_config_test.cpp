@@ -167,6 +167,20 @@ TEST_F(AppConfigTest, WriteRefusesTextThatWouldBreakTheFile) {
     EXPECT_FALSE(writeAppConfigValue((dir_ / "missing" / "x.ini").string(), Product::Multi, "k", "1"));
 }
 
+TEST_F(AppConfigTest, AFileThatCannotBeReadIsNotReplacedByOneKey) {
+    // Larger than any ini file of ours: kept whole rather than cut to one key.
+    const std::string big = "[VRQ-700_Section]\n" + std::string(std::size_t{1} << 20, ';') + "\n";
+    writeFile(big);
+    EXPECT_FALSE(writeAppConfigValue(path_, Product::Multi, "com_port", "2"));
+    EXPECT_EQ(readFile(), big);
+    // A symbolic link to the real file stays a link.
+    writeFile("[VRQ-700_Section]\ncom_port=1\n");
+    fs::create_symlink(path_, dir_ / "link.ini");
+    ASSERT_TRUE(writeAppConfigValue((dir_ / "link.ini").string(), Product::Multi, "com_port", "3"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.ini"));
+    EXPECT_EQ(readFile(), "[VRQ-700_Section]\ncom_port=3\n");
+}
+
 TEST(PeerAddressKey, FormsTwoDigitIndexAndOctet) {
     EXPECT_EQ(peerAddressKey(0, 0), "ip00_0");
     EXPECT_EQ(peerAddressKey(12, 3), "ip12_3");

@@ -3,6 +3,10 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
@@ -66,11 +70,15 @@ protected:
     std::unique_ptr<DocumentCommands> docs;
 };
 
-TEST_F(DocumentCommandsTest, SaveWithoutFileWritesNothing) {
-    EXPECT_FALSE(docs->saveDocument());
-    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Don't file open"});
-    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Exclamation);
+TEST_F(DocumentCommandsTest, SaveWithoutNameAsksForOne) {
+    EXPECT_FALSE(docs->saveDocument());  // the name dialog, cancelled
+    EXPECT_EQ(chooser.saves, 1);
+    EXPECT_TRUE(notes.notices.empty());
     EXPECT_TRUE(fs::is_empty(dir));
+    chooser.answers = {file("named")};
+    EXPECT_TRUE(docs->saveDocument());
+    EXPECT_EQ(c->app.currentFileName, file("named.dat"));
+    EXPECT_EQ(shown, std::vector<std::string>{file("named.dat")});
 }
 
 TEST_F(DocumentCommandsTest, SaveAsAppendsLowerCaseExtension) {
@@ -84,7 +92,7 @@ TEST_F(DocumentCommandsTest, SaveAsAppendsLowerCaseExtension) {
         EXPECT_EQ(c->app.currentFileName, file(written));
         EXPECT_EQ(c->app.documentModified, 0);
     }
-    EXPECT_TRUE(shown.empty());  // Save As leaves the shown path alone
+    EXPECT_EQ(shown.back(), file("a.dat.old"));  // the status bar names what Save writes
     EXPECT_FALSE(fs::exists(file("y.dat.dat")));
 }
 
@@ -113,7 +121,10 @@ TEST_F(DocumentCommandsTest, SaveAsCancelledOrFailingKeepsState) {
     EXPECT_TRUE(notes.notices.empty());
     chooser.answers = {file("missing/x.dat")};
     EXPECT_FALSE(docs->saveDocumentAs());
-    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Can't file open"});
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_NE(notes.notices[0].text.find("保存できませんでした"), std::string::npos);
+    EXPECT_NE(notes.notices[0].text.find(file("missing/x.dat")), std::string::npos);
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
     EXPECT_EQ(c->app.currentFileName, "before.dat");
     EXPECT_EQ(c->app.documentModified, 1);
 }
@@ -170,7 +181,7 @@ TEST_F(DocumentCommandsTest, NothingHappensWhileARunIsActive) {
     EXPECT_FALSE(fs::exists(file("a.dat")));
 }
 
-TEST_F(DocumentCommandsTest, NewThenSaveWritesDefaultsIntoOpenedDocument) {
+TEST_F(DocumentCommandsTest, NewThenSaveAsksForANameAndLeavesTheOpenedDocument) {
     auto other = makeConsole(Product::Multi);
     setCell(other->settings.titleText[0][0], "old");
     ASSERT_TRUE(SettingsFile::save(*other, file("a.dat")));
@@ -185,21 +196,29 @@ TEST_F(DocumentCommandsTest, NewThenSaveWritesDefaultsIntoOpenedDocument) {
     docs->newDocument();
     EXPECT_EQ(notes.questions.back(), "データを保存せずに新規作成しますか？");
     EXPECT_EQ(shown.back(), "File Name");
-    EXPECT_EQ(c->app.currentFileName, file("a.dat"));
+    EXPECT_EQ(c->app.currentFileName, "");
 
+    // Writing the defaults over the document opened before would lose it.
+    const int saves = chooser.saves;
+    EXPECT_FALSE(docs->saveDocument());
+    EXPECT_EQ(chooser.saves, saves + 1);
+    chooser.answers = {file("b.dat")};
     ASSERT_TRUE(docs->saveDocument());
-    auto fresh = makeConsole(Product::Multi);
-    std::ifstream in(file("a.dat"), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, SettingsFile::serialize(*fresh));
+    EXPECT_EQ(shown.back(), file("b.dat"));
+    auto back = makeConsole(Product::Multi);
+    ASSERT_TRUE(SettingsFile::load(*back, file("a.dat")));
+    EXPECT_EQ(cellText(back->settings.titleText[0][0]), "old");
 }
 
-TEST_F(DocumentCommandsTest, ExitWithoutTitleChangeAsksNothing) {
-    c->settings.lineBlink[0][0] = 1;  // blink, colours and schedules do not mark the document
-    c->settings.lineCharColour[1][1] = 3;
-    c->settings.schedulePage[0][0] = 4;
+TEST_F(DocumentCommandsTest, ExitAsksAfterAnyChangeOfTheDocument) {
+    c->settings.zoomFont = 1;  // not kept in the document
     EXPECT_TRUE(docs->confirmExit());
     EXPECT_TRUE(notes.questions.empty());
+    c->settings.schedulePage[0][0] = 4;  // not only titles count
+    notes.answers = {true};
+    EXPECT_TRUE(docs->confirmExit());
+    EXPECT_EQ(notes.questions, std::vector<std::string>{"データを保存せずに終了しますか？"});
+    EXPECT_EQ(c->app.documentModified, 1);
 }
 
 TEST_F(DocumentCommandsTest, ExitAnsweredYesEndsWithoutSaving) {
@@ -223,7 +242,7 @@ TEST_F(DocumentCommandsTest, ExitAnsweredNoSavesOrStaysOpen) {
     notes.answers = {false};
     chooser.answers = {file("missing/x")};
     EXPECT_FALSE(docs->confirmExit());
-    EXPECT_EQ(noticeTexts().back(), "Can't file open");
+    EXPECT_NE(noticeTexts().back().find(file("missing/x.dat")), std::string::npos);
 
     notes.answers = {false};
     chooser.answers = {file("kept")};
@@ -243,6 +262,72 @@ TEST_F(DocumentCommandsTest, ExitAnsweredNoSavesOrStaysOpen) {
     editTitle("x");
     notes.answers = {false};
     EXPECT_FALSE(docs->confirmExit());
+}
+
+std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(DocumentCommandsTest, SaveFailingMidwayKeepsTheOldFileAndTheQuestion) {
+    chooser.answers = {file("a.dat")};
+    ASSERT_TRUE(docs->saveDocumentAs());
+    const std::string old = bytesOf(file("a.dat"));
+    editTitle("unsaved");
+
+    // A file-size limit, as a full disk behaves, in a child so the limit stays there.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{50 * 1024, 50 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = docs->saveDocument();
+        notes.answers = {false};  // "save first": the save fails again, the program stays
+        const bool ended = docs->confirmExit();
+        const bool told = notes.notices.size() == 2 && notes.notices[0].text.find(file("a.dat")) != std::string::npos;
+        ::_exit(!saved && !ended && told && c->app.documentModified == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(bytesOf(file("a.dat")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    // The folder vanished under the open document.
+    fs::create_directories(dir / "sub");
+    chooser.answers = {file("sub/b.dat")};
+    ASSERT_TRUE(docs->saveDocumentAs());
+    editTitle("again");
+    fs::remove_all(dir / "sub");
+    EXPECT_FALSE(docs->saveDocument());
+    EXPECT_EQ(c->app.documentModified, 1);
+    notes.answers = {false};
+    EXPECT_FALSE(docs->confirmExit());
+    EXPECT_EQ(notes.notices.size(), 2u);
+}
+
+TEST_F(DocumentCommandsTest, OpenRefusesWhatIsNoDocumentOfThisModel) {
+    editTitle("kept");
+    auto single = makeConsole(Product::Single);
+    ASSERT_TRUE(SettingsFile::save(*single, file("single.dat")));
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+    { std::ofstream(file("big.dat")); }
+    fs::resize_file(file("big.dat"), kDocumentSizeCap + 1);
+
+    for (const std::string& path : {std::string("/dev/zero"), file("fifo"), file("big.dat"), file("single.dat")}) {
+        notes.notices.clear();
+        notes.answers = {true};
+        chooser.answers = {path};
+        docs->openDocument();
+        ASSERT_EQ(notes.notices.size(), 1u) << path;
+        EXPECT_NE(notes.notices[0].text.find(path), std::string::npos) << path;
+        EXPECT_EQ(cellText(c->settings.titleText[0][0]), "kept") << path;
+        EXPECT_EQ(c->app.currentFileName, "") << path;
+        EXPECT_EQ(c->app.documentModified, 1) << path;
+    }
+    EXPECT_NE(notes.notices[0].text.find("別の機種"), std::string::npos);
+    EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace
