@@ -78,6 +78,7 @@ void ReadAllDialog::start() {
     plan.check = SendSequencer::ErrorCheck::BeforeStep;
     plan.closeEndsRun = !c.single();
     plan.fast = c.app.fastRuns;
+    plan.stepBytes = [p](int step) { return readAllStepBytes(p, step); };
     plan.blank = readAllEndText(p);
     plan.percent = [p](int done) { return readAllPercentText(p, done); };
     plan.step = [this, steps](int index) {
@@ -142,6 +143,7 @@ void SendAllDialog::start() {
     plan.closeEndsRun = !c.single();
     plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
     plan.fast = c.app.fastRuns;
+    plan.stepBytes = [p](int step) { return sendAllStepBytes(p, step); };
     plan.blank = sendAllEndText(p);
     plan.percent = [p](int done) { return sendAllPercentText(p, done); };
     plan.step = [this](int index) { return step(index); };

@@ -185,7 +185,11 @@ void SettingDialog::updateRunClock() {
     const int total = plan_.steps;
     QString left = QStringLiteral("--:--");
     if (done > 0 && done <= total) {
-        const long long ms = runElapsed_.elapsed() * (total - done) / done;
+        // Steps weigh what they put on the line, when the plan says so.
+        const bool weighed = static_cast<int>(bytesBefore_.size()) == total + 1;
+        const long long doneCost = weighed ? bytesBefore_[static_cast<std::size_t>(done)] : done;
+        const long long totalCost = weighed ? bytesBefore_.back() : total;
+        const long long ms = doneCost > 0 ? runElapsed_.elapsed() * (totalCost - doneCost) / doneCost : 0;
         left = QString::fromStdString(durationText((ms + 999) / 1000));
     }
     runClock_->setText(QStringLiteral("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsed)), left));
@@ -213,6 +217,12 @@ bool SettingDialog::startRun(RunPlan plan) {
     if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
     unanswered_ = 0;
     awaiting_ = false;
+    bytesBefore_.clear();
+    if (plan_.stepBytes) {
+        bytesBefore_.assign(static_cast<std::size_t>(plan_.steps) + 1, 0);
+        for (int i = 1; i <= plan_.steps; ++i)
+            bytesBefore_[static_cast<std::size_t>(i)] = bytesBefore_[static_cast<std::size_t>(i) - 1] + plan_.stepBytes(i);
+    }
     // Only one run is active in the program, so it alone listens.
     c_.requestEnded = [this](RequestEnd e) { onRequestEnded(e); };
     runElapsed_.start();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -87,6 +88,7 @@ protected:
         bool closeEndsRun = false;                   // else Close is disabled during the run
         bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
         bool fast = false;  // the next step goes as soon as the previous answer is in
+        std::function<int(int step)> stepBytes;  // 1-based; the time left is estimated from it
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,
@@ -133,6 +135,7 @@ private:
     QLabel* runClock_ = nullptr;
     QTimer runTimer_;
     QElapsedTimer runElapsed_;
+    std::vector<long long> bytesBefore_;  // bytes of the steps before step i+1
     RunPlan plan_;
     std::unique_ptr<SendSequencer> sequencer_;
     int unanswered_ = 0;    // commands in a row that ended without an answer

@@ -1,5 +1,8 @@
 #include "protocol/bulk_runs.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "protocol/codecs.h"
 #include "protocol/device_commands.h"
 #include "protocol/line_commands.h"
@@ -113,6 +116,53 @@ SendAllStep singleStep(const SettingsModel& m, int step) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr int kTitleLine = 1127;    // "CA" + page + 1120 hex digits + CR LF
+constexpr int kAllPagePairs = 1030;  // a mnemonic and two digits for each of 512 pages
+constexpr int kAllPageLetters = 518; // one letter for each page
+constexpr int kScheduleLine = 175;   // a day of 24 entries
+constexpr int kShortLine = 24;       // any other command or answer
+
+// A device-wide step of the single-line program, by its mnemonic.
+int singleWideBytes(std::string_view m) {
+    if (m == "CABC" || m == "CL" || m == "IDO") return kAllPagePairs;
+    if (m == "CBS" || m == "CFS" || m == "FB" || m == "IDP" || m == "ISS" || m == "PAS") return kAllPageLetters;
+    return kShortLine;
+}
+
+}  // namespace
+
+int readAllStepBytes(Product p, int step) {
+    const int i = step - 1;
+    if (i < 512) return kTitleLine + kShortLine;
+    if (p == Product::Single) {
+        if (i < 543) return kScheduleLine + kShortLine;
+        const std::string_view m = kSingleDeviceReads[std::min(i - 543, 24)];
+        return singleWideBytes(m.substr(1)) + kShortLine;
+    }
+    if (i < 3072) return 2 * kShortLine;
+    if (i < 3103) return kScheduleLine + kShortLine;
+    const std::string_view m = kMultiDeviceReads[std::min(i - 3103, 16)];
+    return (m == "RCL" || m == "RPAST" ? kAllPagePairs : kShortLine) + kShortLine;
+}
+
+int sendAllStepBytes(Product p, int step) {
+    const int i = step - 1;
+    if (i < 512) return kTitleLine + 4;
+    if (p == Product::Single) {
+        if (i < 543) return kScheduleLine + 4;
+        static const char* const kWide[] = {"CABC", "CBS", "CFS", "FB", "IDO", "IDP", "ISS"};
+        if (i < 550) return singleWideBytes(kWide[i - 543]) + 4;
+        if (i == 558) return kAllPagePairs + 4;    // CL
+        if (i == 559) return kAllPageLetters + 4;  // PAS
+        return kShortLine + 4;
+    }
+    if (i < 3072) return kShortLine + 4;
+    if (i < 3103) return kScheduleLine + 4;
+    return (i == 3111 || i == 3112 ? kAllPagePairs : kShortLine) + 4;  // CL, PAST
+}
 
 int readAllStepCount(Product p) { return p == Product::Single ? kSingleReads : kMultiReads; }
 int readAllPeriodMs(Product p) { return p == Product::Single ? 400 : 500; }

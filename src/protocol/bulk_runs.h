@@ -23,6 +23,12 @@ std::string sendAllPercentText(Product p, int step);
 int sendAllPeriodMs(Product p);   // 600 / 400
 std::string sendAllEndText(Product p);  // five / three blanks
 
+// About how many bytes step `step` (1-based) puts on the line, command and
+// answer together: what the time left of a run is estimated from, since a
+// title page takes fifty times as long as a blink setting.
+int readAllStepBytes(Product p, int step);
+int sendAllStepBytes(Product p, int step);
+
 struct SendAllStep {
     enum class Problem { None, TitleRefused, HoldTimeTooShort };
     std::optional<CommandLine> line;  // nothing to send when a problem is reported

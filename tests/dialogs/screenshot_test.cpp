@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 
+#include "dialogs/bulk_run_dialogs.h"
 #include "dialogs/line_setting_dialogs.h"
 #include "dialogs/page_setting_dialogs.h"
 #include "dialogs/title_editor.h"
@@ -16,6 +19,8 @@
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
 #include "protocol/title_encode.h"
+#include "link/serial_link.h"
+#include "support/sim_process.h"
 #include "shell/notice_box.h"
 
 namespace vrq {
@@ -76,6 +81,26 @@ TEST(Screenshots, JisWarningAndARowNinetyThreeTitle) {
     c->app.currentLine = 1;
     TitleEditor d(*c, nullptr);
     shoot(d, "title_row93.png");
+}
+
+
+TEST(Screenshots, SendAllRunMidway) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    // A real run at a real line's speed, pictured a few seconds in.
+    test::SimProcess sim({"--baud", "38400"});
+    auto c = makeConsole(Product::Multi);
+    c->app.comDevicePath[0] = sim.ptyPath();
+    c->app.fastRuns = true;
+    for (int p = 0; p < kPages; ++p) setCell(c->settings.titleText[static_cast<std::size_t>(p)][0], "\x88\x9f\x88\x9f");
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    SendAllDialog d(*c, nullptr);
+    d.show();
+    d.startButton()->click();
+    QTest::qWait(8000);
+    const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
+    EXPECT_TRUE(d.grab().save(QDir(dir).filePath("send_all_running.png")));
+    EXPECT_TRUE(d.runActive());
 }
 
 }  // namespace

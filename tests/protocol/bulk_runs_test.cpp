@@ -109,5 +109,22 @@ TEST(SendAllTest, ProblemsAreReportedNotSent) {
     EXPECT_EQ(buildSendAllStep(c->settings, c->product, 3106).problem, SendAllStep::Problem::HoldTimeTooShort);
 }
 
+
+// The time left is estimated from these; a step counted at the wrong place
+// would make a title page look like a blink setting.
+TEST(RunWeightTest, SendAllStepBytesFollowTheLinesBuilt) {
+    for (Product p : {Product::Multi, Product::Single}) {
+        auto c = makeConsole(p);
+        for (int step = 1; step <= sendAllStepCount(p); ++step) {
+            const SendAllStep s = buildSendAllStep(c->settings, p, step);
+            if (!s.line) continue;
+            const int real = static_cast<int>(s.line->text().size()) + 4;  // and "GO\r\n"
+            EXPECT_NEAR(sendAllStepBytes(p, step), real, 24) << step;
+        }
+    }
+    EXPECT_GT(readAllStepBytes(Product::Multi, 1), 20 * readAllStepBytes(Product::Multi, 1025));
+    EXPECT_GT(readAllStepBytes(Product::Single, 544 + 11), 1000);  // RCL
+}
+
 }  // namespace
 }  // namespace vrq
