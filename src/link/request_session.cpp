@@ -6,7 +6,7 @@ namespace vrq {
 
 RequestSession::RequestSession(Console& c, Wire& wire, QObject* parent) : QObject(parent), c_(c), wire_(wire) {
     timeout_.setSingleShot(true);
-    connect(&timeout_, &QTimer::timeout, this, &RequestSession::timedOut);
+    connect(&timeout_, &QTimer::timeout, this, &RequestSession::ranOut);
     drain_.setSingleShot(true);
     connect(&drain_, &QTimer::timeout, this, &RequestSession::checkDrained);
 }
@@ -37,6 +37,7 @@ void RequestSession::pump() {
             if (timeoutMs_ > 0) timeout_.start(timeoutMs_);
         } else {
             // Complete once the bytes left, never from inside the send itself.
+            timeout_.start(timeoutMs_ > 0 ? timeoutMs_ : kDrainLimitMs);
             drain_.start(0);
         }
     }
@@ -68,6 +69,12 @@ void RequestSession::answerCame() {
 
 void RequestSession::timedOut() {
     if (awaitingAnswer()) finish(wire_.timeoutEnd());
+}
+
+void RequestSession::ranOut() {
+    if (!inFlight_) return;
+    // A broadcast that never left the port was not delivered.
+    finish(current_.answerDue ? wire_.timeoutEnd() : RequestEnd::SendFailed);
 }
 
 void RequestSession::linkDown() {

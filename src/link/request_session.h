@@ -32,6 +32,10 @@ public:
         virtual void ended(RequestEnd) {}
     };
 
+    // How long a broadcast may take to leave the port when the session has no
+    // timeout of its own (a line held back by flow control).
+    static constexpr int kDrainLimitMs = 5000;
+
     // Commands that may wait behind the one in flight: a run queues one, a
     // script may queue one for each of the server role's 96 devices.
     static constexpr std::size_t kMaxQueued = 128;
@@ -55,7 +59,7 @@ public:
     bool belongs(std::string_view line) const;
     // The answer line was handled.
     void answerCame();
-    // The caller's timeout ran out.
+    // The caller's timeout for an answer ran out.
     void timedOut();
     // The port or socket is gone: the command in flight and the queue end.
     void linkDown();
@@ -67,6 +71,7 @@ private:
         int target = -1;
     };
     void pump();
+    void ranOut();
     void checkDrained();
     void finish(RequestEnd e);
 

@@ -187,9 +187,11 @@ void SerialLink::writeLine(std::string_view bytes) {
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
     // The no-reply count runs from the moment the command is on the wire.
     if (answerDue) c_.reply.replyExpected = 1;
-    // A closed port takes the bytes nowhere; the no-reply timeout tells.
-    if (port_.isOpen()) port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return true;
+    // A closed port takes the bytes nowhere; the no-reply timeout tells, and
+    // a broadcast, which has no answer to miss, fails at once.
+    if (!port_.isOpen()) return answerDue;
+    return port_.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) ||
+           answerDue;
 }
 
 int SerialLink::drainMs() const {
@@ -209,6 +211,7 @@ void SerialLink::ended(RequestEnd e) {
         c_.reply.noReplyTicks = 0;
         error(QStringLiteral("No Connect"));
     }
+    if (e == RequestEnd::SendFailed) error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
 }
 
 void SerialLink::onReadyRead() {

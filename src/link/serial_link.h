@@ -17,6 +17,9 @@
 
 namespace vrq {
 
+// A broadcast that could not leave the port (closed, or held back by flow control).
+inline constexpr std::string_view kSerialSendFailedText = "シリアルポートへ送信できませんでした。";
+
 class SerialLink : public QObject, public Transport, private RequestSession::Wire {
     Q_OBJECT
 public:

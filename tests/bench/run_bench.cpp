@@ -2,7 +2,8 @@
 // speed: wall time as a ratio to the time the bytes themselves need on the
 // line (commands plus answers, 11 bits a byte). Prints one row per run.
 //
-//   bench_runs [BAUD]   (default 38400)
+//   bench_runs [BAUD [WHICH]]   BAUD defaults to 38400; WHICH is any of
+//                               gui-send gui-read ctl-send ctl-read (all)
 
 #include <QApplication>
 #include <QEventLoop>
@@ -126,11 +127,15 @@ int main(int argc, char** argv) {
     vrq::SettingsFile::save(*c, doc);
     const QString record = dir.filePath("record.txt");
     std::printf("multi-line document, vrqsim --baud %d, pseudo-terminal\n", baud);
-    const vrq::Row guiSend = vrq::guiRun(true, doc, baud, record);
-    vrq::print(guiSend, baud);
-    const vrq::Row guiRead = vrq::guiRun(false, doc, baud, record);
-    vrq::print(guiRead, baud);
-    vrq::print(vrq::ctlRun(true, doc, baud, record, {}, guiSend.answered), baud);
-    vrq::print(vrq::ctlRun(false, doc, baud, record, dir.filePath("back.dat").toStdString(), guiRead.answered), baud);
+    const std::string which = argc > 2 ? argv[2] : "gui-send gui-read ctl-send ctl-read";
+    auto wanted = [&](const char* name) { return which.find(name) != std::string::npos; };
+    vrq::Row guiSend{}, guiRead{};
+    if (wanted("gui-send") || wanted("ctl-send")) guiSend = vrq::guiRun(true, doc, baud, record);
+    if (wanted("gui-send")) vrq::print(guiSend, baud);
+    if (wanted("gui-read") || wanted("ctl-read")) guiRead = vrq::guiRun(false, doc, baud, record);
+    if (wanted("gui-read")) vrq::print(guiRead, baud);
+    if (wanted("ctl-send")) vrq::print(vrq::ctlRun(true, doc, baud, record, {}, guiSend.answered), baud);
+    if (wanted("ctl-read"))
+        vrq::print(vrq::ctlRun(false, doc, baud, record, dir.filePath("back.dat").toStdString(), guiRead.answered), baud);
     return 0;
 }

@@ -135,6 +135,16 @@ TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
     // Sending still works as far as the console goes: the timeout reports the silence.
     sendCommand(*c, CommandLine("RVN"));
     EXPECT_EQ(c->reply.replyExpected, 1);
+
+    // A broadcast has no answer to miss: it fails at once, and says so.
+    link.answerTimedOut();
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    std::vector<RequestEnd> ends;
+    c->requestEnded = [&](RequestEnd e) { ends.push_back(e); };
+    sendCommand(*c, CommandLine("CFZON"));
+    EXPECT_EQ(ends, std::vector<RequestEnd>{RequestEnd::SendFailed});
+    EXPECT_EQ(notes.notices.back().text, kSerialSendFailedText);
 }
 
 TEST_F(SerialLinkTest, PermissionFailureNamesTheDeviceAndTheReason) {
