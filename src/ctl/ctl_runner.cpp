@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
@@ -22,6 +21,7 @@
 #include "protocol/send_path.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/title_encode.h"
+#include "protocol/traffic_log.h"
 #include "protocol/transport.h"
 
 namespace vrq::ctl {
@@ -50,29 +50,15 @@ private:
     std::ostream& err_;
 };
 
-std::string printable(std::string_view bytes) {
-    std::string s;
-    for (char ch : bytes) {
-        if (ch == '\r')
-            s += "\\r";
-        else if (ch == '\n')
-            s += "\\n";
-        else
-            s += ch;
-    }
-    return s;
-}
-
 class Log {
 public:
     explicit Log(const std::string& path) {
         if (!path.empty()) file_.open(path, std::ios::app | std::ios::binary);
     }
     bool ok(const std::string& path) const { return path.empty() || file_.is_open(); }
-    void line(const char* dir, std::string_view bytes) {
+    void line(TrafficDirection dir, std::string_view bytes) {
         if (!file_.is_open()) return;
-        file_ << QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toStdString() << ' ' << dir << ' '
-              << printable(bytes) << '\n';
+        file_ << logLine(TrafficClock::now(), dir, bytes) << '\n';
         file_.flush();
     }
 
@@ -85,7 +71,7 @@ class LoggingTransport : public Transport {
 public:
     LoggingTransport(Transport* inner, Log& log) : inner_(inner), log_(log) {}
     void writeLine(std::string_view bytes) override {
-        log_.line(">", bytes);
+        log_.line(TrafficDirection::Sent, bytes);
         if (inner_) inner_->writeLine(bytes);
     }
     bool busy() const override { return inner_ && inner_->busy(); }
@@ -131,7 +117,7 @@ public:
         c_->notifier = &notes_;
         c_->app.appRunning = 1;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
-        c_->dropped = [this](std::string_view bytes) { log_.line("x", bytes); };
+        c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
         period_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });
@@ -255,7 +241,7 @@ private:
     // What came back, as lines; an over-long line without LF is dropped
     // whole, so the memory it takes stays bounded.
     void onReceived(std::string_view bytes) {
-        log_.line("<", bytes);
+        log_.line(TrafficDirection::Received, bytes);
         const bool wasDiscarding = lines_.discarding();
         for (std::string& l : lines_.feed(bytes)) {
             std::string_view line(l);

@@ -2,7 +2,7 @@
 
 namespace vrq {
 
-std::vector<std::string> LineAssembler::feed(std::string_view bytes) {
+std::vector<std::string> LineAssembler::feed(std::string_view bytes, std::vector<std::string>* overlong) {
     std::vector<std::string> lines;
     for (const char ch : bytes) {
         if (discarding_) {
@@ -11,6 +11,7 @@ std::vector<std::string> LineAssembler::feed(std::string_view bytes) {
             continue;
         }
         if (ch != '\n' && line_.size() + 1 >= kMaxLine) {
+            if (overlong) overlong->push_back(std::move(line_));
             line_.clear();
             discarding_ = true;
             continue;

@@ -16,8 +16,9 @@ public:
     // the terminator of the 1200-byte line buffer.
     static constexpr std::size_t kMaxLine = 1199;
 
-    // Appends `bytes` and returns every line they complete, LF included.
-    std::vector<std::string> feed(std::string_view bytes);
+    // Appends `bytes` and returns every line they complete, LF included. The
+    // head of each line dropped for its length goes to `overlong` if given.
+    std::vector<std::string> feed(std::string_view bytes, std::vector<std::string>* overlong = nullptr);
 
     std::size_t pending() const { return line_.size(); }
     bool discarding() const { return discarding_; }

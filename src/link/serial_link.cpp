@@ -3,6 +3,7 @@
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
+#include "protocol/traffic_log.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -190,6 +191,7 @@ bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
     // A closed port takes the bytes nowhere; the no-reply timeout tells, and
     // a broadcast, which has no answer to miss, fails at once.
     if (!port_.isOpen()) return answerDue;
+    report(TrafficDirection::Sent, bytes);
     return port_.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) ||
            answerDue;
 }
@@ -214,14 +216,26 @@ void SerialLink::ended(RequestEnd e) {
     if (e == RequestEnd::SendFailed) error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
 }
 
+void SerialLink::report(TrafficDirection d, std::string_view bytes) {
+    if (!c_.traffic) return;
+    const int i = c_.app.comPortIndex;
+    const std::string link = "COM" + std::to_string(i + 1) + " " + devicePath().toStdString();
+    c_.traffic({d, bytes, link, c_.app.serialMode == kRs485 ? rs485Address(bytes) : -1});
+}
+
 void SerialLink::onReadyRead() {
     const QByteArray data = port_.readAll();
-    for (const std::string& line :
-         assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+    std::vector<std::string> overlong;
+    const auto lines = assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                                       c_.traffic ? &overlong : nullptr);
+    for (const std::string& line : overlong) report(TrafficDirection::Dropped, line);
+    for (const std::string& line : lines) {
         if (!session_.belongs(line)) {
+            report(TrafficDirection::Dropped, line);
             if (c_.dropped) c_.dropped(line);
             continue;
         }
+        report(TrafficDirection::Received, line);
         handleSerialReply(c_, line);
         session_.answerCame();
     }

@@ -13,6 +13,7 @@
 #include "link/line_assembler.h"
 #include "link/request_session.h"
 #include "model/console.h"
+#include "protocol/traffic_log.h"
 #include "protocol/transport.h"
 
 namespace vrq {
@@ -63,6 +64,7 @@ private:
     bool applyLineSettings();
     void error(const QString& text);
     void closeIfHungUp();
+    void report(TrafficDirection d, std::string_view bytes);
 
     Console& c_;
     QSerialPort port_;

@@ -228,7 +228,7 @@ void TcpLink::onReadyRead(QTcpSocket* s) {
     // Bytes that answer no command in flight (late after their timeout, a
     // device talking unasked, another device) are dropped.
     if (!session_.awaitingAnswer() || s != inFlight_) {
-        s->readAll();
+        dropUnread(s);
         return;
     }
     while (s->bytesAvailable() > 0) {
@@ -236,13 +236,18 @@ void TcpLink::onReadyRead(QTcpSocket* s) {
         QByteArray chunk = s->read(kLineBufferSize - 1);
         const qsizetype lf = chunk.lastIndexOf('\n');
         if (lf < 0) {
+            report(TrafficDirection::Received, s, std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
             deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
             continue;
         }
         // One command, one answer: bytes behind its LF are junk, and kept
         // they would be glued to the next answer.
+        if (c_.traffic && lf + 1 < chunk.size())
+            report(TrafficDirection::Dropped, s,
+                   std::string_view(chunk.constData() + lf + 1, static_cast<std::size_t>(chunk.size() - lf - 1)));
         chunk.truncate(lf + 1);
-        s->readAll();
+        report(TrafficDirection::Received, s, std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+        dropUnread(s);
         deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
         session_.answerCame();
         return;
@@ -303,8 +308,9 @@ bool TcpLink::send(std::string_view line, bool, int target) {
     QTcpSocket* s = destination(target);
     if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
     // Bytes still queued from earlier belong to no command of ours.
-    s->readAll();
+    dropUnread(s);
     const auto size = static_cast<qint64>(line.size());
+    report(TrafficDirection::Sent, s, line);
     if (s->write(line.data(), size) != size) return false;
     inFlight_ = s;
     return true;
@@ -324,6 +330,25 @@ void TcpLink::ended(RequestEnd e) {
     c_.reply.replyError = 1;
     if (closing_ || !c_.notifier) return;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
+}
+
+void TcpLink::dropUnread(QTcpSocket* s) {
+    const QByteArray junk = s->readAll();
+    if (!junk.isEmpty()) report(TrafficDirection::Dropped, s, std::string_view(junk.constData(), static_cast<std::size_t>(junk.size())));
+}
+
+void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes) {
+    if (!c_.traffic || bytes.empty()) return;
+    std::string link;
+    const int slot = slotOf(s);
+    if (slot >= 0) link = "ｽﾛｯﾄ" + std::to_string(slot) + " ";
+    if (s) {
+        bool v4 = false;
+        const quint32 raw = s->peerAddress().toIPv4Address(&v4);
+        link += (v4 ? QHostAddress(raw).toString() : s->peerAddress().toString()).toStdString() + ":" +
+                std::to_string(s->peerPort());
+    }
+    c_.traffic({d, bytes, link, -1});
 }
 
 void TcpLink::deliver(std::string_view bytes) {

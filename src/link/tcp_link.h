@@ -14,6 +14,7 @@
 
 #include "link/request_session.h"
 #include "model/console.h"
+#include "protocol/traffic_log.h"
 #include "protocol/transport.h"
 
 class QTcpServer;
@@ -86,6 +87,8 @@ private:
     void dropSocket(QTcpSocket* s);
     QTcpSocket* destination(int slot) const;  // server role: that slot; client: the main socket
     void deliver(std::string_view bytes);
+    void report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes);
+    void dropUnread(QTcpSocket* s);
 
     bool send(std::string_view bytes, bool answerDue, int target) override;
     int drainMs() const override { return 0; }

@@ -15,6 +15,7 @@ namespace vrq {
 class Transport;
 class Notifier;
 enum class RequestEnd;
+struct TrafficEvent;
 
 struct Console {
     explicit Console(Product p) : product(p) {}
@@ -43,6 +44,9 @@ struct Console {
     // Lines that belong to no command of ours (an RS-485 answer from another
     // address), dropped before the reply handling.
     std::function<void(std::string_view bytes)> dropped;
+    // Every line the links put on the wire, take off it or throw away, with
+    // the link it went over (the traffic monitor listens).
+    std::function<void(const TrafficEvent&)> traffic;
 
     // The thread that created the console: the only one on which replies may
     // reach the model, since nothing in it is locked.

@@ -39,6 +39,15 @@ TEST(LineAssemblerTest, OverlongLineIsDroppedUpToItsLineFeed) {
     EXPECT_FALSE(a.discarding());
 }
 
+TEST(LineAssemblerTest, OverlongLinesAreReportedOnceEach) {
+    LineAssembler a;
+    Lines overlong;
+    EXPECT_EQ(a.feed(std::string(1300, 'X') + "\nGO\r\n" + std::string(1199, 'Y'), &overlong), Lines{"GO\r\n"});
+    ASSERT_EQ(overlong.size(), 2u);
+    EXPECT_EQ(overlong[0], std::string(1198, 'X'));
+    EXPECT_EQ(overlong[1], std::string(1198, 'Y'));
+}
+
 TEST(LineAssemblerTest, LongestLineThatFitsIsKept) {
     LineAssembler a;
     const std::string line = std::string(1196, 'A') + "\r\n";  // 1198 bytes

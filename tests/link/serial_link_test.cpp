@@ -3,6 +3,7 @@
 // the model through the line assembler and the reply handler.
 
 #include "link/serial_link.h"
+#include "protocol/traffic_log.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -239,6 +240,8 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     std::vector<RequestEnd> ends;
     c->dropped = [&](std::string_view b) { dropped.emplace_back(b); };
     c->requestEnded = [&](RequestEnd e) { ends.push_back(e); };
+    TrafficLog traffic;
+    c->traffic = [&](const TrafficEvent& e) { traffic.add(e); };
     setCell(c->settings.deviceVersion, "");
 
     sendCommand(*c, CommandLine("RVN"));
@@ -270,6 +273,20 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[0].text, "Success");  // for the version answer
     EXPECT_EQ(notes.notices[1].text, "No Connect");
+
+    // The monitor saw every line, with its link and address; the foreign
+    // answer is marked as dropped.
+    ASSERT_EQ(traffic.size(), 5u);
+    const auto seen = [&](std::size_t i) {
+        const TrafficEntry& e = traffic.at(i);
+        return std::string(directionMark(e.direction)) + " " + std::to_string(e.address) + " " + e.bytes;
+    };
+    EXPECT_EQ(seen(0), "> 5 05RVN\r\n");
+    EXPECT_EQ(seen(1), "x 6 06VN9.99\r\n");
+    EXPECT_EQ(seen(2), "< 5 05VN1.05\r\n");
+    EXPECT_EQ(seen(3), "> 5 05RCFZ\r\n");
+    EXPECT_EQ(seen(4), "> 255 FFCFZON\r\n");
+    EXPECT_EQ(traffic.at(0).link, "COM" + std::to_string(c->app.comPortIndex + 1) + " " + pty.path());
 }
 
 }  // namespace

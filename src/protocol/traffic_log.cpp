@@ -1,0 +1,106 @@
+#include "protocol/traffic_log.h"
+
+#include <ctime>
+
+namespace vrq {
+
+std::string printable(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string s;
+    s.reserve(bytes.size() + 8);
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (ch == '\r') {
+            s += "\\r";
+        } else if (ch == '\n') {
+            s += "\\n";
+        } else if (b < 0x20 || b == 0x7F) {
+            s += "\\x";
+            s += kHex[b >> 4];
+            s += kHex[b & 0xF];
+        } else {
+            s += ch;
+        }
+    }
+    return s;
+}
+
+const char* directionMark(TrafficDirection d) {
+    switch (d) {
+        case TrafficDirection::Sent: return ">";
+        case TrafficDirection::Received: return "<";
+        case TrafficDirection::Dropped: return "x";
+    }
+    return "?";
+}
+
+std::string isoMillis(TrafficClock::time_point at) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch()).count();
+    const std::time_t secs = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
+    const int milli = static_cast<int>(((ms % 1000) + 1000) % 1000);
+    std::tm t{};
+#ifdef _WIN32
+    localtime_s(&t, &secs);
+#else
+    localtime_r(&secs, &t);
+#endif
+    char buf[40];
+    const std::size_t n = std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%S", &t);
+    std::string s(buf, n);
+    s += '.';
+    s += static_cast<char>('0' + milli / 100);
+    s += static_cast<char>('0' + milli / 10 % 10);
+    s += static_cast<char>('0' + milli % 10);
+    return s;
+}
+
+std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes) {
+    std::string s = isoMillis(at);
+    s += ' ';
+    s += directionMark(d);
+    s += ' ';
+    s += printable(bytes);
+    return s;
+}
+
+int rs485Address(std::string_view line) {
+    if (line.size() < 2) return -1;
+    if (line.substr(0, 2) == "FF") return 255;
+    if (line[0] < '0' || line[0] > '9' || line[1] < '0' || line[1] > '9') return -1;
+    return (line[0] - '0') * 10 + (line[1] - '0');
+}
+
+void TrafficLog::add(const TrafficEvent& e, TrafficClock::time_point at) {
+    if (entries_.size() >= capacity_) entries_.pop_front();
+    TrafficEntry& n = entries_.emplace_back();
+    n.at = at;
+    n.direction = e.direction;
+    n.bytes.assign(e.bytes.substr(0, kMaxBytes));
+    n.link.assign(e.link.substr(0, 64));
+    n.address = e.address;
+    ++added_;
+}
+
+void TrafficLog::clear() {
+    // Swapped out so the memory goes back, not only the count.
+    std::deque<TrafficEntry>().swap(entries_);
+}
+
+bool trafficMatches(const TrafficEntry& e, std::string_view filter) {
+    if (filter.empty()) return true;
+    if (e.link.find(filter) != std::string::npos) return true;
+    if (printable(e.bytes).find(filter) != std::string::npos) return true;
+    if (e.address >= 0) {
+        char digits[4] = {};
+        if (e.address == 255) {
+            digits[0] = digits[1] = 'F';
+        } else {
+            digits[0] = static_cast<char>('0' + e.address / 10 % 10);
+            digits[1] = static_cast<char>('0' + e.address % 10);
+        }
+        if (std::string_view(digits, 2).find(filter) != std::string::npos) return true;
+    }
+    return false;
+}
+
+}  // namespace vrq

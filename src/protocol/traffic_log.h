@@ -1,0 +1,80 @@
+#pragma once
+// What went over the wire, one line at a time: the bounded record behind the
+// traffic monitor and the line format shared with `vrqctl --log`.
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+
+namespace vrq {
+
+enum class TrafficDirection { Sent, Received, Dropped };
+
+// One line as a link reports it; the views are only valid during the call.
+struct TrafficEvent {
+    TrafficDirection direction = TrafficDirection::Sent;
+    std::string_view bytes;
+    std::string_view link;  // "COM1 /dev/ttyUSB0", "192.168.0.5:5000", "ｽﾛｯﾄ3 192.168.0.7"
+    int address = -1;       // RS-485 address, 255 for a broadcast, -1 without one
+};
+
+using TrafficClock = std::chrono::system_clock;
+
+struct TrafficEntry {
+    TrafficClock::time_point at;
+    TrafficDirection direction = TrafficDirection::Sent;
+    std::string bytes;
+    std::string link;
+    int address = -1;
+};
+
+// CR and LF as \r and \n, every other control byte and DEL as \xHH; bytes
+// from 0x80 up stay as they are (Shift-JIS text).
+std::string printable(std::string_view bytes);
+
+// The mark of a direction in the log: ">" sent, "<" received, "x" dropped.
+const char* directionMark(TrafficDirection d);
+
+// Local time, ISO 8601 with milliseconds, no zone: 2026-12-08T23:05:01.123
+std::string isoMillis(TrafficClock::time_point at);
+
+// One line of the log file, without its newline: "<time> <mark> <bytes>".
+std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes);
+inline std::string logLine(const TrafficEntry& e) { return logLine(e.at, e.direction, e.bytes); }
+
+// The two digits in front of an RS-485 line, or -1 when it has none.
+int rs485Address(std::string_view line);
+
+// The last `capacity` lines; older ones fall off. Each line keeps at most
+// kMaxBytes of its bytes, so the whole record has a bound.
+class TrafficLog {
+public:
+    static constexpr std::size_t kDefaultCapacity = 10000;
+    static constexpr std::size_t kMaxBytes = 2048;
+
+    explicit TrafficLog(std::size_t capacity = kDefaultCapacity) : capacity_(capacity ? capacity : 1) {}
+
+    void add(const TrafficEvent& e, TrafficClock::time_point at = TrafficClock::now());
+    void clear();
+
+    std::size_t size() const { return entries_.size(); }
+    std::size_t capacity() const { return capacity_; }
+    const TrafficEntry& at(std::size_t i) const { return entries_[i]; }  // oldest first
+    // Lines ever added, so a view can tell how many are new since it looked.
+    std::uint64_t added() const { return added_; }
+    std::uint64_t firstNumber() const { return added_ - entries_.size(); }
+
+private:
+    std::size_t capacity_;
+    std::deque<TrafficEntry> entries_;
+    std::uint64_t added_ = 0;
+};
+
+// Case-sensitive text search over what a line shows: link, address and bytes
+// as printed. An empty filter passes everything.
+bool trafficMatches(const TrafficEntry& e, std::string_view filter);
+
+}  // namespace vrq
