@@ -16,6 +16,7 @@
 #include "dialogs/tcp_client_dialog.h"
 #include "dialogs/tcp_server_dialog.h"
 #include "dialogs/title_editor.h"
+#include "dialogs/traffic_monitor.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_insert_dialog.h"
 #include "link/serial_link.h"
@@ -30,6 +31,7 @@ namespace vrq {
 
 ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSource& clock)
     : c_(c), window_(window), clock_(clock) {
+    c_.traffic = [this](const TrafficEvent& e) { traffic_.add(e); };
     serial_ = std::make_unique<SerialLink>(c);
     tcp_ = std::make_unique<TcpLink>(c);
     files_ = std::make_unique<QtFileChooser>(&window);
@@ -39,6 +41,8 @@ ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSour
 }
 
 ConsoleServices::~ConsoleServices() {
+    c_.traffic = nullptr;
+    delete monitor_.data();
     // The links unregister themselves from the console as they go.
     tcp_.reset();
     serial_.reset();
@@ -60,6 +64,16 @@ void ConsoleServices::open(Args&&... args) {
     // Whatever the dialog changed, by the operator or by a read-back, makes
     // the document modified; the comparison finds every path that writes.
     noteDocumentChanges(c_);
+}
+
+TrafficMonitor* ConsoleServices::trafficMonitor() const { return monitor_; }
+
+void ConsoleServices::showTrafficMonitor() {
+    // Not modal: it stays open beside the window and the runs it watches.
+    if (!monitor_) monitor_ = new TrafficMonitor(c_, traffic_, &window_);
+    monitor_->show();
+    monitor_->raise();
+    monitor_->activateWindow();
 }
 
 void ConsoleServices::wireCommands() {
@@ -99,6 +113,7 @@ void ConsoleServices::wireCommands() {
             open<TcpClientDialog>(c, *tcp_, parent);
     });
     on(cmd::kProtocol, [this, &c, parent] { open<ProtocolDialog>(c, parent); });
+    on(cmd::kTrafficMonitor, [this] { showTrafficMonitor(); });
 
     if (c.single()) {
         auto single = [this, &c, parent](SingleSetting s) { return [this, &c, parent, s] { open<SinglePageDialog>(c, s, parent); }; };

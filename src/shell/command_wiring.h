@@ -1,9 +1,11 @@
 #pragma once
 // The links of a running console and the dialogs its commands open.
 
+#include <QPointer>
 #include <memory>
 
 #include "model/console.h"
+#include "protocol/traffic_log.h"
 
 namespace vrq {
 
@@ -14,6 +16,7 @@ class DocumentCommands;
 class QtFileChooser;
 class FileDialogGlyphChooser;
 class ClockSource;
+class TrafficMonitor;
 
 class ConsoleServices {
 public:
@@ -26,11 +29,14 @@ public:
 
     SerialLink& serial() { return *serial_; }
     TcpLink& tcp() { return *tcp_; }
+    TrafficLog& traffic() { return traffic_; }
+    TrafficMonitor* trafficMonitor() const;
 
 private:
     void wireCommands();
     template <class D, class... Args>
     void open(Args&&... args);
+    void showTrafficMonitor();
 
     Console& c_;
     MainWindow& window_;
@@ -40,6 +46,9 @@ private:
     std::unique_ptr<QtFileChooser> files_;
     std::unique_ptr<FileDialogGlyphChooser> glyphFiles_;
     std::unique_ptr<DocumentCommands> documents_;
+    // Recorded from the start, so the monitor opened after a failure shows it.
+    TrafficLog traffic_;
+    QPointer<TrafficMonitor> monitor_;
 };
 
 }  // namespace vrq

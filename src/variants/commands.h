@@ -39,6 +39,8 @@ inline constexpr int kVersion = 120;
 inline constexpr int kDisplayPosition = 32809;
 inline constexpr int kDisplayOffset = 32810;
 inline constexpr int kScrollSpeed = 32811;
+// Our own: the traffic monitor window.
+inline constexpr int kTrafficMonitor = 32812;
 
 inline constexpr int kFirstToolButton = 501;
 

@@ -32,7 +32,7 @@ std::vector<MenuEntry> otherMenus(const char* versionItem) {
                     {item("インターフェイスの設定", cmd::kInterface), item("RS-232C/485の設定", cmd::kSerialSettings),
                      item("クライアント/サーバー", cmd::kClientServer), item("TCP/IPの設定", cmd::kTcpSettings)}),
             submenu("プロトコル", {item("プロトコルの設定", cmd::kProtocol)}),
-            submenu("情報", {item(versionItem, cmd::kVersion)})};
+            submenu("情報", {item(versionItem, cmd::kVersion), item("通信モニタ", cmd::kTrafficMonitor)})};
 }
 
 Variant makeMulti() {

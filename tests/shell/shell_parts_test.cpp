@@ -24,7 +24,9 @@ TEST(VariantTest, MenusHoldEveryCommandOfTheirProgram) {
     const auto m = menuCommands(multi);
     const auto s = menuCommands(single);
     auto has = [](const std::vector<int>& v, int c) { return std::find(v.begin(), v.end(), c) != v.end(); };
-    EXPECT_EQ(m.size(), 32u);
+    EXPECT_EQ(m.size(), 33u);  // with our own traffic monitor
+    EXPECT_TRUE(has(m, cmd::kTrafficMonitor));
+    EXPECT_TRUE(has(s, cmd::kTrafficMonitor));
     EXPECT_TRUE(has(m, cmd::kLineSpacing));
     EXPECT_FALSE(has(s, cmd::kLineSpacing));  // the single-line program cannot reach it
     EXPECT_TRUE(has(s, cmd::kDisplayPosition));
@@ -37,6 +39,7 @@ TEST(VariantTest, MenusHoldEveryCommandOfTheirProgram) {
     EXPECT_EQ(commandForId(multi, 515), 0);
     EXPECT_EQ(commandForId(multi, cmd::kReadAll), cmd::kReadAll);
     EXPECT_EQ(multi.menuBar.back().children.at(0).label, "VRQ700 のﾊﾞｰｼﾞｮﾝ情報.");
+    EXPECT_EQ(single.menuBar.back().children.at(1).label, "通信モニタ");
     EXPECT_EQ(single.versionText, "VRQ700S Version 1.00");
 }
 

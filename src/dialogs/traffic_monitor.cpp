@@ -1,0 +1,158 @@
+#include "dialogs/traffic_monitor.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/shift_jis.h"
+#include "model/safe_file.h"
+#include "protocol/notifier.h"
+
+namespace vrq {
+
+namespace {
+
+const char* directionText(TrafficDirection d) {
+    switch (d) {
+        case TrafficDirection::Sent: return "送信";
+        case TrafficDirection::Received: return "受信";
+        case TrafficDirection::Dropped: return "破棄";
+    }
+    return "";
+}
+
+}  // namespace
+
+TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
+    : QWidget(parent, Qt::Window), c_(c), log_(log) {
+    setWindowTitle(QStringLiteral("通信モニタ"));
+    view_ = new QPlainTextEdit(this);
+    view_->setReadOnly(true);
+    view_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view_->setUndoRedoEnabled(false);
+    view_->setMaximumBlockCount(static_cast<int>(log_.capacity()));
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    view_->setFont(mono);
+
+    filter_ = new QLineEdit(this);
+    filter_->setPlaceholderText(QStringLiteral("絞り込み"));
+    filter_->setClearButtonEnabled(true);
+    pause_ = new QCheckBox(QStringLiteral("一時停止"), this);
+    clear_ = new QPushButton(QStringLiteral("クリア"), this);
+    auto* save = new QPushButton(QStringLiteral("名前を付けて保存..."), this);
+    counts_ = new QLabel(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("絞り込み:"), this));
+    bar->addWidget(filter_, 1);
+    bar->addWidget(pause_);
+    bar->addWidget(clear_);
+    bar->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(view_, 1);
+    layout->addWidget(counts_);
+    resize(900, 480);
+
+    connect(filter_, &QLineEdit::textChanged, this, [this] { rebuild(); });
+    connect(pause_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on) refresh();
+    });
+    connect(clear_, &QPushButton::clicked, this, [this] { clearAll(); });
+    connect(save, &QPushButton::clicked, this, [this] { chooseAndSave(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
+    timer_.start(kRefreshMs);
+    rebuild();
+}
+
+QString TrafficMonitor::rowText(const TrafficEntry& e) {
+    QString address = QStringLiteral("--");
+    if (e.address == 255)
+        address = QStringLiteral("FF");
+    else if (e.address >= 0)
+        address = QStringLiteral("%1").arg(e.address, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(QString::fromStdString(isoMillis(e.at).substr(11)), QString::fromUtf8(directionText(e.direction)),
+             QString::fromLatin1(directionMark(e.direction)), QString::fromStdString(e.link).leftJustified(24),
+             address, fromShiftJis(printable(e.bytes)));
+}
+
+void TrafficMonitor::refresh() {
+    if (pause_->isChecked()) return;
+    const std::uint64_t first = log_.firstNumber();
+    if (seen_ < first) seen_ = first;  // those fell off before we looked
+    if (seen_ == log_.added()) {
+        showCounts();
+        return;
+    }
+    const std::string filter = filter_->text().toStdString();
+    QString batch;
+    int rows = 0;
+    for (std::uint64_t n = seen_; n < log_.added(); ++n) {
+        const TrafficEntry& e = log_.at(static_cast<std::size_t>(n - first));
+        if (!trafficMatches(e, filter)) continue;
+        if (rows++) batch += QLatin1Char('\n');
+        batch += rowText(e);
+    }
+    seen_ = log_.added();
+    if (rows) {
+        // Follow the newest lines only when the operator is not reading older ones.
+        QScrollBar* bar = view_->verticalScrollBar();
+        const bool atEnd = bar->value() == bar->maximum();
+        view_->appendPlainText(batch);
+        shown_ = std::min(shown_ + rows, view_->maximumBlockCount());
+        if (atEnd) bar->setValue(bar->maximum());
+    }
+    showCounts();
+}
+
+void TrafficMonitor::rebuild() {
+    view_->clear();
+    shown_ = 0;
+    seen_ = log_.firstNumber();
+    const bool paused = pause_->isChecked();
+    pause_->setChecked(false);
+    refresh();
+    pause_->setChecked(paused);
+}
+
+void TrafficMonitor::clearAll() {
+    log_.clear();
+    rebuild();
+}
+
+void TrafficMonitor::showCounts() {
+    counts_->setText(QStringLiteral("表示 %1 行 / 記録 %2 行 (最大 %3 行)")
+                         .arg(shown_)
+                         .arg(static_cast<qulonglong>(log_.size()))
+                         .arg(static_cast<qulonglong>(log_.capacity())));
+}
+
+bool TrafficMonitor::saveTo(const std::string& path) {
+    const std::string filter = filter_->text().toStdString();
+    std::string text;
+    for (std::size_t i = 0; i < log_.size(); ++i) {
+        if (!trafficMatches(log_.at(i), filter)) continue;
+        text += logLine(log_.at(i));
+        text += '\n';
+    }
+    const FileResult r = writeFileAtomically(path, text);
+    if (!r && c_.notifier) showError(*c_.notifier, fileProblemText(r, path, true));
+    return static_cast<bool>(r);
+}
+
+void TrafficMonitor::chooseAndSave() {
+    const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"), QString(),
+                                                      QStringLiteral("テキスト (*.txt *.log);;すべてのファイル (*)"));
+    if (!name.isEmpty()) saveTo(name.toStdString());
+}
+
+}  // namespace vrq
