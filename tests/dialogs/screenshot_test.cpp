@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "dialogs/line_setting_dialogs.h"
 #include "dialogs/page_setting_dialogs.h"
 #include "dialogs/title_editor.h"
+#include "dialogs/traffic_monitor.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
@@ -101,6 +103,29 @@ TEST(Screenshots, SendAllRunMidway) {
     const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
     EXPECT_TRUE(d.grab().save(QDir(dir).filePath("send_all_running.png")));
     EXPECT_TRUE(d.runActive());
+}
+
+TEST(Screenshots, TrafficMonitorDuringSendAll) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    test::SimProcess sim({"--baud", "38400"});
+    auto c = makeConsole(Product::Multi);
+    c->app.comDevicePath[0] = sim.ptyPath();
+    c->app.fastRuns = true;
+    for (int p = 0; p < kPages; ++p) setCell(c->settings.titleText[static_cast<std::size_t>(p)][0], "\x88\x9f\x88\x9f");
+    TrafficLog log;
+    c->traffic = [&](const TrafficEvent& e) { log.add(e); };
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    TrafficMonitor m(*c, log);
+    m.show();
+    SendAllDialog d(*c, nullptr);
+    d.show();
+    d.startButton()->click();
+    QTest::qWait(4000);
+    const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
+    EXPECT_TRUE(m.grab().save(QDir(dir).filePath("traffic_monitor.png")));
+    EXPECT_TRUE(d.runActive());
+    EXPECT_GT(m.view()->document()->blockCount(), 10);
 }
 
 }  // namespace
