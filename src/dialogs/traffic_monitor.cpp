@@ -29,6 +29,21 @@ const char* directionText(TrafficDirection d) {
     return "";
 }
 
+// A row shows the head of a long line; laying out whole 600-byte title lines
+// would cost a run its speed. The saved file has every byte.
+constexpr std::size_t kShownBytes = 120;
+
+QString shownBytes(const std::string& bytes) {
+    const std::string text = printable(bytes);
+    std::size_t end = 0;
+    while (end < text.size() && end < kShownBytes) {
+        const auto b = static_cast<unsigned char>(text[end]);
+        end += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;  // keep Shift-JIS pairs whole
+    }
+    if (end >= text.size()) return fromShiftJis(text);
+    return fromShiftJis(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
+}
+
 }  // namespace
 
 TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
@@ -82,7 +97,7 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
     return QStringLiteral("%1 %2 %3 %4 %5 %6")
         .arg(QString::fromStdString(isoMillis(e.at).substr(11)), QString::fromUtf8(directionText(e.direction)),
              QString::fromLatin1(directionMark(e.direction)), QString::fromStdString(e.link).leftJustified(24),
-             address, fromShiftJis(printable(e.bytes)));
+             address, shownBytes(e.bytes));
 }
 
 void TrafficMonitor::refresh() {

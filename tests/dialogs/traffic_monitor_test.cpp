@@ -71,6 +71,9 @@ TEST_F(TrafficMonitorTest, RowsShowDirectionLinkAddressAndEscapedBytes) {
     EXPECT_TRUE(rows[2].endsWith(QStringLiteral(" FF FFCFZON\\r\\n")));
     EXPECT_TRUE(rows[3].contains(QStringLiteral(" 受信 < ｽﾛｯﾄ3 192.168.0.7:5000")));
     EXPECT_TRUE(rows[3].endsWith(QStringLiteral(" -- GO\\r\\n")));
+    add(TrafficDirection::Sent, "05" + std::string(300, 'A') + "\r\n");
+    m.refresh();
+    EXPECT_TRUE(lastRow(m).endsWith(QStringLiteral("… (304 バイト)")));  // the row shows the head only
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d\d:\d\d:\d\d\.\d{3} )")).match(rows[0]).hasMatch());
 }
 
