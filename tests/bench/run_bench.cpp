@@ -18,6 +18,7 @@
 
 #include "ctl/ctl_runner.h"
 #include "dialogs/bulk_run_dialogs.h"
+#include "dialogs/traffic_monitor.h"
 #include "link/serial_link.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
@@ -61,7 +62,7 @@ void print(const Row& r, int baud) {
 
 long long fileSize(const QString& path) { return QFile(path).size(); }
 
-Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record) {
+Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record, bool monitor = false) {
     QFile::remove(record);
     test::SimProcess sim({"--baud", std::to_string(baud), "--record", record.toStdString()});
     auto c = makeConsole(Product::Multi);
@@ -75,6 +76,14 @@ Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record
     c->received = [&](std::string_view b) { answered += static_cast<long long>(b.size()); };
     SerialLink link(*c);
     link.open();
+    // The traffic monitor open and following the run, as an operator would.
+    TrafficLog traffic;
+    std::unique_ptr<TrafficMonitor> window;
+    if (monitor) {
+        c->traffic = [&](const TrafficEvent& e) { traffic.add(e); };
+        window = std::make_unique<TrafficMonitor>(*c, traffic);
+        window->show();
+    }
     std::unique_ptr<SettingDialog> d;
     QPushButton* start = nullptr;
     if (sendAll) {
@@ -91,6 +100,7 @@ Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record
     start->click();
     waitUntil([&] { return !d->runActive() && !link.busy(); });
     const double secs = static_cast<double>(t.elapsed()) / 1000.0;
+    if (monitor) return {"GUI send-all + monitor", secs, fileSize(record), answered};
     return {sendAll ? "GUI send-all (fast)" : "GUI read-all (fast)", secs, fileSize(record), answered};
 }
 
@@ -127,11 +137,12 @@ int main(int argc, char** argv) {
     vrq::SettingsFile::save(*c, doc);
     const QString record = dir.filePath("record.txt");
     std::printf("multi-line document, vrqsim --baud %d, pseudo-terminal\n", baud);
-    const std::string which = argc > 2 ? argv[2] : "gui-send gui-read ctl-send ctl-read";
+    const std::string which = argc > 2 ? argv[2] : "gui-send monitor-send gui-read ctl-send ctl-read";
     auto wanted = [&](const char* name) { return which.find(name) != std::string::npos; };
     vrq::Row guiSend{}, guiRead{};
     if (wanted("gui-send") || wanted("ctl-send")) guiSend = vrq::guiRun(true, doc, baud, record);
     if (wanted("gui-send")) vrq::print(guiSend, baud);
+    if (wanted("monitor-send")) vrq::print(vrq::guiRun(true, doc, baud, record, true), baud);
     if (wanted("gui-read") || wanted("ctl-read")) guiRead = vrq::guiRun(false, doc, baud, record);
     if (wanted("gui-read")) vrq::print(guiRead, baud);
     if (wanted("ctl-send")) vrq::print(vrq::ctlRun(true, doc, baud, record, {}, guiSend.answered), baud);
