@@ -171,8 +171,13 @@ void SerialLink::closeIfHungUp() {
     const bool gone = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 #endif
     if (!gone) return;
+    const QString path = devicePath();
     port_.close();
     session_.linkDown();
+    // Told once; choosing the serial interface again opens it anew.
+    c_.app.serialPortOpen = 0;
+    error(QStringLiteral("シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
+              .arg(path));
 }
 
 void SerialLink::writeLine(std::string_view bytes) {

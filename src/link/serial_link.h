@@ -31,8 +31,9 @@ public:
     // Opens and configures the port chosen by comPortIndex. Does nothing on the
     // TCP/IP interface or once serialPortOpen is set (the attempt is made once
     // per run and sets it, as the start of the reader did; isOpen() tells
-    // whether the port works). Each failed step shows its own error notice.
-    // True when the port is open.
+    // whether the port works). A port that vanished clears it, so the next
+    // call opens the device again. Each failed step shows its own error
+    // notice. True when the port is open.
     bool open();
 
     // The framed bytes, queued behind the command in flight; the outcome of

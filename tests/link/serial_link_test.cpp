@@ -272,5 +272,29 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     EXPECT_EQ(notes.notices[1].text, "No Connect");
 }
 
+
+// An adapter pulled out: the port closes, the operator is told once, and
+// choosing the serial line again opens the device that came back.
+TEST_F(SerialLinkTest, AVanishedPortIsToldOnceAndOpensAgain) {
+    const std::string alias = "/tmp/vrq_vanish_test_" + std::to_string(::getpid());
+    auto sim = std::make_unique<test::SimProcess>(std::vector<std::string>{"--link", alias});
+    useDevice(alias);
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    sim.reset();
+    ASSERT_TRUE(waitFor([&] { return !link.isOpen(); }));
+    QTest::qWait(200);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_NE(notes.notices[0].text.find(alias), std::string::npos) << notes.notices[0].text;
+    EXPECT_EQ(c->app.serialPortOpen, 0);
+
+    test::SimProcess again({"--link", alias});
+    ASSERT_TRUE(link.open());
+    setCell(c->settings.deviceVersion, "");
+    sendCommand(*c, CommandLine("RVN"));
+    ASSERT_TRUE(waitFor([&] { return cellText(c->settings.deviceVersion) == "1.05"; }));
+    EXPECT_EQ(notes.notices.size(), 1u);
+}
+
 }  // namespace
 }  // namespace vrq
