@@ -97,6 +97,9 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     editRow->addWidget(refreshButton_);
     assignButton_ = new QPushButton(chooserGroup);
     assignButton_->setObjectName("assignPathButton");
+    // Room for the widest caption: the fallback CJK font is measured short.
+    assignButton_->setMinimumWidth(assignButton_->fontMetrics().horizontalAdvance("COM 6 に割り当て") +
+                                   3 * assignButton_->fontMetrics().height());
     editRow->addWidget(assignButton_);
     chooserLayout->addLayout(editRow);
     chooserGroup->setVisible(!kComNames);
