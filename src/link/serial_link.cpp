@@ -1,5 +1,6 @@
 #include "link/serial_link.h"
 
+#include "link/device_access.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
@@ -74,7 +75,9 @@ QString SerialLink::devicePath() const {
 
 QString SerialLink::fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason) {
     QString text = QStringLiteral("Miss! File Open");
-    if (permissionDenied) text += QStringLiteral("\n%1: %2").arg(path, reason);
+    if (permissionDenied)
+        text += QStringLiteral("\n%1: %2\n").arg(path, reason) +
+                QString::fromStdString(permissionHintText(deviceGroup(path.toStdString())));
     return text;
 }
 

@@ -52,7 +52,8 @@ public:
     QString devicePath() const;
 
     // The notice for a failed open: the bare text, or with the device and the
-    // system's reason when the operator lacks permission to use the device.
+    // system's reason when the operator lacks permission to use the device,
+    // followed by what to do about it.
     static QString fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason);
 
 private:

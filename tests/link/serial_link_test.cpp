@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 
+#include "link/device_access.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "model/product_names.h"
@@ -149,8 +150,8 @@ TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
 
 TEST_F(SerialLinkTest, PermissionFailureNamesTheDeviceAndTheReason) {
     EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", false, "No such file"), "Miss! File Open");
-    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied"),
-              "Miss! File Open\n/dev/ttyS0: Permission denied");
+    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied").toStdString(),
+              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText(deviceGroup("/dev/ttyS0")));
     if (::geteuid() == 0) GTEST_SKIP() << "root opens any device";
     useDevice("/dev/ttyS0");
     SerialLink link(*c);
