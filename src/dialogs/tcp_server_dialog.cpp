@@ -78,6 +78,8 @@ void TcpServerDialog::refresh() {
     const int chosen = c_.app.peerSelectIndex;
     if (!rowSlots_.empty() && chosen >= 1 && chosen < kClientSlots)
         transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(chosen)].addressText));
+    else if (c_.app.tcpConnected)
+        transmissionEdit_->setText(kNoDestination);  // the chosen device left
     portEdit_->setText(QString::fromLatin1(cellText(c_.settings.netPortNumber)));
     updateButtons();
 }

@@ -6,6 +6,8 @@ namespace vrq {
 
 RequestSession::RequestSession(Console& c, Wire& wire, QObject* parent) : QObject(parent), c_(c), wire_(wire) {
     timeout_.setSingleShot(true);
+    // A coarse timer may fire 5 % early: the answer limit is a promise.
+    timeout_.setTimerType(Qt::PreciseTimer);
     connect(&timeout_, &QTimer::timeout, this, &RequestSession::ranOut);
     drain_.setSingleShot(true);
     connect(&drain_, &QTimer::timeout, this, &RequestSession::checkDrained);

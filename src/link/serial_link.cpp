@@ -1,5 +1,6 @@
 #include "link/serial_link.h"
 
+#include "link/device_access.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
@@ -75,7 +76,9 @@ QString SerialLink::devicePath() const {
 
 QString SerialLink::fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason) {
     QString text = QStringLiteral("Miss! File Open");
-    if (permissionDenied) text += QStringLiteral("\n%1: %2").arg(path, reason);
+    if (permissionDenied)
+        text += QStringLiteral("\n%1: %2\n").arg(path, reason) +
+                QString::fromStdString(permissionHintText(deviceGroup(path.toStdString())));
     return text;
 }
 
@@ -172,8 +175,13 @@ void SerialLink::closeIfHungUp() {
     const bool gone = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 #endif
     if (!gone) return;
+    const QString path = devicePath();
     port_.close();
     session_.linkDown();
+    // Told once; choosing the serial interface again opens it anew.
+    c_.app.serialPortOpen = 0;
+    error(QStringLiteral("シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
+              .arg(path));
 }
 
 void SerialLink::writeLine(std::string_view bytes) {

@@ -32,8 +32,9 @@ public:
     // Opens and configures the port chosen by comPortIndex. Does nothing on the
     // TCP/IP interface or once serialPortOpen is set (the attempt is made once
     // per run and sets it, as the start of the reader did; isOpen() tells
-    // whether the port works). Each failed step shows its own error notice.
-    // True when the port is open.
+    // whether the port works). A port that vanished clears it, so the next
+    // call opens the device again. Each failed step shows its own error
+    // notice. True when the port is open.
     bool open();
 
     // The framed bytes, queued behind the command in flight; the outcome of
@@ -52,7 +53,8 @@ public:
     QString devicePath() const;
 
     // The notice for a failed open: the bare text, or with the device and the
-    // system's reason when the operator lacks permission to use the device.
+    // system's reason when the operator lacks permission to use the device,
+    // followed by what to do about it.
     static QString fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason);
 
 private:

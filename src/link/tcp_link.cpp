@@ -5,6 +5,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#ifndef Q_OS_WIN
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
+
+#include "model/field_text.h"
 #include "model/product_names.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
@@ -129,6 +136,18 @@ void TcpLink::adoptClientSocket(QTcpSocket* s) {
 
 // ---- server role ----
 
+bool TcpLink::listen() {
+    const std::string& text = c_.app.listenAddress;
+    if (text.empty()) return listen(QHostAddress(QHostAddress::AnyIPv4));
+    const auto octets = parseIpv4Address(text);
+    if (!octets) {
+        // Said once per attempt; listening everywhere is what the operator had before the key.
+        if (c_.notifier) showWarning(*c_.notifier, kBadListenAddressText);
+        return listen(QHostAddress(QHostAddress::AnyIPv4));
+    }
+    return listen(QHostAddress(QString::fromStdString(dottedAddress(*octets))));
+}
+
 bool TcpLink::listen(const QHostAddress& address) {
     if (isListening()) return true;
 
@@ -182,8 +201,20 @@ void TcpLink::onNewConnections() {
         slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
         sockets_[static_cast<std::size_t>(free)] = s;
         adoptClientSocket(s);
+        keepAlive(s);
         emit clientsChanged();
     }
+}
+
+void TcpLink::keepAlive(QTcpSocket* s) {
+    s->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+#ifndef Q_OS_WIN
+    const int fd = static_cast<int>(s->socketDescriptor());
+    if (fd < 0) return;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepAliveIdleS, sizeof kKeepAliveIdleS);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepAliveIntervalS, sizeof kKeepAliveIntervalS);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &kKeepAliveProbes, sizeof kKeepAliveProbes);
+#endif
 }
 
 // ---- events of connected sockets ----
@@ -258,6 +289,9 @@ void TcpLink::dropSocket(QTcpSocket* s) {
     if (!s) return;
     const int slot = slotOf(s);
     if (slot >= 0) {
+        // The chosen device is gone: the next device to take its slot must be
+        // chosen anew, never sent what was meant for the one that left.
+        if (c_.app.tcpRole == kTcpServer && c_.app.peerSelectIndex == slot) c_.app.peerSelectIndex = -1;
         sockets_[static_cast<std::size_t>(slot)] = nullptr;
         ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
         entry.inUse = 0;
@@ -298,6 +332,11 @@ QTcpSocket* TcpLink::destination(int slot) const {
 void TcpLink::writeLine(std::string_view line) {
     if (!isLinked(c_)) {
         if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
+        return;
+    }
+    if (c_.app.tcpRole == kTcpServer && c_.app.peerSelectIndex < kFirstClientSlot) {
+        c_.reply.replyError = 1;  // a failed send: a run stops at its next step
+        if (c_.notifier) showWarning(*c_.notifier, kNoDestinationText);
         return;
     }
     // The device chosen now, even if the command waits behind another.

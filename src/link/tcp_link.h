@@ -27,6 +27,14 @@ inline constexpr std::string_view kNoAnswerText = "Answer が､きません";
 inline constexpr std::string_view kCannotConnectText = "接続できません";
 inline constexpr std::string_view kCannotBindText = "Bindできません";
 inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
+inline constexpr std::string_view kNoDestinationText =
+    "送信先の機器が接続を切りました。TCP/IP設定で送信先を選び直してください。";
+inline constexpr std::string_view kBadListenAddressText =
+    "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。";
+
+// How soon a peer that vanished without a word (cable pulled) is found: the
+// first probe after a minute of silence, then every 10 s, 6 unanswered.
+inline constexpr int kKeepAliveIdleS = 60, kKeepAliveIntervalS = 10, kKeepAliveProbes = 6;
 
 class TcpLink : public QObject, public Transport, private RequestSession::Wire {
     Q_OBJECT
@@ -41,8 +49,10 @@ public:
     // or a notice follows. False (notice shown) when it cannot even start.
     bool connectToPeer();
     // Server role: listens at the port of netPortNumber (0 picks a free port),
-    // on every local IPv4 address unless told one. True also when already listening.
-    bool listen(const QHostAddress& address = QHostAddress(QHostAddress::AnyIPv4));
+    // on the address the ini file names (listenAddress), else on every local
+    // IPv4 address. True also when already listening.
+    bool listen();
+    bool listen(const QHostAddress& address);
     // Closes the main socket, the listener and every client; resets the table
     // and clears tcpConnected.
     void closeAll();
@@ -79,6 +89,7 @@ private:
     void resetTable();
     void socketFailure(std::string_view text);
     void adoptClientSocket(QTcpSocket* s);
+    static void keepAlive(QTcpSocket* s);
     void onNewConnections();
     void onSocketError(QTcpSocket* s, int error);
     void onSocketClosed(QTcpSocket* s);

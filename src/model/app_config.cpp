@@ -189,6 +189,7 @@ bool loadAppConfig(Console& c, const std::string& path) {
         if (!dev.empty()) a.comDevicePath[n] = dev;
     }
     a.fastRuns = readNumber(f, section, "fast_runs") == 1;
+    a.listenAddress = readValue(f, section, "listen_address", "", kPathChars);
     return f.has_value();
 }
 

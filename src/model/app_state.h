@@ -45,6 +45,7 @@ struct AppState {
     std::array<ClientSlot, kClientSlots> clientSlots{};
     std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
     bool fastRuns = false;   // whole-device runs paced by answers, not by their timer
+    std::string listenAddress;  // server role: the one local IPv4 address to listen on; empty: all
     int configWriteFailed = 0;  // told once a run: a dialog often writes several keys at once
     // Where COM1..COM6 lead on systems without COM names; the ini file may override.
     std::array<std::string, 6> comDevicePath{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",

@@ -11,16 +11,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "dialogs/bulk_run_dialogs.h"
 #include "dialogs/line_setting_dialogs.h"
 #include "dialogs/page_setting_dialogs.h"
+#include "dialogs/serial_settings_dialog.h"
 #include "dialogs/title_editor.h"
 #include "dialogs/traffic_monitor.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
 #include "protocol/title_encode.h"
+#include "link/port_lister.h"
 #include "link/serial_link.h"
 #include "support/sim_process.h"
 #include "shell/notice_box.h"
@@ -85,6 +88,24 @@ TEST(Screenshots, JisWarningAndARowNinetyThreeTitle) {
     shoot(d, "title_row93.png");
 }
 
+TEST(Screenshots, SerialDialogWithThePortChooser) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    struct Ports : PortLister {
+        std::vector<PortEntry> ports() const override {
+            return {{"/dev/ttyACM0", "USB CDC シリアル", "Example Devices", "EX0042"},
+                    {"/dev/ttyS0", "", "", ""},
+                    {"/dev/ttyUSB0", "USB シリアル変換", "Sample Works", "A10K3QZ"}};
+        }
+    } ports;
+    auto c = makeConsole(Product::Multi);
+    c->app.comDevicePath[0] = "/dev/ttyUSB0";
+    c->app.comDevicePath[1] = "/dev/ttyACM0";
+    c->app.comPortIndex = 0;
+    SerialSettingsDialog d(*c, nullptr, &ports);
+    d.portList()->setCurrentItem(d.portList()->topLevelItem(2));
+    d.resize(d.sizeHint().expandedTo(QSize(620, 0)));
+    shoot(d, "serial_dialog.png");
+}
 
 TEST(Screenshots, SendAllRunMidway) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";

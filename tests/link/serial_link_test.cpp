@@ -15,6 +15,7 @@
 #include <QTest>
 #include <memory>
 
+#include "link/device_access.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "model/product_names.h"
@@ -150,8 +151,8 @@ TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
 
 TEST_F(SerialLinkTest, PermissionFailureNamesTheDeviceAndTheReason) {
     EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", false, "No such file"), "Miss! File Open");
-    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied"),
-              "Miss! File Open\n/dev/ttyS0: Permission denied");
+    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied").toStdString(),
+              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText(deviceGroup("/dev/ttyS0")));
     if (::geteuid() == 0) GTEST_SKIP() << "root opens any device";
     useDevice("/dev/ttyS0");
     SerialLink link(*c);
@@ -287,6 +288,30 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     EXPECT_EQ(seen(3), "> 5 05RCFZ\r\n");
     EXPECT_EQ(seen(4), "> 255 FFCFZON\r\n");
     EXPECT_EQ(traffic.at(0).link, "COM" + std::to_string(c->app.comPortIndex + 1) + " " + pty.path());
+}
+
+
+// An adapter pulled out: the port closes, the operator is told once, and
+// choosing the serial line again opens the device that came back.
+TEST_F(SerialLinkTest, AVanishedPortIsToldOnceAndOpensAgain) {
+    const std::string alias = "/tmp/vrq_vanish_test_" + std::to_string(::getpid());
+    auto sim = std::make_unique<test::SimProcess>(std::vector<std::string>{"--link", alias});
+    useDevice(alias);
+    SerialLink link(*c);
+    ASSERT_TRUE(link.open());
+    sim.reset();
+    ASSERT_TRUE(waitFor([&] { return !link.isOpen(); }));
+    QTest::qWait(200);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_NE(notes.notices[0].text.find(alias), std::string::npos) << notes.notices[0].text;
+    EXPECT_EQ(c->app.serialPortOpen, 0);
+
+    test::SimProcess again({"--link", alias});
+    ASSERT_TRUE(link.open());
+    setCell(c->settings.deviceVersion, "");
+    sendCommand(*c, CommandLine("RVN"));
+    ASSERT_TRUE(waitFor([&] { return cellText(c->settings.deviceVersion) == "1.05"; }));
+    EXPECT_EQ(notes.notices.size(), 1u);
 }
 
 }  // namespace

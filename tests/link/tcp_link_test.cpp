@@ -1,9 +1,15 @@
 #include "link/tcp_link.h"
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 #include <time.h>
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -143,11 +149,20 @@ TEST_F(LinkFixture, SilentDeviceLeavesTheUiThreadFreeUntilTheLimit) {
     const double cpu0 = threadCpuSeconds();
     wall.start();
     sinceTick.start();
+    ticker.setTimerType(Qt::PreciseTimer);
     ticker.start(10);
     link->writeLine("CBS003L10ON\r\n");
     EXPECT_LT(wall.elapsed(), 100) << "the send returned only after waiting";
     EXPECT_TRUE(notes.notices.empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !notes.notices.empty(); }, 6000));
+    // The program's own event loop (qWaitFor would add sleeps of its own).
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (!notes.notices.empty() || wall.elapsed() > 6000) loop.quit();
+    });
+    check.start(5);
+    loop.exec();
+    ASSERT_FALSE(notes.notices.empty());
     const qint64 elapsed = wall.elapsed();
     ticker.stop();
     const double cpu = threadCpuSeconds() - cpu0;
@@ -331,6 +346,53 @@ TEST_F(LinkFixture, ListensOnTheAddressItIsGiven) {
     QTcpSocket device;
     device.connectToHost(QHostAddress::LocalHost, link->listenPort());
     EXPECT_TRUE(QTest::qWaitFor([&] { return link->connectedClientCount() == 1; }, 3000));
+
+    // The ini file's address; one that is no address is said and every interface is taken.
+    for (const auto& [text, expected] : {std::pair{"127.0.0.1", QHostAddress(QHostAddress::LocalHost)},
+                                         std::pair{"300.1.2.3", QHostAddress(QHostAddress::AnyIPv4)}}) {
+        TcpLink other(*c);
+        c->app.listenAddress = text;
+        ASSERT_TRUE(other.listen());
+        EXPECT_EQ(other.listenAddress(), expected) << text;
+    }
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kBadListenAddressText);
+}
+
+// A chosen device that leaves is never replaced by the next one to take its
+// slot; accepted devices are probed when silent, so a pulled cable frees its slot.
+TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
+    QTemporaryDir dir;
+    const std::string record = dir.filePath("newcomer").toStdString();
+    auto first = std::make_unique<test::SimProcess>(std::vector<std::string>{"--tcp-connect", hostPort()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));
+
+    bool probed = false;
+    for (QTcpSocket* s : link->findChildren<QTcpSocket*>()) {
+        int on = 0, idle = 0;
+        socklen_t len = sizeof on;
+        const int fd = static_cast<int>(s->socketDescriptor());
+        ASSERT_EQ(::getsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, &len), 0);
+        ASSERT_EQ(::getsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &idle, &len), 0);
+        EXPECT_EQ(on, 1);
+        EXPECT_EQ(idle, kKeepAliveIdleS);
+        probed = true;
+    }
+    EXPECT_TRUE(probed);
+
+    c->app.peerSelectIndex = 1;
+    c->app.tcpConnected = 1;
+    first.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 0; }, 5000));
+    EXPECT_EQ(c->app.peerSelectIndex, -1);
+    test::SimProcess newcomer({"--tcp-connect", hostPort(), "--record", record});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));  // the same slot
+    send("CBS003L10ON\r\n");
+    EXPECT_EQ(c->reply.replyError, 1);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kNoDestinationText);
+    QTest::qWait(100);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(record)).size(), 0);
 }
 
 TEST_F(ServerFixture, PortTakenOrImpossibleCannotBind) {

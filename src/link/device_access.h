@@ -1,0 +1,15 @@
+#pragma once
+// What to tell an operator whose account may not open a serial device.
+
+#include <string>
+
+namespace vrq {
+
+// The group owning `path` (stat + getgrgid): its name, the number when the
+// group has no name, empty when the file cannot be examined.
+std::string deviceGroup(const std::string& path);
+
+// The advice for a refused open; `group` as deviceGroup gives it.
+std::string permissionHintText(const std::string& group);
+
+}  // namespace vrq
