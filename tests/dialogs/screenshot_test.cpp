@@ -107,17 +107,24 @@ TEST(Screenshots, SerialDialogWithThePortChooser) {
     shoot(d, "serial_dialog.png");
 }
 
+// A device at a real line's speed and a console whose titles fill a run.
+struct SlowDevice {
+    test::SimProcess sim{{"--baud", "38400"}};
+    std::unique_ptr<Console> c = makeConsole(Product::Multi);
+    SlowDevice() {
+        c->app.comDevicePath[0] = sim.ptyPath();
+        c->app.fastRuns = true;
+        for (int p = 0; p < kPages; ++p) setCell(c->settings.titleText[static_cast<std::size_t>(p)][0], "\x88\x9f\x88\x9f");
+    }
+};
+
 TEST(Screenshots, SendAllRunMidway) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
-    // A real run at a real line's speed, pictured a few seconds in.
-    test::SimProcess sim({"--baud", "38400"});
-    auto c = makeConsole(Product::Multi);
-    c->app.comDevicePath[0] = sim.ptyPath();
-    c->app.fastRuns = true;
-    for (int p = 0; p < kPages; ++p) setCell(c->settings.titleText[static_cast<std::size_t>(p)][0], "\x88\x9f\x88\x9f");
-    SerialLink link(*c);
+    // A real run, pictured a few seconds in.
+    SlowDevice dev;
+    SerialLink link(*dev.c);
     ASSERT_TRUE(link.open());
-    SendAllDialog d(*c, nullptr);
+    SendAllDialog d(*dev.c, nullptr);
     d.show();
     d.startButton()->click();
     QTest::qWait(8000);
@@ -128,18 +135,14 @@ TEST(Screenshots, SendAllRunMidway) {
 
 TEST(Screenshots, TrafficMonitorDuringSendAll) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
-    test::SimProcess sim({"--baud", "38400"});
-    auto c = makeConsole(Product::Multi);
-    c->app.comDevicePath[0] = sim.ptyPath();
-    c->app.fastRuns = true;
-    for (int p = 0; p < kPages; ++p) setCell(c->settings.titleText[static_cast<std::size_t>(p)][0], "\x88\x9f\x88\x9f");
+    SlowDevice dev;
     TrafficLog log;
-    c->traffic = [&](const TrafficEvent& e) { log.add(e); };
-    SerialLink link(*c);
+    dev.c->traffic = [&](const TrafficEvent& e) { log.add(e); };
+    SerialLink link(*dev.c);
     ASSERT_TRUE(link.open());
-    TrafficMonitor m(*c, log);
+    TrafficMonitor m(*dev.c, log);
     m.show();
-    SendAllDialog d(*c, nullptr);
+    SendAllDialog d(*dev.c, nullptr);
     d.show();
     d.startButton()->click();
     QTest::qWait(4000);
