@@ -14,6 +14,7 @@
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -31,7 +32,7 @@ void sizeForLongRun(SettingDialog& d) {
 }  // namespace
 
 QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
-    auto* box = new QCheckBox("高速転送（応答を受けたら次を送る）", &d);
+    auto* box = new QCheckBox(uiText("高速転送（応答を受けたら次を送る）"), &d);
     box->setObjectName("fastRunBox");
     box->setChecked(c.app.fastRuns);
     QObject::connect(box, &QCheckBox::toggled, &d, [&c](bool on) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -29,7 +30,7 @@ int DeviceSettingDialog::addRow(const QString& label, QWidget* w) {
 int DeviceSettingDialog::lastRow() const { return controlGrid()->rowCount() - 1; }
 
 QPushButton* DeviceSettingDialog::addSendButton(int row, const QString& objectName, Builder build) {
-    auto* b = new QPushButton("設定", this);
+    auto* b = new QPushButton(uiText("設定"), this);
     b->setObjectName(objectName);
     b->setAutoDefault(false);
     controlGrid()->addWidget(b, row, 2);

@@ -9,6 +9,7 @@
 #include "model/app_config.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -26,7 +27,7 @@ void writeConnectionValue(Console& c, std::string_view key, int value) {
 
 InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, QWidget* parent)
     : QDialog(parent), c_(c), openSerial_(std::move(openSerial)) {
-    setWindowTitle("インターフェイスの設定");
+    setWindowTitle(uiText("インターフェイスの設定"));
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox("Interface", this);
     auto* groupLayout = new QVBoxLayout(group);
@@ -35,7 +36,7 @@ InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, Q
     combo_->addItems({"RS-232C/485", "TCP/IP"});
     groupLayout->addWidget(combo_);
     layout->addWidget(group);
-    auto* setButton = new QPushButton("設定", this);
+    auto* setButton = new QPushButton(uiText("設定"), this);
     setButton->setObjectName("setButton");
     setButton->setDefault(true);
     layout->addWidget(setButton);

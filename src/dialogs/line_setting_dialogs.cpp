@@ -8,6 +8,7 @@
 
 #include "protocol/line_commands.h"
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {
@@ -28,7 +29,7 @@ const QStringList& colourItems() {
 QString colourCell(int code) {
     static const QStringList cells{"黒　　　　", "赤　　　　", "緑　　　　", "黄　　　　", "青　　　　",
                                    "マゼンタ　", "シアン　　", "白　　　　", "ブランク　"};
-    return code >= 0 && code < cells.size() ? cells[code] : QStringLiteral("？　　　　");
+    return code >= 0 && code < cells.size() ? cells[code] : uiText("？　　　　");
 }
 
 }  // namespace

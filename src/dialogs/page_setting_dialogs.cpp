@@ -10,6 +10,7 @@
 
 #include "protocol/page_commands.h"
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {
@@ -82,24 +83,24 @@ QStringList AutoSwitchDialog::previewTexts() const {
 
 DisplayPageDialog::DisplayPageDialog(Console& c, QWidget* parent)
     : SettingDialog(c, parent, "表示ページ", "表示ページの設定 ") {
-    auto* pageBox = new QGroupBox("ページ", this);
+    auto* pageBox = new QGroupBox(uiText("ページ"), this);
     auto* pageRow = new QHBoxLayout(pageBox);
     auto* pageCombo = new QComboBox(pageBox);
     pageCombo->setObjectName("pageCombo");
     pageCombo->addItems(pageItems() << "PAS ");
     pageCombo->setMaxVisibleItems(16);
-    auto* pageSend = new QPushButton("設定", pageBox);
+    auto* pageSend = new QPushButton(uiText("設定"), pageBox);
     pageSend->setObjectName("pageSendButton");
     pageSend->setAutoDefault(false);
     pageRow->addWidget(pageCombo, 1);
     pageRow->addWidget(pageSend);
 
-    auto* onBox = new QGroupBox("表示ON/OFF", this);
+    auto* onBox = new QGroupBox(uiText("表示ON/OFF"), this);
     auto* onRow = new QHBoxLayout(onBox);
     auto* onCombo = new QComboBox(onBox);
     onCombo->setObjectName("onOffCombo");
     onCombo->addItems({"OFF", "ON "});
-    auto* onSend = new QPushButton("設定", onBox);
+    auto* onSend = new QPushButton(uiText("設定"), onBox);
     onSend->setObjectName("onOffSendButton");
     onSend->setAutoDefault(false);
     onRow->addWidget(onCombo, 1);

@@ -11,6 +11,7 @@
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -40,7 +41,7 @@ ProtocolDialog::ProtocolDialog(Console& c, QWidget* parent)
     mac_->setObjectName("macText");
     mac_->setReadOnly(true);
     auto* read = addSendButton(addRow("MAC Address", mac_), "readButton", [] { return std::nullopt; });
-    read->setText("読み込み");
+    read->setText(uiText("読み込み"));
     connect(read, &QPushButton::clicked, this, &ProtocolDialog::startReadBack);
 
     subnet_ = addBoundCombo("Subnet Mask", {"Class A", "Class B", "Class C"}, "subnetCombo", m.netSubnetClass);

@@ -15,6 +15,7 @@
 
 #include "dialogs/interface_dialog.h"
 #include "link/port_lister.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -42,10 +43,10 @@ QString comName(int index) { return QStringLiteral("COM %1").arg(index + 1); }
 
 SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const PortLister* ports)
     : QDialog(parent), c_(c), ports_(ports ? ports : &systemPorts()) {
-    setWindowTitle("RS-232C/485の設定");
+    setWindowTitle(uiText("RS-232C/485の設定"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* portGroup = new QGroupBox("コム ポート", this);
+    auto* portGroup = new QGroupBox(uiText("コム ポート"), this);
     auto* portLayout = new QVBoxLayout(portGroup);
     auto* portRow = new QHBoxLayout;
     portCombo_ = new QComboBox(portGroup);
@@ -75,12 +76,12 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     pathLabel_->setVisible(!kComNames);
     layout->addWidget(portGroup);
 
-    auto* chooserGroup = new QGroupBox("接続先のデバイス", this);
+    auto* chooserGroup = new QGroupBox(uiText("接続先のデバイス"), this);
     auto* chooserLayout = new QVBoxLayout(chooserGroup);
     portList_ = new QTreeWidget(chooserGroup);
     portList_->setObjectName("systemPortList");
     portList_->setRootIsDecorated(false);
-    portList_->setHeaderLabels({"デバイス", "説明", "メーカー", "シリアル番号"});
+    portList_->setHeaderLabels({uiText("デバイス"), uiText("説明"), uiText("メーカー"), uiText("シリアル番号")});
     portList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     portList_->setMinimumHeight(110);
     chooserLayout->addWidget(portList_);
@@ -92,7 +93,7 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     // A control character would break the ini line the path is kept in.
     pathEdit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^\\x00-\\x1f\\x7f]*"), pathEdit_));
     editRow->addWidget(pathEdit_, 1);
-    refreshButton_ = new QPushButton("更新", chooserGroup);
+    refreshButton_ = new QPushButton(uiText("更新"), chooserGroup);
     refreshButton_->setObjectName("refreshPortsButton");
     editRow->addWidget(refreshButton_);
     assignButton_ = new QPushButton(chooserGroup);
@@ -105,7 +106,7 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     chooserGroup->setVisible(!kComNames);
     layout->addWidget(chooserGroup);
 
-    auto* modeGroup = new QGroupBox("コントロール", this);
+    auto* modeGroup = new QGroupBox(uiText("コントロール"), this);
     auto* modeLayout = new QVBoxLayout(modeGroup);
     modeCombo_ = new QComboBox(modeGroup);
     modeCombo_->setObjectName("serialModeCombo");
@@ -113,7 +114,7 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     modeLayout->addWidget(modeCombo_);
     layout->addWidget(modeGroup);
 
-    auto* setButton = new QPushButton("設定", this);
+    auto* setButton = new QPushButton(uiText("設定"), this);
     setButton->setObjectName("setButton");
     setButton->setDefault(true);
     layout->addWidget(setButton);
@@ -169,7 +170,7 @@ void SerialSettingsDialog::showDevicePath(int index) {
 
 void SerialSettingsDialog::updateAssignButton() {
     const int index = portCombo_->currentIndex();
-    assignButton_->setText(index < 0 ? QStringLiteral("割り当て") : comName(index) + QStringLiteral(" に割り当て"));
+    assignButton_->setText(index < 0 ? uiText("割り当て") : comName(index) + uiText(" に割り当て"));
     assignButton_->setEnabled(index >= 0 && !pathEdit_->text().trimmed().isEmpty());
 }
 

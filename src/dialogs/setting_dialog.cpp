@@ -14,6 +14,7 @@
 
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -25,7 +26,7 @@ PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
 
 void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) {
     const QFontMetrics fm = p.fontMetrics();
-    p.drawText(QPoint(x, y + fm.ascent()), text);
+    p.drawText(QPoint(x, y + fm.ascent()), uiText(text));
 }
 
 void PreviewPanel::paintEvent(QPaintEvent*) {
@@ -40,7 +41,7 @@ void PreviewPanel::paintEvent(QPaintEvent*) {
 SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading)
     : QDialog(parent), c_(c) {
     const QString peer = peerText(c);
-    setWindowTitle(peer.isEmpty() ? caption : peerHeading + peer);
+    setWindowTitle(peer.isEmpty() ? uiText(caption) : uiText(peerHeading) + peer);
     setModal(true);
 
     auto* outer = new QVBoxLayout(this);
@@ -127,7 +128,7 @@ PreviewPanel* SettingDialog::addPreview(QSize size) {
 QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& items, const QString& objectName) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(objectName);
-    combo->addItems(items);
+    for (const QString& item : items) combo->addItem(uiText(item));
     combo->setMaxVisibleItems(16);
     addControl(label, combo);
     return combo;
@@ -135,14 +136,14 @@ QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& item
 
 void SettingDialog::addControl(const QString& label, QWidget* w) {
     const int row = grid_->rowCount();
-    if (!label.isEmpty()) grid_->addWidget(new QLabel(label, this), row, 0);
+    if (!label.isEmpty()) grid_->addWidget(new QLabel(uiText(label), this), row, 0);
     grid_->addWidget(w, row, 1);
 }
 
 void SettingDialog::addSlaveAddressRow() { addControl("スレーブアドレス", slaveCombo_); }
 
 QPushButton* SettingDialog::addButton(const QString& text, const QString& objectName) {
-    auto* b = new QPushButton(text, this);
+    auto* b = new QPushButton(uiText(text), this);
     b->setObjectName(objectName);
     b->setAutoDefault(false);
     // Buttons go before the stretch that keeps Close at the right.
@@ -166,7 +167,7 @@ void SettingDialog::addProgress(int maximum) {
     percentBox_->setFixedWidth(percentBox_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     row->addWidget(progress_, 1);
     row->addWidget(percentBox_);
-    row->addWidget(new QLabel("％", this));
+    row->addWidget(new QLabel(uiText("％"), this));
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
@@ -192,7 +193,7 @@ void SettingDialog::updateRunClock() {
         const long long ms = doneCost > 0 ? runElapsed_.elapsed() * (totalCost - doneCost) / doneCost : 0;
         left = QString::fromStdString(durationText((ms + 999) / 1000));
     }
-    runClock_->setText(QStringLiteral("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsed)), left));
+    runClock_->setText(uiText("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsed)), left));
 }
 
 void SettingDialog::select(QComboBox* combo, int index) {

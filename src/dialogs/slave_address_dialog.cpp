@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/setting_dialog.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -14,10 +15,10 @@ SlaveAddressDialog::SlaveAddressDialog(Console& c, QWidget* parent) : QDialog(pa
     setObjectName("slaveAddressDialog");
     setModal(true);
     const QString peer = SettingDialog::peerText(c);
-    setWindowTitle(peer.isEmpty() ? QString("機器のスレーブアドレス") : "スレーブアドレスの設定 " + peer);
+    setWindowTitle(peer.isEmpty() ? uiText("機器のスレーブアドレス") : "スレーブアドレスの設定 " + peer);
 
     auto* outer = new QVBoxLayout(this);
-    auto* group = new QGroupBox("スレーブアドレス", this);
+    auto* group = new QGroupBox(uiText("スレーブアドレス"), this);
     auto* inGroup = new QVBoxLayout(group);
     combo_ = new QComboBox(group);
     combo_->setObjectName("slaveAddressCombo");

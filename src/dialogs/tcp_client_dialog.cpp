@@ -16,6 +16,7 @@
 #include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -47,7 +48,7 @@ QLineEdit* makePortEdit(Console& c, QWidget* parent) {
 }
 
 TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
-    setWindowTitle("TCP/IPの設定(Client)");
+    setWindowTitle(uiText("TCP/IPの設定(Client)"));
     auto* layout = new QVBoxLayout(this);
 
     auto* addressGroup = new QGroupBox("Host IP Address", this);
@@ -74,7 +75,7 @@ TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent) : Q
 
     auto* buttons = new QHBoxLayout();
     auto button = [&](const char* text, const char* name) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(uiText(text), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         buttons->addWidget(b);

@@ -11,6 +11,7 @@
 #include "dialogs/tcp_client_dialog.h"
 #include "link/tcp_link.h"
 #include "model/text_cell.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -19,7 +20,7 @@ const QString kNoDestination = " ";
 }
 
 TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
-    setWindowTitle("TCP/IPの設定(Server)");
+    setWindowTitle(uiText("TCP/IPの設定(Server)"));
     auto* layout = new QVBoxLayout(this);
 
     auto* placeGroup = new QGroupBox("Transmission place", this);
@@ -45,7 +46,7 @@ TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : Q
 
     auto* buttons = new QHBoxLayout();
     auto button = [&](const char* text, const char* name) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(uiText(text), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         buttons->addWidget(b);

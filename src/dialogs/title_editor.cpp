@@ -17,6 +17,7 @@
 #include "protocol/send_path.h"
 #include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {
@@ -174,7 +175,7 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
             continue;
         }
         if (used + static_cast<int>(b->size()) > budget) {
-            why = QStringLiteral("タイトルは%1バイトまでです").arg(maxBytes());
+            why = uiText("タイトルは%1バイトまでです").arg(maxBytes());
             break;
         }
         used += static_cast<int>(b->size());

@@ -15,6 +15,7 @@
 #include "dialogs/shift_jis.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -41,14 +42,14 @@ QString shownBytes(const std::string& bytes) {
         end += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;  // keep Shift-JIS pairs whole
     }
     if (end >= text.size()) return fromShiftJis(text);
-    return fromShiftJis(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
+    return fromShiftJis(std::string_view(text).substr(0, end)) + uiText("… (%1 バイト)").arg(bytes.size());
 }
 
 }  // namespace
 
 TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), c_(c), log_(log) {
-    setWindowTitle(QStringLiteral("通信モニタ"));
+    setWindowTitle(uiText("通信モニタ"));
     view_ = new QPlainTextEdit(this);
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -58,15 +59,15 @@ TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     view_->setFont(mono);
 
     filter_ = new QLineEdit(this);
-    filter_->setPlaceholderText(QStringLiteral("絞り込み"));
+    filter_->setPlaceholderText(uiText("絞り込み"));
     filter_->setClearButtonEnabled(true);
-    pause_ = new QCheckBox(QStringLiteral("一時停止"), this);
-    clear_ = new QPushButton(QStringLiteral("クリア"), this);
-    auto* save = new QPushButton(QStringLiteral("名前を付けて保存..."), this);
+    pause_ = new QCheckBox(uiText("一時停止"), this);
+    clear_ = new QPushButton(uiText("クリア"), this);
+    auto* save = new QPushButton(uiText("名前を付けて保存..."), this);
     counts_ = new QLabel(this);
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("絞り込み:"), this));
+    bar->addWidget(new QLabel(uiText("絞り込み:"), this));
     bar->addWidget(filter_, 1);
     bar->addWidget(pause_);
     bar->addWidget(clear_);
@@ -95,8 +96,8 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
     else if (e.address >= 0)
         address = QStringLiteral("%1").arg(e.address, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(QString::fromStdString(isoMillis(e.at).substr(11)), QString::fromUtf8(directionText(e.direction)),
-             QString::fromLatin1(directionMark(e.direction)), QString::fromStdString(e.link).leftJustified(24),
+        .arg(QString::fromStdString(isoMillis(e.at).substr(11)), uiText(directionText(e.direction)),
+             QString::fromLatin1(directionMark(e.direction)), uiText(e.link).leftJustified(24),
              address, shownBytes(e.bytes));
 }
 
@@ -145,7 +146,7 @@ void TrafficMonitor::clearAll() {
 }
 
 void TrafficMonitor::showCounts() {
-    counts_->setText(QStringLiteral("表示 %1 行 / 記録 %2 行 (最大 %3 行)")
+    counts_->setText(uiText("表示 %1 行 / 記録 %2 行 (最大 %3 行)")
                          .arg(shown_)
                          .arg(static_cast<qulonglong>(log_.size()))
                          .arg(static_cast<qulonglong>(log_.capacity())));
@@ -165,8 +166,8 @@ bool TrafficMonitor::saveTo(const std::string& path) {
 }
 
 void TrafficMonitor::chooseAndSave() {
-    const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"), QString(),
-                                                      QStringLiteral("テキスト (*.txt *.log);;すべてのファイル (*)"));
+    const QString name = QFileDialog::getSaveFileName(this, uiText("名前を付けて保存"), QString(),
+                                                      uiText("テキスト (*.txt *.log);;すべてのファイル (*)"));
     if (!name.isEmpty()) saveTo(name.toStdString());
 }
 

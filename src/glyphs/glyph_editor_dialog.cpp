@@ -18,6 +18,7 @@
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -30,7 +31,7 @@ const std::string kDamagedText = "外字ファイルが壊れています。読�
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+    auto* b = new QPushButton(uiText(text), parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
@@ -79,7 +80,7 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
     for (QPushButton* b : {newButton, openButton, saveButton, saveAsButton}) fileRows->addWidget(b);
     addControl(QString(), fileBox);
 
-    auto* numberGroup = new QGroupBox("登録番号", this);
+    auto* numberGroup = new QGroupBox(uiText("登録番号"), this);
     auto* numberRow = new QHBoxLayout(numberGroup);
     numberCombo_ = new QComboBox(numberGroup);
     numberCombo_->setObjectName("glyphNumberCombo");
@@ -94,7 +95,7 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 
     addSlaveAddressRow();
 
-    auto* sampleGroup = new QGroupBox("サンプル", this);
+    auto* sampleGroup = new QGroupBox(uiText("サンプル"), this);
     auto* sampleRow = new QHBoxLayout(sampleGroup);
     sampleEdit_ = new QLineEdit(sampleGroup);
     sampleEdit_->setObjectName("sampleEdit");
@@ -132,7 +133,7 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 GlyphEditorDialog::~GlyphEditorDialog() { console().glyphStored = nullptr; }
 
 QString GlyphEditorDialog::filters() const {
-    return qs(glyphGeometry(size_).filterText) + ";;すべて(*.*)";
+    return uiText(qs(glyphGeometry(size_).filterText)) + uiText(";;すべて(*.*)");
 }
 
 void GlyphEditorDialog::warn(std::string_view text) {
@@ -166,7 +167,7 @@ void GlyphEditorDialog::openGlyph() {
         !c.notifier->ask(productTitle(c.product), "データを保存せずに別のファイルを開きますか？")) {
         return;
     }
-    const QString path = chooser_->openFileName(this, "ファイルのオープン", filters());
+    const QString path = chooser_->openFileName(this, uiText("ファイルのオープン"), filters());
     if (path.isEmpty()) return;
     const std::string file = path.toStdString();
     bool damaged = false;
@@ -196,7 +197,7 @@ void GlyphEditorDialog::saveGlyph() {
 
 void GlyphEditorDialog::saveGlyphAs() {
     if (console().reply.glyphReplyPending) return;
-    const QString chosen = chooser_->saveFileName(this, "ファイルの保存", filters());
+    const QString chosen = chooser_->saveFileName(this, uiText("ファイルの保存"), filters());
     if (chosen.isEmpty()) return;
     std::string file = chosen.toStdString();
     const std::string_view ext = glyphGeometry(size_).extension;

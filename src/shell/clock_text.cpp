@@ -26,16 +26,16 @@ std::string cutShiftJisBytes(const std::string& utf8, int bytes) {
 }  // namespace
 
 std::string clockDateText(int year, int month, int day, int weekday) {
-    static const char* const kWeekdays[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
+    static const char* const kWeekdays[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};  // untranslated: English shows its own date
     char buf[96];
-    std::snprintf(buf, sizeof buf, "%4d年%2d月%2d日         ", year, month, day);
+    std::snprintf(buf, sizeof buf, "%4d年%2d月%2d日         ", year, month, day);  // untranslated: as above
     const int w = weekday >= 0 && weekday < 7 ? weekday : 0;
     return cutShiftJisBytes(buf, 16) + kWeekdays[w];
 }
 
 std::string clockTimeText(int hour, int minute, int second) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%02d：%02d：%02d", hour, minute, second);
+    std::snprintf(buf, sizeof buf, "%02d：%02d：%02d", hour, minute, second);  // untranslated: as above
     return buf;
 }
 

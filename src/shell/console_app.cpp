@@ -1,11 +1,12 @@
 #include "shell/console_app.h"
 
+#include <cstdio>
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include "model/app_config.h"
 #include "model/product_names.h"
@@ -17,6 +18,7 @@
 #include "shell/message_box_notifier.h"
 #include "shell/recovery.h"
 #include "shell/single_instance.h"
+#include "shell/ui_text.h"
 #include "variants/variant.h"
 
 namespace vrq {
@@ -45,19 +47,57 @@ std::string dataFolder() {
 
 }  // namespace
 
+QString consoleVersion(Product product) {
+    // The version box says "VRQ700 Version 1.00"; --version prints the number.
+    const QString text = QString::fromStdString(variantFor(product).versionText);
+    return text.section(QLatin1Char(' '), -1);
+}
+
+std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
+                                                QString& error) {
+    parser.setApplicationDescription(QStringLiteral("Console for the VRQ-700 family of title display devices."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Language of the interface: ja or en (default: from the locale; "
+                                                 "Japanese when none is set)."),
+                                  QStringLiteral("ja|en"));
+    parser.addOption(lang);
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        return std::nullopt;
+    }
+    if (!parser.isSet(lang)) return languageFromEnvironment();
+    const std::optional<UiLanguage> chosen = languageNamed(parser.value(lang));
+    if (!chosen) error = QStringLiteral("Unknown language '%1': use ja or en.").arg(parser.value(lang));
+    return chosen;
+}
+
 int runConsole(Product product, int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
+    QApplication::setApplicationVersion(consoleVersion(product));
     QApplication::setWindowIcon(appIcon());
 
-    // Qt's own buttons speak Japanese like the rest of the console.
-    QTranslator qtJapanese;
-    if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtJapanese);
+    QCommandLineParser parser;
+    QString error;
+    const std::optional<UiLanguage> language = parseConsoleArguments(parser, QApplication::arguments(), error);
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (!language) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QApplication::applicationName()), qPrintable(error));
+        return 1;
+    }
+    installUiLanguage(*language);
 
     SingleInstance instance(qs(instanceMutexName(product)));
     if (!instance.acquired()) {
-        QMessageBox box(QMessageBox::NoIcon, qs(productTitle(product)), "２重に起動はできません", QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, qs(productTitle(product)), uiText("２重に起動はできません"),
+                        QMessageBox::Ok);
         box.exec();
         return 0;
     }

@@ -9,6 +9,7 @@
 #include "model/value_ranges.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -20,16 +21,16 @@ const char* const kCantOpen = "Can't file open";
 }  // namespace
 
 std::string QtFileChooser::chooseOpenFile() {
-    QString filter = QString::fromUtf8("データ(*.dat)");
-    const QString name = QFileDialog::getOpenFileName(parent_, QString::fromUtf8("ファイルのオープン"), QString(),
-                                                      QString::fromUtf8(kFilters), &filter);
+    QString filter = uiText("データ(*.dat)");
+    const QString name = QFileDialog::getOpenFileName(parent_, uiText("ファイルのオープン"), QString(),
+                                                      uiText(kFilters), &filter);
     return name.toStdString();
 }
 
 std::string QtFileChooser::chooseSaveFile() {
-    QString filter = QString::fromUtf8("データ(*.dat)");
-    const QString name = QFileDialog::getSaveFileName(parent_, QString::fromUtf8("ファイルの保存"), QString(),
-                                                      QString::fromUtf8(kFilters), &filter);
+    QString filter = uiText("データ(*.dat)");
+    const QString name = QFileDialog::getSaveFileName(parent_, uiText("ファイルの保存"), QString(),
+                                                      uiText(kFilters), &filter);
     return name.toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -14,6 +15,7 @@
 #include "shell/clock_source.h"
 #include "shell/clock_text.h"
 #include "shell/icons.h"
+#include "shell/ui_text.h"
 #include "variants/commands.h"
 
 namespace vrq {
@@ -53,9 +55,9 @@ void MainWindow::buildMenus() {
             if (e.isSeparator()) {
                 menu->addSeparator();
             } else if (!e.children.empty()) {
-                fill(menu->addMenu(qs(e.label)), e.children);
+                fill(menu->addMenu(uiMenuText(e.label)), e.children);
             } else {
-                QAction* a = menu->addAction(qs(e.label));
+                QAction* a = menu->addAction(uiMenuText(e.label));
                 const int command = e.command;
                 connect(a, &QAction::triggered, this, [this, command] { dispatch(command); });
                 actions_[command] = a;
@@ -63,7 +65,7 @@ void MainWindow::buildMenus() {
         }
     };
     for (const MenuEntry& top : v_.menuBar) {
-        QMenu* m = menuBar()->addMenu(qs(top.label));
+        QMenu* m = menuBar()->addMenu(uiMenuText(top.label));
         fill(m, top.children);
         // The greying follows the link whenever a menu is about to show.
         connect(m, &QMenu::aboutToShow, this, &MainWindow::applyMenuRules);
@@ -82,8 +84,8 @@ void MainWindow::buildToolbar() {
     bar->setIconSize(QSize(v_.toolImageWidth, v_.toolImageHeight));
     int index = 0;
     for (const ToolButton& b : v_.toolbar) {
-        QAction* a = bar->addAction(toolIcon(qs(b.iconText), index++, v_.toolImageWidth, v_.toolImageHeight), "");
-        a->setToolTip(qs(tooltipFor(v_, b.id)));
+        QAction* a = bar->addAction(toolIcon(uiText(b.iconText), index++, v_.toolImageWidth, v_.toolImageHeight), "");
+        a->setToolTip(uiText(tooltipFor(v_, b.id)));
         a->setObjectName(QString("tool%1").arg(b.id));
         const int id = b.id;
         connect(a, &QAction::triggered, this, [this, id] { dispatch(id); });
@@ -148,7 +150,7 @@ void MainWindow::dispatch(int id) {
 void MainWindow::showVersion() {
     QMessageBox box(this);
     box.setObjectName("versionBox");
-    box.setWindowTitle(qs(v_.versionBoxTitle));
+    box.setWindowTitle(uiText(v_.versionBoxTitle));
     box.setIconPixmap(appIcon().pixmap(32, 32));
     box.setText(qs(v_.versionText));
     box.setStandardButtons(QMessageBox::Ok);
@@ -164,6 +166,11 @@ void MainWindow::updateClock() {
     const QDateTime now = clock_.now();
     const QDate d = now.date();
     const QTime t = now.time();
+    if (uiLanguage() == UiLanguage::English) {
+        dateLabel_->setText(QLocale(QLocale::English).toString(d, QStringLiteral("ddd, d MMM yyyy")));
+        timeLabel_->setText(t.toString(QStringLiteral("HH:mm:ss")));
+        return;
+    }
     dateLabel_->setText(QString::fromStdString(clockDateText(d.year(), d.month(), d.day(), d.dayOfWeek() % 7)));
     timeLabel_->setText(QString::fromStdString(clockTimeText(t.hour(), t.minute(), t.second())));
 }

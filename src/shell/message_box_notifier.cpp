@@ -5,12 +5,11 @@
 #include <QTimer>
 
 #include "shell/notice_box.h"
+#include "shell/ui_text.h"
 
 namespace vrq {
 
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QMessageBox::Icon boxIcon(NoticeIcon icon) {
     switch (icon) {
@@ -27,7 +26,7 @@ QMessageBox::Icon boxIcon(NoticeIcon icon) {
 
 void MessageBoxNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) {
     if (queue_.size() >= kMaxQueued) return;
-    queue_.push_back({qs(title), qs(text), icon, beep});
+    queue_.push_back({uiText(title), uiText(text), icon, beep});
     if (!showing_ && queue_.size() == 1) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }
 
@@ -43,7 +42,7 @@ void MessageBoxNotifier::showNext() {
 }
 
 bool MessageBoxNotifier::ask(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, uiText(title), uiText(text), QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

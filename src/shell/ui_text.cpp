@@ -1,0 +1,168 @@
+#include "shell/ui_text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace vrq {
+
+namespace {
+
+UiLanguage g_language = UiLanguage::Japanese;
+
+// The sources of the translation file: phrases replaced inside composed texts,
+// longest first, and texts with %1.. matched as a whole line.
+struct Phrase {
+    QString source;
+    QByteArray utf8;
+};
+struct Pattern {
+    QRegularExpression match;
+    QByteArray utf8;
+};
+std::vector<Phrase> g_phrases;
+std::vector<Pattern> g_patterns;
+
+QString translated(const QByteArray& utf8) { return QCoreApplication::translate(kTextContext, utf8.constData()); }
+
+bool isAscii(const QString& s) {
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+void addSource(const QString& source) {
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    if (source.contains(placeholder)) {
+        QStringList pieces = source.split(placeholder);
+        for (QString& piece : pieces) piece = QRegularExpression::escape(piece);
+        const QString re = QStringLiteral("^") + pieces.join(QStringLiteral("(.+?)")) + QStringLiteral("$");
+        g_patterns.push_back({QRegularExpression(re), source.toUtf8()});
+        return;
+    }
+    // A single letter ("日") is too likely inside a name to be replaced there.
+    if (source.size() == 1 && !source.at(0).isPunct()) return;
+    g_phrases.push_back({source, source.toUtf8()});
+}
+
+// The translation file itself lists the sources; the compiled one cannot.
+void loadSources(const QString& tsPath) {
+    g_phrases.clear();
+    g_patterns.clear();
+    QFile f(tsPath);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
+            addSource(xml.readElementText());
+    }
+    std::stable_sort(g_phrases.begin(), g_phrases.end(),
+                     [](const Phrase& a, const Phrase& b) { return a.source.size() > b.source.size(); });
+}
+
+// A whole text or line: its own entry, or one with %1.. filled in.
+bool translateWhole(const QString& text, QString& out) {
+    if (isAscii(text)) {
+        out = text;
+        return true;
+    }
+    out = translated(text.toUtf8());
+    if (out != text) return true;
+    for (const Pattern& p : g_patterns) {
+        const QRegularExpressionMatch m = p.match.match(text);
+        if (!m.hasMatch()) continue;
+        out = translated(p.utf8);
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i) out = out.arg(m.captured(i));
+        return true;
+    }
+    return false;
+}
+
+QTranslator* g_qtTranslator = nullptr;
+QTranslator* g_ourTranslator = nullptr;
+
+// An installed translation beside the program wins over the built-in one, so
+// an integrator can correct a text without a rebuild.
+QString ourTranslationFolder() {
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vrq700-console/translations");
+    return QFile::exists(installed + QStringLiteral("/vrq_en.qm")) ? installed : QStringLiteral(":/i18n");
+}
+
+}  // namespace
+
+UiLanguage languageForLocale(const QByteArray& lcAll, const QByteArray& lcMessages, const QByteArray& lang) {
+    for (const QByteArray& v : {lcAll, lcMessages, lang}) {
+        if (v.isEmpty()) continue;
+        return v.startsWith("ja") ? UiLanguage::Japanese : UiLanguage::English;
+    }
+    return UiLanguage::Japanese;
+}
+
+UiLanguage languageFromEnvironment() {
+    return languageForLocale(qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
+}
+
+std::optional<UiLanguage> languageNamed(const QString& name) {
+    if (name == QLatin1String("ja")) return UiLanguage::Japanese;
+    if (name == QLatin1String("en")) return UiLanguage::English;
+    return std::nullopt;
+}
+
+void installUiLanguage(UiLanguage language) {
+    for (QTranslator** t : {&g_qtTranslator, &g_ourTranslator}) {
+        if (*t) QCoreApplication::removeTranslator(*t);
+        delete *t;
+        *t = nullptr;
+    }
+    g_phrases.clear();
+    g_patterns.clear();
+    g_language = language;
+    if (language == UiLanguage::Japanese) {
+        // Qt's own buttons speak Japanese like the rest of the console.
+        g_qtTranslator = new QTranslator;
+        if (g_qtTranslator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(g_qtTranslator);
+        return;
+    }
+    // Qt's own texts are English without a translator.
+    g_ourTranslator = new QTranslator;
+    const QString folder = ourTranslationFolder();
+    if (g_ourTranslator->load(QStringLiteral("vrq_en"), folder)) QCoreApplication::installTranslator(g_ourTranslator);
+    loadSources(QStringLiteral(":/i18n/vrq_en.ts"));
+}
+
+UiLanguage uiLanguage() { return g_language; }
+
+QString uiText(const QString& japanese) {
+    if (g_language == UiLanguage::Japanese) return japanese;
+    QString out;
+    if (translateWhole(japanese, out)) return out;
+    QStringList lines = japanese.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (translateWhole(line, out)) line = out;
+    }
+    out = lines.join(QLatin1Char('\n'));
+    for (const Phrase& p : g_phrases) {
+        if (out.contains(p.source)) out.replace(p.source, translated(p.utf8));
+    }
+    return out;
+}
+
+QString uiMenuText(std::string_view japanese) {
+    if (g_language == UiLanguage::Japanese) return uiText(japanese);
+    const std::string source(japanese);
+    const QString menu = QCoreApplication::translate(kTextContext, source.c_str(), "menu");
+    return menu != QString::fromStdString(source) ? menu : uiText(japanese);
+}
+
+QString uiText(std::string_view japanese) {
+    return uiText(QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size())));
+}
+
+}  // namespace vrq

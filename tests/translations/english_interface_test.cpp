@@ -1,0 +1,190 @@
+// The English interface: every window of both programs in English, the
+// Japanese one unchanged, and the command line of the consoles.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "model/reset_settings.h"
+#include "protocol/notifier.h"
+#include "shell/clock_source.h"
+#include "shell/command_wiring.h"
+#include "dialogs/traffic_monitor.h"
+#include "shell/console_app.h"
+#include "shell/main_window.h"
+#include "shell/ui_text.h"
+#include "variants/commands.h"
+#include "variants/variant.h"
+
+namespace vrq {
+namespace {
+
+const QRegularExpression kJapanese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+
+// The texts a window shows, apart from what the operator typed.
+QStringList shownTexts(QWidget* top) {
+    QStringList out{top->windowTitle()};
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets.prepend(top);
+    for (QWidget* w : widgets) {
+        out << w->toolTip();
+        if (auto* l = qobject_cast<QLabel*>(w)) out << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) out << g->title();
+        if (auto* e = qobject_cast<QLineEdit*>(w)) out << e->placeholderText();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        if (auto* t = qobject_cast<QTreeWidget*>(w))
+            for (int i = 0; i < t->columnCount(); ++i) out << t->headerItem()->text(i);
+        for (QAction* a : w->actions()) out << a->text() << a->toolTip();
+    }
+    return out;
+}
+
+std::vector<std::string> japaneseIn(const QStringList& texts) {
+    std::vector<std::string> found;
+    for (const QString& t : texts)
+        if (t.contains(kJapanese)) found.push_back(t.toStdString());
+    return found;
+}
+
+class Languages : public ::testing::Test {
+protected:
+    void TearDown() override { installUiLanguage(UiLanguage::Japanese); }
+};
+
+TEST_F(Languages, EveryWindowOfBothProgramsSpeaksEnglish) {
+    installUiLanguage(UiLanguage::English);
+    for (Product p : {Product::Multi, Product::Single}) {
+        auto c = makeConsole(p);
+        c->app.linkInterface = kLinkTcp;
+        RecordingNotifier notifier;
+        c->notifier = &notifier;
+        ClockSource clock;
+        const Variant& v = variantFor(p);
+        MainWindow window(*c, v, clock);
+        ConsoleServices services(*c, window, clock);
+        services.start();
+
+        QStringList menuTitles;
+        for (QAction* a : window.menuBar()->actions()) menuTitles << a->text();
+        EXPECT_EQ(menuTitles, (QStringList{"File", "Settings", "Interface", "Protocol", "Info"}));
+        EXPECT_EQ(japaneseIn(shownTexts(&window)), std::vector<std::string>());
+
+        for (int command : menuCommands(v)) {
+            if (command == cmd::kExit) continue;
+            QStringList seen;
+            // Modal windows are looked at from inside their own loop.
+            QTimer probe;
+            probe.setSingleShot(true);
+            QObject::connect(&probe, &QTimer::timeout, [&seen] {
+                if (QWidget* w = QApplication::activeModalWidget()) {
+                    seen = shownTexts(w);
+                    w->close();
+                }
+            });
+            probe.start(0);
+            window.dispatch(command);
+            if (command == cmd::kTrafficMonitor) seen = shownTexts(services.trafficMonitor());
+            EXPECT_EQ(japaneseIn(seen), std::vector<std::string>()) << "command " << command;
+        }
+    }
+}
+
+TEST_F(Languages, JapaneseLeavesEveryTextAsItIs) {
+    installUiLanguage(UiLanguage::Japanese);
+    auto c = makeConsole(Product::Multi);
+    ClockSource clock;
+    const Variant& v = variantFor(Product::Multi);
+    MainWindow window(*c, v, clock);
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(v.menuBar.size()));
+    for (size_t i = 0; i < v.menuBar.size(); ++i)
+        EXPECT_EQ(menus[static_cast<qsizetype>(i)]->text().toStdString(), v.menuBar[i].label);
+    EXPECT_EQ(uiText("ファイルを開けません。"), QString::fromUtf8("ファイルを開けません。"));
+}
+
+TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
+    installUiLanguage(UiLanguage::English);
+    EXPECT_EQ(uiText("装置から応答がありません。3件のコマンドに続けて応答がなかったため、中止しました。"),
+              "No answer from the device. 3 commands in a row went unanswered, so the run was stopped.");
+    EXPECT_EQ(uiText("シリアルポート /dev/ttyUSB0 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。"),
+              "Serial port /dev/ttyUSB0 is no longer available. Plug it in again, then choose serial again in "
+              "Interface Settings.");
+    EXPECT_EQ(uiText("ファイルに範囲外の値がありました。送信される値に直して表示します。\n点滅、表示位置"),
+              "The file held values out of range. They are shown as the values that will be sent:\nBlink, "
+              "Display position");
+    // A name the operator gave stays as it is.
+    EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
+}
+
+TEST(LanguageChoice, FollowsTheLocaleAndDefaultsToJapanese) {
+    EXPECT_EQ(languageForLocale("", "", ""), UiLanguage::Japanese);
+    EXPECT_EQ(languageForLocale("", "", "ja_JP.UTF-8"), UiLanguage::Japanese);
+    EXPECT_EQ(languageForLocale("", "", "en_GB.UTF-8"), UiLanguage::English);
+    EXPECT_EQ(languageForLocale("", "de_DE.UTF-8", "ja_JP.UTF-8"), UiLanguage::English);
+    EXPECT_EQ(languageForLocale("ja_JP.UTF-8", "de_DE.UTF-8", ""), UiLanguage::Japanese);
+}
+
+TEST(ConsoleCommandLine, LangOverridesAndBadUsageIsNamed) {
+    auto parse = [](QStringList args, QString& error) {
+        QCommandLineParser parser;
+        args.prepend("VRQ700");
+        return parseConsoleArguments(parser, args, error);
+    };
+    QString error;
+    EXPECT_EQ(parse({"--lang", "en"}, error), UiLanguage::English);
+    EXPECT_EQ(parse({"--lang=ja"}, error), UiLanguage::Japanese);
+    EXPECT_FALSE(parse({"--lang", "fr"}, error));
+    EXPECT_TRUE(error.contains("fr"));
+    EXPECT_FALSE(parse({"--colour"}, error));
+    EXPECT_TRUE(error.contains("colour"));
+    EXPECT_EQ(consoleVersion(Product::Single), "1.00");
+}
+
+struct Finished {
+    int status = -1;
+    QByteArray out;
+};
+
+Finished runProgram(const QString& program, const QStringList& args) {
+    QProcess proc;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&proc, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&proc, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(60000);
+    proc.start(program, args);
+    loop.exec();
+    if (proc.state() != QProcess::NotRunning) return {};
+    return {proc.exitStatus() == QProcess::NormalExit ? proc.exitCode() : -1, proc.readAllStandardOutput()};
+}
+
+TEST(ConsoleCommandLine, HelpAndVersionOfTheProgramsThemselves) {
+    for (const char* program : {VRQ700_PATH, VRQ700S_PATH}) {
+        const Finished version = runProgram(program, {"--version"});
+        EXPECT_EQ(version.status, 0);
+        EXPECT_TRUE(version.out.contains("1.00")) << program;
+        const Finished help = runProgram(program, {"--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.out.contains("--lang")) << program;
+        EXPECT_EQ(runProgram(program, {"--lang", "xx"}).status, 1);
+    }
+}
+
+}  // namespace
+}  // namespace vrq
