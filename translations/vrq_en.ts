@@ -977,7 +977,7 @@ Keep it? (No: delete it)</translation>
     </message>
     <message>
         <source>時 分 ページ　　 　　時 分 ページ　　　　時 分 ページ</source>
-        <translation>h  m  page          h  m  page          h  m  page</translation>
+        <translation>h  m  page                      h  m  page                      h  m  page</translation>
     </message>
     <message>
         <source>パターン番号</source>
@@ -1195,6 +1195,11 @@ Keep it? (No: delete it)</translation>
         <source>設定</source>
         <comment>menu</comment>
         <translation>Settings</translation>
+    </message>
+    <message>
+        <source>時</source>
+        <comment>icon</comment>
+        <translation>Clk</translation>
     </message>
 </context>
 </TS>

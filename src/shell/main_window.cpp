@@ -55,9 +55,9 @@ void MainWindow::buildMenus() {
             if (e.isSeparator()) {
                 menu->addSeparator();
             } else if (!e.children.empty()) {
-                fill(menu->addMenu(uiMenuText(e.label)), e.children);
+                fill(menu->addMenu(uiTextAs(e.label, "menu")), e.children);
             } else {
-                QAction* a = menu->addAction(uiMenuText(e.label));
+                QAction* a = menu->addAction(uiTextAs(e.label, "menu"));
                 const int command = e.command;
                 connect(a, &QAction::triggered, this, [this, command] { dispatch(command); });
                 actions_[command] = a;
@@ -65,7 +65,7 @@ void MainWindow::buildMenus() {
         }
     };
     for (const MenuEntry& top : v_.menuBar) {
-        QMenu* m = menuBar()->addMenu(uiMenuText(top.label));
+        QMenu* m = menuBar()->addMenu(uiTextAs(top.label, "menu"));
         fill(m, top.children);
         // The greying follows the link whenever a menu is about to show.
         connect(m, &QMenu::aboutToShow, this, &MainWindow::applyMenuRules);
@@ -84,7 +84,7 @@ void MainWindow::buildToolbar() {
     bar->setIconSize(QSize(v_.toolImageWidth, v_.toolImageHeight));
     int index = 0;
     for (const ToolButton& b : v_.toolbar) {
-        QAction* a = bar->addAction(toolIcon(uiText(b.iconText), index++, v_.toolImageWidth, v_.toolImageHeight), "");
+        QAction* a = bar->addAction(toolIcon(uiTextAs(b.iconText, "icon"), index++, v_.toolImageWidth, v_.toolImageHeight), "");
         a->setToolTip(uiText(tooltipFor(v_, b.id)));
         a->setObjectName(QString("tool%1").arg(b.id));
         const int id = b.id;

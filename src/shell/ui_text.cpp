@@ -154,11 +154,11 @@ QString uiText(const QString& japanese) {
     return out;
 }
 
-QString uiMenuText(std::string_view japanese) {
+QString uiTextAs(std::string_view japanese, const char* use) {
     if (g_language == UiLanguage::Japanese) return uiText(japanese);
     const std::string source(japanese);
-    const QString menu = QCoreApplication::translate(kTextContext, source.c_str(), "menu");
-    return menu != QString::fromStdString(source) ? menu : uiText(japanese);
+    const QString own = QCoreApplication::translate(kTextContext, source.c_str(), use);
+    return own != QString::fromStdString(source) ? own : uiText(japanese);
 }
 
 QString uiText(std::string_view japanese) {

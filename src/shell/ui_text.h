@@ -33,8 +33,9 @@ UiLanguage uiLanguage();
 QString uiText(const QString& japanese);
 QString uiText(std::string_view japanese);
 inline QString uiText(const char* japanese) { return uiText(std::string_view(japanese)); }
-// A menu title: the translation file may word it apart from a button of the
-// same Japanese ("設定" is "Settings" in the menu bar and "Set" on a button).
-QString uiMenuText(std::string_view japanese);
+// A text with a use of its own ("menu", "icon"): the translation file may word
+// it apart from the same Japanese elsewhere ("設定" is "Settings" in the menu
+// bar and "Set" on a button).
+QString uiTextAs(std::string_view japanese, const char* use);
 
 }  // namespace vrq

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QTest>
 
-#include "dialogs/title_editor.h"
+#include "dialogs/page_setting_dialogs.h"
 #include "model/reset_settings.h"
 #include "shell/clock_source.h"
 #include "shell/main_window.h"
@@ -33,9 +33,11 @@ TEST(Screenshots, BothProgramsInEnglish) {
         shoot(w, p == Product::Single ? "main_window_vrq700s_en.png" : "main_window_vrq700_en.png");
     }
     auto c = makeConsole(Product::Multi);
+    c->settings.scheduleMinute[0][7] = 30;
+    c->settings.schedulePage[0][7] = 11;
     {
-        TitleEditor d(*c, nullptr);
-        shoot(d, "title_editor_en.png");
+        ScheduleDialog d(*c, nullptr);
+        shoot(d, "schedule_dialog_en.png");
     }
     installUiLanguage(UiLanguage::Japanese);
 }
