@@ -15,7 +15,7 @@ SlaveAddressDialog::SlaveAddressDialog(Console& c, QWidget* parent) : QDialog(pa
     setObjectName("slaveAddressDialog");
     setModal(true);
     const QString peer = SettingDialog::peerText(c);
-    setWindowTitle(peer.isEmpty() ? uiText("機器のスレーブアドレス") : "スレーブアドレスの設定 " + peer);
+    setWindowTitle(peer.isEmpty() ? uiText("機器のスレーブアドレス") : uiText("スレーブアドレスの設定 ") + peer);
 
     auto* outer = new QVBoxLayout(this);
     auto* group = new QGroupBox(uiText("スレーブアドレス"), this);

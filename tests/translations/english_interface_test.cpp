@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
@@ -128,6 +130,17 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
               "Display position");
     // A name the operator gave stays as it is.
     EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
+}
+
+TEST_F(Languages, MessageBoxButtonsFollowTheLanguage) {
+    auto yes = [] {
+        QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    installUiLanguage(UiLanguage::English);
+    EXPECT_EQ(yes(), "&Yes");
+    installUiLanguage(UiLanguage::Japanese);
+    EXPECT_EQ(yes(), QString::fromUtf8("はい(&Y)"));
 }
 
 TEST(LanguageChoice, FollowsTheLocaleAndDefaultsToJapanese) {
