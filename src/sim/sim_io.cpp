@@ -155,7 +155,9 @@ int openPty(std::string& slavePath, std::string& error) {
     return master;
 }
 
-int runSimulator(SimDevice& device, const IoOptions& io) {
+int runSimulator(SimDevice& device, const IoOptions& io) { return runSimulator(std::vector<SimDevice*>{&device}, io); }
+
+int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
@@ -163,7 +165,8 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
     std::ofstream record;
     if (!io.recordPath.empty()) {
         record.open(io.recordPath, std::ios::binary | std::ios::app);
-        device.onLine = [&record](std::string_view line) {
+        // The line is on the wire once, however many slaves hear it.
+        devices.front()->onLine = [&record](std::string_view line) {
             record.write(line.data(), static_cast<std::streamsize>(line.size()));
             record.flush();
         };
@@ -247,11 +250,15 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             const ssize_t got = ::read(p.fd, buf, sizeof buf);
             if (got > 0) {
                 const auto arrived = line.received(p.fd, static_cast<std::size_t>(got), Clock::now());
-                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
-                    const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
-                    schedule(queue, {left, p.fd, std::move(a)});
+                bool hangUp = false;
+                for (SimDevice* device : devices) {
+                    for (std::string& a : device->feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
+                        const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
+                        schedule(queue, {left, p.fd, std::move(a)});
+                    }
+                    hangUp = device->takeHangUp() || hangUp;
                 }
-                if (device.takeHangUp()) {
+                if (hangUp) {
                     // The drop drill: a pty vanishes with the simulator, a TCP
                     // connection is cut while the listener stays for a reconnect.
                     std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
@@ -261,7 +268,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     }
                     ::shutdown(p.fd, SHUT_RDWR);
                     ::close(p.fd);
-                    device.forget(p.fd);
+                    for (SimDevice* device : devices) device->forget(p.fd);
                     std::erase(streams, p.fd);
                     if (listenFd < 0 && streams.empty()) gStop = 1;
                 }
@@ -272,7 +279,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     continue;
                 }
                 ::close(p.fd);
-                device.forget(p.fd);
+                for (SimDevice* device : devices) device->forget(p.fd);
                 line.forget(p.fd);
                 std::erase(streams, p.fd);
                 std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
