@@ -197,7 +197,7 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     if (devicesGiven && !listens) return fail("--devices needs --listen");
     if (all.size() > 1 || o.listenDevices > 1) {
         for (const Device& d : all) {
-            if (d.link == LinkKind::Listen) return fail("--listen takes no other link; use --devices N");
+            if (d.link == LinkKind::Listen && all.size() > 1) return fail("--listen takes no other link; use --devices N");
             if (d.rs485 == kBroadcast) return fail("a broadcast (FF) reaches no single device of several");
         }
         if (o.action == Action::Send) return fail("'send' takes one device");

@@ -151,5 +151,38 @@ TEST(CtlFleetTest, ThreeSlavesOnOneBusOneAfterAnother) {
     ASSERT_EQ(run(*p.options, Action::Verify, doc), kExitOk);
 }
 
+TEST(CtlDiffTest, TwoDocumentsOffline) {
+    QTemporaryDir dir;
+    auto model = makeConsole(Product::Multi);
+    const std::string a = dir.filePath("a.dat").toStdString(), b = dir.filePath("b.dat").toStdString();
+    ASSERT_TRUE(SettingsFile::save(*model, a));
+    setCell(model->settings.titleText[0][1], "\x82\xa0");  // あ
+    model->settings.scheduleHour[30][23] = 7;
+    model->settings.connectorAssign[7] = 0;
+    ASSERT_TRUE(SettingsFile::save(*model, b));
+
+    Options o;
+    o.action = Action::Diff;
+    o.argument = a;
+    o.argument2 = b;
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused);
+    EXPECT_EQ(out.str(),
+              "page 1 line 2 title: A \"\", B \"\xe3\x81\x82\"\n"
+              "day 31 entry 24 schedule hour: A 23, B 7\n"
+              "connector 8 connector page: A 8, B 1\n"
+              "3 differences\n");
+    o.json = true;
+    out.str("");
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused);
+    EXPECT_NE(out.str().find("{\"day\":31,\"entry\":24,\"field\":\"schedule hour\",\"a\":\"23\",\"b\":\"7\"}"),
+              std::string::npos)
+        << out.str();
+    o.argument2 = a;
+    EXPECT_EQ(runCtl(o, out, err), kExitOk);
+    o.argument2 = dir.filePath("missing.dat").toStdString();
+    EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+}
+
 }  // namespace
 }  // namespace vrq::ctl
