@@ -186,7 +186,7 @@ private:
         std::ostringstream s;
         if (drawn_ > 0) s << "\x1b[" << drawn_ << "A";
         for (const DeviceRow& r : rows_) {
-            s << "\r\x1b[K" << r.name << "  " << resultText(o_, r);
+            s << "\r\x1b[K" << r.name << "  " << (r.rc < 0 ? actionName(o_.action) : resultText(o_, r));
             if (r.rc < 0 && !r.percent.empty()) s << " " << r.percent << "%";
             if (!r.reason.empty()) s << "  " << r.reason;
             s << "\n";
@@ -205,7 +205,7 @@ private:
     // ---- server role: devices join as they connect ----
 
     bool listen() {
-        const Device& d = devicesOf(o_).front();
+        const Device d = devicesOf(o_).front();
         QHostAddress bindTo(QHostAddress::AnyIPv4);
         if (!d.host.empty() && !bindTo.setAddress(QString::fromStdString(d.host))) {
             err_ << "vrqctl: --listen needs a dotted IPv4 address\n";
