@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -99,6 +100,12 @@ private:
             if (const FileResult r = SettingsFile::load(*document_, o_.argument); !r)
                 return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
             if (o_.action == Action::Verify) titlesAsReadBack(document_->settings, o_.product);
+        }
+        std::vector<std::string> names;
+        for (const Device& d : devicesOf(o_)) {
+            names.push_back(deviceName(d));
+            if (std::count(names.begin(), names.end(), names.back()) > 1)
+                return usage("two devices would both be named " + names.back());
         }
         if (o_.action == Action::ReadAll) {
             std::error_code e;

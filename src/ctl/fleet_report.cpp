@@ -77,9 +77,7 @@ std::string deviceName(const Device& d) {
         path.erase(0, slash + 1);
     }
     if (d.rs485 < 0) return path;
-    char address[4];
-    std::snprintf(address, sizeof address, "%02d", d.rs485);
-    return path + "_" + address;
+    return path + (d.rs485 < 10 ? "_0" : "_") + std::to_string(d.rs485);
 }
 
 std::string shownText(std::string_view shiftJis) {
