@@ -233,8 +233,9 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
 
         int timeout = 200;
         if (!queue.empty()) {
+            // Rounded up: a wait cut to 0 ms would spin until the answer is due.
             const auto wait =
-                std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now()).count();
+                std::chrono::ceil<std::chrono::milliseconds>(queue.front().due - Clock::now()).count();
             timeout = static_cast<int>(std::max<long long>(0, std::min<long long>(wait, 200)));
         }
         const int n = ::poll(fds.data(), fds.size(), timeout);
