@@ -62,12 +62,18 @@ int rowsWith(const std::string& out, const std::string& result) {
     return n;
 }
 
+// A single-line document: small, so that many devices stay quick.
+std::string richDocument(const QTemporaryDir& dir, Console& model) {
+    fillRichModel(model);
+    const std::string doc = dir.filePath("rich.dat").toStdString();
+    EXPECT_TRUE(SettingsFile::save(model, doc));
+    return doc;
+}
+
 TEST(CtlFleetTest, EightDevicesSendReadAndVerify) {
     QTemporaryDir dir;
-    const std::string doc = dir.filePath("rich.dat").toStdString();
     auto model = makeConsole(Product::Single);
-    fillRichModel(*model);
-    ASSERT_TRUE(SettingsFile::save(*model, doc));
+    const std::string doc = richDocument(dir, *model);
     auto sims = startSims(kFleet, {"--single", "--tcp-listen", "0"});
     const Options o = fleetOptions(sims);
 
@@ -131,10 +137,8 @@ TEST(CtlFleetTest, ASilentDeviceFailsAloneAmongEight) {
 
 TEST(CtlFleetTest, ThreeSlavesOnOneBusOneAfterAnother) {
     QTemporaryDir dir;
-    const std::string doc = dir.filePath("rich.dat").toStdString();
     auto model = makeConsole(Product::Single);
-    fillRichModel(*model);
-    ASSERT_TRUE(SettingsFile::save(*model, doc));
+    const std::string doc = richDocument(dir, *model);
     test::SimProcess bus({"--single", "--rs485", "05,06,07"});
     const Parsed p = parseOptions({"--single", "--paced", "--timeout", "1000", "--serial", bus.ptyPath(), "--rs485",
                                    "05,06,07", "send-all", doc});
