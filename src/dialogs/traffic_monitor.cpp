@@ -25,6 +25,7 @@ const char* directionText(TrafficDirection d) {
         case TrafficDirection::Sent: return "送信";
         case TrafficDirection::Received: return "受信";
         case TrafficDirection::Dropped: return "破棄";
+        case TrafficDirection::Event: return "接続";
     }
     return "";
 }
