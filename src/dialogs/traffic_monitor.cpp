@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QShortcut>
+#include <QStringDecoder>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/shift_jis.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
 
@@ -37,15 +37,40 @@ const char* directionText(TrafficDirection d) {
 // would cost a run its speed. The saved file has every byte.
 constexpr std::size_t kShownBytes = 120;
 
-QString shownBytes(const std::string& bytes) {
-    const std::string text = printable(bytes);
-    std::size_t end = 0;
-    while (end < text.size() && end < kShownBytes) {
-        const auto b = static_cast<unsigned char>(text[end]);
-        end += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;  // keep Shift-JIS pairs whole
+bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// ASCII as it is; each run of Shift-JIS through one decoder, not one per
+// character as the title editor must.
+QString wireText(std::string_view text) {
+    QString out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t j = i;
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            while (j < text.size() && static_cast<unsigned char>(text[j]) < 0x80) ++j;
+            out += QLatin1StringView(text.data() + i, static_cast<qsizetype>(j - i));
+        } else {
+            while (j < text.size() && static_cast<unsigned char>(text[j]) >= 0x80)
+                j += isLead(static_cast<unsigned char>(text[j])) ? 2 : 1;
+            j = std::min(j, text.size());
+            QStringDecoder dec("Shift_JIS");
+            out += dec.isValid() ? dec.decode(QByteArrayView(text.data() + i, static_cast<qsizetype>(j - i)))
+                                 : QString::fromLatin1(text.data() + i, static_cast<qsizetype>(j - i));
+        }
+        i = j;
     }
-    if (end >= text.size()) return fromShiftJis(text);
-    return fromShiftJis(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
+    return out;
+}
+
+QString shownBytes(const std::string& bytes) {
+    // Escaping at most quadruples a byte, so this head is enough to fill a row.
+    const std::string text = printable(std::string_view(bytes).substr(0, kShownBytes + 1));
+    std::size_t end = 0;
+    while (end < text.size() && end < kShownBytes)
+        end += isLead(static_cast<unsigned char>(text[end])) ? 2 : 1;  // keep Shift-JIS pairs whole
+    if (end >= text.size() && bytes.size() <= kShownBytes) return wireText(text);
+    end = std::min(end, text.size());
+    return wireText(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
 }
 
 // Room for the longest row: time, direction, link, address and the head of the bytes.
