@@ -183,6 +183,7 @@ void TcpLink::onNewConnections() {
         if (!s) break;
         if (adopt(s) < 0) {
             // Table full: the device is accepted and let go at once, without a notice.
+            report(TrafficDirection::Event, s, kRefusedEvent);
             s->abort();
             s->deleteLater();
         }
@@ -207,6 +208,7 @@ int TcpLink::adopt(QTcpSocket* s) {
     sockets_[static_cast<std::size_t>(free)] = s;
     adoptClientSocket(s);
     keepAlive(s);
+    report(TrafficDirection::Event, s, kConnectedEvent);
     emit clientsChanged();
     return free;
 }
@@ -255,6 +257,7 @@ void TcpLink::onSocketClosed(QTcpSocket* s) {
     }
     const int slot = slotOf(s);
     if (slot < 0) return;
+    report(TrafficDirection::Event, s, kLeftEvent);
     dropSocket(s);
     emit clientsChanged();
 }
