@@ -1201,5 +1201,22 @@ Keep it? (No: delete it)</translation>
         <comment>icon</comment>
         <translation>Clk</translation>
     </message>
+    <message>
+        <source>接続しました</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>接続が切れました</source>
+        <translation>connection lost</translation>
+    </message>
+    <message>
+        <source>接続数が上限のため切断しました</source>
+        <translation>disconnected: too many connections</translation>
+    </message>
+    <message>
+        <source>接続</source>
+        <comment>direction</comment>
+        <translation>Link</translation>
+    </message>
 </context>
 </TS>
