@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QRegularExpression>
@@ -25,6 +24,7 @@ struct Phrase {
 };
 struct Pattern {
     QRegularExpression match;
+    std::vector<int> marks;  // the number of each placeholder, in the order they stand
     QByteArray utf8;
 };
 std::vector<Phrase> g_phrases;
@@ -36,13 +36,36 @@ bool isAscii(const QString& s) {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
+const QRegularExpression& placeholder() {
+    static const QRegularExpression mark(QStringLiteral("%([1-9])"));
+    return mark;
+}
+
+// `text` with each %n replaced by values[n], in one pass so that a value
+// holding "%2" stays as it is.
+QString filled(const QString& text, const std::vector<QString>& values) {
+    QString out;
+    qsizetype at = 0;
+    for (auto it = placeholder().globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(at, m.capturedStart() - at);
+        const auto n = static_cast<std::size_t>(m.captured(1).toInt());
+        out += n < values.size() ? values[n] : m.captured();
+        at = m.capturedEnd();
+    }
+    return out + text.mid(at);
+}
+
 void addSource(const QString& source) {
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
-    if (source.contains(placeholder)) {
-        QStringList pieces = source.split(placeholder);
+    if (source.contains(placeholder())) {
+        Pattern p;
+        for (auto it = placeholder().globalMatch(source); it.hasNext();)
+            p.marks.push_back(it.next().captured(1).toInt());
+        QStringList pieces = source.split(placeholder());
         for (QString& piece : pieces) piece = QRegularExpression::escape(piece);
-        const QString re = QStringLiteral("^") + pieces.join(QStringLiteral("(.+?)")) + QStringLiteral("$");
-        g_patterns.push_back({QRegularExpression(re), source.toUtf8()});
+        p.match.setPattern(QStringLiteral("^") + pieces.join(QStringLiteral("(.+?)")) + QStringLiteral("$"));
+        p.utf8 = source.toUtf8();
+        g_patterns.push_back(std::move(p));
         return;
     }
     // A single letter ("日") is too likely inside a name to be replaced there.
@@ -76,8 +99,10 @@ bool translateWhole(const QString& text, QString& out) {
     for (const Pattern& p : g_patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
-        out = translated(p.utf8);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i) out = out.arg(m.captured(i));
+        std::vector<QString> values(10);
+        for (std::size_t i = 0; i < p.marks.size(); ++i)
+            values[static_cast<std::size_t>(p.marks[i])] = m.captured(static_cast<int>(i) + 1);
+        out = filled(translated(p.utf8), values);
         return true;
     }
     return false;

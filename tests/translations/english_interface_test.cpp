@@ -128,7 +128,12 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
     EXPECT_EQ(uiText("ファイルに範囲外の値がありました。送信される値に直して表示します。\n点滅、表示位置"),
               "The file held values out of range. They are shown as the values that will be sent:\nBlink, "
               "Display position");
-    // A name the operator gave stays as it is.
+    EXPECT_EQ(uiText("前回、保存されずに終了したデータがあります。\n/tmp/a.dat\n開きますか？"),
+              "The program ended last time with unsaved data.\n/tmp/a.dat\nOpen it?");
+    // A name the operator gave stays as it is, even one with %2 in it.
+    EXPECT_EQ(uiText("シリアルポート /dev/%2 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
+                  .left(20),
+              "Serial port /dev/%2 ");
     EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
 }
 
