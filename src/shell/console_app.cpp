@@ -77,15 +77,13 @@ std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, cons
     return chosen;
 }
 
-int runConsole(Product product, int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
-    QApplication::setApplicationVersion(consoleVersion(product));
-    QApplication::setWindowIcon(appIcon());
+RunningConsole::RunningConsole() = default;
+RunningConsole::~RunningConsole() = default;
 
+std::optional<int> startConsole(Product product, const QStringList& arguments, RunningConsole& run) {
     QCommandLineParser parser;
     QString error;
-    const std::optional<UiLanguage> language = parseConsoleArguments(parser, QApplication::arguments(), error);
+    const std::optional<UiLanguage> language = parseConsoleArguments(parser, arguments, error);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (!language) {
@@ -94,8 +92,8 @@ int runConsole(Product product, int argc, char** argv) {
     }
     installUiLanguage(*language);
 
-    SingleInstance instance(qs(instanceMutexName(product)));
-    if (!instance.acquired()) {
+    run.instance = std::make_unique<SingleInstance>(qs(instanceMutexName(product)));
+    if (!run.instance->acquired()) {
         QMessageBox box(QMessageBox::NoIcon, qs(productTitle(product)), uiText("２重に起動はできません"),
                         QMessageBox::Ok);
         box.exec();
@@ -103,34 +101,46 @@ int runConsole(Product product, int argc, char** argv) {
     }
 
     // A new console starts with an empty client table and every default.
-    auto console = makeConsole(product);
-    loadAppConfig(*console, configFilePath(product));
+    run.console = makeConsole(product);
+    Console& console = *run.console;
+    loadAppConfig(console, configFilePath(product));
 
-    MessageBoxNotifier notifier;
-    console->notifier = &notifier;
-    ClockSource clock;
-    MainWindow window(*console, variantFor(product), clock);
+    run.notifier = std::make_unique<MessageBoxNotifier>();
+    console.notifier = run.notifier.get();
+    run.clock = std::make_unique<ClockSource>();
+    run.window = std::make_unique<MainWindow>(console, variantFor(product), *run.clock);
+    MainWindow& window = *run.window;
     window.show();
 
-    ConsoleServices services(*console, window, clock);
-    services.start();
+    run.services = std::make_unique<ConsoleServices>(console, window, *run.clock);
+    run.services->start();
 
     // Offered before the signals are caught: ending the program during the
     // question leaves the copies where they are.
-    const RecoveryCopy recovery(dataFolder(), product);
-    recovery.offer(*console, [&window](const std::string& name) { window.setDocumentName(QString::fromStdString(name)); });
-    recovery.offerGlyphs(*console);
+    run.recovery = std::make_unique<RecoveryCopy>(dataFolder(), product);
+    const RecoveryCopy& recovery = *run.recovery;
+    recovery.offer(console, [&window](const std::string& name) { window.setDocumentName(QString::fromStdString(name)); });
+    recovery.offerGlyphs(console);
 
-    TerminationSignals termination;
-    bool ending = false;
-    QObject::connect(&termination, &TerminationSignals::requested, [&](int signo) {
-        if (ending) return;
-        ending = true;
-        keepUnsavedWork(*console, recovery);
-        window.mainTimer().stop();
-        console->app.appRunning = 0;
+    run.termination = std::make_unique<TerminationSignals>();
+    QObject::connect(run.termination.get(), &TerminationSignals::requested, [&run](int signo) {
+        if (run.ending) return;
+        run.ending = true;
+        keepUnsavedWork(*run.console, *run.recovery);
+        run.window->mainTimer().stop();
+        run.console->app.appRunning = 0;
         QApplication::exit(128 + signo);  // leaves any open dialog's loop as well
     });
+    return std::nullopt;
+}
+
+int runConsole(Product product, int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
+    QApplication::setApplicationVersion(consoleVersion(product));
+    QApplication::setWindowIcon(appIcon());
+    RunningConsole run;
+    if (const std::optional<int> ended = startConsole(product, QApplication::arguments(), run)) return *ended;
     return QApplication::exec();
 }
 
