@@ -1,6 +1,9 @@
 #include "ctl/ctl_options.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <cstdlib>
+#include <map>
 
 #include "model/app_state.h"
 
@@ -31,6 +34,9 @@ const char* const kUsage =
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
     "  --log FILE               append every line sent and received, with a timestamp\n"
     "  --json                   verify, diff and the summary of several devices as JSON\n"
+    "  -h, --help               this text\n"
+    "  --version                the version of vrqctl\n"
+    "an option's value may follow it or be joined to it with '=' (--tcp=HOST:PORT)\n"
     "exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage or file error\n";
 
 namespace {
@@ -90,73 +96,103 @@ bool manyDevices(const Options& o) { return !o.more.empty() || o.listenDevices >
 
 Parsed parseOptions(const std::vector<std::string>& args) {
     Options o;
-    std::vector<std::string> rest;
+    auto fail = [](std::string why) { return Parsed{std::nullopt, std::move(why)}; };
+
+    // Qt's parser gives `--opt value` and `--opt=value` and names an unknown
+    // option; what follows the command is the command's, dashes and all.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const auto flag = [&](QStringList names) { parser.addOption(QCommandLineOption(names)); };
+    const auto valued = [&](const char* name, const char* value) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(value)));
+    };
+    flag({QStringLiteral("h"), QStringLiteral("help")});
+    flag({QStringLiteral("version")});
+    flag({QStringLiteral("single")});
+    flag({QStringLiteral("paced")});
+    flag({QStringLiteral("json")});
+    for (const auto& [name, value] : {std::pair{"serial", "PATH"}, {"tcp", "HOST[:PORT]"}, {"listen", "[ADDR:]PORT"},
+                                      {"rs485", "NN"}, {"devices", "N"}, {"wait", "SECONDS"}, {"period", "MS"},
+                                      {"timeout", "MS"}, {"log", "FILE"}})
+        valued(name, value);
+    QStringList qargs{QStringLiteral("vrqctl")};
+    for (const std::string& a : args) qargs.push_back(QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size())));
+    if (!parser.parse(qargs)) {
+        // "Unknown option 'bogus'." and the like, in our own lower-case style.
+        QString why = parser.errorText();
+        if (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        if (!why.isEmpty()) why[0] = why[0].toLower();
+        return fail(why.toLocal8Bit().toStdString());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        o.action = Action::Help;
+        return {o, {}};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        o.action = Action::Version;
+        return {o, {}};
+    }
+
     std::vector<Device> devices;
-    // --rs485 names the slaves of the --serial before it (or of the next one).
+    // --rs485 names the slaves of the --serial before it (or of the next one),
+    // so the options are taken in the order they were given.
     std::vector<std::vector<int>> slaves;
     std::vector<int> pendingSlaves;
     bool devicesGiven = false;
-    auto fail = [](std::string why) { return Parsed{std::nullopt, std::move(why)}; };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
+    std::map<QString, int> taken;  // how many values of each option were used
+    for (const QString& name : parser.optionNames()) {
+        const QStringList values = parser.values(name);
+        const int k = taken[name]++;
+        const std::string v = k < values.size() ? values[k].toLocal8Bit().toStdString() : std::string();
+        const std::string a = "--" + name.toStdString();
         Device d;
-        if (a == "--help" || a == "-h") {
-            o.action = Action::Help;
-            return {o, {}};
-        } else if (a == "--single") {
+        if (a == "--single") {
             o.product = Product::Single;
         } else if (a == "--paced") {
             o.paced = true;
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--serial") {
-            if (!value(d.serialPath)) return fail("--serial needs a device path");
+            if (v.empty()) return fail("--serial needs a device path");
+            d.serialPath = v;
             d.link = LinkKind::Serial;
             devices.push_back(d);
             slaves.push_back(std::move(pendingSlaves));
             pendingSlaves.clear();
         } else if (a == "--tcp") {
-            if (!value(v) || !splitHostPort(v, false, d.host, d.port)) return fail("--tcp needs HOST[:PORT]");
+            if (!splitHostPort(v, false, d.host, d.port)) return fail("--tcp needs HOST[:PORT]");
             d.link = LinkKind::Tcp;
             devices.push_back(d);
             slaves.emplace_back();
         } else if (a == "--listen") {
-            if (!value(v) || !splitHostPort(v, true, d.host, d.port)) return fail("--listen needs [ADDR:]PORT");
+            if (!splitHostPort(v, true, d.host, d.port)) return fail("--listen needs [ADDR:]PORT");
             d.link = LinkKind::Listen;
             devices.push_back(d);
             slaves.emplace_back();
         } else if (a == "--rs485") {
             std::vector<int> list;
-            if (!value(v)) return fail("--rs485 needs NN or FF");
             if (!toAddresses(v, list)) return fail("--rs485 needs an address 00..31 or FF");
             if (!devices.empty() && devices.back().link == LinkKind::Serial && slaves.back().empty())
                 slaves.back() = std::move(list);
             else
                 pendingSlaves = std::move(list);
         } else if (a == "--devices") {
-            if (!value(v) || !toInt(v, 1, kClientSlots - 1, o.listenDevices))
+            if (!toInt(v, 1, kClientSlots - 1, o.listenDevices))
                 return fail("--devices needs a count 1.." + std::to_string(kClientSlots - 1));
             devicesGiven = true;
         } else if (a == "--wait") {
-            if (!value(v) || !toInt(v, 1, 86400, o.waitS)) return fail("--wait needs seconds");
+            if (!toInt(v, 1, 86400, o.waitS)) return fail("--wait needs seconds");
         } else if (a == "--period") {
-            if (!value(v) || !toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
+            if (!toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
         } else if (a == "--timeout") {
-            if (!value(v) || !toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
+            if (!toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
         } else if (a == "--log") {
-            if (!value(o.logPath)) return fail("--log needs a file");
-        } else if (!a.empty() && a[0] == '-' && rest.empty()) {
-            return fail("unknown option " + a);
-        } else {
-            rest.push_back(a);
+            if (v.empty()) return fail("--log needs a file");
+            o.logPath = v;
         }
     }
+    std::vector<std::string> rest;
+    for (const QString& r : parser.positionalArguments()) rest.push_back(r.toLocal8Bit().toStdString());
     if (rest.empty()) return fail("no command given");
     const std::size_t wanted = rest[0] == "diff" ? 3 : 2;
     if (rest.size() != wanted)

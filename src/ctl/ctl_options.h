@@ -10,7 +10,7 @@
 namespace vrq::ctl {
 
 enum class LinkKind { None, Serial, Tcp, Listen };
-enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help };
+enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help, Version };
 
 // One device of a run.
 struct Device {

@@ -5,12 +5,17 @@
 
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
+#include "model/product_names.h"
 
 namespace vrq::ctl {
 
 int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     if (o.action == Action::Help) {
         out << kUsage;
+        return kExitOk;
+    }
+    if (o.action == Action::Version) {
+        out << "vrqctl " << kReleaseNumber << "\n";
         return kExitOk;
     }
     if (o.action == Action::Diff) return runDiff(o, out, err);

@@ -251,7 +251,8 @@ private:
             case Action::ReadAll:
             case Action::Verify: readAll(); break;
             case Action::Diff:
-            case Action::Help: finish(kExitOk); break;
+            case Action::Help:
+            case Action::Version: finish(kExitOk); break;
         }
     }
 

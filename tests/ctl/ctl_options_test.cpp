@@ -46,6 +46,19 @@ TEST(CtlOptionsTest, BadUsageGivesAReason) {
     EXPECT_FALSE(parse({"--tcp", "h:99999", "send", "y"}).options);
     EXPECT_FALSE(parse({"--serial", "/x", "--bogus", "send", "y"}).options);
     EXPECT_EQ(parse({"--help"}).options->action, Action::Help);
+    EXPECT_EQ(parse({"--version"}).options->action, Action::Version);
+    EXPECT_EQ(parse({"--serial", "/x", "--bogus", "send", "y"}).error, "unknown option 'bogus'");
+    EXPECT_EQ(parse({"--serial"}).error, "missing value after '--serial'");
+}
+
+// As in every Qt tool: a value may be joined with '='; after the command,
+// everything is the command's.
+TEST(CtlOptionsTest, JoinedValuesAndArgumentsAfterTheCommand) {
+    Parsed p = parse({"--tcp=10.0.0.5:10001", "--timeout=500", "send", "--odd"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->port, 10001);
+    EXPECT_EQ(p.options->timeoutMs, 500);
+    EXPECT_EQ(p.options->argument, "--odd");
 }
 
 TEST(CtlOptionsTest, ManyDevices) {
