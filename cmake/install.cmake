@@ -47,7 +47,10 @@ install(FILES ${VRQ_DATA}/copyright ${CMAKE_CURRENT_BINARY_DIR}/compressed/chang
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${VRQ_PACKAGE_NAME})
-set(CPACK_PACKAGE_VERSION 1.00)
+# The release number the programs give with --version.
+file(STRINGS ${PROJECT_SOURCE_DIR}/src/model/product_names.h VRQ_RELEASE REGEX "kReleaseNumber = ")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" VRQ_RELEASE "${VRQ_RELEASE}")
+set(CPACK_PACKAGE_VERSION ${VRQ_RELEASE})
 set(CPACK_PACKAGE_VENDOR "VRQ-700 console developers")
 set(CPACK_PACKAGE_CONTACT "VRQ-700 console developers <vrq700-console@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "consoles for the VRQ-700 family of title display devices")

@@ -47,11 +47,7 @@ std::string dataFolder() {
 
 }  // namespace
 
-QString consoleVersion(Product product) {
-    // The version box says "VRQ700 Version 1.00"; --version prints the number.
-    const QString text = QString::fromStdString(variantFor(product).versionText);
-    return text.section(QLatin1Char(' '), -1);
-}
+QString consoleVersion(Product) { return qs(kReleaseNumber); }
 
 std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
                                                 QString& error) {
