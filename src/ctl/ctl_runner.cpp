@@ -115,7 +115,7 @@ public:
     Runner(const Options& o, std::ostream& out, std::ostream& err)
         : o_(o), out_(out), err_(err), c_(makeConsole(o.product)), notes_(err), log_(o.logPath) {
         c_->notifier = &notes_;
-        c_->app.appRunning = 1;
+        c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
         c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
@@ -177,7 +177,7 @@ private:
         if (o_.link == LinkKind::Tcp) {
             a.tcpRole = kTcpClient;
             if (!parseIpv4(o_.host, a.peerAddress[0])) return usage("--tcp needs a dotted IPv4 address");
-            a.peerSelectIndex = 0;
+            a.peerIndex = 0;
             QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
             notes_.onError = [this] {
                 if (!c_->app.tcpConnected) finish(kExitRefused, linkFailure());
@@ -205,7 +205,7 @@ private:
             if (c_->app.tcpConnected) return;
             for (int slot = 1; slot < kClientSlots; ++slot) {
                 if (c_->app.clientSlots[static_cast<std::size_t>(slot)].inUse) {
-                    c_->app.peerSelectIndex = slot;
+                    c_->app.selectedSlot = slot;
                     linkUp();
                     return;
                 }
@@ -223,7 +223,7 @@ private:
     void linkUp() {
         deadline_.stop();
         notes_.onError = nullptr;
-        c_->app.tcpConnected = 1;
+        c_->app.tcpConnected = true;
         logging_ = std::make_unique<LoggingTransport>(c_->tcpTransport, log_);
         c_->tcpTransport = logging_.get();
         startAction();

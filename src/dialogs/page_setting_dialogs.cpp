@@ -115,7 +115,7 @@ DisplayPageDialog::DisplayPageDialog(Console& c, QWidget* parent)
         if (i >= 0) console().dialog.displayPageChoice = i;
     });
     connect(onCombo, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0) console().dialog.displayPageOn = i;
+        if (i >= 0) console().dialog.displayPageOn = i == 1;
     });
     connect(pageSend, &QPushButton::clicked, this,
             [this] { sendCommand(console(), displayPageCommand(console().dialog.displayPageChoice)); });

@@ -228,7 +228,7 @@ void GlyphEditorDialog::sendRead(int code) {
         return;
     }
     if (c.reply.glyphReplyPending) return;
-    c.reply.glyphReplyPending = 1;
+    c.reply.glyphReplyPending = true;
     sendCommand(c, glyphReadCommand(size_, code));
 }
 
@@ -252,7 +252,7 @@ void GlyphEditorDialog::sampleEdited(const QString& text) {
 
 void GlyphEditorDialog::reject() {
     // Close never asks; a read left unanswered must not block the next editor.
-    console().reply.glyphReplyPending = 0;
+    console().reply.glyphReplyPending = false;
     SettingDialog::reject();
 }
 

@@ -88,7 +88,7 @@ int runConsole(Product product, int argc, char** argv) {
         ending = true;
         keepUnsavedWork(*console, recovery);
         window.mainTimer().stop();
-        console->app.appRunning = 0;
+        console->app.appRunning = false;
         QApplication::exit(128 + signo);  // leaves any open dialog's loop as well
     });
     return QApplication::exec();

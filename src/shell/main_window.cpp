@@ -38,7 +38,7 @@ MainWindow::MainWindow(Console& c, const Variant& v, const ClockSource& clock, Q
     resize(v_.windowWidth, std::max(v_.windowHeight, sizeHint().height()));
     setDocumentName("File Name");
 
-    c_.app.appRunning = 1;
+    c_.app.appRunning = true;
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
     timer_.start(mainTimerPeriodMs(v_.product));
     updateClock();
@@ -188,7 +188,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         return;
     }
     timer_.stop();
-    c_.app.appRunning = 0;
+    c_.app.appRunning = false;
     e->accept();
     QApplication::quit();
 }

@@ -76,7 +76,7 @@ void RecoveryCopy::offer(Console& c, const std::function<void(const std::string&
     }
     // Unsaved, under its original's name: Save writes there, exit asks first.
     c.app.currentFileName = original;
-    c.app.documentModified = 1;
+    c.app.documentModified = true;
     if (showName) showName(original.empty() ? "File Name" : original);
     discard();
 }

@@ -81,7 +81,7 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     again.offer(*next, [&](const std::string& name) { shown = name; });
     EXPECT_EQ(firstTitle(*next), "AB");
     EXPECT_EQ(next->app.currentFileName, original);
-    EXPECT_EQ(next->app.documentModified, 1);
+    EXPECT_TRUE(next->app.documentModified);
     EXPECT_EQ(shown, original);
     EXPECT_FALSE(again.exists());
 }

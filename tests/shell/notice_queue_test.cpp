@@ -30,8 +30,8 @@ TEST(NoticeQueue, ClockAndNoReplyCountGoOnWhileANoticeIsOpen) {
     w.setTickHook([&] { mainTimerStep(*c); });
 
     // The next tick raises "Success" and starts counting an unanswered command.
-    c->reply.successPending = 1;
-    c->reply.replyExpected = 1;
+    c->reply.successPending = true;
+    c->reply.replyExpected = true;
     QString timeWhenOpen, timeLater;
     int ticksWhenOpen = -1, ticksLater = -1;
     bool sawBox = false;
