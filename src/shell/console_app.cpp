@@ -10,7 +10,7 @@
 #include "model/app_config.h"
 #include "model/product_names.h"
 #include "model/reset_settings.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/command_wiring.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"

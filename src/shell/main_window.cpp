@@ -11,7 +11,7 @@
 
 #include "model/product_names.h"
 #include "protocol/notifier.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/clock_text.h"
 #include "shell/icons.h"
 #include "variants/commands.h"

@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
 #include "model/product_names.h"
 #include "model/settings_file.h"

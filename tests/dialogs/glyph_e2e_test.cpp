@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_editor_dialog.h"
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/transport.h"

@@ -14,9 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/transport.h"

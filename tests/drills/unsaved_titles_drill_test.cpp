@@ -10,7 +10,7 @@
 #include "dialogs/title_editor.h"
 #include "drills/drill_support.h"
 #include "model/settings_file.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/document_commands.h"
 #include "shell/main_window.h"
 #include "variants/variant.h"

@@ -17,7 +17,7 @@
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/transport.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/command_wiring.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"

@@ -5,7 +5,7 @@
 
 #include "model/reset_settings.h"
 #include "protocol/notifier.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/main_window.h"
 #include "shell/message_box_notifier.h"
 #include "protocol/reply_parser.h"

@@ -1,4 +1,4 @@
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -14,7 +14,7 @@
 #include "dialogs/shift_jis.h"
 #include "glyphs/glyph_commands.h"
 #include "glyphs/glyph_file.h"
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
