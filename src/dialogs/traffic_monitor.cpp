@@ -1,18 +1,21 @@
 #include "dialogs/traffic_monitor.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QShortcut>
+#include <QStringDecoder>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/shift_jis.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
 
@@ -25,6 +28,7 @@ const char* directionText(TrafficDirection d) {
         case TrafficDirection::Sent: return "送信";
         case TrafficDirection::Received: return "受信";
         case TrafficDirection::Dropped: return "破棄";
+        case TrafficDirection::Event: return "接続";
     }
     return "";
 }
@@ -33,29 +37,102 @@ const char* directionText(TrafficDirection d) {
 // would cost a run its speed. The saved file has every byte.
 constexpr std::size_t kShownBytes = 120;
 
-QString shownBytes(const std::string& bytes) {
-    const std::string text = printable(bytes);
-    std::size_t end = 0;
-    while (end < text.size() && end < kShownBytes) {
-        const auto b = static_cast<unsigned char>(text[end]);
-        end += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;  // keep Shift-JIS pairs whole
+bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// ASCII as it is; each run of Shift-JIS through one decoder, not one per
+// character as the title editor must.
+QString wireText(std::string_view text) {
+    QString out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t j = i;
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            while (j < text.size() && static_cast<unsigned char>(text[j]) < 0x80) ++j;
+            out += QLatin1StringView(text.data() + i, static_cast<qsizetype>(j - i));
+        } else {
+            while (j < text.size() && static_cast<unsigned char>(text[j]) >= 0x80)
+                j += isLead(static_cast<unsigned char>(text[j])) ? 2 : 1;
+            j = std::min(j, text.size());
+            QStringDecoder dec("Shift_JIS");
+            out += dec.isValid() ? dec.decode(QByteArrayView(text.data() + i, static_cast<qsizetype>(j - i)))
+                                 : QString::fromLatin1(text.data() + i, static_cast<qsizetype>(j - i));
+        }
+        i = j;
     }
-    if (end >= text.size()) return fromShiftJis(text);
-    return fromShiftJis(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
+    return out;
 }
+
+QString shownBytes(const std::string& bytes) {
+    // Escaping at most quadruples a byte, so this head is enough to fill a row.
+    const std::string text = printable(std::string_view(bytes).substr(0, kShownBytes + 1));
+    std::size_t end = 0;
+    while (end < text.size() && end < kShownBytes)
+        end += isLead(static_cast<unsigned char>(text[end])) ? 2 : 1;  // keep Shift-JIS pairs whole
+    if (end >= text.size() && bytes.size() <= kShownBytes) return wireText(text);
+    end = std::min(end, text.size());
+    return wireText(std::string_view(text).substr(0, end)) + QStringLiteral("… (%1 バイト)").arg(bytes.size());
+}
+
+// Room for the longest row: time, direction, link, address and the head of the bytes.
+constexpr int kRowChars = 60 + static_cast<int>(kShownBytes) + 20;
 
 }  // namespace
 
+int TrafficRows::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant TrafficRows::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role == Qt::DisplayRole) return row(index.row());
+    if (role == Qt::SizeHintRole && rowSize_.isValid()) return rowSize_;
+    return {};
+}
+
+void TrafficRows::append(QStringList rows) {
+    if (rows.isEmpty()) return;
+    if (static_cast<std::size_t>(rows.size()) > bound_) rows = rows.mid(rows.size() - static_cast<qsizetype>(bound_));
+    const std::size_t total = rows_.size() + static_cast<std::size_t>(rows.size());
+    if (total > bound_) {
+        // The oldest rows fall off the top, as in the record.
+        const int off = static_cast<int>(total - bound_);
+        beginRemoveRows({}, 0, off - 1);
+        rows_.erase(rows_.begin(), rows_.begin() + off);
+        endRemoveRows();
+    }
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    for (QString& r : rows) rows_.push_back(std::move(r));
+    endInsertRows();
+}
+
+void TrafficRows::clear() {
+    beginResetModel();
+    std::deque<QString>().swap(rows_);
+    endResetModel();
+}
+
 TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
-    : QWidget(parent, Qt::Window), c_(c), log_(log) {
+    : QWidget(parent, Qt::Window), c_(c), log_(log), rows_(log.capacity()) {
     setWindowTitle(QStringLiteral("通信モニタ"));
-    view_ = new QPlainTextEdit(this);
-    view_->setReadOnly(true);
-    view_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view_->setUndoRedoEnabled(false);
-    view_->setMaximumBlockCount(static_cast<int>(log_.capacity()));
+    view_ = new QListView(this);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     view_->setFont(mono);
+    const QFontMetrics metrics(mono);
+    rows_.setRowSize(QSize(metrics.horizontalAdvance(QLatin1Char('0')) * kRowChars, metrics.height()));
+    view_->setUniformItemSizes(true);  // every row the same height: only those on screen are laid out
+    view_->setTextElideMode(Qt::ElideNone);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setModel(&rows_);
+    // Selected rows copy as text, as they did from a text view.
+    auto* copy = new QShortcut(QKeySequence::Copy, view_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, [this] {
+        QModelIndexList picked = view_->selectionModel()->selectedIndexes();
+        std::sort(picked.begin(), picked.end());
+        QStringList text;
+        for (const QModelIndex& i : picked) text.push_back(rows_.row(i.row()));
+        if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
+    });
 
     filter_ = new QLineEdit(this);
     filter_->setPlaceholderText(QStringLiteral("絞り込み"));
@@ -109,29 +186,24 @@ void TrafficMonitor::refresh() {
         return;
     }
     const std::string filter = filter_->text().toStdString();
-    QString batch;
-    int rows = 0;
+    QStringList batch;
     for (std::uint64_t n = seen_; n < log_.added(); ++n) {
         const TrafficEntry& e = log_.at(static_cast<std::size_t>(n - first));
-        if (!trafficMatches(e, filter)) continue;
-        if (rows++) batch += QLatin1Char('\n');
-        batch += rowText(e);
+        if (trafficMatches(e, filter)) batch.push_back(rowText(e));
     }
     seen_ = log_.added();
-    if (rows) {
+    if (!batch.isEmpty()) {
         // Follow the newest lines only when the operator is not reading older ones.
         QScrollBar* bar = view_->verticalScrollBar();
         const bool atEnd = bar->value() == bar->maximum();
-        view_->appendPlainText(batch);
-        shown_ = std::min(shown_ + rows, view_->maximumBlockCount());
-        if (atEnd) bar->setValue(bar->maximum());
+        rows_.append(std::move(batch));
+        if (atEnd) view_->scrollToBottom();
     }
     showCounts();
 }
 
 void TrafficMonitor::rebuild() {
-    view_->clear();
-    shown_ = 0;
+    rows_.clear();
     seen_ = log_.firstNumber();
     const bool paused = pause_->isChecked();
     pause_->setChecked(false);
@@ -146,7 +218,7 @@ void TrafficMonitor::clearAll() {
 
 void TrafficMonitor::showCounts() {
     counts_->setText(QStringLiteral("表示 %1 行 / 記録 %2 行 (最大 %3 行)")
-                         .arg(shown_)
+                         .arg(rows_.rowCount())
                          .arg(static_cast<qulonglong>(log_.size()))
                          .arg(static_cast<qulonglong>(log_.capacity())));
 }

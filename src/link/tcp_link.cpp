@@ -190,6 +190,7 @@ void TcpLink::onNewConnections() {
         }
         if (free < 0) {
             // Table full: the device is accepted and let go at once, without a notice.
+            report(TrafficDirection::Event, s, kRefusedEvent);
             s->abort();
             s->deleteLater();
             continue;
@@ -202,6 +203,7 @@ void TcpLink::onNewConnections() {
         sockets_[static_cast<std::size_t>(free)] = s;
         adoptClientSocket(s);
         keepAlive(s);
+        report(TrafficDirection::Event, s, kConnectedEvent);
         emit clientsChanged();
     }
 }
@@ -250,6 +252,7 @@ void TcpLink::onSocketClosed(QTcpSocket* s) {
     }
     const int slot = slotOf(s);
     if (slot < 0) return;
+    report(TrafficDirection::Event, s, kLeftEvent);
     dropSocket(s);
     emit clientsChanged();
 }

@@ -30,6 +30,7 @@ const char* directionMark(TrafficDirection d) {
         case TrafficDirection::Sent: return ">";
         case TrafficDirection::Received: return "<";
         case TrafficDirection::Dropped: return "x";
+        case TrafficDirection::Event: return "!";
     }
     return "?";
 }

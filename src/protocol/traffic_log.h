@@ -11,7 +11,9 @@
 
 namespace vrq {
 
-enum class TrafficDirection { Sent, Received, Dropped };
+// Event: something happened to the link itself (a device connected, left,
+// was refused); its bytes are a description, not wire bytes.
+enum class TrafficDirection { Sent, Received, Dropped, Event };
 
 // One line as a link reports it; the views are only valid during the call.
 struct TrafficEvent {
@@ -35,7 +37,8 @@ struct TrafficEntry {
 // from 0x80 up stay as they are (Shift-JIS text).
 std::string printable(std::string_view bytes);
 
-// The mark of a direction in the log: ">" sent, "<" received, "x" dropped.
+// The mark of a direction in the log: ">" sent, "<" received, "x" dropped,
+// "!" an event of the link.
 const char* directionMark(TrafficDirection d);
 
 // Local time, ISO 8601 with milliseconds, no zone: 2026-12-08T23:05:01.123

@@ -26,6 +26,8 @@
 #include "protocol/notifier.h"
 #include "support/sim_process.h"
 
+#include <ctime>
+
 namespace vrq {
 namespace {
 
@@ -51,12 +53,17 @@ struct Row {
     const char* what;
     double seconds;
     long long sent, answered;
+    double cpu = -1;  // this process's CPU seconds: steady on a busy machine, where wall time is not
 };
+
+double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 void print(const Row& r, int baud) {
     const double line = static_cast<double>(r.sent + r.answered) * 11.0 / baud;
-    std::printf("%-22s %8.1f s   line %8.1f s   ratio %.3f   (%lld bytes out, %lld back)\n", r.what, r.seconds, line,
+    std::printf("%-22s %8.1f s   line %8.1f s   ratio %.3f   (%lld bytes out, %lld back)", r.what, r.seconds, line,
                 r.seconds / line, r.sent, r.answered);
+    if (r.cpu >= 0) std::printf("   cpu %.2f s", r.cpu);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -97,11 +104,13 @@ Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record
     }
     QElapsedTimer t;
     t.start();
+    const double cpu0 = cpuSeconds();
     start->click();
     waitUntil([&] { return !d->runActive() && !link.busy(); });
     const double secs = static_cast<double>(t.elapsed()) / 1000.0;
-    if (monitor) return {"GUI send-all + monitor", secs, fileSize(record), answered};
-    return {sendAll ? "GUI send-all (fast)" : "GUI read-all (fast)", secs, fileSize(record), answered};
+    const double cpu = cpuSeconds() - cpu0;
+    if (monitor) return {"GUI send-all + monitor", secs, fileSize(record), answered, cpu};
+    return {sendAll ? "GUI send-all (fast)" : "GUI read-all (fast)", secs, fileSize(record), answered, cpu};
 }
 
 // vrqctl sends the same commands and gets the same answers as the GUI run.

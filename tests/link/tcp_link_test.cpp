@@ -20,6 +20,7 @@
 #include "link/fake_device.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "protocol/traffic_log.h"
 #include "support/sim_process.h"
 
 namespace vrq {
@@ -152,7 +153,8 @@ TEST_F(LinkFixture, SilentDeviceLeavesTheUiThreadFreeUntilTheLimit) {
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.start(10);
     link->writeLine("CBS003L10ON\r\n");
-    EXPECT_LT(wall.elapsed(), 100) << "the send returned only after waiting";
+    // Bounds far above a loaded machine's jitter, far below the 3 s wait.
+    EXPECT_LT(wall.elapsed(), 500) << "the send returned only after waiting";
     EXPECT_TRUE(notes.notices.empty());
     // The program's own event loop (qWaitFor would add sleeps of its own).
     QEventLoop loop;
@@ -168,7 +170,7 @@ TEST_F(LinkFixture, SilentDeviceLeavesTheUiThreadFreeUntilTheLimit) {
     const double cpu = threadCpuSeconds() - cpu0;
 
     EXPECT_GE(elapsed, 2900);
-    EXPECT_LT(longestGap, 100);
+    EXPECT_LT(longestGap, 500);
     EXPECT_LT(cpu, 0.2 * static_cast<double>(elapsed) / 1000.0) << "cpu " << cpu << " s";
     EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
@@ -289,12 +291,19 @@ TEST_F(ServerFixture, NinetySixDevicesFillTheTableAndTheNextIsLetGo) {
         EXPECT_EQ(c->app.clientSlots[s].addressText, "127.0.0.1") << s;
     }
 
+    std::vector<std::string> events;
+    c->traffic = [&](const TrafficEvent& e) {
+        if (e.direction == TrafficDirection::Event) events.push_back(std::string(e.link) + " " + std::string(e.bytes));
+    };
     QTcpSocket extra;
     QSignalSpy gone(&extra, &QTcpSocket::disconnected);
     extra.connectToHost(QHostAddress::LocalHost, link->listenPort());
     ASSERT_TRUE(gone.wait(3000));
     EXPECT_EQ(link->connectedClientCount(), 96);
     EXPECT_TRUE(notes.notices.empty());
+    ASSERT_EQ(events.size(), 1u);  // the refusal shows in the monitor, with no slot
+    EXPECT_EQ(events[0].substr(0, 10), "127.0.0.1:");
+    EXPECT_EQ(events[0].substr(events[0].find(' ') + 1), kRefusedEvent);
 
     link->closeAll();
     EXPECT_EQ(link->connectedClientCount(), 0);
@@ -364,6 +373,10 @@ TEST_F(LinkFixture, ListensOnTheAddressItIsGiven) {
 TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
     QTemporaryDir dir;
     const std::string record = dir.filePath("newcomer").toStdString();
+    std::vector<std::string> events;
+    c->traffic = [&](const TrafficEvent& e) {
+        if (e.direction == TrafficDirection::Event) events.push_back(std::string(e.link.substr(0, e.link.find(' '))) + " " + std::string(e.bytes));
+    };
     auto first = std::make_unique<test::SimProcess>(std::vector<std::string>{"--tcp-connect", hostPort()});
     ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));
 
@@ -387,6 +400,9 @@ TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
     EXPECT_EQ(c->app.selectedSlot, -1);
     test::SimProcess newcomer({"--tcp-connect", hostPort(), "--record", record});
     ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));  // the same slot
+    const std::string slot1 = "ｽﾛｯﾄ1 ";
+    EXPECT_EQ(events, (std::vector<std::string>{slot1 + std::string(kConnectedEvent), slot1 + std::string(kLeftEvent),
+                                                 slot1 + std::string(kConnectedEvent)}));
     send("CBS003L10ON\r\n");
     EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
