@@ -1,30 +1,47 @@
 #include "ctl/ctl_options.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <cstdlib>
+#include <map>
+
+#include "model/app_state.h"
 
 namespace vrq::ctl {
 
 const char* const kUsage =
-    "usage: vrqctl [options] send LINE | send-all FILE.dat | read-all FILE.dat\n"
+    "usage: vrqctl [options] send LINE | send-all FILE.dat | read-all FILE.dat|DIR\n"
+    "                        | verify FILE.dat | diff A.dat B.dat\n"
     "\n"
     "  send LINE          send one command (CR LF is appended) and print the answer\n"
     "  send-all FILE.dat  send every setting of a settings document, as \"全項目の設定\"\n"
     "  read-all FILE.dat  read every setting from the device into a new settings document\n"
+    "  read-all DIR       with several devices: one document per device in DIR, named after it\n"
+    "  verify FILE.dat    read every device and list each setting that differs from the document\n"
+    "  diff A.dat B.dat   list the settings in which two documents differ (no device)\n"
     "\n"
-    "link (one of):\n"
+    "links (repeat --serial and --tcp for several devices):\n"
     "  --serial PATH            serial device (a tty or pseudo-terminal)\n"
     "  --tcp HOST[:PORT]        connect to a device (port 9004 by default)\n"
-    "  --listen [ADDR:]PORT     wait for one device to connect (server role)\n"
+    "  --listen [ADDR:]PORT     wait for devices to connect (server role)\n"
     "options:\n"
     "  --single                 the single-line model VRQ-700S\n"
-    "  --rs485 NN|FF            RS-485 with slave address NN (00..31) or broadcast\n"
+    "  --rs485 NN[,NN...]|FF    RS-485 slave address(es) 00..31 on the --serial before it, or broadcast\n"
+    "  --devices N              --listen: wait for N devices (1..96)\n"
+    "  --wait SECONDS           --listen: how long to wait for them (default 30)\n"
     "  --period MS              time between commands (default: the run's own period)\n"
     "  --paced                  send the next command as soon as the answer has arrived\n"
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
     "  --log FILE               append every line sent and received, with a timestamp\n"
-    "exit status: 0 done, 1 the device refused or did not answer, 2 bad usage or file error\n";
+    "  --json                   verify, diff and the summary of several devices as JSON\n"
+    "  -h, --help               this text\n"
+    "  --version                the version of vrqctl\n"
+    "an option's value may follow it or be joined to it with '=' (--tcp=HOST:PORT)\n"
+    "exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage or file error\n";
 
 namespace {
+
+constexpr int kBroadcast = 32;  // "FF"
 
 bool toInt(const std::string& s, int lo, int hi, int& out) {
     if (s.empty() || s.size() > 9) return false;
@@ -46,67 +63,187 @@ bool splitHostPort(const std::string& s, bool portOnlyAllowed, std::string& host
     return toInt(s.substr(colon + 1), 0, 65535, port) && (portOnlyAllowed || !host.empty());
 }
 
+// "05" or "05,06,07"; FF (broadcast) only alone.
+bool toAddresses(const std::string& s, std::vector<int>& out) {
+    if (s == "FF" || s == "ff") {
+        out = {kBroadcast};
+        return true;
+    }
+    out.clear();
+    for (std::size_t at = 0; at <= s.size(); at += 3) {
+        int a = 0;
+        if (s.size() < at + 2 || !toInt(s.substr(at, 2), 0, 31, a)) return false;
+        if (at + 2 < s.size() && s[at + 2] != ',') return false;
+        out.push_back(a);
+    }
+    return true;
+}
+
+bool sameDevice(const Device& a, const Device& b) {
+    return a.link == b.link && a.serialPath == b.serialPath && a.host == b.host && a.port == b.port &&
+           a.rs485 == b.rs485;
+}
+
 }  // namespace
+
+std::vector<Device> devicesOf(const Options& o) {
+    std::vector<Device> all{{o.link, o.serialPath, o.host, o.port, o.rs485}};
+    all.insert(all.end(), o.more.begin(), o.more.end());
+    return all;
+}
+
+bool manyDevices(const Options& o) { return !o.more.empty() || o.listenDevices > 1; }
 
 Parsed parseOptions(const std::vector<std::string>& args) {
     Options o;
-    std::vector<std::string> rest;
     auto fail = [](std::string why) { return Parsed{std::nullopt, std::move(why)}; };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--help" || a == "-h") {
-            o.action = Action::Help;
-            return {o, {}};
-        } else if (a == "--single") {
+
+    // Qt's parser gives `--opt value` and `--opt=value` and names an unknown
+    // option; what follows the command is the command's, dashes and all.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const auto flag = [&](QStringList names) { parser.addOption(QCommandLineOption(names)); };
+    const auto valued = [&](const char* name, const char* value) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(value)));
+    };
+    flag({QStringLiteral("h"), QStringLiteral("help")});
+    flag({QStringLiteral("version")});
+    flag({QStringLiteral("single")});
+    flag({QStringLiteral("paced")});
+    flag({QStringLiteral("json")});
+    for (const auto& [name, value] : {std::pair{"serial", "PATH"}, {"tcp", "HOST[:PORT]"}, {"listen", "[ADDR:]PORT"},
+                                      {"rs485", "NN"}, {"devices", "N"}, {"wait", "SECONDS"}, {"period", "MS"},
+                                      {"timeout", "MS"}, {"log", "FILE"}})
+        valued(name, value);
+    QStringList qargs{QStringLiteral("vrqctl")};
+    for (const std::string& a : args) qargs.push_back(QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size())));
+    if (!parser.parse(qargs)) {
+        // "Unknown option 'bogus'." and the like, in our own lower-case style.
+        QString why = parser.errorText();
+        if (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        if (!why.isEmpty()) why[0] = why[0].toLower();
+        return fail(why.toLocal8Bit().toStdString());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        o.action = Action::Help;
+        return {o, {}};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        o.action = Action::Version;
+        return {o, {}};
+    }
+
+    std::vector<Device> devices;
+    // --rs485 names the slaves of the --serial before it (or of the next one),
+    // so the options are taken in the order they were given.
+    std::vector<std::vector<int>> slaves;
+    std::vector<int> pendingSlaves;
+    bool devicesGiven = false;
+    std::map<QString, int> taken;  // how many values of each option were used
+    for (const QString& name : parser.optionNames()) {
+        const QStringList values = parser.values(name);
+        const int k = taken[name]++;
+        const std::string v = k < values.size() ? values[k].toLocal8Bit().toStdString() : std::string();
+        const std::string a = "--" + name.toStdString();
+        Device d;
+        if (a == "--single") {
             o.product = Product::Single;
         } else if (a == "--paced") {
             o.paced = true;
+        } else if (a == "--json") {
+            o.json = true;
         } else if (a == "--serial") {
-            if (!value(o.serialPath)) return fail("--serial needs a device path");
-            o.link = LinkKind::Serial;
+            if (v.empty()) return fail("--serial needs a device path");
+            d.serialPath = v;
+            d.link = LinkKind::Serial;
+            devices.push_back(d);
+            slaves.push_back(std::move(pendingSlaves));
+            pendingSlaves.clear();
         } else if (a == "--tcp") {
-            if (!value(v) || !splitHostPort(v, false, o.host, o.port)) return fail("--tcp needs HOST[:PORT]");
-            o.link = LinkKind::Tcp;
+            if (!splitHostPort(v, false, d.host, d.port)) return fail("--tcp needs HOST[:PORT]");
+            d.link = LinkKind::Tcp;
+            devices.push_back(d);
+            slaves.emplace_back();
         } else if (a == "--listen") {
-            if (!value(v) || !splitHostPort(v, true, o.host, o.port)) return fail("--listen needs [ADDR:]PORT");
-            o.link = LinkKind::Listen;
+            if (!splitHostPort(v, true, d.host, d.port)) return fail("--listen needs [ADDR:]PORT");
+            d.link = LinkKind::Listen;
+            devices.push_back(d);
+            slaves.emplace_back();
         } else if (a == "--rs485") {
-            if (!value(v)) return fail("--rs485 needs NN or FF");
-            if (v == "FF" || v == "ff")
-                o.rs485 = 32;
-            else if (v.size() != 2 || !toInt(v, 0, 31, o.rs485))
-                return fail("--rs485 needs an address 00..31 or FF");
+            std::vector<int> list;
+            if (!toAddresses(v, list)) return fail("--rs485 needs an address 00..31 or FF");
+            if (!devices.empty() && devices.back().link == LinkKind::Serial && slaves.back().empty())
+                slaves.back() = std::move(list);
+            else
+                pendingSlaves = std::move(list);
+        } else if (a == "--devices") {
+            if (!toInt(v, 1, kClientSlots - 1, o.listenDevices))
+                return fail("--devices needs a count 1.." + std::to_string(kClientSlots - 1));
+            devicesGiven = true;
+        } else if (a == "--wait") {
+            if (!toInt(v, 1, 86400, o.waitS)) return fail("--wait needs seconds");
         } else if (a == "--period") {
-            if (!value(v) || !toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
+            if (!toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
         } else if (a == "--timeout") {
-            if (!value(v) || !toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
+            if (!toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
         } else if (a == "--log") {
-            if (!value(o.logPath)) return fail("--log needs a file");
-        } else if (!a.empty() && a[0] == '-' && rest.empty()) {
-            return fail("unknown option " + a);
-        } else {
-            rest.push_back(a);
+            if (v.empty()) return fail("--log needs a file");
+            o.logPath = v;
         }
     }
+    std::vector<std::string> rest;
+    for (const QString& r : parser.positionalArguments()) rest.push_back(r.toLocal8Bit().toStdString());
     if (rest.empty()) return fail("no command given");
-    if (rest.size() != 2) return fail("'" + rest[0] + "' takes exactly one argument");
+    const std::size_t wanted = rest[0] == "diff" ? 3 : 2;
+    if (rest.size() != wanted)
+        return fail("'" + rest[0] + "' takes exactly " + (wanted == 3 ? "two arguments" : "one argument"));
     if (rest[0] == "send")
         o.action = Action::Send;
     else if (rest[0] == "send-all")
         o.action = Action::SendAll;
     else if (rest[0] == "read-all")
         o.action = Action::ReadAll;
+    else if (rest[0] == "verify")
+        o.action = Action::Verify;
+    else if (rest[0] == "diff")
+        o.action = Action::Diff;
     else
         return fail("unknown command " + rest[0]);
     o.argument = rest[1];
-    if (o.link == LinkKind::None) return fail("no link given (--serial, --tcp or --listen)");
-    if (o.rs485 >= 0 && o.link != LinkKind::Serial) return fail("--rs485 needs --serial");
+    if (o.action == Action::Diff) {
+        o.argument2 = rest[2];
+        return {o, {}};
+    }
+    if (devices.empty()) return fail("no link given (--serial, --tcp or --listen)");
+    if (!pendingSlaves.empty()) return fail("--rs485 needs --serial");
+
+    // A bus with several slaves is several devices on one path.
+    std::vector<Device> all;
+    for (std::size_t k = 0; k < devices.size(); ++k) {
+        if (slaves[k].empty()) slaves[k].push_back(-1);
+        for (int address : slaves[k]) {
+            Device d = devices[k];
+            d.rs485 = address;
+            for (const Device& seen : all)
+                if (sameDevice(seen, d)) return fail("a device is named twice");
+            all.push_back(d);
+        }
+    }
+    const bool listens = devices.front().link == LinkKind::Listen;
+    if (devicesGiven && !listens) return fail("--devices needs --listen");
+    if (all.size() > 1 || o.listenDevices > 1) {
+        for (const Device& d : all) {
+            if (d.link == LinkKind::Listen && all.size() > 1) return fail("--listen takes no other link; use --devices N");
+            if (d.rs485 == kBroadcast) return fail("a broadcast (FF) reaches no single device of several");
+        }
+        if (o.action == Action::Send) return fail("'send' takes one device");
+    }
+    o.link = all.front().link;
+    o.serialPath = all.front().serialPath;
+    o.host = all.front().host;
+    o.port = all.front().port;
+    o.rs485 = all.front().rs485;
+    o.more.assign(all.begin() + 1, all.end());
     return {o, {}};
 }
 

@@ -10,7 +10,16 @@
 namespace vrq::ctl {
 
 enum class LinkKind { None, Serial, Tcp, Listen };
-enum class Action { Send, SendAll, ReadAll, Help };
+enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help, Version };
+
+// One device of a run.
+struct Device {
+    LinkKind link = LinkKind::None;
+    std::string serialPath;
+    std::string host;
+    int port = 9004;
+    int rs485 = -1;
+};
 
 struct Options {
     Product product = Product::Multi;
@@ -24,8 +33,19 @@ struct Options {
     int timeoutMs = 3000;
     std::string logPath;
     Action action = Action::Help;
-    std::string argument;   // the line, or the document path
+    std::string argument;   // the line, the document path, or read-all's folder for many devices
+    std::string argument2;  // diff: the second document
+    // The first device is the one above; these follow in command-line order.
+    std::vector<Device> more;
+    int listenDevices = 1;  // --devices: how many devices to wait for in the server role
+    int waitS = -1;         // --wait: how long to wait for them (-1: the usual)
+    bool json = false;
 };
+
+// Every device of the run: the first, then `more`.
+std::vector<Device> devicesOf(const Options& o);
+// Several devices: each gets its own line of progress and a summary row.
+bool manyDevices(const Options& o);
 
 // The options, or the one-line reason they are wrong.
 struct Parsed {

@@ -1,18 +1,16 @@
 #pragma once
-// vrqctl's work: one link, then one command, a send-all or a read-all run,
-// on the same core as the console programs.
+// vrqctl's work: one device as the console programs do it, several devices
+// side by side, or two documents compared offline.
 
 #include <iosfwd>
-#include <string>
 
 #include "ctl/ctl_options.h"
+#include "ctl/device_run.h"
 
 namespace vrq::ctl {
 
-enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
-
-// Needs a running Qt application object. `out` gets answers, `err` notices
-// and progress.
+// Needs a running Qt application object. `out` gets answers and results,
+// `err` notices and progress.
 int runCtl(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace vrq::ctl

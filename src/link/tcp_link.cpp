@@ -181,31 +181,36 @@ void TcpLink::onNewConnections() {
     while (server_ && server_->hasPendingConnections()) {
         QTcpSocket* s = server_->nextPendingConnection();
         if (!s) break;
-        int free = -1;
-        for (int i = kFirstClientSlot; i < kClientSlots; ++i) {
-            if (!c_.app.clientSlots[i].inUse) {
-                free = i;
-                break;
-            }
-        }
-        if (free < 0) {
+        if (adopt(s) < 0) {
             // Table full: the device is accepted and let go at once, without a notice.
             report(TrafficDirection::Event, s, kRefusedEvent);
             s->abort();
             s->deleteLater();
-            continue;
         }
-        bool v4 = false;
-        const quint32 raw = s->peerAddress().toIPv4Address(&v4);
-        ClientSlot& slot = c_.app.clientSlots[static_cast<std::size_t>(free)];
-        slot.inUse = true;
-        slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
-        sockets_[static_cast<std::size_t>(free)] = s;
-        adoptClientSocket(s);
-        keepAlive(s);
-        report(TrafficDirection::Event, s, kConnectedEvent);
-        emit clientsChanged();
     }
+}
+
+int TcpLink::adopt(QTcpSocket* s) {
+    int free = -1;
+    for (int i = kFirstClientSlot; i < kClientSlots; ++i) {
+        if (!c_.app.clientSlots[i].inUse) {
+            free = i;
+            break;
+        }
+    }
+    if (free < 0) return -1;
+    s->setParent(this);
+    bool v4 = false;
+    const quint32 raw = s->peerAddress().toIPv4Address(&v4);
+    ClientSlot& slot = c_.app.clientSlots[static_cast<std::size_t>(free)];
+    slot.inUse = true;
+    slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
+    sockets_[static_cast<std::size_t>(free)] = s;
+    adoptClientSocket(s);
+    keepAlive(s);
+    report(TrafficDirection::Event, s, kConnectedEvent);
+    emit clientsChanged();
+    return free;
 }
 
 void TcpLink::keepAlive(QTcpSocket* s) {

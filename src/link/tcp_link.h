@@ -57,6 +57,9 @@ public:
     // IPv4 address. True also when already listening.
     bool listen();
     bool listen(const QHostAddress& address);
+    // Server role: a device accepted elsewhere takes the first free slot
+    // (made this link's child); the slot, or -1 when the table is full.
+    int adopt(QTcpSocket* s);
     // Closes the main socket, the listener and every client; resets the table
     // and clears tcpConnected.
     void closeAll();

@@ -7,6 +7,9 @@
 
 namespace vrq {
 
+// The release, as the version box and every program's --version give it.
+inline constexpr std::string_view kReleaseNumber = "1.00";
+
 // Window and message-box titles of socket-layer failures.
 inline std::string_view productTitle(Product p) { return p == Product::Single ? "VRQ-700S" : "VRQ-700"; }
 inline std::string_view iniFileName(Product p) { return p == Product::Single ? "vrq700s.ini" : "vrq700.ini"; }

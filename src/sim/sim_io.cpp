@@ -155,7 +155,9 @@ int openPty(std::string& slavePath, std::string& error) {
     return master;
 }
 
-int runSimulator(SimDevice& device, const IoOptions& io) {
+int runSimulator(SimDevice& device, const IoOptions& io) { return runSimulator(std::vector<SimDevice*>{&device}, io); }
+
+int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
@@ -163,7 +165,8 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
     std::ofstream record;
     if (!io.recordPath.empty()) {
         record.open(io.recordPath, std::ios::binary | std::ios::app);
-        device.onLine = [&record](std::string_view line) {
+        // The line is on the wire once, however many slaves hear it.
+        devices.front()->onLine = [&record](std::string_view line) {
             record.write(line.data(), static_cast<std::streamsize>(line.size()));
             record.flush();
         };
@@ -230,8 +233,9 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
 
         int timeout = 200;
         if (!queue.empty()) {
+            // Rounded up: a wait cut to 0 ms would spin until the answer is due.
             const auto wait =
-                std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now()).count();
+                std::chrono::ceil<std::chrono::milliseconds>(queue.front().due - Clock::now()).count();
             timeout = static_cast<int>(std::max<long long>(0, std::min<long long>(wait, 200)));
         }
         const int n = ::poll(fds.data(), fds.size(), timeout);
@@ -247,11 +251,15 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
             const ssize_t got = ::read(p.fd, buf, sizeof buf);
             if (got > 0) {
                 const auto arrived = line.received(p.fd, static_cast<std::size_t>(got), Clock::now());
-                for (std::string& a : device.feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
-                    const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
-                    schedule(queue, {left, p.fd, std::move(a)});
+                bool hangUp = false;
+                for (SimDevice* device : devices) {
+                    for (std::string& a : device->feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
+                        const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
+                        schedule(queue, {left, p.fd, std::move(a)});
+                    }
+                    hangUp = device->takeHangUp() || hangUp;
                 }
-                if (device.takeHangUp()) {
+                if (hangUp) {
                     // The drop drill: a pty vanishes with the simulator, a TCP
                     // connection is cut while the listener stays for a reconnect.
                     std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });
@@ -261,7 +269,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     }
                     ::shutdown(p.fd, SHUT_RDWR);
                     ::close(p.fd);
-                    device.forget(p.fd);
+                    for (SimDevice* device : devices) device->forget(p.fd);
                     std::erase(streams, p.fd);
                     if (listenFd < 0 && streams.empty()) gStop = 1;
                 }
@@ -272,7 +280,7 @@ int runSimulator(SimDevice& device, const IoOptions& io) {
                     continue;
                 }
                 ::close(p.fd);
-                device.forget(p.fd);
+                for (SimDevice* device : devices) device->forget(p.fd);
                 line.forget(p.fd);
                 std::erase(streams, p.fd);
                 std::erase_if(queue, [&](const Outgoing& o) { return o.fd == p.fd; });

@@ -3,6 +3,7 @@
 // an outgoing TCP connection to a console in server role. POSIX only.
 
 #include <string>
+#include <vector>
 
 #include "sim/sim_device.h"
 
@@ -23,5 +24,8 @@ int openPty(std::string& slavePath, std::string& error);
 
 // Serves until stopped by a signal. Prints where it listens on stdout.
 int runSimulator(SimDevice& device, const IoOptions& io);
+// Several slaves on one RS-485 line: every device hears every line and
+// answers only its own address.
+int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io);
 
 }  // namespace vrq::sim

@@ -46,6 +46,52 @@ TEST(CtlOptionsTest, BadUsageGivesAReason) {
     EXPECT_FALSE(parse({"--tcp", "h:99999", "send", "y"}).options);
     EXPECT_FALSE(parse({"--serial", "/x", "--bogus", "send", "y"}).options);
     EXPECT_EQ(parse({"--help"}).options->action, Action::Help);
+    EXPECT_EQ(parse({"--version"}).options->action, Action::Version);
+    EXPECT_EQ(parse({"--serial", "/x", "--bogus", "send", "y"}).error, "unknown option 'bogus'");
+    EXPECT_EQ(parse({"--serial"}).error, "missing value after '--serial'");
+}
+
+// As in every Qt tool: a value may be joined with '='; after the command,
+// everything is the command's.
+TEST(CtlOptionsTest, JoinedValuesAndArgumentsAfterTheCommand) {
+    Parsed p = parse({"--tcp=10.0.0.5:10001", "--timeout=500", "send", "--odd"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->port, 10001);
+    EXPECT_EQ(p.options->timeoutMs, 500);
+    EXPECT_EQ(p.options->argument, "--odd");
+}
+
+TEST(CtlOptionsTest, ManyDevices) {
+    Parsed p = parse({"--tcp", "10.0.0.5", "--serial", "/dev/ttyUSB0", "--rs485", "05,06", "--tcp", "10.0.0.6:9100",
+                      "--serial", "/dev/ttyS1", "read-all", "backup"});
+    ASSERT_TRUE(p.options) << p.error;
+    const std::vector<Device> d = devicesOf(*p.options);
+    ASSERT_EQ(d.size(), 5u);
+    EXPECT_EQ(d[0].host, "10.0.0.5");
+    EXPECT_EQ(d[1].rs485, 5);
+    EXPECT_EQ(d[2].rs485, 6);
+    EXPECT_EQ(d[2].serialPath, "/dev/ttyUSB0");
+    EXPECT_EQ(d[3].port, 9100);
+    EXPECT_EQ(d[4].rs485, -1);
+    EXPECT_TRUE(manyDevices(*p.options));
+
+    p = parse({"--listen", "9100", "--devices", "96", "--wait", "5", "--json", "verify", "a.dat"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->listenDevices, 96);
+    EXPECT_EQ(p.options->waitS, 5);
+    EXPECT_TRUE(p.options->json);
+
+    p = parse({"diff", "a.dat", "b.dat"});  // offline: no link
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->argument2, "b.dat");
+
+    EXPECT_FALSE(parse({"--tcp", "h", "--tcp", "h", "read-all", "d"}).options);  // named twice
+    EXPECT_FALSE(parse({"--tcp", "h", "--tcp", "i", "send", "RVN"}).options);
+    EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "05,FF", "read-all", "d"}).options);
+    EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "05,", "read-all", "d"}).options);
+    EXPECT_FALSE(parse({"--tcp", "h", "--devices", "3", "read-all", "d"}).options);
+    EXPECT_FALSE(parse({"--listen", "1", "--devices", "97", "read-all", "d"}).options);
+    EXPECT_FALSE(parse({"--listen", "1", "--tcp", "h", "read-all", "d"}).options);
 }
 
 }  // namespace

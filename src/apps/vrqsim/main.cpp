@@ -1,9 +1,14 @@
 // vrqsim: a simulated title display device for trials and tests.
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "model/product_names.h"
 #include "sim/sim_device.h"
 #include "sim/sim_io.h"
 
@@ -11,12 +16,14 @@ namespace {
 
 const char* kUsage =
     "usage: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]\n"
-    "              [--rs485 NN] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
+    "              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
     "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
-    "              [--baud N]\n"
+    "              [--baud N] [--help] [--version]\n"
     "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n"
-    "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n";
+    "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n"
+    "--rs485 05,06,07 puts several slaves on the one line, each with its own settings.\n"
+    "An option's value may follow it or be joined to it with '=' (--baud=38400).\n";
 
 bool toInt(const std::string& s, int& out) {
     char* end = nullptr;
@@ -26,45 +33,90 @@ bool toInt(const std::string& s, int& out) {
     return true;
 }
 
+// "05" or "05,06,07": two-digit slave addresses, each once.
+bool toAddresses(const std::string& s, std::vector<int>& out) {
+    out.clear();
+    for (std::size_t at = 0; at <= s.size(); at += 3) {
+        int a = 0;
+        if (!toInt(s.substr(at, 2), a) || a > 31 || s.substr(at, 2).size() != 2) return false;
+        if (at + 2 < s.size() && s[at + 2] != ',') return false;
+        for (int seen : out)
+            if (seen == a) return false;
+        out.push_back(a);
+    }
+    return !out.empty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     vrq::sim::SimOptions opt;
     vrq::sim::IoOptions io;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= argc) return false;
-            out = argv[++i];
-            return true;
-        };
-        std::string v;
+    std::vector<int> slaves;
+
+    // Qt's parser: `--opt value` and `--opt=value`, unknown options named.
+    QCommandLineParser parser;
+    for (const char* name : {"single", "menu", "silent", "version"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    for (const char* name : {"link", "record", "tcp-connect", "error-code", "tcp-listen", "rs485", "error-at",
+                             "delay-ms", "silent-after", "drop-after", "garbage", "baud", "connections"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args.push_back(QString::fromLocal8Bit(argv[i]));
+    if (!parser.parse(args)) {
+        std::cerr << "vrqsim: " << parser.errorText().toLocal8Bit().constData() << "\n" << kUsage;
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::cout << "vrqsim " << vrq::kReleaseNumber << "\n";
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::cerr << "vrqsim: bad argument " << parser.positionalArguments().front().toLocal8Bit().constData() << "\n"
+                  << kUsage;
+        return 2;
+    }
+    for (const QString& name : parser.optionNames()) {
+        const std::string a = "--" + name.toStdString();
+        const std::string v = parser.value(name).toLocal8Bit().toStdString();
         bool ok = true;
         if (a == "--single") opt.product = vrq::Product::Single;
         else if (a == "--menu") opt.menu = true;
         else if (a == "--silent") opt.silent = true;
-        else if (a == "--link") ok = value(io.linkPath);
-        else if (a == "--record") ok = value(io.recordPath);
-        else if (a == "--tcp-connect") ok = value(io.tcpConnect);
-        else if (a == "--error-code") ok = value(opt.errorCode);
-        else if (a == "--tcp-listen") ok = value(v) && toInt(v, io.tcpListenPort) && io.tcpListenPort <= 65535;
-        else if (a == "--rs485") ok = value(v) && v.size() == 2 && toInt(v, opt.rs485Address) && opt.rs485Address <= 31;
-        else if (a == "--error-at") ok = value(v) && toInt(v, opt.errorAt);
-        else if (a == "--delay-ms") ok = value(v) && toInt(v, io.delayMs);
-        else if (a == "--silent-after") ok = value(v) && toInt(v, opt.silentAfter);
-        else if (a == "--drop-after") ok = value(v) && toInt(v, opt.dropAfter);
-        else if (a == "--garbage") ok = value(v) && toInt(v, opt.garbage);
-        else if (a == "--baud") ok = value(v) && toInt(v, io.baud) && io.baud >= 50;
-        else if (a == "--connections") ok = value(v) && toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
-        else if (a == "--help" || a == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else ok = false;
+        else if (a == "--link") io.linkPath = v;
+        else if (a == "--record") io.recordPath = v;
+        else if (a == "--tcp-connect") io.tcpConnect = v;
+        else if (a == "--error-code") opt.errorCode = v;
+        else if (a == "--tcp-listen") ok = toInt(v, io.tcpListenPort) && io.tcpListenPort <= 65535;
+        else if (a == "--rs485") ok = toAddresses(v, slaves);
+        else if (a == "--error-at") ok = toInt(v, opt.errorAt);
+        else if (a == "--delay-ms") ok = toInt(v, io.delayMs);
+        else if (a == "--silent-after") ok = toInt(v, opt.silentAfter);
+        else if (a == "--drop-after") ok = toInt(v, opt.dropAfter);
+        else if (a == "--garbage") ok = toInt(v, opt.garbage);
+        else if (a == "--baud") ok = toInt(v, io.baud) && io.baud >= 50;
+        else if (a == "--connections") ok = toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
         if (!ok) {
-            std::cerr << "vrqsim: bad argument " << a << "\n" << kUsage;
+            std::cerr << "vrqsim: bad argument " << a << " " << v << "\n" << kUsage;
             return 2;
         }
     }
-    vrq::sim::SimDevice device(opt);
-    return vrq::sim::runSimulator(device, io);
+    if (slaves.size() > 1 && (io.tcpListenPort >= 0 || !io.tcpConnect.empty())) {
+        std::cerr << "vrqsim: several slaves need the serial line\n" << kUsage;
+        return 2;
+    }
+    if (slaves.empty()) slaves.push_back(-1);
+    std::vector<std::unique_ptr<vrq::sim::SimDevice>> devices;
+    std::vector<vrq::sim::SimDevice*> bus;
+    for (int address : slaves) {
+        opt.rs485Address = address;
+        devices.push_back(std::make_unique<vrq::sim::SimDevice>(opt));
+        bus.push_back(devices.back().get());
+    }
+    return vrq::sim::runSimulator(bus, io);
 }

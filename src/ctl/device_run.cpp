@@ -1,0 +1,488 @@
+#include "ctl/device_run.h"
+
+#include <unistd.h>
+
+#include <QTcpSocket>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <ostream>
+
+#include "link/line_assembler.h"
+#include "link/serial_link.h"
+#include "link/tcp_link.h"
+#include "model/reset_settings.h"
+#include "model/settings_file.h"
+#include "model/text_cell.h"
+#include "protocol/bulk_runs.h"
+#include "protocol/device_commands.h"
+#include "protocol/notifier.h"
+#include "protocol/send_path.h"
+#include "protocol/send_sequencer.h"
+#include "protocol/title_encode.h"
+#include "protocol/traffic_log.h"
+#include "protocol/transport.h"
+
+namespace vrq::ctl {
+
+namespace {
+
+// Notices become stderr lines; errors are counted for the exit status.
+class StderrNotifier : public Notifier {
+public:
+    explicit StderrNotifier(std::ostream& err) : err_(err) {}
+    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override {
+        err_ << "vrqctl: " << title << ": " << text << "\n";
+        if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) {
+            ++errors;
+            if (onError) onError();
+        }
+    }
+    bool ask(std::string_view, std::string_view text) override {
+        err_ << "vrqctl: " << text << " (no)\n";
+        return false;
+    }
+    int errors = 0;
+    std::function<void()> onError;
+
+private:
+    std::ostream& err_;
+};
+
+class Log {
+public:
+    explicit Log(const std::string& path) {
+        if (!path.empty()) file_.open(path, std::ios::app | std::ios::binary);
+    }
+    bool ok(const std::string& path) const { return path.empty() || file_.is_open(); }
+    void line(TrafficDirection dir, std::string_view bytes) {
+        if (!file_.is_open()) return;
+        file_ << logLine(TrafficClock::now(), dir, bytes) << '\n';
+        file_.flush();
+    }
+
+private:
+    std::ofstream file_;
+};
+
+// Forwards to the real link and logs what goes out.
+class LoggingTransport : public Transport {
+public:
+    LoggingTransport(Transport* inner, Log& log) : inner_(inner), log_(log) {}
+    void writeLine(std::string_view bytes) override {
+        log_.line(TrafficDirection::Sent, bytes);
+        if (inner_) inner_->writeLine(bytes);
+    }
+    bool busy() const override { return inner_ && inner_->busy(); }
+    void answerTimedOut() override {
+        if (inner_) inner_->answerTimedOut();
+    }
+
+private:
+    Transport* inner_;
+    Log& log_;
+};
+
+bool parseIpv4(const std::string& host, Octets& out) {
+    if (host == "localhost") {
+        out = {127, 0, 0, 1};
+        return true;
+    }
+    int parts = 0, value = -1;
+    for (std::size_t i = 0; i <= host.size(); ++i) {
+        const char ch = i < host.size() ? host[i] : '.';
+        if (ch == '.') {
+            if (value < 0 || value > 255 || parts >= 4) return false;
+            out[static_cast<std::size_t>(parts++)] = static_cast<std::uint8_t>(value);
+            value = -1;
+        } else if (ch >= '0' && ch <= '9') {
+            value = (value < 0 ? 0 : value * 10) + (ch - '0');
+            if (value > 255) return false;
+        } else {
+            return false;
+        }
+    }
+    return parts == 4;
+}
+
+bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd::Delivered; }
+
+}  // namespace
+
+// Everything happens in the event loop: connecting, each command and its
+// answer, the pacing of a run. Nothing waits by blocking or by spinning.
+class DeviceRun::Impl {
+public:
+    Impl(DeviceRun& owner, const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
+        : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
+          c_(makeConsole(o.product)), notes_(err), log_(o.logPath) {
+        c_->notifier = &notes_;
+        c_->app.appRunning = true;
+        c_->received = [this](std::string_view bytes) { onReceived(bytes); };
+        c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
+        c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
+        period_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });
+        deadline_.setSingleShot(true);
+    }
+
+    // A TCP/IP link first has to come up; the rest follows from its signals.
+    int start() {
+        if (!log_.ok(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
+        // A verify reads over the document, so what the run does not read counts as equal.
+        if (job_.document && (o_.action == Action::SendAll || o_.action == Action::Verify))
+            c_->settings = job_.document->settings;
+        else if (o_.action == Action::SendAll)
+            if (const FileResult r = SettingsFile::load(*c_, job_.documentPath); !r)
+                return usage("cannot read the settings document " + job_.documentPath + ": " + fileProblemReason(r));
+        return openLink();
+    }
+
+    int rc_ = -1;
+    DocumentDiff diff_;
+
+private:
+    int usage(const std::string& why) {
+        err_ << "vrqctl: " << why << "\n";
+        return kExitUsage;
+    }
+    void finish(int rc, const std::string& why = {}) {
+        if (rc_ >= 0) return;
+        if (!why.empty()) err_ << "vrqctl: " << why << "\n";
+        rc_ = rc;
+        period_.stop();
+        deadline_.stop();
+        c_->requestEnded = nullptr;
+        if (run_) run_->stop();
+        if (owner_.onFinished) owner_.onFinished(rc);
+    }
+
+    int openLink() {
+        AppState& a = c_->app;
+        if (d_.link == LinkKind::Serial) {
+            a.linkInterface = kLinkSerial;
+            a.comPortIndex = 0;
+            a.comDevicePath[0] = d_.serialPath;
+            a.serialMode = d_.rs485 >= 0 ? kRs485 : kRs232c;
+            a.slaveAddressIndex = d_.rs485 >= 0 ? d_.rs485 : 0;
+            serial_ = std::make_unique<SerialLink>(*c_);
+            if (!serial_->open()) return usage("cannot open the serial device " + d_.serialPath);
+            serial_->session().setTimeoutMs(o_.timeoutMs);
+            logging_ = std::make_unique<LoggingTransport>(c_->serialTransport, log_);
+            c_->serialTransport = logging_.get();
+            QTimer::singleShot(0, &period_, [this] { startAction(); });
+            return kExitOk;
+        }
+        a.linkInterface = kLinkTcp;
+        char port[8];
+        std::snprintf(port, sizeof port, "%05d", d_.port);
+        setCell(c_->settings.netPortNumber, port);
+        tcp_ = std::make_unique<TcpLink>(*c_);
+        tcp_->setAnswerTimeoutMs(o_.timeoutMs);
+        QObject::connect(&deadline_, &QTimer::timeout, [this] { finish(kExitRefused, linkFailure()); });
+        if (job_.accepted) {
+            // The fleet's listener took the connection; this link only talks over it.
+            a.tcpRole = kTcpServer;
+            a.selectedSlot = tcp_->adopt(job_.accepted);
+            if (a.selectedSlot < 0) return usage("no slot for the device");
+            QTimer::singleShot(0, &period_, [this] { linkUp(); });
+            return kExitOk;
+        }
+        if (d_.link == LinkKind::Tcp) {
+            a.tcpRole = kTcpClient;
+            if (!parseIpv4(d_.host, a.peerAddress[0])) return usage("--tcp needs a dotted IPv4 address");
+            a.peerIndex = 0;
+            QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
+            notes_.onError = [this] {
+                if (!c_->app.tcpConnected) finish(kExitRefused, linkFailure());
+            };
+            if (!tcp_->connectToPeer()) {
+                finish(kExitRefused, linkFailure());
+                return kExitRefused;
+            }
+            deadline_.start(o_.timeoutMs);
+            return kExitOk;
+        }
+        a.tcpRole = kTcpServer;
+        QHostAddress bindTo(QHostAddress::AnyIPv4);
+        if (!d_.host.empty()) {
+            Octets at{};
+            if (!parseIpv4(d_.host, at)) return usage("--listen needs a dotted IPv4 address");
+            bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
+        }
+        if (!tcp_->listen(bindTo)) {
+            err_ << "vrqctl: cannot listen on port " << d_.port << "\n";
+            return kExitRefused;
+        }
+        err_ << "vrqctl: listening on port " << tcp_->listenPort() << "\n";
+        QObject::connect(tcp_.get(), &TcpLink::clientsChanged, [this] {
+            if (c_->app.tcpConnected) return;
+            for (int slot = 1; slot < kClientSlots; ++slot) {
+                if (c_->app.clientSlots[static_cast<std::size_t>(slot)].inUse) {
+                    c_->app.selectedSlot = slot;
+                    linkUp();
+                    return;
+                }
+            }
+        });
+        deadline_.start(o_.waitS > 0 ? o_.waitS * 1000 : std::max(o_.timeoutMs, 30000));
+        return kExitOk;
+    }
+
+    std::string linkFailure() const {
+        if (d_.link == LinkKind::Listen) return "no device connected";
+        return "cannot connect to " + d_.host + ":" + std::to_string(d_.port);
+    }
+
+    void linkUp() {
+        deadline_.stop();
+        notes_.onError = nullptr;
+        c_->app.tcpConnected = true;
+        logging_ = std::make_unique<LoggingTransport>(c_->tcpTransport, log_);
+        c_->tcpTransport = logging_.get();
+        startAction();
+    }
+
+    void startAction() {
+        switch (o_.action) {
+            case Action::Send: sendOne(); break;
+            case Action::SendAll: sendAll(); break;
+            case Action::ReadAll:
+            case Action::Verify: readAll(); break;
+            case Action::Diff:
+            case Action::Help:
+            case Action::Version: finish(kExitOk); break;
+        }
+    }
+
+    // What came back, as lines; an over-long line without LF is dropped
+    // whole, so the memory it takes stays bounded.
+    void onReceived(std::string_view bytes) {
+        log_.line(TrafficDirection::Received, bytes);
+        const bool wasDiscarding = lines_.discarding();
+        for (std::string& l : lines_.feed(bytes)) {
+            std::string_view line(l);
+            if (d_.link == LinkKind::Serial && d_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+            if (run_ && line.substr(0, 2) == "GN") modeDifference_ = true;
+            if (o_.action == Action::Send && answers_.size() < kMaxAnswerLines) answers_.push_back(std::move(l));
+        }
+        if (!wasDiscarding && lines_.discarding())
+            err_ << "vrqctl: an answer of more than " << LineAssembler::kMaxLine
+                 << " bytes without a line end was dropped\n";
+    }
+
+    // ---- one command ----
+
+    void sendOne() {
+        if (o_.argument.size() + 2 > CommandLine::kMaxLength) return finish(usage("the line is too long"));
+        errorsBefore_ = notes_.errors;
+        sendCommand(*c_, CommandLine(o_.argument));
+        // Refused before it reached the wire (the link is down): nothing to wait for.
+        if (!linkBusy(*c_) && rc_ < 0 && !ended_) finish(kExitRefused, "not sent");
+    }
+
+    void printAnswers() {
+        for (std::string_view l : answers_) {
+            if (!l.empty() && l.back() == '\n') l.remove_suffix(1);
+            if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+            out_ << l << "\n";
+        }
+        answers_.clear();
+    }
+
+    void sendEnded(RequestEnd e) {
+        ended_ = true;
+        printAnswers();
+        if (e == RequestEnd::Delivered) return finish(kExitOk);
+        if (e == RequestEnd::SendFailed || e == RequestEnd::LinkDown) return finish(kExitRefused, "the line could not be delivered");
+        if (e == RequestEnd::NoAnswer) return finish(kExitRefused, "no answer");
+        finish(notes_.errors > errorsBefore_ || c_->reply.replyError ? kExitRefused : kExitOk);
+    }
+
+    // ---- runs ----
+
+    void progress(const std::string& percent, bool last) {
+        if (owner_.onProgress) return owner_.onProgress(percent, last);
+        static const bool tty = ::isatty(2) != 0;
+        if (tty) {
+            err_ << "\r" << what_ << " " << percent << "%" << (last ? "\n" : "") << std::flush;
+        } else if (percent.substr(0, 3) != lastShown_ || last) {
+            lastShown_ = percent.substr(0, 3);
+            err_ << what_ << " " << percent << "%\n";
+        }
+    }
+
+    void startRun(std::string what, int steps, int periodMs, std::function<bool(int)> step,
+                  std::function<std::string(int)> percent) {
+        what_ = std::move(what);
+        step_ = std::move(step);
+        percent_ = std::move(percent);
+        run_ = std::make_unique<SendSequencer>(c_->reply, steps, [this](int index) { return step_(index + 1); },
+                                               SendSequencer::ErrorCheck::BeforeStep);
+        run_->start();
+        if (o_.paced)
+            QTimer::singleShot(0, &period_, [this] { tick(); });
+        else
+            period_.start(o_.periodMs >= 0 ? o_.periodMs : periodMs);
+    }
+
+    void tick() {
+        if (rc_ >= 0 || !run_ || !run_->running()) return;
+        // One command in flight: the next goes when it has ended.
+        if (linkBusy(*c_)) {
+            awaiting_ = o_.paced;
+            return;
+        }
+        awaiting_ = false;
+        const SendSequencer::Tick t = run_->tick();
+        if (t.sent) {
+            const bool last = t.end == SendSequencer::End::Finished;
+            progress(last ? std::string(" 100") : percent_(t.done), last);
+        }
+        switch (t.end) {
+            case SendSequencer::End::ErrorStop: return finish(kExitRefused, what_ + " stopped: the device refused a command");
+            case SendSequencer::End::Refused: return finish(kExitRefused, what_ + " stopped");
+            case SendSequencer::End::Finished:
+                period_.stop();
+                finishing_ = true;
+                if (!linkBusy(*c_)) complete();
+                return;
+            case SendSequencer::End::None: break;
+        }
+        if (o_.paced) {
+            if (linkBusy(*c_))
+                awaiting_ = true;
+            else
+                QTimer::singleShot(0, &period_, [this] { tick(); });
+        }
+    }
+
+    void runEnded(RequestEnd e) {
+        if (modeDifference_) {
+            const char* other = o_.product == Product::Single ? "the multi-line VRQ-700" : "the single-line VRQ-700S";
+            return finish(kExitRefused, what_ + " stopped: the device answers GN, it is " + std::string(other));
+        }
+        if (failed(e)) {
+            // Answer-paced runs and the last command stop at once; the timed
+            // pacing stops after a few silent commands in a row.
+            const int limit = c_->app.linkInterface == kLinkSerial && !o_.paced ? kUnansweredStop : 1;
+            if (++unanswered_ >= limit || finishing_) {
+                const std::string why = e == RequestEnd::NoAnswer
+                                            ? std::to_string(unanswered_) + " command(s) in a row went unanswered"
+                                            : "the link went down";
+                return finish(kExitRefused, what_ + " stopped: " + why);
+            }
+            return;
+        }
+        unanswered_ = 0;
+        if (finishing_) {
+            if (!linkBusy(*c_)) complete();
+            return;
+        }
+        if (awaiting_) {
+            awaiting_ = false;
+            QTimer::singleShot(0, &period_, [this] { tick(); });
+        }
+    }
+
+    void complete() {
+        if (c_->reply.replyError) return finish(kExitRefused, what_ + ": the device refused the last command");
+        if (o_.action == Action::ReadAll)
+            if (const FileResult r = SettingsFile::save(*c_, job_.documentPath); !r)
+                return finish(usage("cannot write the settings document " + job_.documentPath + ": " +
+                                    fileProblemReason(r)));
+        if (o_.action == Action::Verify && job_.document) {
+            diff_ = compareDocuments(job_.document->settings, c_->settings, c_->product);
+            if (diff_.total > 0) return finish(kExitRefused);
+        }
+        finish(kExitOk);
+    }
+
+    void onEnded(RequestEnd e) {
+        if (rc_ >= 0) return;
+        if (o_.action == Action::Send)
+            sendEnded(e);
+        else
+            runEnded(e);
+    }
+
+    bool linkedStep() {
+        if (isLinked(*c_)) return true;
+        showWarning(notes_, kNotConnectedText);
+        return false;
+    }
+
+    void sendAll() {
+        const Product p = c_->product;
+        auto step = [this, p](int s) {
+            if (!linkedStep()) return false;
+            const SendAllStep built = buildSendAllStep(c_->settings, p, s);
+            if (built.problem == SendAllStep::Problem::TitleRefused) {
+                showWarning(notes_, kJisRefusedText);
+                return false;
+            }
+            if (built.problem == SendAllStep::Problem::HoldTimeTooShort) {
+                showError(notes_, kHoldTimeTooShortText);
+                return true;
+            }
+            sendCommand(*c_, *built.line);
+            return true;
+        };
+        startRun("send-all", sendAllStepCount(p), sendAllPeriodMs(p), step,
+                 [p](int done) { return sendAllPercentText(p, done); });
+    }
+
+    void readAll() {
+        const Product p = c_->product;
+        auto step = [this, p](int s) {
+            if (!linkedStep()) return false;
+            sendCommand(*c_, readAllRequest(p, s));
+            return true;
+        };
+        startRun("read-all", readAllStepCount(p), readAllPeriodMs(p), step,
+                 [p](int done) { return readAllPercentText(p, done); });
+    }
+
+    static constexpr std::size_t kMaxAnswerLines = 64;
+
+    DeviceRun& owner_;
+    const Options& o_;
+    DeviceJob job_;
+    const Device& d_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::unique_ptr<Console> c_;
+    StderrNotifier notes_;
+    Log log_;
+    std::unique_ptr<SerialLink> serial_;
+    std::unique_ptr<TcpLink> tcp_;
+    std::unique_ptr<LoggingTransport> logging_;
+    QTimer period_;
+    QTimer deadline_;
+
+    LineAssembler lines_;
+    std::vector<std::string> answers_;
+    int errorsBefore_ = 0;
+    bool ended_ = false;
+
+    std::unique_ptr<SendSequencer> run_;
+    std::function<bool(int)> step_;
+    std::function<std::string(int)> percent_;
+    std::string what_;
+    std::string lastShown_;
+    bool awaiting_ = false;
+    bool finishing_ = false;
+    bool modeDifference_ = false;
+    int unanswered_ = 0;
+};
+
+DeviceRun::DeviceRun(const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
+    : impl_(std::make_unique<Impl>(*this, o, std::move(job), out, err)) {}
+DeviceRun::~DeviceRun() = default;
+int DeviceRun::start() { return impl_->start(); }
+bool DeviceRun::finished() const { return impl_->rc_ >= 0; }
+int DeviceRun::rc() const { return impl_->rc_; }
+const DocumentDiff& DeviceRun::differences() const { return impl_->diff_; }
+
+}  // namespace vrq::ctl
