@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every value that later indexes a table is inside it.
     if (a.comPortIndex < 0 || a.comPortIndex > 5 || (a.serialMode != kRs232c && a.serialMode != kRs485) ||
         (a.linkInterface != kLinkSerial && a.linkInterface != kLinkTcp) ||
-        (a.tcpRole != kTcpClient && a.tcpRole != kTcpServer) || a.peerSelectIndex < -1 ||
-        a.peerSelectIndex >= kMaxPeers || a.peerListCount < 0 || a.peerListCount > kMaxPeers)
+        (a.tcpRole != kTcpClient && a.tcpRole != kTcpServer) || a.peerIndex < -1 ||
+        a.peerIndex >= kMaxPeers || a.peerListCount < 0 || a.peerListCount > kMaxPeers)
         fuzz::fail("ini value outside its table");
     fuzz::checkCells(c);
 

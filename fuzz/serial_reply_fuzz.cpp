@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingNotifier notes;
     Console& c = fuzz::consoleFor(fuzz::productOf(flags), notes);
     c.app.serialMode = (flags & 2) ? kRs485 : kRs232c;
-    c.reply.sendAllCounter = (flags & 4) ? 1 : 0;
+    c.reply.runActive = (flags & 4) != 0;
     if (flags & 8) fuzz::restoreDefaults(c);  // the check below sees this input alone
 
     LineAssembler assembler;
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (assembler.pending() >= LineAssembler::kMaxLine) fuzz::fail("assembler grew past one line");
     }
     // The timeout and the deferred notice run on what the replies left behind.
-    c.reply.replyExpected = 1;
+    c.reply.replyExpected = true;
     for (int tick = 0; tick < 3; ++tick) mainTimerStep(c);
     fuzz::checkCells(c);
     if (flags & 8) fuzz::checkSendAll(c);

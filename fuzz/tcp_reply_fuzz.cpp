@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RecordingNotifier notes;
     Console& c = fuzz::consoleFor(fuzz::productOf(flags), notes);
-    c.reply.sendAllCounter = (flags & 4) ? 1 : 0;
+    c.reply.runActive = (flags & 4) != 0;
     // What is checked below must come from this input alone.
     fuzz::restoreDefaults(c);
 

@@ -118,7 +118,7 @@ public:
         : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
           c_(makeConsole(o.product)), notes_(err), log_(o.logPath) {
         c_->notifier = &notes_;
-        c_->app.appRunning = 1;
+        c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
         c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
@@ -184,15 +184,15 @@ private:
         if (job_.accepted) {
             // The fleet's listener took the connection; this link only talks over it.
             a.tcpRole = kTcpServer;
-            a.peerSelectIndex = tcp_->adopt(job_.accepted);
-            if (a.peerSelectIndex < 0) return usage("no slot for the device");
+            a.selectedSlot = tcp_->adopt(job_.accepted);
+            if (a.selectedSlot < 0) return usage("no slot for the device");
             QTimer::singleShot(0, &period_, [this] { linkUp(); });
             return kExitOk;
         }
         if (d_.link == LinkKind::Tcp) {
             a.tcpRole = kTcpClient;
             if (!parseIpv4(d_.host, a.peerAddress[0])) return usage("--tcp needs a dotted IPv4 address");
-            a.peerSelectIndex = 0;
+            a.peerIndex = 0;
             QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
             notes_.onError = [this] {
                 if (!c_->app.tcpConnected) finish(kExitRefused, linkFailure());
@@ -220,7 +220,7 @@ private:
             if (c_->app.tcpConnected) return;
             for (int slot = 1; slot < kClientSlots; ++slot) {
                 if (c_->app.clientSlots[static_cast<std::size_t>(slot)].inUse) {
-                    c_->app.peerSelectIndex = slot;
+                    c_->app.selectedSlot = slot;
                     linkUp();
                     return;
                 }
@@ -238,7 +238,7 @@ private:
     void linkUp() {
         deadline_.stop();
         notes_.onError = nullptr;
-        c_->app.tcpConnected = 1;
+        c_->app.tcpConnected = true;
         logging_ = std::make_unique<LoggingTransport>(c_->tcpTransport, log_);
         c_->tcpTransport = logging_.get();
         startAction();

@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "dialogs/ui_text.h"
 #include "model/app_config.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/interface_dialog.h"
-#include "shell/ui_text.h"
+#include "dialogs/ui_text.h"
 
 namespace vrq {
 

@@ -3,7 +3,7 @@
 // its 30-second correction and chooses how the clock is shown on screen.
 
 #include "dialogs/device_setting_dialog.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 
 namespace vrq {
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialogs/ui_text.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "dialogs/ui_text.h"
 #include "model/app_config.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -17,7 +17,7 @@ void writeConnectionValue(Console& c, std::string_view key, std::string_view val
     if (c.app.configPath.empty()) return;  // no ini file in this run (tests, vrqctl)
     if (writeAppConfigValue(c.app.configPath, c.product, key, value) || c.app.configWriteFailed) return;
     // The choice holds for this run; the old file stays as it was.
-    c.app.configWriteFailed = 1;
+    c.app.configWriteFailed = true;
     if (c.notifier) showError(*c.notifier, fileProblemText({FileProblem::WriteFailed, {}}, c.app.configPath, true));
 }
 

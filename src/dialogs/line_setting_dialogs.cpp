@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "dialogs/ui_text.h"
 #include "protocol/line_commands.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {

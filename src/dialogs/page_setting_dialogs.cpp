@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "dialogs/ui_text.h"
 #include "protocol/page_commands.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {
@@ -116,7 +116,7 @@ DisplayPageDialog::DisplayPageDialog(Console& c, QWidget* parent)
         if (i >= 0) console().dialog.displayPageChoice = i;
     });
     connect(onCombo, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0) console().dialog.displayPageOn = i;
+        if (i >= 0) console().dialog.displayPageOn = i == 1;
     });
     connect(pageSend, &QPushButton::clicked, this,
             [this] { sendCommand(console(), displayPageCommand(console().dialog.displayPageChoice)); });

@@ -7,11 +7,11 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "dialogs/ui_text.h"
 #include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "dialogs/interface_dialog.h"
+#include "dialogs/ui_text.h"
 #include "link/port_lister.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -12,9 +12,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "dialogs/ui_text.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -86,11 +86,12 @@ SettingDialog::~SettingDialog() {
 }
 
 QString SettingDialog::peerText(const Console& c) {
-    const int i = c.app.peerSelectIndex;
+    const bool server = c.app.tcpRole == kTcpServer;
+    const int i = server ? c.app.selectedSlot : c.app.peerIndex;
     // A peer only means something on TCP/IP; the saved choice stays in the ini
     // file (0 by default) while the serial line is used.
     if (i < 0 || c.app.linkInterface != kLinkTcp) return QString();
-    if (c.app.tcpRole == kTcpServer) {
+    if (server) {
         if (i >= kClientSlots) return QString();
         const QString text = QString::fromStdString(c.app.clientSlots[static_cast<std::size_t>(i)].addressText);
         return text.trimmed().isEmpty() ? QString() : text;  // a free slot names no device
@@ -210,7 +211,7 @@ bool SettingDialog::startRun(RunPlan plan) {
         if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
         return false;
     }
-    if (c_.reply.sendAllCounter != 0) return false;
+    if (c_.reply.runActive) return false;
     plan_ = std::move(plan);
     sequencer_ = std::make_unique<SendSequencer>(c_.reply, plan_.steps, plan_.step, plan_.check);
     if (!sequencer_->start()) return false;
@@ -279,7 +280,7 @@ void SettingDialog::onRequestEnded(RequestEnd e) {
     if (plan_.fast) {
         // The link or the main timer has told the operator already.
         sequencer_->stop();
-        c_.reply.replyError = 0;
+        c_.reply.replyError = false;
         endRun(SendSequencer::End::ErrorStop, true);
         return;
     }

@@ -56,7 +56,7 @@ public:
     ~SettingDialog() override;
 
     // The peer's address text, or empty when none is selected. Client role:
-    // the saved address at peerSelectIndex; server role: that client slot.
+    // the saved address at peerIndex; server role: the client slot selectedSlot.
     static QString peerText(const Console& c);
 
     static QStringList numberItems(int from, int to, int width);

@@ -50,7 +50,7 @@ QStringList itemsOf(SingleSetting s) {
 
 int* autoSwitchCell(SettingsModel& m, int p) { return &m.pageAutoSwitch[p]; }
 int* blinkCell(SettingsModel& m, int p) { return &m.lineBlink[p][0]; }
-int* offsetCell(SettingsModel& m, int p) { return &m.lineSpacing[p][0]; }
+int* offsetCell(SettingsModel& m, int p) { return &m.pagePositionOffset[p]; }
 int* positionCell(SettingsModel& m, int p) { return &m.pageDisplayPosition[p]; }
 int* fillCell(SettingsModel& m, int p) { return &m.lineFill[p][0]; }
 int* charColourCell(SettingsModel& m, int p) { return &m.lineCharColour[p][0]; }

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/setting_dialog.h"
-#include "shell/ui_text.h"
+#include "dialogs/ui_text.h"
 
 namespace vrq {
 

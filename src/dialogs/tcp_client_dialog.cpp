@@ -11,12 +11,12 @@
 #include <algorithm>
 
 #include "dialogs/interface_dialog.h"
+#include "dialogs/ui_text.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
 #include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -107,7 +107,7 @@ int TcpClientDialog::listCount() const { return std::clamp(c_.app.peerListCount,
 void TcpClientDialog::refresh() {
     const int count = listCount();
     if (count != 0) {
-        const int index = c_.app.peerSelectIndex;
+        const int index = c_.app.peerIndex;
         if (index >= 0 && index < kMaxPeers)
             addressEdit_->setText(
                 QString::fromStdString(TcpLink::dottedAddress(c_.app.peerAddress[static_cast<std::size_t>(index)])));
@@ -164,17 +164,17 @@ void TcpClientDialog::removeSelected() {
 
 void TcpClientDialog::chooseRow(int row) {
     if (listCount() == 0 || row < 0 || row >= listCount()) return;
-    c_.app.peerSelectIndex = row;
+    c_.app.peerIndex = row;
     writeConnectionValue(c_, "select_number", row);
     addressEdit_->setText(QString::fromStdString(TcpLink::dottedAddress(c_.app.peerAddress[static_cast<std::size_t>(row)])));
 }
 
 void TcpClientDialog::connectPeer() {
-    if (!checkedPort(c_) || !link_.connectToPeer()) c_.app.tcpConnected = 0;
+    if (!checkedPort(c_) || !link_.connectToPeer()) c_.app.tcpConnected = false;
 }
 
 void TcpClientDialog::onConnected() {
-    c_.app.tcpConnected = 1;
+    c_.app.tcpConnected = true;
     connectButton_->setEnabled(false);
     disconnectButton_->setEnabled(true);
     if (c_.notifier) showSuccess(*c_.notifier, "Socket 接続 OK");
@@ -183,7 +183,7 @@ void TcpClientDialog::onConnected() {
 void TcpClientDialog::disconnectPeer() {
     if (!c_.app.tcpConnected) return;
     link_.closeAll();
-    c_.app.tcpConnected = 0;
+    c_.app.tcpConnected = false;
     connectButton_->setEnabled(true);
     disconnectButton_->setEnabled(false);
     if (c_.notifier) showSuccess(*c_.notifier, "Socket 切断 OK");

@@ -9,9 +9,9 @@
 
 #include "dialogs/interface_dialog.h"
 #include "dialogs/tcp_client_dialog.h"
+#include "dialogs/ui_text.h"
 #include "link/tcp_link.h"
 #include "model/text_cell.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -76,7 +76,7 @@ void TcpServerDialog::refresh() {
         clientList_->addItem(QString::fromStdString(entry.addressText));
         rowSlots_.push_back(slot);
     }
-    const int chosen = c_.app.peerSelectIndex;
+    const int chosen = c_.app.selectedSlot;
     if (!rowSlots_.empty() && chosen >= 1 && chosen < kClientSlots)
         transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(chosen)].addressText));
     else if (c_.app.tcpConnected)
@@ -105,20 +105,20 @@ void TcpServerDialog::stopAll() {
     transmissionEdit_->setText(kNoDestination);
     clientList_->clear();
     rowSlots_.clear();
-    c_.app.peerSelectIndex = -1;
-    c_.app.tcpConnected = 0;
+    c_.app.selectedSlot = -1;
+    c_.app.tcpConnected = false;
     updateButtons();
 }
 
 void TcpServerDialog::chooseRow(int row) {
     if (rowSlots_.empty() || row < 0 || row >= static_cast<int>(rowSlots_.size())) {
-        c_.app.peerSelectIndex = -1;
+        c_.app.selectedSlot = -1;
         return;
     }
     const int slot = rowSlots_[static_cast<std::size_t>(row)];
-    c_.app.peerSelectIndex = slot;
+    c_.app.selectedSlot = slot;
     transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(slot)].addressText));
-    c_.app.tcpConnected = 1;
+    c_.app.tcpConnected = true;
 }
 
 void TcpServerDialog::done(int result) {

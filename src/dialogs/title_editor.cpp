@@ -12,12 +12,12 @@
 #include <QTextCursor>
 
 #include "dialogs/shift_jis.h"
+#include "dialogs/ui_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 namespace {
@@ -120,7 +120,7 @@ void TitleEditor::store(const std::string& bytes) {
     } else {
         setCell(c.settings.titleText[c.app.currentPage][c.app.currentLine], bytes);
     }
-    c.app.documentModified = 1;
+    c.app.documentModified = true;
 }
 
 void TitleEditor::loadField() {
@@ -220,7 +220,7 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
 
 void TitleEditor::sendLine() {
     Console& c = console();
-    if (c.reply.sendAllCounter != 0) return;
+    if (c.reply.runActive) return;
     reason_->clear();  // it spoke of an earlier keystroke
     const std::optional<CommandLine> line = titleLineCommand(c.settings, c.app.currentPage, c.app.currentLine);
     if (!line) {
@@ -232,7 +232,7 @@ void TitleEditor::sendLine() {
 
 void TitleEditor::sendPage() {
     Console& c = console();
-    if (c.reply.sendAllCounter != 0) return;
+    if (c.reply.runActive) return;
     reason_->clear();
     const std::optional<CommandLine> page = titlePageCommand(c.settings, c.app.currentPage, c.product);
     if (!page) {
@@ -244,7 +244,7 @@ void TitleEditor::sendPage() {
 
 void TitleEditor::sendAll() {
     const bool single = console().single();
-    if (console().reply.sendAllCounter == 0) reason_->clear();
+    if (!console().reply.runActive) reason_->clear();
     RunPlan plan;
     plan.steps = kPages;
     plan.periodMs = single ? 600 : 1000;

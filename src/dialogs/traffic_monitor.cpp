@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/ui_text.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -112,7 +112,7 @@ bool SerialLink::open() {
 
     // Reading runs on this thread's event loop; a port that failed to open
     // delivers nothing, so nothing waits or spins on it.
-    c_.app.serialPortOpen = 1;
+    c_.app.serialPortOpen = true;
     return isOpen();
 }
 
@@ -179,7 +179,7 @@ void SerialLink::closeIfHungUp() {
     port_.close();
     session_.linkDown();
     // Told once; choosing the serial interface again opens it anew.
-    c_.app.serialPortOpen = 0;
+    c_.app.serialPortOpen = false;
     error(QStringLiteral("シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
               .arg(path));
 }
@@ -195,7 +195,7 @@ void SerialLink::writeLine(std::string_view bytes) {
 
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
     // The no-reply count runs from the moment the command is on the wire.
-    if (answerDue) c_.reply.replyExpected = 1;
+    if (answerDue) c_.reply.replyExpected = true;
     // A closed port takes the bytes nowhere; the no-reply timeout tells, and
     // a broadcast, which has no answer to miss, fails at once.
     if (!port_.isOpen()) return answerDue;
@@ -217,7 +217,7 @@ int SerialLink::drainMs() const {
 void SerialLink::ended(RequestEnd e) {
     // The session's own timeout (vrqctl): the console's notice for silence.
     if (e == RequestEnd::NoAnswer && c_.reply.replyExpected) {
-        c_.reply.replyExpected = 0;
+        c_.reply.replyExpected = false;
         c_.reply.noReplyTicks = 0;
         error(QStringLiteral("No Connect"));
     }

@@ -69,10 +69,10 @@ std::string TcpLink::dottedAddress(const Octets& o) {
 
 void TcpLink::resetTable() {
     for (ClientSlot& slot : c_.app.clientSlots) {
-        slot.inUse = 0;
+        slot.inUse = false;
         slot.addressText = kFreeSlotText;
     }
-    c_.app.clientSlots[0].inUse = 1;  // slot 0 is never handed out
+    c_.app.clientSlots[0].inUse = true;  // slot 0 is never handed out
 }
 
 void TcpLink::socketFailure(std::string_view text) {
@@ -98,7 +98,7 @@ bool TcpLink::connectToPeer() {
     // A pending or dead attempt is replaced, never left behind.
     if (main_) dropSocket(main_);
 
-    const int index = c_.app.peerSelectIndex;
+    const int index = c_.app.peerIndex;
     const int port = portNumber(cellText(c_.settings.netPortNumber));
     if (index < 0 || index >= kMaxPeers || port <= 0) {
         socketFailure(kCannotConnectText);
@@ -203,7 +203,7 @@ int TcpLink::adopt(QTcpSocket* s) {
     bool v4 = false;
     const quint32 raw = s->peerAddress().toIPv4Address(&v4);
     ClientSlot& slot = c_.app.clientSlots[static_cast<std::size_t>(free)];
-    slot.inUse = 1;
+    slot.inUse = true;
     slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
     sockets_[static_cast<std::size_t>(free)] = s;
     adoptClientSocket(s);
@@ -299,10 +299,10 @@ void TcpLink::dropSocket(QTcpSocket* s) {
     if (slot >= 0) {
         // The chosen device is gone: the next device to take its slot must be
         // chosen anew, never sent what was meant for the one that left.
-        if (c_.app.tcpRole == kTcpServer && c_.app.peerSelectIndex == slot) c_.app.peerSelectIndex = -1;
+        if (c_.app.selectedSlot == slot) c_.app.selectedSlot = -1;
         sockets_[static_cast<std::size_t>(slot)] = nullptr;
         ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
-        entry.inUse = 0;
+        entry.inUse = false;
         entry.addressText = kFreeSlotText;
     }
     if (s == main_) main_ = nullptr;
@@ -323,7 +323,7 @@ void TcpLink::closeAll() {
         if (sockets_[static_cast<std::size_t>(i)]) dropSocket(sockets_[static_cast<std::size_t>(i)]);
     if (server_) server_->close();
     resetTable();
-    c_.app.tcpConnected = 0;
+    c_.app.tcpConnected = false;
     if (hadClients) emit clientsChanged();
 }
 
@@ -342,13 +342,13 @@ void TcpLink::writeLine(std::string_view line) {
         if (c_.notifier) showWarning(*c_.notifier, kNotConnectedText);
         return;
     }
-    if (c_.app.tcpRole == kTcpServer && c_.app.peerSelectIndex < kFirstClientSlot) {
-        c_.reply.replyError = 1;  // a failed send: a run stops at its next step
+    if (c_.app.tcpRole == kTcpServer && c_.app.selectedSlot < kFirstClientSlot) {
+        c_.reply.replyError = true;  // a failed send: a run stops at its next step
         if (c_.notifier) showWarning(*c_.notifier, kNoDestinationText);
         return;
     }
     // The device chosen now, even if the command waits behind another.
-    session_.submit(line, true, c_.app.tcpRole == kTcpServer ? c_.app.peerSelectIndex : 0);
+    session_.submit(line, true, c_.app.tcpRole == kTcpServer ? c_.app.selectedSlot : 0);
 }
 
 bool TcpLink::send(std::string_view line, bool, int target) {
@@ -372,9 +372,9 @@ void TcpLink::ended(RequestEnd e) {
     inFlight_ = nullptr;
     if (e == RequestEnd::Answered) return;
     // A cut answer must not be glued to the next one.
-    c_.reply.tcpPartial = 0;
+    c_.reply.tcpLineState = TcpLineState::Idle;
     c_.reply.tcpLineBuffer.fill('\0');
-    c_.reply.replyError = 1;
+    c_.reply.replyError = true;
     if (closing_ || !c_.notifier) return;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
 }

@@ -48,7 +48,7 @@ public:
     explicit TcpLink(Console& c, QObject* parent = nullptr);
     ~TcpLink() override;
 
-    // Client role: starts connecting to peerAddress[peerSelectIndex] at the
+    // Client role: starts connecting to peerAddress[peerIndex] at the
     // port of netPortNumber. True when the attempt is under way; `connected`
     // or a notice follows. False (notice shown) when it cannot even start.
     bool connectToPeer();

@@ -174,7 +174,7 @@ bool loadAppConfig(Console& c, const std::string& path) {
     setCell(c.settings.netPortNumber, readValue(f, section, "p_port_number", "09004", kPortChars));
     a.tcpRole = inRange(readNumber(f, section, "ClientServer"), 0, 1, 0);
     // -1 (none) up to the last slot or list entry; both fit in the peer table.
-    a.peerSelectIndex = inRange(readNumber(f, section, "select_number"), -1, kMaxPeers - 1, 0);
+    a.peerIndex = inRange(readNumber(f, section, "select_number"), -1, kMaxPeers - 1, 0);
     const int count = readNumber(f, section, "list_count");
     a.peerListCount = count < 0 ? 0 : (count > kMaxPeers ? kMaxPeers : count);
 

@@ -18,10 +18,12 @@ inline constexpr int kClientSlots = 97;      // server role: slots 1..96, slot 0
 enum LinkInterface { kLinkSerial = 0, kLinkTcp = 1 };
 enum SerialMode { kRs232c = 0, kRs485 = 1 };
 enum TcpRole { kTcpClient = 0, kTcpServer = 1 };
+// Where the TCP/IP line assembly stands between receives.
+enum class TcpLineState { Idle, Partial, Discarding };
 
 // One connected device of the server role; the socket itself lives in the link.
 struct ClientSlot {
-    int inUse = 0;
+    bool inUse = false;
     std::string addressText;  // dotted IPv4 text
 };
 
@@ -31,41 +33,43 @@ struct AppState {
     int comPortIndex = 0;
     int tcpRole = kTcpClient;
     int slaveAddressIndex = 0;
-    int peerSelectIndex = -1;
+    int peerIndex = -1;     // client role: the saved address connected to (select_number)
+    int selectedSlot = -1;  // server role: the client slot commands go to; -1 none
     int peerListCount = 0;
     std::array<Octets, kMaxPeers> peerAddress{};
     std::string currentFileName;  // UTF-8 path
-    int documentModified = 0;
+    bool documentModified = false;
     std::uint64_t cleanDocument = 0;  // fingerprint of the records as last opened, saved or reset
-    int serialPortOpen = 0;
-    int tcpConnected = 0;
+    bool serialPortOpen = false;
+    bool tcpConnected = false;
     int currentPage = 0;
     int currentLine = 0;
-    int appRunning = 0;
+    bool appRunning = false;
     std::array<ClientSlot, kClientSlots> clientSlots{};
     std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
     bool fastRuns = false;   // whole-device runs paced by answers, not by their timer
     std::string listenAddress;  // server role: the one local IPv4 address to listen on; empty: all
-    int configWriteFailed = 0;  // told once a run: a dialog often writes several keys at once
+    bool configWriteFailed = false;  // told once a run: a dialog often writes several keys at once
     // Where COM1..COM6 lead on systems without COM names; the ini file may override.
     std::array<std::string, 6> comDevicePath{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
                                              "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};
 };
 
 struct ReplyState {
-    int replyExpected = 0;
+    bool replyExpected = false;
     int noReplyTicks = 0;
-    int successPending = 0;
-    int replyError = 0;
-    int glyphReplyPending = 0;
-    int sendAllCounter = 0;  // 0 = no run active anywhere in the program
-    int tcpPartial = 0;
+    bool successPending = false;
+    bool replyError = false;
+    bool glyphReplyPending = false;
+    bool runActive = false;  // a run is active somewhere in the program; no second one starts
+    int runStep = 0;         // the step the active run sends next, 0-based
+    TcpLineState tcpLineState = TcpLineState::Idle;
     std::array<char, kLineBufferSize> tcpLineBuffer{};
 };
 
 // Choices the dialogs remember while the program runs; not in the document.
 struct DialogValues {
-    int previewPending = 0;
+    bool previewPending = false;
 
     int allPagesBlink = 0, allLinesBlink = 0;
     int allPagesCharSize = 0, allLinesCharSize = 0;
@@ -76,7 +80,7 @@ struct DialogValues {
 
     int allPagesAutoSwitch = 3;
     int allCharWhiteLevel = 2, allCharBlackLevel = 2;
-    int displayPageOn = 1;
+    bool displayPageOn = true;
     int displayPageChoice = 0;
     int scheduleDay = 0, scheduleEntry = 0;
 

@@ -101,7 +101,10 @@ DocumentDiff compareDocuments(const SettingsModel& a, const SettingsModel& b, Pr
         for (int l = 0; l < kLines; ++l) c.text(c.where(pg, l), "title", a.titleText[pg][l], b.titleText[pg][l]);
     }
     c.perLine("character size", a.lineCharSize, b.lineCharSize);
-    c.perLine(single ? "position offset" : "line spacing", a.lineSpacing, b.lineSpacing);
+    if (single)
+        c.perPage("position offset", a.pagePositionOffset, b.pagePositionOffset);
+    else
+        c.perLine("line spacing", a.lineSpacing, b.lineSpacing);
     c.perLine("blink", a.lineBlink, b.lineBlink);
     c.perPage(single ? "live" : "auto switch", a.pageAutoSwitch, b.pageAutoSwitch);
     c.perLine("character colour", a.lineCharColour, b.lineCharColour);

@@ -17,17 +17,18 @@ void resetSettings(Console& c) {
     const bool single = c.single();
 
     // 1. Transient protocol and dialog state.
-    c.reply.replyExpected = 0;
+    c.reply.replyExpected = false;
     c.reply.noReplyTicks = 0;
-    c.reply.successPending = 0;
-    c.reply.replyError = 0;
-    c.reply.glyphReplyPending = 0;
-    c.reply.sendAllCounter = 0;
-    c.reply.tcpPartial = 0;
-    d.previewPending = 0;
+    c.reply.successPending = false;
+    c.reply.replyError = false;
+    c.reply.glyphReplyPending = false;
+    c.reply.runActive = false;
+    c.reply.runStep = 0;
+    c.reply.tcpLineState = TcpLineState::Idle;
+    d.previewPending = false;
     c.app.currentPage = 0;
     c.app.currentLine = 0;
-    c.app.documentModified = 0;
+    c.app.documentModified = false;
     s.clockDisplayOn = 0;
     s.clockDisplayRange = 0;
     s.clockDisplaySize = 0;
@@ -57,6 +58,7 @@ void resetSettings(Console& c) {
         s.pageCharBlackLevel[p] = 2;
         s.pageDisplayPosition[p] = 1;
         s.pageScrollSpeed[p] = 2;
+        s.pagePositionOffset[p] = 0;
     }
     d.allPagesAutoSwitch = autoSwitch;
     d.allPagesCharColour = 7;

@@ -31,7 +31,16 @@ void visitRecords(M& s, bool single, V& v) {
         for (auto& value : table) v.number(value);
     };
     perLine(s.lineCharSize);
-    perLine(s.lineSpacing);
+    if (single) {
+        // The single-line document keeps the position offset where the first
+        // line's spacing would be.
+        for (int p = 0; p < kPages; ++p) {
+            v.number(s.pagePositionOffset[p]);
+            for (int l = 1; l < kLines; ++l) v.number(s.lineSpacing[p][l]);
+        }
+    } else {
+        perLine(s.lineSpacing);
+    }
     perLine(s.lineBlink);
     perPage(s.pageAutoSwitch);
     perLine(s.lineCharColour);
@@ -259,13 +268,13 @@ std::uint64_t documentFingerprint(const Console& c) {
 }
 
 void markDocumentClean(Console& c) {
-    c.app.documentModified = 0;
+    c.app.documentModified = false;
     c.app.cleanDocument = documentFingerprint(c);
 }
 
 bool noteDocumentChanges(Console& c) {
-    if (!c.app.documentModified && documentFingerprint(c) != c.app.cleanDocument) c.app.documentModified = 1;
-    return c.app.documentModified != 0;
+    if (!c.app.documentModified && documentFingerprint(c) != c.app.cleanDocument) c.app.documentModified = true;
+    return c.app.documentModified;
 }
 
 }  // namespace vrq

@@ -34,7 +34,7 @@ struct SettingsModel {
     // Per line [page][line].
     std::array<std::array<TextCell<kTitleCell>, kLines>, kPages> titleText{};
     PageLineInt lineCharSize{};
-    PageLineInt lineSpacing{};  // single-line program: the page's position offset in line 0
+    PageLineInt lineSpacing{};  // the single-line program uses none of it
     PageLineInt lineBlink{};
     PageLineInt lineCharColour{};
     PageLineInt lineEdgeColour{};
@@ -49,6 +49,7 @@ struct SettingsModel {
     PageInt pageCharBlackLevel{};
     PageInt pageDisplayPosition{};
     PageInt pageScrollSpeed{};
+    PageInt pagePositionOffset{};  // single-line program: display position offset 0..15
 
     // Schedule [day][entry].
     DayEntryInt scheduleHour{};

@@ -41,7 +41,7 @@ std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p) {
             } else {
                 c.fix(size, size == 1 || size == 2 ? size : 0, ValueKind::CharSize);
             }
-            c.clamp(m.lineSpacing[pg][l], 0, single ? 15 : 63, ValueKind::Spacing);
+            if (!single) c.clamp(m.lineSpacing[pg][l], 0, 63, ValueKind::Spacing);
             c.onOff(m.lineBlink[pg][l], ValueKind::Blink);
             c.clamp(m.lineCharColour[pg][l], 0, 8, ValueKind::Colour);
             c.clamp(m.lineEdgeColour[pg][l], 0, 8, ValueKind::Colour);
@@ -51,6 +51,7 @@ std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p) {
             c.onOff(m.pageAutoSwitch[pg], ValueKind::AutoSwitch);
             c.onOff(m.pageDisplayPosition[pg], ValueKind::DisplayPosition);
             c.clamp(m.pageScrollSpeed[pg], 0, 3, ValueKind::ScrollSpeed);
+            c.clamp(m.pagePositionOffset[pg], 0, 15, ValueKind::Spacing);
         } else {
             c.clamp(m.pageAutoSwitch[pg], 0, 99, ValueKind::AutoSwitch);
         }

@@ -14,7 +14,7 @@ namespace vrq {
 // The kinds of values, named as the operator knows them from the menus.
 enum class ValueKind {
     CharSize,
-    Spacing,  // the position offset in the single-line program
+    Spacing,  // also the position offset of the single-line program
     Blink,
     Colour,
     Fill,

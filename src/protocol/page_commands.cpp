@@ -25,7 +25,7 @@ CommandLine autoSwitchAllCommand(const SettingsModel& m) {
     return c;
 }
 
-CommandLine displayOnOffCommand(int displayPageOn) { return CommandLine(displayPageOn ? "IDON" : "IDOF"); }
+CommandLine displayOnOffCommand(bool displayPageOn) { return CommandLine(displayPageOn ? "IDON" : "IDOF"); }
 
 CommandLine displayPageCommand(int choice) {
     if (choice >= kPages) return CommandLine("PAS");

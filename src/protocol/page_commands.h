@@ -9,7 +9,7 @@ namespace vrq {
 
 CommandLine autoSwitchPageCommand(const SettingsModel& m, int page);
 CommandLine autoSwitchAllCommand(const SettingsModel& m);  // 512 values, no page numbers
-CommandLine displayOnOffCommand(int displayPageOn);        // IDON / IDOF
+CommandLine displayOnOffCommand(bool displayPageOn);        // IDON / IDOF
 CommandLine displayPageCommand(int choice);                // P001..P512, or PAS for 512
 CommandLine charLevelPageCommand(const SettingsModel& m, int page);
 CommandLine charLevelAllCommand(const SettingsModel& m);

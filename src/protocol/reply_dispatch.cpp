@@ -132,13 +132,13 @@ bool storeGlyph(Console& c, std::string_view body, std::size_t digits, char size
     constexpr std::size_t kPatternAt = 8;
     if (body.size() < kPatternAt + digits || digits > c.glyph.pattern.size()) return false;
     body.substr(kPatternAt, digits).copy(c.glyph.pattern.data(), digits);
-    c.reply.glyphReplyPending = 0;
+    c.reply.glyphReplyPending = false;
     if (c.glyphStored) c.glyphStored(size);
     return true;
 }
 
 void deviceError(Console& c, std::string_view text) {
-    c.reply.replyError = 1;
+    c.reply.replyError = true;
     error(c, text);
 }
 
@@ -149,16 +149,16 @@ ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel chann
     const std::vector<Row>& table = tableFor(c.product);
     const auto row = std::find_if(table.begin(), table.end(), [&](const Row& r) { return matches(r, line, channel); });
     if (row == table.end()) {
-        c.reply.replyError = 0;
+        c.reply.replyError = false;
         return ReplyOutcome::Unknown;
     }
     const std::string_view body = withoutLineEnd(line);
     bool stored = true;
     switch (row->kind) {
     case Kind::Go:
-        if (c.reply.sendAllCounter == 0) {
+        if (!c.reply.runActive) {
             if (tcp) success(c, "Socket ＯＫ");
-            else c.reply.successPending = 1;
+            else c.reply.successPending = true;
         }
         break;
     case Kind::Menu:
@@ -170,10 +170,10 @@ ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel chann
     case Kind::Version:
         stored = rows::deviceVersion(c, body);
         // The serial read-all ends with this answer; its notice closes the run.
-        if (stored && !tcp) c.reply.successPending = 1;
+        if (stored && !tcp) c.reply.successPending = true;
         break;
     case Kind::ModeDifference:
-        if (c.reply.sendAllCounter == 0) {
+        if (!c.reply.runActive) {
             if (tcp) success(c, "Socket mode difference");
             else error(c, "Mode Difference");
         }

@@ -15,7 +15,6 @@ namespace vrq {
 namespace {
 
 constexpr std::size_t kMaxLine = kLineBufferSize - 1;  // room for the terminator
-constexpr int kTcpIdle = 0, kTcpPartial = 1, kTcpDiscarding = 2;
 
 // A line ends at its first NUL, as the device's text lines always have.
 std::string_view untilNul(std::string_view s) {
@@ -29,14 +28,14 @@ void handleSerialReply(Console& c, std::string_view line) {
     assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
     if (c.received) c.received(line);
     c.reply.noReplyTicks = 0;
-    c.reply.replyExpected = 0;
+    c.reply.replyExpected = false;
     line = untilNul(line);
     // On RS-485 every answer starts with the device's address; nothing checks it.
     if (c.app.serialMode == kRs485) line.remove_prefix(std::min<std::size_t>(2, line.size()));
     line = line.substr(0, kMaxLine);
-    c.reply.replyError = 0;
+    c.reply.replyError = false;
     dispatchReply(c, line, ReplyChannel::Serial);
-    c.reply.glyphReplyPending = 0;
+    c.reply.glyphReplyPending = false;
 }
 
 void handleTcpReply(Console& c, std::string_view received) {
@@ -44,32 +43,32 @@ void handleTcpReply(Console& c, std::string_view received) {
     if (c.received) c.received(received);
     ReplyState& r = c.reply;
     auto& buf = r.tcpLineBuffer;
-    if (r.tcpPartial == kTcpIdle) buf.fill('\0');
+    if (r.tcpLineState == TcpLineState::Idle) buf.fill('\0');
     for (const char ch : received) {
         // NUL has no place in a reply line and would end the buffered text.
         if (ch == '\0') continue;
-        if (r.tcpPartial == kTcpDiscarding) {
+        if (r.tcpLineState == TcpLineState::Discarding) {
             // The rest of an over-long line, up to its LF, is dropped with it.
-            if (ch == '\n') r.tcpPartial = kTcpIdle;
+            if (ch == '\n') r.tcpLineState = TcpLineState::Idle;
             continue;
         }
         std::size_t len = strnlen(buf.data(), buf.size());
         if (ch != '\n' && len + 1 >= kMaxLine) {
             buf.fill('\0');
-            r.tcpPartial = kTcpDiscarding;
+            r.tcpLineState = TcpLineState::Discarding;
             continue;
         }
         buf[len++] = ch;
-        r.tcpPartial = kTcpPartial;
+        r.tcpLineState = TcpLineState::Partial;
         if (ch != '\n') continue;
 
         // Every LF ends a line, so two answers in one receive are two lines.
         const std::string line(buf.data(), len);
         buf.fill('\0');
-        r.tcpPartial = kTcpIdle;
-        r.replyError = 0;
+        r.tcpLineState = TcpLineState::Idle;
+        r.replyError = false;
         dispatchReply(c, line, ReplyChannel::Tcp);
-        r.glyphReplyPending = 0;
+        r.glyphReplyPending = false;
     }
 }
 
@@ -79,7 +78,7 @@ void mainTimerStep(Console& c) {
     if (r.replyExpected) {
         const int before = r.noReplyTicks++;
         if (before > noReplyTickLimit(c.product)) {
-            r.replyExpected = 0;
+            r.replyExpected = false;
             r.noReplyTicks = 0;
             if (c.notifier) showError(*c.notifier, "No Connect");
             // The command in flight ends, so the next one may go.
@@ -87,7 +86,7 @@ void mainTimerStep(Console& c) {
         }
     }
     if (r.successPending) {
-        r.successPending = 0;
+        r.successPending = false;
         if (c.notifier) showSuccess(*c.notifier, "Success");
     }
 }

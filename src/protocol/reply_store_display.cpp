@@ -131,7 +131,7 @@ bool lineFillAll(Console& c, std::string_view b) {
 }
 
 bool positionOffsetAll(Console& c, std::string_view b) {
-    return pairPerPage(c, b, 3, [](SettingsModel& s, int p, const char* f) { s.lineSpacing[p][0] = getDecimal2(f); });
+    return pairPerPage(c, b, 3, [](SettingsModel& s, int p, const char* f) { s.pagePositionOffset[p] = getDecimal2(f); });
 }
 
 bool displayPositionAll(Console& c, std::string_view b) {

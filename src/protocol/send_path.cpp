@@ -26,7 +26,7 @@ void writeSerialCommand(Console& c, const CommandLine& line) {
     if (f.bytes.size() > CommandLine::kMaxLength) return;  // cannot be framed whole
     // Behind a command in flight the flag belongs to that command; the link
     // sets it again when this one goes on the wire.
-    if (!c.serialTransport || !c.serialTransport->busy()) c.reply.replyExpected = f.replyExpected ? 1 : 0;
+    if (!c.serialTransport || !c.serialTransport->busy()) c.reply.replyExpected = f.replyExpected;
     if (c.serialTransport) c.serialTransport->writeLine(f.bytes);
 }
 
@@ -39,7 +39,7 @@ void sendCommand(Console& c, const CommandLine& line) {
 }
 
 bool isLinked(const Console& c) {
-    return c.app.linkInterface == kLinkSerial || c.app.tcpConnected != 0;
+    return c.app.linkInterface == kLinkSerial || c.app.tcpConnected;
 }
 
 bool linkBusy(const Console& c) {

@@ -11,32 +11,35 @@ SendSequencer::SendSequencer(ReplyState& reply, int steps, Step step, ErrorCheck
     : reply_(reply), steps_(steps), step_(std::move(step)), check_(check) {}
 
 bool SendSequencer::start() {
-    if (reply_.sendAllCounter != 0 || steps_ <= 0) return false;
-    reply_.sendAllCounter = 1;
+    if (reply_.runActive || steps_ <= 0) return false;
+    reply_.runActive = true;
+    reply_.runStep = 0;
     running_ = true;
     return true;
 }
 
 void SendSequencer::finish() {
-    reply_.sendAllCounter = 0;
-    reply_.replyError = 0;
+    reply_.runActive = false;
+    reply_.runStep = 0;
+    reply_.replyError = false;
     running_ = false;
 }
 
 void SendSequencer::stop() {
     if (!running_) return;
-    reply_.sendAllCounter = 0;
+    reply_.runActive = false;
+    reply_.runStep = 0;
     running_ = false;
 }
 
 SendSequencer::Tick SendSequencer::tick() {
     Tick t;
-    // Someone else ended the counter (or it runs for another owner): not ours.
-    if (!running_ || reply_.sendAllCounter < 1 || reply_.sendAllCounter > steps_) {
+    // Someone else ended the run (or it runs for another owner): not ours.
+    if (!running_ || !reply_.runActive || reply_.runStep < 0 || reply_.runStep >= steps_) {
         running_ = false;
         return t;
     }
-    const int index = reply_.sendAllCounter - 1;
+    const int index = reply_.runStep;
     t.done = index;
     if (check_ == ErrorCheck::BeforeStep && reply_.replyError) {
         finish();
@@ -51,7 +54,7 @@ SendSequencer::Tick SendSequencer::tick() {
     t.sent = true;
     t.step = index;
     t.done = index + 1;
-    reply_.sendAllCounter = index + 2;
+    reply_.runStep = index + 1;
     if (t.done >= steps_) {
         finish();
         t.end = End::Finished;

@@ -1,7 +1,7 @@
 #pragma once
 // A timer-paced run that sends one step per tick. Every run in the program
-// counts with the one shared sendAllCounter (0 = idle), so two runs can never
-// overlap; the owner's timer calls tick() and shows what it reports.
+// claims the one shared runActive flag and keeps its step in runStep, so two
+// runs can never overlap; the owner's timer calls tick() and shows what it reports.
 
 #include <functional>
 #include <string>

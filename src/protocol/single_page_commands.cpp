@@ -45,7 +45,7 @@ std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
         case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + std::clamp(m.pageScrollSpeed[p], 0, 3) + 1));
         case SingleSetting::Offset:
             v = "00";
-            putDecimal2(v.data(), std::clamp(m.lineSpacing[p][0], 0, 15));
+            putDecimal2(v.data(), std::clamp(m.pagePositionOffset[p], 0, 15));
             return v;
         case SingleSetting::Colour:
             v = "00";

@@ -8,17 +8,17 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "dialogs/clock_source.h"
+#include "dialogs/ui_text.h"
 #include "model/app_config.h"
 #include "model/product_names.h"
 #include "model/reset_settings.h"
-#include "shell/clock_source.h"
 #include "shell/command_wiring.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/message_box_notifier.h"
 #include "shell/recovery.h"
 #include "shell/single_instance.h"
-#include "shell/ui_text.h"
 #include "variants/variant.h"
 
 namespace vrq {
@@ -124,7 +124,7 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
         run.ending = true;
         keepUnsavedWork(*run.console, *run.recovery);
         run.window->mainTimer().stop();
-        run.console->app.appRunning = 0;
+        run.console->app.appRunning = false;
         QApplication::exit(128 + signo);  // leaves any open dialog's loop as well
     });
     return std::nullopt;

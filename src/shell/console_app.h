@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "dialogs/ui_text.h"
 #include "model/settings_model.h"
-#include "shell/ui_text.h"
 
 class QCommandLineParser;
 

@@ -3,13 +3,13 @@
 #include <QFileDialog>
 #include <filesystem>
 
+#include "dialogs/ui_text.h"
 #include "model/product_names.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/value_ranges.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

@@ -47,7 +47,7 @@ public:
     bool confirmExit();
 
 private:
-    bool runActive() const { return c_.reply.sendAllCounter != 0; }
+    bool runActive() const { return c_.reply.runActive; }
     bool ask(const char* question);
     void warn(const std::string& text);
     bool save();

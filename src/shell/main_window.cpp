@@ -10,12 +10,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "dialogs/clock_source.h"
+#include "dialogs/ui_text.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
-#include "shell/clock_source.h"
 #include "shell/clock_text.h"
 #include "shell/icons.h"
-#include "shell/ui_text.h"
 #include "variants/commands.h"
 
 namespace vrq {
@@ -40,7 +40,7 @@ MainWindow::MainWindow(Console& c, const Variant& v, const ClockSource& clock, Q
     resize(v_.windowWidth, std::max(v_.windowHeight, sizeHint().height()));
     setDocumentName("File Name");
 
-    c_.app.appRunning = 1;
+    c_.app.appRunning = true;
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
     timer_.start(mainTimerPeriodMs(v_.product));
     updateClock();
@@ -195,7 +195,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         return;
     }
     timer_.stop();
-    c_.app.appRunning = 0;
+    c_.app.appRunning = false;
     e->accept();
     QApplication::quit();
 }

@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "dialogs/ui_text.h"
 #include "shell/notice_box.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 

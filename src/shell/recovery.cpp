@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
 #include "model/product_names.h"
 #include "model/settings_file.h"
@@ -76,7 +76,7 @@ void RecoveryCopy::offer(Console& c, const std::function<void(const std::string&
     }
     // Unsaved, under its original's name: Save writes there, exit asks first.
     c.app.currentFileName = original;
-    c.app.documentModified = 1;
+    c.app.documentModified = true;
     if (showName) showName(original.empty() ? "File Name" : original);
     discard();
 }

@@ -23,7 +23,7 @@ struct PageValue {
 
 int* autoSwitch(SettingsModel& s, int p) { return &s.pageAutoSwitch[p]; }
 int* blink(SettingsModel& s, int p) { return &s.lineBlink[p][0]; }
-int* offset(SettingsModel& s, int p) { return &s.lineSpacing[p][0]; }
+int* offset(SettingsModel& s, int p) { return &s.pagePositionOffset[p]; }
 int* position(SettingsModel& s, int p) { return &s.pageDisplayPosition[p]; }
 int* fill(SettingsModel& s, int p) { return &s.lineFill[p][0]; }
 int* charSize(SettingsModel& s, int p) { return &s.lineCharSize[p][0]; }

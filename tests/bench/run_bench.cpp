@@ -75,7 +75,7 @@ Row guiRun(bool sendAll, const std::string& doc, int baud, const QString& record
     auto c = makeConsole(Product::Multi);
     RecordingNotifier notes;
     c->notifier = &notes;
-    c->app.appRunning = 1;
+    c->app.appRunning = true;
     c->app.fastRuns = true;
     c->app.comDevicePath[0] = sim.ptyPath();
     if (sendAll) SettingsFile::load(*c, doc);

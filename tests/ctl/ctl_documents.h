@@ -41,12 +41,13 @@ inline void fillRichModel(Console& c) {
             s.lineEdgeColour[p][l] = (p * 3 + l) % 9;
             s.lineCharSize[p][l] = (p + 2 * l) % 3;
             s.lineFill[p][l] = (p / 2 + l) % 2;
-            s.lineSpacing[p][l] = c.single() ? (p + l) % 16 : (p + l) % 64;
+            if (!c.single()) s.lineSpacing[p][l] = (p + l) % 64;
         }
         s.pageAutoSwitch[p] = c.single() ? p % 2 : p % 100;
         s.pageCharWhiteLevel[p] = p % 5;
         s.pageCharBlackLevel[p] = (p + 1) % 5;
         if (c.single()) s.pageDisplayPosition[p] = (p / 3) % 2;
+        if (c.single()) s.pagePositionOffset[p] = p % 16;
     }
     for (int d = 0; d < kDays; ++d) {
         for (int e = 0; e < kScheduleEntries; ++e) {

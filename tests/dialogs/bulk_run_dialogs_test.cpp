@@ -39,7 +39,8 @@ TEST_P(BulkRunDialogTest, ReadAllSendsTheRequestsWithTheAddressPrefix) {
     EXPECT_EQ(d.slaveAddressCombo()->count(), 32);  // no broadcast here
     EXPECT_EQ(d.slaveAddressCombo()->currentText(), "05");
     d.startButton()->click();
-    EXPECT_EQ(c->reply.sendAllCounter, 1);
+    EXPECT_TRUE(c->reply.runActive);
+    EXPECT_EQ(c->reply.runStep, 0);
     for (int i = 0; i < 3; ++i) d.tickRun();
     ASSERT_EQ(wire.writes.size(), 3u);
     EXPECT_EQ(wire.writes[0], "05RCA001\r\n");
@@ -55,7 +56,7 @@ TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
     d.startButton()->click();
     d.tickRun();
     EXPECT_EQ(wire.writes.at(0), "FFRCA001\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 0);  // no timeout runs for a broadcast
+    EXPECT_FALSE(c->reply.replyExpected);  // no timeout runs for a broadcast
 }
 
 TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {
@@ -64,11 +65,11 @@ TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {
     d.startButton()->click();
     d.tickRun();
     d.tickRun();
-    c->reply.replyError = 1;
+    c->reply.replyError = true;
     d.tickRun();  // stops before sending
     EXPECT_EQ(wire.writes.size(), 2u);
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_FALSE(c->reply.replyError);
     EXPECT_TRUE(d.closeButton()->isEnabled());
     EXPECT_TRUE(d.isVisible());
     d.startButton()->click();
@@ -86,7 +87,7 @@ TEST_P(BulkRunDialogTest, RefusedTitleStopsTheRunAfterTheEarlierPages) {
     for (int i = 0; i < 5; ++i) d.tickRun();
     ASSERT_EQ(wire.writes.size(), 2u);  // pages 1 and 2
     EXPECT_EQ(wire.writes[1].substr(0, 5), "CA002");
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
     ASSERT_FALSE(notes.notices.empty());
     EXPECT_EQ(notes.notices.back().text, "ＪＩＳ第１水準,第２水準以外の字が選択されてます");
     // The dialog shows where the run stopped.
@@ -103,14 +104,14 @@ TEST_P(BulkRunDialogTest, OneRunAtATimeAndNoneWithoutALink) {
     EXPECT_TRUE(wire.writes.empty());
     send.tickRun();
     EXPECT_EQ(wire.writes.size(), 1u);
-    c->reply.sendAllCounter = 0;
+    c->reply.runActive = false;
 
     auto tcp = makeConsole(GetParam());
     tcp->notifier = &notes;
     tcp->app.linkInterface = kLinkTcp;
     SendAllDialog d(*tcp);
     d.startButton()->click();
-    EXPECT_EQ(tcp->reply.sendAllCounter, 0);
+    EXPECT_FALSE(tcp->reply.runActive);
     EXPECT_EQ(notes.notices.back().text, "Socket が接続されていません");
 }
 
@@ -121,7 +122,7 @@ TEST_P(BulkRunDialogTest, LastStepEndsTheRunAndClosesTheDialog) {
     const int steps = c->single() ? 568 : 3120;
     for (int i = 0; i < steps; ++i) d.tickRun();
     EXPECT_EQ(wire.writes.back(), "RVN\r\n");
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
     EXPECT_EQ(d.percentBox()->text().toStdString(), c->single() ? "   " : "      ");
     QCoreApplication::processEvents();
     EXPECT_FALSE(d.isVisible());

@@ -41,7 +41,7 @@ protected:
             b->click();
             if (notes.notices.size() > before) continue;  // refused before sending (hold time)
             ++pressed;
-            EXPECT_TRUE(QTest::qWaitFor([&] { return c->reply.replyExpected == 0; }, 3000)) << name.toStdString();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !c->reply.replyExpected; }, 3000)) << name.toStdString();
             for (const auto& n : notes.notices) EXPECT_NE(n.title, "Error") << name.toStdString() << ": " << n.text;
         }
         return pressed;
@@ -49,7 +49,7 @@ protected:
 
     void request(const char* line) {
         sendCommand(*c, CommandLine(line));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return c->reply.replyExpected == 0; }, 3000)) << line;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !c->reply.replyExpected; }, 3000)) << line;
     }
 
     test::SimProcess sim{std::vector<std::string>{}};
@@ -91,7 +91,7 @@ TEST_F(DeviceDialogsOnSim, NetworkSettingsReadBack) {
     resetSettings(*c);
     d.refill();
     d.findChild<QPushButton*>("readButton")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->reply.sendAllCounter == 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c->reply.runActive; }, 5000));
     EXPECT_EQ(d.findChild<QLineEdit*>("ipEdit")->text(), "010.000.000.005");
     EXPECT_EQ(d.findChild<QLineEdit*>("portEdit")->text(), "10001");
     EXPECT_EQ(d.findChild<QComboBox*>("timeRegisterCombo")->currentText(), "30");

@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         c->serialTransport = &wire;
         c->notifier = &notes;
-        c->app.peerSelectIndex = -1;
+        c->app.peerIndex = -1;
     }
     template <class T>
     T* child(QWidget* w, const char* name) {
@@ -110,7 +110,7 @@ TEST_F(DeviceDialogs, ClockDisplayChoicesLiveInTheModel) {
 }
 
 TEST_F(DeviceDialogs, CaptionAndSlaveAddressFollowTheLink) {
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     {
         AlarmDialog serial(*c, nullptr);  // on the serial line the saved peer means nothing
         EXPECT_EQ(serial.windowTitle(), "アラームの設定");
@@ -124,7 +124,7 @@ TEST_F(DeviceDialogs, CaptionAndSlaveAddressFollowTheLink) {
     EXPECT_FALSE(combo(&a, "slaveAddressCombo")->isEnabled());
     EXPECT_EQ(combo(&a, "slaveAddressCombo")->currentIndex(), -1);
 
-    c->app.peerSelectIndex = -1;
+    c->app.peerIndex = -1;
     c->app.linkInterface = kLinkSerial;
     c->app.serialMode = kRs485;
     c->app.slaveAddressIndex = 5;
@@ -299,9 +299,11 @@ TEST_F(ProtocolDialogTest, ReadBackRunsTenRequestsThenRefills) {
     auto* close = child<QPushButton>(&d, "closeButton");
     click(&d, "readButton");
     EXPECT_FALSE(close->isEnabled());
-    EXPECT_EQ(c->reply.sendAllCounter, 1);
+    EXPECT_TRUE(c->reply.runActive);
+    EXPECT_EQ(c->reply.runStep, 0);
     click(&d, "readButton");  // a second press is ignored
-    EXPECT_EQ(c->reply.sendAllCounter, 1);
+    EXPECT_TRUE(c->reply.runActive);
+    EXPECT_EQ(c->reply.runStep, 0);
 
     tick(d, 9);
     EXPECT_FALSE(close->isEnabled());
@@ -317,7 +319,7 @@ TEST_F(ProtocolDialogTest, ReadBackRunsTenRequestsThenRefills) {
         handleSerialReply(*c, answer);
     EXPECT_EQ(child<QLineEdit>(&d, "portEdit")->text(), "09004");  // shown at the end of the run
     tick(d);
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
     EXPECT_EQ(d.readProgress()->value(), 0);
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(child<QLineEdit>(&d, "ipEdit")->text(), "010.000.000.005");
@@ -333,21 +335,23 @@ TEST_F(ProtocolDialogTest, ErrorAnswerStopsTheRunAtTheNextTick) {
     ProtocolDialog d(*c, nullptr);
     click(&d, "readButton");
     tick(d, 3);
-    c->reply.replyError = 1;
+    c->reply.replyError = true;
     tick(d);
     EXPECT_EQ(sent().size(), 3u);
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_FALSE(c->reply.replyError);
     EXPECT_TRUE(child<QPushButton>(&d, "closeButton")->isEnabled());
     EXPECT_EQ(d.readProgress()->value(), 3);
 }
 
 TEST_F(ProtocolDialogTest, ReadBackIgnoredWhileAnotherRunIsActive) {
-    c->reply.sendAllCounter = 40;
+    c->reply.runActive = true;
+    c->reply.runStep = 39;
     ProtocolDialog d(*c, nullptr);
     click(&d, "readButton");
     tick(d);
-    EXPECT_EQ(c->reply.sendAllCounter, 40);
+    EXPECT_TRUE(c->reply.runActive);
+    EXPECT_EQ(c->reply.runStep, 39);
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(child<QPushButton>(&d, "closeButton")->isEnabled());
 }
@@ -362,7 +366,7 @@ TEST_F(DeviceDialogs, SlaveAddressDialogStoresTheChoice) {
     d.addressCombo()->setCurrentIndex(32);
     EXPECT_EQ(c->app.slaveAddressIndex, kBroadcastAddress);
 
-    c->app.peerSelectIndex = 0;
+    c->app.selectedSlot = 0;
     c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
     c->app.clientSlots[0].addressText = "10.1.1.1";

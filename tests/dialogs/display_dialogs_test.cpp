@@ -121,15 +121,15 @@ TEST_F(DisplayDialogs, SlaveAddressListFollowsTheLink) {
 TEST_F(DisplayDialogs, CaptionNamesTheSelectedPeer) {
     c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
-    c->app.peerSelectIndex = 3;
+    c->app.selectedSlot = 3;
     c->app.clientSlots[3].addressText = "192.168.0.7";
     EXPECT_EQ(ColourDialog(*c, nullptr).windowTitle(), "文字＆縁取り色の設定 192.168.0.7");
     c->app.tcpRole = kTcpClient;
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     c->app.peerAddress[0] = {10, 0, 0, 2};
     c->app.peerListCount = 1;
     EXPECT_EQ(FillDialog(*c, nullptr).windowTitle(), "背景色ベタ塗りの設定 10.0.0.2");
-    c->app.peerSelectIndex = 500;  // out of any table: no text, no crash
+    c->app.peerIndex = 500;  // out of any table: no text, no crash
     EXPECT_EQ(TitleEditor(*c, nullptr).windowTitle(), "タイトルの設定");
 }
 
@@ -163,7 +163,8 @@ TEST_F(DisplayDialogs, SendAllRunsOverEveryPageWithCloseDisabled) {
     CharSizeDialog other(*c, nullptr);
     click(&other, "sendAllButton");
     EXPECT_FALSE(other.runActive());
-    EXPECT_EQ(c->reply.sendAllCounter, 2);
+    EXPECT_TRUE(c->reply.runActive);
+    EXPECT_EQ(c->reply.runStep, 1);
 
     for (int i = 1; i < 511; ++i) d.tickRun();
     d.tickRun();
@@ -174,18 +175,18 @@ TEST_F(DisplayDialogs, SendAllRunsOverEveryPageWithCloseDisabled) {
     EXPECT_EQ(d.percentBox()->text(), "  ");
     EXPECT_EQ(d.progressBar()->value(), 0);
     EXPECT_TRUE(d.closeButton()->isEnabled());
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
 }
 
 TEST_F(DisplayDialogs, ErrorReplyEndsTheRunAfterThatTicksPage) {
     LineSpacingDialog d(*c, nullptr);
     click(&d, "sendAllButton");
     d.tickRun();
-    c->reply.replyError = 1;
+    c->reply.replyError = true;
     d.tickRun();
     EXPECT_FALSE(d.runActive());
     EXPECT_EQ(serial.lines.size(), 2u);
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.replyError);
     EXPECT_EQ(d.progressBar()->value(), 0);
 }
 
@@ -196,7 +197,7 @@ TEST_F(DisplayDialogs, SendAllNeedsAConnectedTcpLink) {
     EXPECT_FALSE(d.runActive());
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Socket が接続されていません");
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
 }
 
 TEST_F(DisplayDialogs, DialogGoneMidRunReleasesTheCounter) {
@@ -205,7 +206,7 @@ TEST_F(DisplayDialogs, DialogGoneMidRunReleasesTheCounter) {
         click(&d, "sendAllButton");
         d.tickRun();
     }
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
 }
 
 TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
@@ -213,17 +214,17 @@ TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
     QLineEdit* edit = child<QLineEdit>(&d, "titleEdit");
     commit(edit, QString::fromUtf8("あい"));
     EXPECT_EQ(cellText(c->settings.titleText[0][0]), "\x82\xA0\x82\xA2");
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
     EXPECT_EQ(d.previewTexts()[1], QString::fromUtf8("Line01 = あい") + QString(26, QChar(0x3000)));
 
     // A character without a code page 932 code is not taken; the rest stays,
     // and a keystroke that changed nothing leaves the document unmodified.
-    c->app.documentModified = 0;
+    c->app.documentModified = false;
     commit(edit, QString::fromUtf8("😀"));
     EXPECT_EQ(edit->text(), QString::fromUtf8("あい"));
     EXPECT_FALSE(child<QLabel>(&d, "reasonLabel")->text().isEmpty());
     EXPECT_EQ(cellText(c->settings.titleText[0][0]), "\x82\xA0\x82\xA2");
-    EXPECT_EQ(c->app.documentModified, 0);
+    EXPECT_FALSE(c->app.documentModified);
 
     // Never more than 56 bytes.
     commit(edit, QString(40, QChar(0x3042)));
@@ -272,7 +273,7 @@ TEST_F(DisplayDialogs, TitleRunShowsTenthsAndStopsOnClose) {
     d.tickRun();
     EXPECT_EQ(d.percentBox()->text(), " 00.1");
     EXPECT_EQ(serial.lines[0], "CA001" + rep("2121", 280) + "\r\n");
-    c->reply.replyError = 1;
+    c->reply.replyError = true;
     d.tickRun();
     EXPECT_FALSE(d.runActive());
     EXPECT_EQ(d.percentBox()->text(), " 00.1");  // an error stop keeps the position
@@ -283,7 +284,7 @@ TEST_F(DisplayDialogs, TitleRunShowsTenthsAndStopsOnClose) {
     for (int i = 0; i < 256; ++i) d.tickRun();
     EXPECT_EQ(d.percentBox()->text(), " 50.0");
     d.closeButton()->click();
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
+    EXPECT_FALSE(c->reply.runActive);
     click(&d, "sendAllButton");
     serial.lines.clear();
     d.tickRun();

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_editor_dialog.h"
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/transport.h"
@@ -67,11 +67,11 @@ TEST(GlyphEndToEndTest, RegisteredGlyphReadsBackIntoABlankEditor) {
     EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), std::string(576, '0'));
     EXPECT_EQ(again.findChild<QComboBox*>("glyphNumberCombo")->currentText(), "05");
     again.findChild<QPushButton*>("readButton")->click();
-    EXPECT_EQ(c->reply.glyphReplyPending, 1);
+    EXPECT_TRUE(c->reply.glyphReplyPending);
     const std::string reply = port.readLine(3000);
     ASSERT_EQ(reply.substr(0, 8), "FBMLA369");
     handleSerialReply(*c, reply);
-    EXPECT_EQ(c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(c->reply.glyphReplyPending);
     EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), drawn);
 
     EXPECT_TRUE(notes.notices.empty());

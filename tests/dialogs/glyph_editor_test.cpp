@@ -14,9 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/transport.h"
@@ -104,7 +104,7 @@ TEST_F(GlyphEditorTest, OpensBlankWithTheGridTwelvePixelsIn) {
     c->dialog.selectedGlyph = 159;
     c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
-    c->app.peerSelectIndex = 3;
+    c->app.selectedSlot = 3;
     c->app.clientSlots[3].addressText = "192.168.0.7";
     GlyphEditorDialog m(*c, GlyphSize::Small, &chooser, nullptr);
     EXPECT_EQ(m.windowTitle(), "外字登録（小文字）の設定 192.168.0.7");
@@ -162,12 +162,12 @@ TEST_F(GlyphEditorTest, RegisterAndReadRequests) {
     child<QPushButton>(d, "registerButton")->click();
     ASSERT_EQ(port.lines.size(), 1u);
     EXPECT_EQ(port.lines[0], "GRL001" + std::string(576, '0') + "\r\n");
-    EXPECT_EQ(c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(c->reply.glyphReplyPending);
 
     child<QPushButton>(d, "readButton")->click();
     ASSERT_EQ(port.lines.size(), 2u);
     EXPECT_EQ(port.lines[1], "RFBMLA365\r\n");
-    EXPECT_EQ(c->reply.glyphReplyPending, 1);
+    EXPECT_TRUE(c->reply.glyphReplyPending);
     // While the reply is awaited, reads and file actions do nothing; register still goes.
     child<QPushButton>(d, "sampleReadButton")->click();
     child<QPushButton>(d, "readButton")->click();
@@ -180,24 +180,24 @@ TEST_F(GlyphEditorTest, RegisterAndReadRequests) {
     EXPECT_TRUE(chooser.titles.isEmpty());
     child<QPushButton>(d, "registerButton")->click();
     EXPECT_EQ(port.lines.size(), 3u);
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
 
     // An empty sample asks for the full-width space; "ab" is no double-byte character.
     child<QPushButton>(d, "sampleReadButton")->click();
     EXPECT_EQ(port.lines.back(), "RFBML2121\r\n");
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
     child<QLineEdit>(d, "sampleEdit")->setText("ab");
     EXPECT_EQ(d.sample(), "ab");
     child<QPushButton>(d, "sampleReadButton")->click();
     EXPECT_EQ(port.lines.back(), "RFBML2121\r\n");
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
     // The field keeps at most one double-byte character.
     child<QLineEdit>(d, "sampleEdit")->setText("あい");
     EXPECT_EQ(child<QLineEdit>(d, "sampleEdit")->text(), "あ");
     EXPECT_EQ(d.sample(), "\x82\xA0");
     child<QPushButton>(d, "sampleReadButton")->click();
     EXPECT_EQ(port.lines.back(), "RFBML2422\r\n");
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
     child<QLineEdit>(d, "sampleEdit")->setText("a");
     EXPECT_EQ(d.sample(), "");
 }
@@ -209,20 +209,20 @@ TEST_F(GlyphEditorTest, MediumSlotCodesAndTheUnconnectedLink) {
     EXPECT_EQ(c->dialog.selectedGlyph, 26);
     d.readSlot();
     EXPECT_EQ(port.lines.back(), "RFBMMA421\r\n");
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
     numbers->setCurrentIndex(159);
     d.readSlot();
     EXPECT_EQ(port.lines.back(), "RFBMMA548\r\n");
-    c->reply.glyphReplyPending = 0;
+    c->reply.glyphReplyPending = false;
 
     c->app.linkInterface = kLinkTcp;
-    c->app.tcpConnected = 0;
+    c->app.tcpConnected = false;
     d.readSlot();
     d.readSample();
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[0].text, kNotConnectedText);
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
-    EXPECT_EQ(c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(c->reply.glyphReplyPending);
 }
 
 TEST_F(GlyphEditorTest, ReplyHookRedrawsOnlyTheMatchingEditorAndCloseClearsPending) {
@@ -246,9 +246,9 @@ TEST_F(GlyphEditorTest, ReplyHookRedrawsOnlyTheMatchingEditorAndCloseClearsPendi
     QApplication::processEvents();
     EXPECT_GT(counter.paints, 0);
 
-    c->reply.glyphReplyPending = 1;
+    c->reply.glyphReplyPending = true;
     child<QPushButton>(*d, "closeButton")->click();
-    EXPECT_EQ(c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(c->reply.glyphReplyPending);
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(notes.questions.empty());
     d.reset();

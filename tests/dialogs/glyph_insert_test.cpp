@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_insert_dialog.h"
+#include "glyph_ui/glyph_insert_dialog.h"
 #include "protocol/transport.h"
 
 namespace vrq {

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_editor_dialog.h"
-#include "glyphs/glyph_insert_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_insert_dialog.h"
 
 namespace vrq {
 namespace {

@@ -104,7 +104,7 @@ TEST_F(SinglePageDialogTest, PageChoiceAndValueSendTheOnePageCommand) {
     d.pageCombo()->setCurrentIndex(511);
     EXPECT_EQ(c->app.currentPage, 511);
     d.valueCombo()->setCurrentIndex(7);
-    EXPECT_EQ(c->settings.lineSpacing[511][0], 7);
+    EXPECT_EQ(c->settings.pagePositionOffset[511], 7);
     press(d, "sendPageButton");
     EXPECT_EQ(wire.writes.at(0), "IDO51207\r\n");
     EXPECT_EQ(d.previewTexts().last(), "P512 07");
@@ -127,12 +127,12 @@ TEST_F(SinglePageDialogTest, MultiLineValuesShowByTheirRule) {
 
 TEST_F(SinglePageDialogTest, CaptionNamesTheChosenPeer) {
     c->app.linkInterface = kLinkTcp;
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     c->app.peerAddress[0] = {10, 0, 0, 5};
     c->app.peerListCount = 1;
     SinglePageDialog d(*c, SingleSetting::Blink);
     EXPECT_EQ(d.windowTitle(), "文字点滅の設定 10.0.0.5");
-    c->app.peerSelectIndex = -1;
+    c->app.peerIndex = -1;
     SinglePageDialog e(*c, SingleSetting::Blink);
     EXPECT_EQ(e.windowTitle(), "点滅表示の設定");
 }

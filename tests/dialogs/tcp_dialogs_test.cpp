@@ -37,8 +37,8 @@ protected:
         c->app.configPath = (dir.path() + "/vrq700.ini").toStdString();
         c->notifier = &notes;
         c->app.linkInterface = kLinkTcp;
-        c->app.appRunning = 1;
-        c->app.peerSelectIndex = 0;
+        c->app.appRunning = true;
+        c->app.peerIndex = 0;
     }
     std::string ini(const char* key) { return readAppConfigValue(c->app.configPath, c->product, key, "<none>", 20); }
     QString iniText() {
@@ -68,7 +68,7 @@ TEST_F(ConnectionDialogs, SerialChosenTwiceOpensThePortOnce) {
     int opened = 0;
     InterfaceDialog d(*c, [&] {
         ++opened;
-        c->app.serialPortOpen = 1;
+        c->app.serialPortOpen = true;
     });
     EXPECT_EQ(d.windowTitle(), "インターフェイスの設定");
     EXPECT_EQ(d.interfaceCombo()->currentIndex(), 1);
@@ -83,7 +83,7 @@ TEST_F(ConnectionDialogs, SerialChosenTwiceOpensThePortOnce) {
 }
 
 TEST_F(ConnectionDialogs, ChoicesLockWhileConnectedButTheSerialDialogStaysUsable) {
-    c->app.tcpConnected = 1;
+    c->app.tcpConnected = true;
     InterfaceDialog iface(*c, [] {});
     ClientServerDialog role(*c);
     SerialSettingsDialog serial(*c);
@@ -182,13 +182,13 @@ TEST_F(ConnectionDialogs, RemovingBelowTheChosenEntryKeepsTheIndex) {
         d.addButton()->click();
     }
     doubleClick(d.hostList(), 2);
-    EXPECT_EQ(c->app.peerSelectIndex, 2);
+    EXPECT_EQ(c->app.peerIndex, 2);
     EXPECT_EQ(ini("select_number"), "2");
     EXPECT_EQ(d.addressEdit()->text(), "10.0.0.3");
 
     d.hostList()->setCurrentRow(0);
     d.removeButton()->click();
-    EXPECT_EQ(c->app.peerSelectIndex, 2);  // now past the end of the list, still inside the table
+    EXPECT_EQ(c->app.peerIndex, 2);  // now past the end of the list, still inside the table
 }
 
 TEST_F(ConnectionDialogs, FullListAndNoSelectionTouchNothing) {
@@ -256,7 +256,7 @@ TEST_F(ConnectionDialogs, EmptyListConnectsToNothingAndSaysSo) {
     EXPECT_TRUE(d.addressEdit()->text().isEmpty());
     EXPECT_EQ(d.hostList()->count(), 0);
     d.connectButton()->click();
-    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_FALSE(c->app.tcpConnected);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].title, "VRQ-700");
     EXPECT_EQ(notes.notices[0].text, "接続できません");
@@ -274,7 +274,7 @@ TEST_F(ConnectionDialogs, ConnectAndDisconnectThroughTheDialog) {
     EXPECT_FALSE(d.disconnectButton()->isEnabled());
 
     d.connectButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.tcpConnected == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.tcpConnected; }, 3000));
     EXPECT_FALSE(d.connectButton()->isEnabled());
     EXPECT_TRUE(d.disconnectButton()->isEnabled());
     ASSERT_EQ(notes.notices.size(), 1u);
@@ -282,7 +282,7 @@ TEST_F(ConnectionDialogs, ConnectAndDisconnectThroughTheDialog) {
     EXPECT_EQ(notes.notices[0].text, "Socket 接続 OK");
 
     d.disconnectButton()->click();
-    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_FALSE(c->app.tcpConnected);
     EXPECT_FALSE(link.clientConnected());
     EXPECT_TRUE(d.connectButton()->isEnabled());
     EXPECT_EQ(notes.notices.back().text, "Socket 切断 OK");
@@ -295,7 +295,7 @@ TEST_F(ConnectionDialogs, CaptionNamesAPeerOnlyWhenThereIsOne) {
     c->app.peerAddress[0] = Octets{10, 0, 0, 1};
     EXPECT_EQ(SettingDialog::peerText(*c), "10.0.0.1");
     c->app.tcpRole = kTcpServer;
-    c->app.peerSelectIndex = 3;
+    c->app.selectedSlot = 3;
     c->app.clientSlots[3].addressText = " ";
     EXPECT_EQ(SettingDialog::peerText(*c), "");  // a free slot
 }
@@ -304,7 +304,7 @@ TEST_F(ConnectionDialogs, CaptionNamesAPeerOnlyWhenThereIsOne) {
 
 TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     c->app.tcpRole = kTcpServer;
-    c->app.peerSelectIndex = -1;
+    c->app.selectedSlot = -1;
     const std::string port = freePort();
     setCell(c->settings.netPortNumber, port);
     TcpServerDialog d(*c, link);
@@ -330,15 +330,15 @@ TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     EXPECT_EQ(d.clientList()->item(0)->text(), "127.0.0.1");
 
     doubleClick(d.clientList(), 0);
-    EXPECT_EQ(c->app.peerSelectIndex, 2);
-    EXPECT_EQ(c->app.tcpConnected, 1);
+    EXPECT_EQ(c->app.selectedSlot, 2);
+    EXPECT_TRUE(c->app.tcpConnected);
     EXPECT_EQ(d.transmissionEdit()->text(), "127.0.0.1");
 
     d.disconnectButton()->click();
     EXPECT_FALSE(link.isListening());
     EXPECT_EQ(d.clientList()->count(), 0);
-    EXPECT_EQ(c->app.peerSelectIndex, -1);
-    EXPECT_EQ(c->app.tcpConnected, 0);
+    EXPECT_EQ(c->app.selectedSlot, -1);
+    EXPECT_FALSE(c->app.tcpConnected);
     EXPECT_TRUE(d.transmissionEdit()->text().trimmed().isEmpty());
     EXPECT_TRUE(d.connectButton()->isEnabled());
     EXPECT_FALSE(d.disconnectButton()->isEnabled());

@@ -59,7 +59,7 @@ class Rig {
 public:
     Rig(Setup s, std::vector<std::string> faults) : setup_(s), c(makeConsole(s.product)) {
         c->notifier = &notes;
-        c->app.appRunning = 1;
+        c->app.appRunning = true;
         record_ = dir_.filePath("lines.txt").toStdString();
         faults_ = std::move(faults);
         if (s.channel == Channel::Pty) {
@@ -78,7 +78,7 @@ public:
             const int port = listenedPort(*sim);
             setCell(c->settings.netPortNumber, std::to_string(port));
             c->app.peerAddress[0] = Octets{127, 0, 0, 1};
-            c->app.peerSelectIndex = 0;
+            c->app.peerIndex = 0;
             ok = port > 0 && reconnect();
         } else {
             c->app.tcpRole = kTcpServer;
@@ -93,7 +93,7 @@ public:
         if (setup_.channel == Channel::TcpClient) {
             QSignalSpy up(tcp.get(), &TcpLink::connected);
             if (!tcp->connectToPeer() || !up.wait(3000)) return false;
-            c->app.tcpConnected = 1;
+            c->app.tcpConnected = true;
             return true;
         }
         if (setup_.channel == Channel::TcpServer) {
@@ -101,8 +101,8 @@ public:
             startSim({"--tcp-connect", "127.0.0.1:" + std::to_string(tcp->listenPort())}, std::move(extra));
             if (!QTest::qWaitFor([&] { return tcp->connectedClientCount() > before; }, 3000)) return false;
             for (int i = 1; i < kClientSlots; ++i)
-                if (c->app.clientSlots[static_cast<std::size_t>(i)].inUse) c->app.peerSelectIndex = i;
-            c->app.tcpConnected = 1;
+                if (c->app.clientSlots[static_cast<std::size_t>(i)].inUse) c->app.selectedSlot = i;
+            c->app.tcpConnected = true;
             return true;
         }
         return false;
@@ -121,7 +121,7 @@ public:
 
     // Waits until the last command has ended (answered, timed out, link gone).
     bool settle(int ms = 3000) {
-        return QTest::qWaitFor([&] { return !linkBusy(*c) && c->reply.replyExpected == 0; }, ms);
+        return QTest::qWaitFor([&] { return !linkBusy(*c) && !c->reply.replyExpected; }, ms);
     }
 
     int count(const std::string& text) const {

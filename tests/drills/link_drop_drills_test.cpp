@@ -43,14 +43,14 @@ TEST_P(TcpDropDrill, DeviceHangsUpDuringRun) {
         d.startButton()->click();
         for (int i = 0; i < kDropLine + 10 && d.runActive(); ++i) runTick(d, r, 0, false);
         EXPECT_FALSE(d.runActive());
-        EXPECT_EQ(r.c->reply.sendAllCounter, 0);
+        EXPECT_FALSE(r.c->reply.runActive);
         QTest::qWait(300);  // queued close events arrive
         EXPECT_EQ(r.received().size(), static_cast<std::size_t>(kDropLine));
         EXPECT_EQ(errorNotices(r), 1);
         EXPECT_EQ(r.notes.notices.size(), 1u);
         if (server) {
             EXPECT_EQ(r.tcp->connectedClientCount(), 0);
-            EXPECT_EQ(r.c->app.clientSlots[1].inUse, 0);
+            EXPECT_FALSE(r.c->app.clientSlots[1].inUse);
             EXPECT_EQ(r.c->app.clientSlots[1].addressText, " ");
         } else {
             EXPECT_FALSE(r.tcp->clientConnected());
@@ -151,13 +151,13 @@ TEST(ServerCapacityDrill, NinetySixDevicesAndThousandsOfConnections) {
     auto c = makeConsole(Product::Multi);
     RecordingNotifier notes;
     c->notifier = &notes;
-    c->app.appRunning = 1;
+    c->app.appRunning = true;
     c->app.linkInterface = kLinkTcp;
     c->app.tcpRole = kTcpServer;
     setCell(c->settings.netPortNumber, "0");
     TcpLink link(*c);
     ASSERT_TRUE(link.listen());
-    c->app.tcpConnected = 1;
+    c->app.tcpConnected = true;
 
     QCoreApplication::processEvents();
     const int fdsBefore = openDescriptors();
@@ -195,7 +195,7 @@ TEST(ServerCapacityDrill, NinetySixDevicesAndThousandsOfConnections) {
         QTest::qWait(200);  // the 97th is accepted and let go
         EXPECT_EQ(link.connectedClientCount(), kClientSlots - 1);
         for (int slot = 1; slot < kClientSlots; ++slot) {
-            c->app.peerSelectIndex = slot;
+            c->app.selectedSlot = slot;
             sendCommand(*c, CommandLine("CBS001L01ON"));
         }
         // Each command goes to the device chosen when it was given.
@@ -213,7 +213,7 @@ TEST(ServerCapacityDrill, NinetySixDevicesAndThousandsOfConnections) {
     QTest::qWait(50);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_LE(openDescriptors(), fdsBefore + 2);
-    for (int slot = 1; slot < kClientSlots; ++slot) EXPECT_EQ(c->app.clientSlots[slot].inUse, 0) << slot;
+    for (int slot = 1; slot < kClientSlots; ++slot) EXPECT_FALSE(c->app.clientSlots[slot].inUse) << slot;
 }
 
 }  // namespace

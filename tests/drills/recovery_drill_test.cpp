@@ -8,10 +8,10 @@
 #include <unistd.h>
 
 #include "dialogs/title_editor.h"
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 #include "drills/drill_support.h"
 #include "model/settings_file.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/main_window.h"
 #include "shell/recovery.h"
 #include "variants/variant.h"
@@ -81,7 +81,7 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     again.offer(*next, [&](const std::string& name) { shown = name; });
     EXPECT_EQ(firstTitle(*next), "AB");
     EXPECT_EQ(next->app.currentFileName, original);
-    EXPECT_EQ(next->app.documentModified, 1);
+    EXPECT_TRUE(next->app.documentModified);
     EXPECT_EQ(shown, original);
     EXPECT_FALSE(again.exists());
 }

@@ -38,7 +38,7 @@ TEST(UiThreadDeathTest, ReplyFromAnotherThreadIsStopped) {
     EXPECT_DEATH(std::thread([&] { handleTcpReply(*c, "GO\r\n"); }).join(), "UI thread");
     // On the thread that made the console, the same reply is simply handled.
     handleSerialReply(*c, "GO\r\n");
-    EXPECT_EQ(c->reply.successPending, 1);
+    EXPECT_TRUE(c->reply.successPending);
 }
 #endif
 

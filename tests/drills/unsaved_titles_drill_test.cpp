@@ -10,7 +10,7 @@
 #include "dialogs/title_editor.h"
 #include "drills/drill_support.h"
 #include "model/settings_file.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/document_commands.h"
 #include "shell/main_window.h"
 #include "variants/variant.h"
@@ -43,7 +43,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     auto c = makeConsole(GetParam());
     RecordingNotifier notes;
     c->notifier = &notes;
-    c->app.appRunning = 1;
+    c->app.appRunning = true;
     ClockSource clock;
     MainWindow w(*c, variantFor(GetParam()), clock);
     ScriptedFiles files;
@@ -59,7 +59,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
         QTest::keyClicks(field, "AB");
     }
     ASSERT_EQ(firstTitle(*c), "AB");
-    ASSERT_EQ(c->app.documentModified, 1);
+    ASSERT_TRUE(c->app.documentModified);
 
     // New and Open, declined: nothing changes, no file dialog.
     notes.answers = {false};
@@ -79,9 +79,9 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     ASSERT_FALSE(w.close());
     ASSERT_FALSE(notes.notices.empty());
     EXPECT_NE(notes.notices.back().text.find(path("missing/t.dat")), std::string::npos);
-    EXPECT_EQ(c->app.appRunning, 1);
+    EXPECT_TRUE(c->app.appRunning);
     EXPECT_EQ(firstTitle(*c), "AB");
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
 
     // With a file name whose save fails, the program stays open too.
     c->app.currentFileName = dir.path().toStdString();
@@ -93,7 +93,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     notes.answers = {false};
     files.answers = {path("t")};
     EXPECT_TRUE(w.close());
-    EXPECT_EQ(c->app.appRunning, 0);
+    EXPECT_FALSE(c->app.appRunning);
     auto back = makeConsole(GetParam());
     ASSERT_TRUE(SettingsFile::load(*back, path("t.dat")));
     EXPECT_EQ(firstTitle(*back), "AB");

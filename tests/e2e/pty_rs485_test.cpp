@@ -24,7 +24,7 @@ TEST(PtyEndToEndTest, Rs485AddressedCommandIsAnsweredAndBroadcastIsSilent) {
 
     CommandLine on("CBS003L10ON");
     sendCommand(*c, on);
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
     EXPECT_EQ(port.readLine(3000), "05GO\r\n");
 
     sendCommand(*c, CommandLine("RCBS003"));
@@ -32,7 +32,7 @@ TEST(PtyEndToEndTest, Rs485AddressedCommandIsAnsweredAndBroadcastIsSilent) {
 
     c->app.slaveAddressIndex = kBroadcastAddress;
     sendCommand(*c, CommandLine("CBS004FFFFFFFFFN"));
-    EXPECT_EQ(c->reply.replyExpected, 0);
+    EXPECT_FALSE(c->reply.replyExpected);
     EXPECT_EQ(port.readLine(300), "");  // a broadcast is never answered
 
     c->app.slaveAddressIndex = 5;

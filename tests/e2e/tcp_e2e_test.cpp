@@ -32,9 +32,9 @@ TEST(TcpEndToEnd, ClientRoleTalksToEitherOfTwoSimulators) {
     RecordingNotifier notes;
     c->notifier = &notes;
     c->app.linkInterface = kLinkTcp;
-    c->app.appRunning = 1;
+    c->app.appRunning = true;
     c->app.peerAddress[0] = Octets{127, 0, 0, 1};
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     TcpLink link(*c);
     ASSERT_EQ(c->tcpTransport, &link);
 
@@ -43,7 +43,7 @@ TEST(TcpEndToEnd, ClientRoleTalksToEitherOfTwoSimulators) {
         QSignalSpy up(&link, &TcpLink::connected);
         ASSERT_TRUE(link.connectToPeer());
         ASSERT_TRUE(up.wait(3000));
-        c->app.tcpConnected = 1;
+        c->app.tcpConnected = true;
 
         notes.notices.clear();
         sendCommand(*c, CommandLine("CBS003L10ON"));
@@ -56,10 +56,10 @@ TEST(TcpEndToEnd, ClientRoleTalksToEitherOfTwoSimulators) {
         sendCommand(*c, CommandLine("RCBS003"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !link.busy(); }, 3000));
         EXPECT_EQ(c->settings.lineBlink[2][9], 1);
-        EXPECT_EQ(c->reply.replyError, 0);
+        EXPECT_FALSE(c->reply.replyError);
 
         link.closeAll();
-        EXPECT_EQ(c->app.tcpConnected, 0);
+        EXPECT_FALSE(c->app.tcpConnected);
     }
 }
 

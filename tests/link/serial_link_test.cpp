@@ -69,7 +69,7 @@ struct SerialLinkTest : ::testing::Test {
 
     void SetUp() override {
         c->notifier = &notes;
-        c->app.appRunning = 1;
+        c->app.appRunning = true;
     }
     void useDevice(const std::string& path, int index = 3) {
         c->app.comPortIndex = index;
@@ -87,7 +87,7 @@ TEST_F(SerialLinkTest, OpensTheMappedDeviceWithTheLineSettings) {
     EXPECT_EQ(link.devicePath(), QString::fromStdString(pty.path()));
     ASSERT_TRUE(link.open());
     EXPECT_TRUE(notes.notices.empty()) << notes.notices[0].text;
-    EXPECT_EQ(c->app.serialPortOpen, 1);
+    EXPECT_TRUE(c->app.serialPortOpen);
 
     const termios t = pty.slaveSettings();
     EXPECT_EQ(::cfgetospeed(&t), speed_t(B38400));
@@ -110,7 +110,7 @@ TEST_F(SerialLinkTest, OpensOncePerRunAndNotOnTcp) {
     SerialLink link(*c);
     c->app.linkInterface = kLinkTcp;
     EXPECT_FALSE(link.open());
-    EXPECT_EQ(c->app.serialPortOpen, 0);
+    EXPECT_FALSE(c->app.serialPortOpen);
     c->app.linkInterface = kLinkSerial;  // the operator picks the serial interface later
     EXPECT_TRUE(link.open());
     useDevice("/nonexistent/tty");
@@ -136,7 +136,7 @@ TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
 
     // Sending still works as far as the console goes: the timeout reports the silence.
     sendCommand(*c, CommandLine("RVN"));
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
 
     // A broadcast has no answer to miss: it fails at once, and says so.
     link.answerTimedOut();
@@ -171,14 +171,14 @@ TEST_F(SerialLinkTest, RepliesAreSplitAtEveryLineFeedAndJoinedAcrossReads) {
 
     sendCommand(*c, CommandLine("CBS001L01ON"));
     EXPECT_EQ(pty.read(3000), "CBS001L01ON\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
     pty.write("G");
     QTest::qWait(50);
-    EXPECT_EQ(c->reply.replyExpected, 1);  // half a line is no answer
+    EXPECT_TRUE(c->reply.replyExpected);  // half a line is no answer
     pty.write("O\r\nCBS002NNNNNNNNNN\r\n");
     ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[1][9] == 1; }));
-    EXPECT_EQ(c->reply.replyExpected, 0);
-    EXPECT_EQ(c->reply.successPending, 1);
+    EXPECT_FALSE(c->reply.replyExpected);
+    EXPECT_TRUE(c->reply.successPending);
 
     pty.write(std::string(1500, 'X') + "GO\r\nE3\r\n");
     ASSERT_TRUE(waitFor([&] { return !notes.notices.empty(); }));
@@ -194,16 +194,16 @@ TEST_F(SerialLinkTest, ReadRequestsToTheSimulatorLandInTheModel) {
     ASSERT_TRUE(link.open());
 
     sendCommand(*c, CommandLine("CBS003L10ON"));
-    ASSERT_TRUE(waitFor([&] { return c->reply.successPending == 1; }));
+    ASSERT_TRUE(waitFor([&] { return c->reply.successPending; }));
     sendCommand(*c, CommandLine("RCBS003"));
     ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[2][9] == 1; }));
     EXPECT_EQ(c->settings.lineBlink[2][8], 0);
 
     sendCommand(*c, CommandLine("POSPAS"));
-    ASSERT_TRUE(waitFor([&] { return c->reply.replyExpected == 0; }));
+    ASSERT_TRUE(waitFor([&] { return !c->reply.replyExpected; }));
     sendCommand(*c, CommandLine("RPOSP"));
     ASSERT_TRUE(waitFor([&] { return c->settings.powerOnPage == kPowerOnPas; }));
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.replyError);
     EXPECT_TRUE(notes.notices.empty());
 }
 
@@ -216,13 +216,14 @@ TEST_F(SerialLinkTest, Rs485AnswersLoseTheirAddress) {
     SerialLink link(*c);
     ASSERT_TRUE(link.open());
 
-    c->reply.sendAllCounter = 1;  // as during a read-all run
+    c->reply.runActive = true;  // as during a read-all run
+    c->reply.runStep = 0;
     sendCommand(*c, CommandLine("RVN"));
     ASSERT_TRUE(waitFor([&] { return cellText(c->settings.deviceVersion) == "1.05"; }));
-    EXPECT_EQ(c->reply.successPending, 1);  // the version answer always closes with "Success"
+    EXPECT_TRUE(c->reply.successPending);  // the version answer always closes with "Success"
 
     sendCommand(*c, CommandLine("XYZ"));
-    ASSERT_TRUE(waitFor([&] { return c->reply.replyError == 1; }));
+    ASSERT_TRUE(waitFor([&] { return c->reply.replyError; }));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Command Error");
 }
@@ -254,7 +255,7 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     ASSERT_TRUE(waitFor([&] { return dropped.size() == 1; }));
     EXPECT_EQ(dropped[0], "06VN9.99\r\n");
     EXPECT_TRUE(cellText(c->settings.deviceVersion).empty());
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
     EXPECT_TRUE(ends.empty());
 
     pty.write("05VN1.05\r\n");
@@ -262,7 +263,7 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     EXPECT_EQ(cellText(c->settings.deviceVersion), "1.05");
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0], RequestEnd::Answered);
-    EXPECT_EQ(c->reply.replyExpected, 1);  // now for the second command
+    EXPECT_TRUE(c->reply.replyExpected);  // now for the second command
 
     // The main timer's no-reply count ends the silent one; then the broadcast goes.
     c->app.slaveAddressIndex = kBroadcastAddress;
@@ -304,7 +305,7 @@ TEST_F(SerialLinkTest, AVanishedPortIsToldOnceAndOpensAgain) {
     QTest::qWait(200);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_NE(notes.notices[0].text.find(alias), std::string::npos) << notes.notices[0].text;
-    EXPECT_EQ(c->app.serialPortOpen, 0);
+    EXPECT_FALSE(c->app.serialPortOpen);
 
     test::SimProcess again({"--link", alias});
     ASSERT_TRUE(link.open());

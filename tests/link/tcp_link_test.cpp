@@ -44,9 +44,9 @@ struct LinkFixture : ::testing::Test {
     void SetUp() override {
         c->notifier = &notes;
         c->app.linkInterface = kLinkTcp;
-        c->app.appRunning = 1;
+        c->app.appRunning = true;
         c->app.peerAddress[0] = Octets{127, 0, 0, 1};
-        c->app.peerSelectIndex = 0;
+        c->app.peerIndex = 0;
         link = std::make_unique<TcpLink>(*c);
         link->setReplyHandler([this](std::string_view b) { received.emplace_back(b); });
     }
@@ -58,7 +58,7 @@ struct LinkFixture : ::testing::Test {
         QSignalSpy up(link.get(), &TcpLink::connected);
         ASSERT_TRUE(link->connectToPeer());
         ASSERT_TRUE(up.wait(3000));
-        c->app.tcpConnected = 1;
+        c->app.tcpConnected = true;
     }
     // Sends and lets the event loop run until the command has ended.
     void send(std::string_view line) {
@@ -90,12 +90,12 @@ TEST_F(LinkFixture, DefaultHandlerTakesTheSplitErrorOnce) {
     connectTo(dev);
 
     send("BAD\r\n");
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Socket Command");
 
     send("CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[1].title, "Success");
     EXPECT_EQ(notes.notices[1].text, "Socket ＯＫ");
@@ -113,10 +113,10 @@ TEST_F(LinkFixture, JunkBehindAnAnswerIsDroppedNotWaitedFor) {
     t.start();
     send("FIRST\r\n");
     EXPECT_LT(t.elapsed(), 1500);
-    EXPECT_EQ(c->reply.replyError, 0);
-    EXPECT_EQ(c->reply.tcpPartial, 0);
+    EXPECT_FALSE(c->reply.replyError);
+    EXPECT_EQ(c->reply.tcpLineState, TcpLineState::Idle);
     send("CBS003L10ON\r\n");  // not glued to the junk
-    EXPECT_EQ(c->reply.replyError, 0);
+    EXPECT_FALSE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[1].text, "Socket ＯＫ");
 }
@@ -124,7 +124,7 @@ TEST_F(LinkFixture, JunkBehindAnAnswerIsDroppedNotWaitedFor) {
 TEST_F(LinkFixture, NotConnectedWarnsAndSendsNothing) {
     FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
     connectTo(dev);
-    c->app.tcpConnected = 0;
+    c->app.tcpConnected = false;
     send("CBS003L10ON\r\n");
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].title, "Error");
@@ -172,7 +172,7 @@ TEST_F(LinkFixture, SilentDeviceLeavesTheUiThreadFreeUntilTheLimit) {
     EXPECT_GE(elapsed, 2900);
     EXPECT_LT(longestGap, 500);
     EXPECT_LT(cpu, 0.2 * static_cast<double>(elapsed) / 1000.0) << "cpu " << cpu << " s";
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Answer が､きません");
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Exclamation);
@@ -182,11 +182,11 @@ TEST_F(LinkFixture, CutAnswerIsDroppedAfterTheTimeout) {
     FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO"}}; });
     connectTo(dev);
     link->setAnswerTimeoutMs(300);
-    c->reply.tcpPartial = 1;  // as the reply handler leaves it after "GO" without LF
+    c->reply.tcpLineState = TcpLineState::Partial;  // as the reply handler leaves it after "GO" without LF
     send("CBS003L10ON\r\n");
     EXPECT_EQ(joined(), "GO");
-    EXPECT_EQ(c->reply.tcpPartial, 0);
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_EQ(c->reply.tcpLineState, TcpLineState::Idle);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Answer が､きません");
 }
@@ -195,7 +195,7 @@ TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
     c->app.peerAddress[0] = Octets{0, 0, 0, 0};
     setPort(9004);
     EXPECT_FALSE(link->connectToPeer());
-    c->app.peerSelectIndex = -1;  // nothing chosen must not index the table
+    c->app.peerIndex = -1;  // nothing chosen must not index the table
     EXPECT_FALSE(link->connectToPeer());
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[0].title, "VRQ-700");
@@ -210,7 +210,7 @@ TEST_F(LinkFixture, ConnectFailuresShowTheProductBox) {
         freePort = probe.serverPort();
     }
     c->app.peerAddress[0] = Octets{127, 0, 0, 1};
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     setPort(freePort);
     EXPECT_TRUE(link->connectToPeer());
     EXPECT_TRUE(QTest::qWaitFor([&] { return notes.notices.size() == 3; }, 3000));
@@ -240,7 +240,7 @@ TEST(TcpLinkSingle, SocketBoxesCarryTheSingleLineTitle) {
     auto c = makeConsole(Product::Single);
     RecordingNotifier notes;
     c->notifier = &notes;
-    c->app.peerSelectIndex = 0;
+    c->app.peerIndex = 0;
     setCell(c->settings.netPortNumber, "09004");
     TcpLink link(*c);
     EXPECT_FALSE(link.connectToPeer());
@@ -254,10 +254,10 @@ TEST_F(LinkFixture, DeviceClosingKeepsTheClientMarkedAndSendsFail) {
     QSignalSpy closed(link.get(), &TcpLink::connectionClosed);
     dev.hangUp();
     ASSERT_TRUE(closed.wait(3000));
-    EXPECT_EQ(c->app.tcpConnected, 1);  // the operator disconnects in the dialog
+    EXPECT_TRUE(c->app.tcpConnected);  // the operator disconnects in the dialog
 
     send("CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Socket 送信");
 }
@@ -268,7 +268,7 @@ struct ServerFixture : LinkFixture {
     void SetUp() override {
         LinkFixture::SetUp();
         c->app.tcpRole = kTcpServer;
-        c->app.peerSelectIndex = -1;
+        c->app.selectedSlot = -1;
         setPort(0);  // any free port
         ASSERT_TRUE(link->listen());
     }
@@ -285,9 +285,9 @@ TEST_F(ServerFixture, NinetySixDevicesFillTheTableAndTheNextIsLetGo) {
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return link->connectedClientCount() == i + 4; }, 5000)) << i;
     }
-    EXPECT_EQ(c->app.clientSlots[0].inUse, 1);
+    EXPECT_TRUE(c->app.clientSlots[0].inUse);
     for (int s = 1; s <= 96; ++s) {
-        EXPECT_EQ(c->app.clientSlots[s].inUse, 1) << s;
+        EXPECT_TRUE(c->app.clientSlots[s].inUse) << s;
         EXPECT_EQ(c->app.clientSlots[s].addressText, "127.0.0.1") << s;
     }
 
@@ -308,33 +308,33 @@ TEST_F(ServerFixture, NinetySixDevicesFillTheTableAndTheNextIsLetGo) {
     link->closeAll();
     EXPECT_EQ(link->connectedClientCount(), 0);
     EXPECT_FALSE(link->isListening());
-    EXPECT_EQ(c->app.clientSlots[0].inUse, 1);
+    EXPECT_TRUE(c->app.clientSlots[0].inUse);
     EXPECT_EQ(c->app.clientSlots[5].addressText, " ");
 }
 
 TEST_F(ServerFixture, FirstDeviceLeavingKeepsTheSecondReachable) {
     QSignalSpy changed(link.get(), &TcpLink::clientsChanged);
     auto first = std::make_unique<test::SimProcess>(std::vector<std::string>{"--tcp-connect", hostPort()});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));
     test::SimProcess second({"--tcp-connect", hostPort()});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[2].inUse == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[2].inUse; }, 5000));
 
     first.reset();  // the device of slot 1 goes away
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c->app.clientSlots[1].inUse; }, 5000));
     EXPECT_EQ(link->connectedClientCount(), 1);
     EXPECT_EQ(c->app.clientSlots[1].addressText, " ");
     EXPECT_GE(changed.count(), 3);
 
-    c->app.peerSelectIndex = 2;
-    c->app.tcpConnected = 1;
+    c->app.selectedSlot = 2;
+    c->app.tcpConnected = true;
     send("CBS003L10ON\r\n");
     EXPECT_EQ(joined(), "GO\r\n");
     EXPECT_TRUE(notes.notices.empty());
 
     // The chosen device is gone: the send fails, nothing else happens.
-    c->app.peerSelectIndex = 1;
+    c->app.selectedSlot = 1;
     send("CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Socket 送信");
 }
@@ -378,7 +378,7 @@ TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
         if (e.direction == TrafficDirection::Event) events.push_back(std::string(e.link.substr(0, e.link.find(' '))) + " " + std::string(e.bytes));
     };
     auto first = std::make_unique<test::SimProcess>(std::vector<std::string>{"--tcp-connect", hostPort()});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));
 
     bool probed = false;
     for (QTcpSocket* s : link->findChildren<QTcpSocket*>()) {
@@ -393,18 +393,18 @@ TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
     }
     EXPECT_TRUE(probed);
 
-    c->app.peerSelectIndex = 1;
-    c->app.tcpConnected = 1;
+    c->app.selectedSlot = 1;
+    c->app.tcpConnected = true;
     first.reset();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 0; }, 5000));
-    EXPECT_EQ(c->app.peerSelectIndex, -1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c->app.clientSlots[1].inUse; }, 5000));
+    EXPECT_EQ(c->app.selectedSlot, -1);
     test::SimProcess newcomer({"--tcp-connect", hostPort(), "--record", record});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse == 1; }, 5000));  // the same slot
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));  // the same slot
     const std::string slot1 = "ｽﾛｯﾄ1 ";
     EXPECT_EQ(events, (std::vector<std::string>{slot1 + std::string(kConnectedEvent), slot1 + std::string(kLeftEvent),
                                                  slot1 + std::string(kConnectedEvent)}));
     send("CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyError, 1);
+    EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kNoDestinationText);
     QTest::qWait(100);

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(AppConfigTest, MissingFileGivesDefaults) {
     auto c = makeConsole(Product::Multi);
-    c->app.peerSelectIndex = 7;
+    c->app.peerIndex = 7;
     setCell(c->settings.netPortNumber, "12345");
     EXPECT_FALSE(loadAppConfig(*c, path_));
     EXPECT_EQ(c->app.configPath, path_);
@@ -49,7 +49,7 @@ TEST_F(AppConfigTest, MissingFileGivesDefaults) {
     EXPECT_EQ(c->app.tcpRole, kTcpClient);
     EXPECT_EQ(cellText(c->settings.netPortNumber), "09004");
     EXPECT_EQ(c->app.peerListCount, 0);
-    EXPECT_EQ(c->app.peerSelectIndex, 0);
+    EXPECT_EQ(c->app.peerIndex, 0);
     EXPECT_EQ(c->app.comDevicePath[0], "/dev/ttyS0");
 }
 
@@ -68,7 +68,7 @@ TEST_F(AppConfigTest, ReadsValuesOfOwnSectionOnly) {
     EXPECT_EQ(c->app.linkInterface, kLinkTcp);
     EXPECT_EQ(c->app.tcpRole, kTcpServer);
     EXPECT_EQ(cellText(c->settings.netPortNumber), "10001");
-    EXPECT_EQ(c->app.peerSelectIndex, 1);
+    EXPECT_EQ(c->app.peerIndex, 1);
     ASSERT_EQ(c->app.peerListCount, 2);
     EXPECT_EQ(c->app.peerAddress[0], (Octets{192, 168, 0, 1}));
     EXPECT_EQ(c->app.peerAddress[1], (Octets{10, 0, 0, 5}));
@@ -128,13 +128,13 @@ TEST_F(AppConfigTest, OutOfRangeValuesStayInsideTables) {
     EXPECT_EQ(c->app.serialMode, 0);
     EXPECT_EQ(c->app.linkInterface, 0);
     EXPECT_EQ(c->app.tcpRole, 0);
-    EXPECT_EQ(c->app.peerSelectIndex, 0);
+    EXPECT_EQ(c->app.peerIndex, 0);
     EXPECT_EQ(c->app.peerListCount, kMaxPeers);
 
     writeFile("[VRQ-700_Section]\nlist_count=-4\nselect_number=-1\n");
     loadAppConfig(*c, path_);
     EXPECT_EQ(c->app.peerListCount, 0);
-    EXPECT_EQ(c->app.peerSelectIndex, -1);
+    EXPECT_EQ(c->app.peerIndex, -1);
 }
 
 TEST_F(AppConfigTest, WriteCreatesFileAndSection) {

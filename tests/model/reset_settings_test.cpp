@@ -12,6 +12,7 @@ void scribble(Console& c) {
     setCell(s.singleTitleText[9], "abc");
     s.lineCharSize[511][9] = 0;
     s.lineSpacing[0][0] = 63;
+    s.pagePositionOffset[3] = 15;
     s.lineBlink[100][5] = 1;
     s.lineCharColour[3][3] = 1;
     s.lineEdgeColour[3][3] = 4;
@@ -26,11 +27,12 @@ void scribble(Console& c) {
     setCell(s.netPortNumber, "10001");
     s.netIpAddress = {192, 168, 0, 1};
     setCell(s.deviceVersion, "1.23");
-    c.reply.replyExpected = 1;
+    c.reply.replyExpected = true;
     c.reply.noReplyTicks = 9;
-    c.reply.sendAllCounter = 17;
-    c.reply.replyError = 1;
-    c.reply.tcpPartial = 1;
+    c.reply.runActive = true;
+    c.reply.runStep = 16;
+    c.reply.replyError = true;
+    c.reply.tcpLineState = TcpLineState::Partial;
     c.reply.tcpLineBuffer[0] = 'X';
     c.dialog.allPagesCharColour = 2;
     c.dialog.allPagesBlink = 1;  // not reset: the dialog keeps it
@@ -38,19 +40,20 @@ void scribble(Console& c) {
     c.glyph.pattern[0] = 'F';
     c.app.currentPage = 200;
     c.app.currentLine = 4;
-    c.app.documentModified = 1;
+    c.app.documentModified = true;
     // Left alone by New.
     c.app.linkInterface = kLinkTcp;
     c.app.serialMode = kRs485;
     c.app.comPortIndex = 3;
     c.app.tcpRole = kTcpServer;
     c.app.slaveAddressIndex = 12;
-    c.app.peerSelectIndex = 2;
+    c.app.peerIndex = 2;
+    c.app.selectedSlot = 5;
     c.app.peerListCount = 3;
     c.app.peerAddress[2] = {10, 0, 0, 9};
     c.app.currentFileName = "/tmp/x.dat";
-    c.app.serialPortOpen = 1;
-    c.app.tcpConnected = 1;
+    c.app.serialPortOpen = true;
+    c.app.tcpConnected = true;
 }
 
 class ResetSettingsTest : public ::testing::TestWithParam<Product> {};
@@ -62,6 +65,7 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     const auto& s = c->settings;
     for (int p = 0; p < kPages; ++p) {
         EXPECT_EQ(s.singleTitleText[p][0], '\0');
+        EXPECT_EQ(s.pagePositionOffset[p], 0);
         for (int l = 0; l < kLines; ++l) {
             ASSERT_EQ(s.titleText[p][l][0], '\0');
             ASSERT_EQ(s.lineCharSize[p][l], 1);
@@ -98,11 +102,11 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     EXPECT_EQ(cellText(s.deviceVersion), "0.00");
     EXPECT_EQ(s.netTimeRegister, 5);
 
-    EXPECT_EQ(c->reply.replyExpected, 0);
+    EXPECT_FALSE(c->reply.replyExpected);
     EXPECT_EQ(c->reply.noReplyTicks, 0);
-    EXPECT_EQ(c->reply.sendAllCounter, 0);
-    EXPECT_EQ(c->reply.replyError, 0);
-    EXPECT_EQ(c->reply.tcpPartial, 0);
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_FALSE(c->reply.replyError);
+    EXPECT_EQ(c->reply.tcpLineState, TcpLineState::Idle);
     EXPECT_EQ(c->reply.tcpLineBuffer[0], '\0');
     EXPECT_EQ(c->dialog.allPagesCharColour, 7);
     EXPECT_EQ(c->dialog.allPagesAutoSwitch, GetParam() == Product::Single ? 1 : 3);
@@ -112,7 +116,7 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     EXPECT_EQ(c->glyph.pattern[kGlyphBufferSize - 1], '0');
     EXPECT_EQ(c->app.currentPage, 0);
     EXPECT_EQ(c->app.currentLine, 0);
-    EXPECT_EQ(c->app.documentModified, 0);
+    EXPECT_FALSE(c->app.documentModified);
 }
 
 TEST_P(ResetSettingsTest, LinkChoiceAndOpenLinksAreLeftAlone) {
@@ -124,12 +128,13 @@ TEST_P(ResetSettingsTest, LinkChoiceAndOpenLinksAreLeftAlone) {
     EXPECT_EQ(c->app.comPortIndex, 3);
     EXPECT_EQ(c->app.tcpRole, kTcpServer);
     EXPECT_EQ(c->app.slaveAddressIndex, 12);
-    EXPECT_EQ(c->app.peerSelectIndex, 2);
+    EXPECT_EQ(c->app.peerIndex, 2);
+    EXPECT_EQ(c->app.selectedSlot, 5);
     EXPECT_EQ(c->app.peerListCount, 3);
     EXPECT_EQ(c->app.peerAddress[2], (Octets{10, 0, 0, 9}));
     EXPECT_EQ(c->app.currentFileName, "/tmp/x.dat");
-    EXPECT_EQ(c->app.serialPortOpen, 1);
-    EXPECT_EQ(c->app.tcpConnected, 1);
+    EXPECT_TRUE(c->app.serialPortOpen);
+    EXPECT_TRUE(c->app.tcpConnected);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, ResetSettingsTest, ::testing::Values(Product::Multi, Product::Single),

@@ -73,6 +73,7 @@ void scribble(Console& c) {
     setCell(s.singleTitleText[300], "single title");
     s.lineCharSize[511][9] = 0;
     s.lineSpacing[3][4] = 63;
+    s.pagePositionOffset[5] = 15;
     s.lineBlink[100][5] = 1;
     s.pageAutoSwitch[7] = 99;
     s.lineCharColour[1][2] = 3;
@@ -126,6 +127,26 @@ TEST(SettingsFile, RoundTripKeepsPersistedFields) {
         setCell(a->settings.titleText[9][1], "");
         EXPECT_EQ(SettingsFile::serialize(*b), SettingsFile::serialize(*a));
     }
+}
+
+// Documents written before the offset had a field of its own: the single-line
+// program kept it in the first line's spacing cell, and the bytes stay so.
+TEST(SettingsFile, SingleLineOffsetSitsInTheFirstSpacingCell) {
+    constexpr int kSingleSpacing = kTitles + 512 + 5120;
+    auto a = makeConsole(Product::Single);
+    auto lines = splitCrLf(SettingsFile::serialize(*a));
+    lines[kSingleSpacing + 20] = "11";  // page 3
+    lines[kSingleSpacing + 23] = "5";   // page 3, an unused line
+    std::string doc;
+    for (const auto& l : lines) doc += l + "\r\n";
+    auto b = makeConsole(Product::Single);
+    ASSERT_EQ(SettingsFile::deserialize(*b, doc), kSingleDocumentLines);
+    EXPECT_EQ(b->settings.pagePositionOffset[2], 11);
+    EXPECT_EQ(b->settings.lineSpacing[2][3], 5);
+    EXPECT_EQ(SettingsFile::serialize(*b), doc);
+
+    b->settings.lineSpacing[2][0] = 40;  // no meaning in this program, never written
+    EXPECT_EQ(SettingsFile::serialize(*b), doc);
 }
 
 TEST(SettingsFile, EmptyHoldTimeIsEmptyLineAndKeepsLaterRecords) {

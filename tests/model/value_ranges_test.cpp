@@ -45,11 +45,11 @@ TEST(ValueRangesTest, EachProgramCorrectsToWhatItsCommandsSend) {
     auto single = makeConsole(Product::Single);
     SettingsModel& s = single->settings;
     s.lineCharSize[0][0] = 7;  // "S" in this program
-    s.lineSpacing[0][0] = 20;  // the offset goes to 15
+    s.pagePositionOffset[0] = 20;  // the offset goes to 15
     s.lineSpacing[0][5] = 99;  // a line the program never uses
     EXPECT_EQ(correctOutOfRange(s, Product::Single), (std::vector<ValueKind>{ValueKind::CharSize, ValueKind::Spacing}));
     EXPECT_EQ(s.lineCharSize[0][0], 2);
-    EXPECT_EQ(s.lineSpacing[0][0], 15);
+    EXPECT_EQ(s.pagePositionOffset[0], 15);
     EXPECT_EQ(s.lineSpacing[0][5], 99);
 }
 

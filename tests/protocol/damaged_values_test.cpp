@@ -25,8 +25,8 @@ TEST(DamagedValuesTest, SingleLineAllPagesFieldsStayInRange) {
     m.lineCharColour[1][0] = 9;
     m.pageScrollSpeed[0] = -39;
     m.pageScrollSpeed[1] = 9;
-    m.lineSpacing[0][0] = 100;
-    m.lineSpacing[1][0] = -5;
+    m.pagePositionOffset[0] = 100;
+    m.pagePositionOffset[1] = -5;
 
     const std::string colour = singleAllPagesCommand(m, SingleSetting::Colour).text();
     EXPECT_EQ(colour.substr(0, 8), "CABC0880");  // 8 is "ブランク", a colour of its own

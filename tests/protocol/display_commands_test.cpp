@@ -65,8 +65,8 @@ TEST_F(DisplayCommands, PerPageCommands) {
     const std::string all = autoSwitchAllCommand(m).text();
     EXPECT_EQ(all.size(), 1030u);
     EXPECT_EQ(all, "PAST" + rep("03", 512) + "\r\n");
-    EXPECT_EQ(displayOnOffCommand(0).text(), "IDOF\r\n");
-    EXPECT_EQ(displayOnOffCommand(1).text(), "IDON\r\n");
+    EXPECT_EQ(displayOnOffCommand(false).text(), "IDOF\r\n");
+    EXPECT_EQ(displayOnOffCommand(true).text(), "IDON\r\n");
     EXPECT_EQ(displayPageCommand(0).text(), "P001\r\n");
     EXPECT_EQ(displayPageCommand(511).text(), "P512\r\n");
     EXPECT_EQ(displayPageCommand(512).text(), "PAS\r\n");

@@ -62,7 +62,7 @@ TEST(DeviceReadBackTest, AlarmRemoteAndOtherSettings) {
     EXPECT_EQ(s.videoLossBackColour, 1);
     EXPECT_EQ(s.clockDisplayOn, 1);
     EXPECT_EQ(s.clockDisplayRange, 7);
-    EXPECT_EQ(t.c->reply.replyError, 0);
+    EXPECT_FALSE(t.c->reply.replyError);
     EXPECT_TRUE(t.notes.notices.empty());
 }
 
@@ -159,7 +159,7 @@ TEST(DisplayReadBackTest, OutOfRangeOrShortLinesStoreNothing) {
     t.serial("CL" + repeat("31", 511));
     t.serial("PAST" + repeat("05", 100));
     EXPECT_TRUE(before == snapshot(s));
-    EXPECT_EQ(t.c->reply.replyError, 0);
+    EXPECT_FALSE(t.c->reply.replyError);
     EXPECT_TRUE(t.notes.notices.empty());
 }
 
@@ -221,12 +221,12 @@ TEST(GlyphReadBackTest, PatternsOfTheThreeSizes) {
     const std::pair<const char*, std::size_t> cases[] = {{"FBML", 576}, {"FBMM", 256}, {"FBMS", 144}};
     for (const auto& [mnemonic, digits] : cases) {
         t.c->glyph.pattern.fill('0');
-        t.c->reply.glyphReplyPending = 1;
+        t.c->reply.glyphReplyPending = true;
         t.serial(std::string(mnemonic) + "A365" + std::string(digits - 1, 'F') + "E");
         EXPECT_EQ(t.c->glyph.pattern[0], 'F');
         EXPECT_EQ(t.c->glyph.pattern[digits - 1], 'E');
         EXPECT_EQ(t.c->glyph.pattern[digits], '0');
-        EXPECT_EQ(t.c->reply.glyphReplyPending, 0);
+        EXPECT_FALSE(t.c->reply.glyphReplyPending);
     }
     EXPECT_EQ(sizes, "LMS");
 
@@ -253,8 +253,8 @@ TEST(SingleLineReadBackTest, AllPagesAnswers) {
     t.serial("FB" + repeat("N", 512));
     EXPECT_EQ(s.lineFill[511][0], 1);
     t.serial("IDO" + repeat("07", 511) + "15");
-    EXPECT_EQ(s.lineSpacing[0][0], 7);
-    EXPECT_EQ(s.lineSpacing[511][0], 15);
+    EXPECT_EQ(s.pagePositionOffset[0], 7);
+    EXPECT_EQ(s.pagePositionOffset[511], 15);
     t.serial("IDP" + repeat("T", 511) + "B");
     EXPECT_EQ(s.pageDisplayPosition[0], 0);
     EXPECT_EQ(s.pageDisplayPosition[511], 1);
@@ -283,6 +283,7 @@ TEST(SingleLineReadBackTest, RowsBelongToTheirProgram) {
     multi.serial("IDO" + repeat("07", 512));
     multi.serial("PAS" + repeat("S", 512));
     EXPECT_EQ(multi.c->settings.lineSpacing[0][0], 0);
+    EXPECT_EQ(multi.c->settings.pagePositionOffset[0], 0);
     EXPECT_EQ(multi.c->settings.pageAutoSwitch[0], 3);
 
     ReplyConsole single(Product::Single);

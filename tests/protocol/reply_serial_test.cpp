@@ -21,12 +21,12 @@ public:
 TEST(SerialReplyTest, GoOnRs485DropsTheAddressAndSucceedsOnTheNextTick) {
     ReplyConsole t;
     t.c->app.serialMode = kRs485;
-    t.c->reply.replyExpected = 1;
+    t.c->reply.replyExpected = true;
     t.c->reply.noReplyTicks = 7;
     handleSerialReply(*t.c, "05GO\r\n");
-    EXPECT_EQ(t.c->reply.replyExpected, 0);
+    EXPECT_FALSE(t.c->reply.replyExpected);
     EXPECT_EQ(t.c->reply.noReplyTicks, 0);
-    EXPECT_EQ(t.c->reply.successPending, 1);
+    EXPECT_TRUE(t.c->reply.successPending);
     EXPECT_TRUE(t.notes.notices.empty());
 
     mainTimerStep(*t.c);
@@ -42,25 +42,26 @@ TEST(SerialReplyTest, GoMustBeTheWholeLine) {
     handleSerialReply(*t.c, "GO\n");
     handleSerialReply(*t.c, "GOX\r\n");
     handleSerialReply(*t.c, "05GO\r\n");  // RS-232C keeps the address characters
-    EXPECT_EQ(t.c->reply.successPending, 0);
+    EXPECT_FALSE(t.c->reply.successPending);
     handleSerialReply(*t.c, std::string("GO\r\n\0", 5));
-    EXPECT_EQ(t.c->reply.successPending, 1);
+    EXPECT_TRUE(t.c->reply.successPending);
 }
 
 TEST(SerialReplyTest, GoAndModeDifferenceStaySilentDuringARun) {
     ReplyConsole t;
-    t.c->reply.sendAllCounter = 12;
+    t.c->reply.runActive = true;
+    t.c->reply.runStep = 11;
     t.serial("GO");
     t.serial("GN");
-    EXPECT_EQ(t.c->reply.successPending, 0);
+    EXPECT_FALSE(t.c->reply.successPending);
     EXPECT_TRUE(t.notes.notices.empty());
 
-    t.c->reply.sendAllCounter = 0;
+    t.c->reply.runActive = false;
     t.serial("GN");
     ASSERT_EQ(t.notes.notices.size(), 1u);
     EXPECT_EQ(t.notes.notices[0].title, "Error");
     EXPECT_EQ(t.notes.notices[0].text, "Mode Difference");
-    EXPECT_EQ(t.c->reply.replyError, 0);  // reported, but a run goes on
+    EXPECT_FALSE(t.c->reply.replyError);  // reported, but a run goes on
 }
 
 TEST(SerialReplyTest, RefusalsSetReplyErrorWithTheirTexts) {
@@ -71,7 +72,7 @@ TEST(SerialReplyTest, RefusalsSetReplyErrorWithTheirTexts) {
     for (const auto& [reply, text] : cases) {
         ReplyConsole t;
         t.serial(reply);
-        EXPECT_EQ(t.c->reply.replyError, 1) << reply;
+        EXPECT_TRUE(t.c->reply.replyError) << reply;
         ASSERT_EQ(t.notes.notices.size(), 1u) << reply;
         EXPECT_EQ(t.notes.notices[0].text, text);
         EXPECT_EQ(t.notes.notices[0].icon, NoticeIcon::Stop);
@@ -81,21 +82,21 @@ TEST(SerialReplyTest, RefusalsSetReplyErrorWithTheirTexts) {
 TEST(SerialReplyTest, UnknownLinesClearReplyErrorAndShowNothing) {
     ReplyConsole t;
     t.serial("E3");
-    ASSERT_EQ(t.c->reply.replyError, 1);
+    ASSERT_TRUE(t.c->reply.replyError);
     t.serial("E4");
-    EXPECT_EQ(t.c->reply.replyError, 0);
+    EXPECT_FALSE(t.c->reply.replyError);
     t.serial("E3X");  // refusals are exact on serial
     t.serial("");
     handleSerialReply(*t.c, "");
-    EXPECT_EQ(t.c->reply.replyError, 0);
+    EXPECT_FALSE(t.c->reply.replyError);
     EXPECT_EQ(t.notes.notices.size(), 1u);
 }
 
 TEST(SerialReplyTest, EveryLineEndsAPendingGlyphRead) {
     ReplyConsole t;
-    t.c->reply.glyphReplyPending = 1;
+    t.c->reply.glyphReplyPending = true;
     t.serial("E4");
-    EXPECT_EQ(t.c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(t.c->reply.glyphReplyPending);
 }
 
 TEST(SerialReplyTest, ShortRs485LineIsHarmless) {
@@ -108,7 +109,8 @@ TEST(SerialReplyTest, ShortRs485LineIsHarmless) {
 
 TEST(SerialReplyTest, VersionAlwaysRaisesSuccessEvenDuringARun) {
     ReplyConsole t;
-    t.c->reply.sendAllCounter = 3120;
+    t.c->reply.runActive = true;
+    t.c->reply.runStep = 3119;
     t.serial("VN2.10");
     EXPECT_STREQ(t.c->settings.deviceVersion.data(), "2.10");
     mainTimerStep(*t.c);
@@ -121,10 +123,10 @@ TEST(SerialReplyTest, WorksWithoutANotifier) {
     t.c->notifier = nullptr;
     t.serial("MENU");
     t.serial("GO");
-    t.c->reply.replyExpected = 1;
+    t.c->reply.replyExpected = true;
     for (int i = 0; i < 30; ++i) mainTimerStep(*t.c);
-    EXPECT_EQ(t.c->reply.replyExpected, 0);
-    EXPECT_EQ(t.c->reply.successPending, 0);
+    EXPECT_FALSE(t.c->reply.replyExpected);
+    EXPECT_FALSE(t.c->reply.successPending);
 }
 
 // Ticks until "No Connect" appears, counting from a command just sent.
@@ -138,7 +140,7 @@ int ticksToTimeout(Product p) {
         if (!t.notes.notices.empty()) {
             EXPECT_EQ(t.lastText(), "No Connect");
             EXPECT_EQ(t.notes.notices.back().title, "Error");
-            EXPECT_EQ(t.c->reply.replyExpected, 0);
+            EXPECT_FALSE(t.c->reply.replyExpected);
             EXPECT_EQ(t.c->reply.noReplyTicks, 0);
             return tick;
         }

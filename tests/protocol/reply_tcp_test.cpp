@@ -13,13 +13,13 @@ using test::ReplyConsole;
 TEST(TcpReplyTest, SplitReplyIsHandledOnce) {
     ReplyConsole t;
     handleTcpReply(*t.c, "E");
-    EXPECT_EQ(t.c->reply.tcpPartial, 1);
+    EXPECT_EQ(t.c->reply.tcpLineState, TcpLineState::Partial);
     EXPECT_TRUE(t.notes.notices.empty());
     handleTcpReply(*t.c, "3\r\n");
     ASSERT_EQ(t.notes.notices.size(), 1u);
     EXPECT_EQ(t.notes.notices[0].text, "Socket Command");
-    EXPECT_EQ(t.c->reply.replyError, 1);
-    EXPECT_EQ(t.c->reply.tcpPartial, 0);
+    EXPECT_TRUE(t.c->reply.replyError);
+    EXPECT_EQ(t.c->reply.tcpLineState, TcpLineState::Idle);
 }
 
 TEST(TcpReplyTest, OwnNoticeTexts) {
@@ -33,7 +33,7 @@ TEST(TcpReplyTest, OwnNoticeTexts) {
         ASSERT_EQ(t.notes.notices.size(), 1u) << reply;
         EXPECT_EQ(t.notes.notices[0].text, text);
         EXPECT_EQ(t.notes.notices[0].title, "Error");
-        EXPECT_EQ(t.c->reply.replyError, 1);
+        EXPECT_TRUE(t.c->reply.replyError);
     }
 
     ReplyConsole t;
@@ -44,9 +44,10 @@ TEST(TcpReplyTest, OwnNoticeTexts) {
     EXPECT_EQ(t.notes.notices[0].text, "Socket ＯＫ");
     EXPECT_EQ(t.notes.notices[1].title, "Success");
     EXPECT_EQ(t.notes.notices[1].text, "Socket mode difference");
-    EXPECT_EQ(t.c->reply.successPending, 0);
+    EXPECT_FALSE(t.c->reply.successPending);
 
-    t.c->reply.sendAllCounter = 5;
+    t.c->reply.runActive = true;
+    t.c->reply.runStep = 4;
     handleTcpReply(*t.c, "GO\r\n");
     handleTcpReply(*t.c, "GN\r\n");
     EXPECT_EQ(t.notes.notices.size(), 2u);
@@ -54,15 +55,15 @@ TEST(TcpReplyTest, OwnNoticeTexts) {
 
 TEST(TcpReplyTest, VersionStoresOnlyAndSerialStateIsLeftAlone) {
     ReplyConsole t;
-    t.c->reply.replyExpected = 1;
+    t.c->reply.replyExpected = true;
     t.c->reply.noReplyTicks = 4;
-    t.c->reply.glyphReplyPending = 1;
+    t.c->reply.glyphReplyPending = true;
     handleTcpReply(*t.c, "VN3.01\r\n");
     EXPECT_STREQ(t.c->settings.deviceVersion.data(), "3.01");
-    EXPECT_EQ(t.c->reply.successPending, 0);
-    EXPECT_EQ(t.c->reply.replyExpected, 1);
+    EXPECT_FALSE(t.c->reply.successPending);
+    EXPECT_TRUE(t.c->reply.replyExpected);
     EXPECT_EQ(t.c->reply.noReplyTicks, 4);
-    EXPECT_EQ(t.c->reply.glyphReplyPending, 0);
+    EXPECT_FALSE(t.c->reply.glyphReplyPending);
 }
 
 TEST(TcpReplyTest, TwoRepliesInOneReceiveAreTwoLines) {
@@ -70,10 +71,10 @@ TEST(TcpReplyTest, TwoRepliesInOneReceiveAreTwoLines) {
     handleTcpReply(*t.c, "CBS001NNNNNNNNNN\r\nE3\r\nCB");
     EXPECT_EQ(t.c->settings.lineBlink[0][9], 1);
     EXPECT_EQ(t.lastText(), "Socket Command");
-    EXPECT_EQ(t.c->reply.tcpPartial, 1);
+    EXPECT_EQ(t.c->reply.tcpLineState, TcpLineState::Partial);
     handleTcpReply(*t.c, "S002NNNNNNNNNN\r\n");
     EXPECT_EQ(t.c->settings.lineBlink[1][0], 1);
-    EXPECT_EQ(t.c->reply.replyError, 0);  // cleared by the next line
+    EXPECT_FALSE(t.c->reply.replyError);  // cleared by the next line
 }
 
 TEST(TcpReplyTest, LongAnswerOverManyReceives) {
@@ -90,7 +91,7 @@ TEST(TcpReplyTest, OverlongLineIsDroppedUpToItsLineFeed) {
     handleTcpReply(*t.c, "\r\nE3\r\n");
     ASSERT_EQ(t.notes.notices.size(), 1u);  // the tail "GO" was part of the dropped line
     EXPECT_EQ(t.notes.notices[0].text, "Socket Command");
-    EXPECT_EQ(t.c->reply.tcpPartial, 0);
+    EXPECT_EQ(t.c->reply.tcpLineState, TcpLineState::Idle);
 
     // The longest line that fits: 1197 characters, CR and LF.
     ReplyConsole u;

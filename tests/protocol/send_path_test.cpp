@@ -31,7 +31,7 @@ TEST_F(SendPathTest, Rs485PrefixesTheAddressAndExpectsAReply) {
     sendCommand(*c, line);
     ASSERT_EQ(serial.writes.size(), 1u);
     EXPECT_EQ(serial.writes[0], "31CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
 
     c->app.slaveAddressIndex = 5;
     sendCommand(*c, line);
@@ -41,10 +41,10 @@ TEST_F(SendPathTest, Rs485PrefixesTheAddressAndExpectsAReply) {
 TEST_F(SendPathTest, BroadcastGoesOutWithFfAndExpectsNoReply) {
     c->app.serialMode = kRs485;
     c->app.slaveAddressIndex = kBroadcastAddress;
-    c->reply.replyExpected = 1;
+    c->reply.replyExpected = true;
     sendCommand(*c, line);
     EXPECT_EQ(serial.writes.at(0), "FFCBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 0);
+    EXPECT_FALSE(c->reply.replyExpected);
 }
 
 TEST_F(SendPathTest, Rs232cIgnoresTheAddress) {
@@ -52,7 +52,7 @@ TEST_F(SendPathTest, Rs232cIgnoresTheAddress) {
     c->app.slaveAddressIndex = kBroadcastAddress;
     sendCommand(*c, line);
     EXPECT_EQ(serial.writes.at(0), "CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 1);
+    EXPECT_TRUE(c->reply.replyExpected);
 }
 
 TEST_F(SendPathTest, TcpNeverPrefixesAndLeavesTheSerialFlagAlone) {
@@ -62,15 +62,15 @@ TEST_F(SendPathTest, TcpNeverPrefixesAndLeavesTheSerialFlagAlone) {
     sendCommand(*c, line);
     EXPECT_TRUE(serial.writes.empty());
     EXPECT_EQ(tcp.writes.at(0), "CBS003L10ON\r\n");
-    EXPECT_EQ(c->reply.replyExpected, 0);
+    EXPECT_FALSE(c->reply.replyExpected);
 }
 
 TEST_F(SendPathTest, IsLinkedOnSerialAlwaysOnTcpFollowsTheConnection) {
-    c->app.serialPortOpen = 0;  // a port that failed to open still counts
+    c->app.serialPortOpen = false;  // a port that failed to open still counts
     EXPECT_TRUE(isLinked(*c));
     c->app.linkInterface = kLinkTcp;
     EXPECT_FALSE(isLinked(*c));
-    c->app.tcpConnected = 1;
+    c->app.tcpConnected = true;
     EXPECT_TRUE(isLinked(*c));
 }
 

@@ -24,7 +24,8 @@ TEST(SendSequencer, SendsEveryPageInOrderAndEnds) {
     Recorder rec;
     SendSequencer s(r, 512, rec.step());
     ASSERT_TRUE(s.start());
-    EXPECT_EQ(r.sendAllCounter, 1);
+    EXPECT_TRUE(r.runActive);
+    EXPECT_EQ(r.runStep, 0);
     SendSequencer::Tick first = s.tick();
     EXPECT_EQ(runPercentText(first.done, 512), "0");
     SendSequencer::Tick t = first;
@@ -38,7 +39,7 @@ TEST(SendSequencer, SendsEveryPageInOrderAndEnds) {
     EXPECT_EQ(runPercentText(t.done, 512), "100");
     ASSERT_EQ(rec.sent.size(), 512u);
     for (int i = 0; i < 512; ++i) ASSERT_EQ(rec.sent[static_cast<std::size_t>(i)], i);
-    EXPECT_EQ(r.sendAllCounter, 0);
+    EXPECT_FALSE(r.runActive);
     EXPECT_FALSE(s.running());
     // An ended run does nothing more.
     EXPECT_FALSE(s.tick().sent);
@@ -53,7 +54,8 @@ TEST(SendSequencer, NeverStartsWhileAnyRunIsActive) {
     first.tick();
     EXPECT_FALSE(first.start());
     EXPECT_FALSE(second.start());
-    EXPECT_EQ(r.sendAllCounter, 2);
+    EXPECT_TRUE(r.runActive);
+    EXPECT_EQ(r.runStep, 1);
     EXPECT_FALSE(second.tick().sent);
     EXPECT_TRUE(b.sent.empty());
 }
@@ -64,13 +66,13 @@ TEST(SendSequencer, ErrorAfterStepEndsAtTheNextTickAfterItsPage) {
     SendSequencer s(r, 512, rec.step());
     s.start();
     s.tick();
-    r.replyError = 1;  // the answer to page 1 was an error
+    r.replyError = true;  // the answer to page 1 was an error
     const SendSequencer::Tick t = s.tick();
     EXPECT_TRUE(t.sent);
     EXPECT_EQ(t.step, 1);
     EXPECT_EQ(t.end, SendSequencer::End::ErrorStop);
-    EXPECT_EQ(r.replyError, 0);
-    EXPECT_EQ(r.sendAllCounter, 0);
+    EXPECT_FALSE(r.replyError);
+    EXPECT_FALSE(r.runActive);
     EXPECT_EQ(rec.sent.size(), 2u);
 }
 
@@ -81,12 +83,12 @@ TEST(SendSequencer, ErrorBeforeStepSendsNothingMore) {
     s.start();
     s.tick();
     s.tick();
-    r.replyError = 1;
+    r.replyError = true;
     const SendSequencer::Tick t = s.tick();
     EXPECT_FALSE(t.sent);
     EXPECT_EQ(t.done, 2);
     EXPECT_EQ(t.end, SendSequencer::End::ErrorStop);
-    EXPECT_EQ(r.replyError, 0);
+    EXPECT_FALSE(r.replyError);
     EXPECT_EQ(rec.sent.size(), 2u);
 }
 
@@ -112,7 +114,7 @@ TEST(SendSequencer, RefusedStepEndsTheRunWithoutSending) {
     while (s.running()) t = s.tick();
     EXPECT_EQ(t.end, SendSequencer::End::Refused);
     EXPECT_EQ(rec.sent.size(), 3u);
-    EXPECT_EQ(r.sendAllCounter, 0);
+    EXPECT_FALSE(r.runActive);
     // A new run starts again from the first page.
     rec.refuseAt = -1;
     rec.sent.clear();
@@ -127,7 +129,7 @@ TEST(SendSequencer, StopReleasesTheCounter) {
     s.start();
     s.tick();
     s.stop();
-    EXPECT_EQ(r.sendAllCounter, 0);
+    EXPECT_FALSE(r.runActive);
     EXPECT_FALSE(s.tick().sent);
 }
 

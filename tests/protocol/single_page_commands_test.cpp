@@ -41,7 +41,7 @@ TEST(SinglePageCommandsTest, OnePageExamples) {
     auto& m = c->settings;
     m.pageAutoSwitch[11] = 1;
     m.lineBlink[0][0] = 1;
-    m.lineSpacing[511][0] = 15;
+    m.pagePositionOffset[511] = 15;
     m.pageDisplayPosition[2] = 1;
     m.lineFill[99][0] = 0;
     m.lineCharColour[1][0] = 7;
@@ -56,7 +56,7 @@ TEST(SinglePageCommandsTest, OnePageExamples) {
     EXPECT_EQ(singlePageCommand(m, SingleSetting::Colour, 1).text(), "CABC00270\r\n");
     EXPECT_EQ(singlePageCommand(m, SingleSetting::CharSize, 0).text(), "CFS001S\r\n");
     EXPECT_EQ(singlePageCommand(m, SingleSetting::ScrollSpeed, 0).text(), "ISS0014\r\n");
-    m.lineSpacing[511][0] = 7;
+    m.pagePositionOffset[511] = 7;
     EXPECT_EQ(singlePageCommand(m, SingleSetting::Offset, 511).text(), "IDO51207\r\n");
     m.pageScrollSpeed[0] = 0;
     EXPECT_EQ(singlePageCommand(m, SingleSetting::ScrollSpeed, 0).text(), "ISS0011\r\n");

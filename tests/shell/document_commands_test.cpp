@@ -54,7 +54,7 @@ protected:
     std::string file(const std::string& name) { return (dir / name).string(); }
     void editTitle(const char* text) {
         setCell(c->settings.titleText[0][0], text);
-        c->app.documentModified = 1;
+        c->app.documentModified = true;
     }
     std::vector<std::string> noticeTexts() {
         std::vector<std::string> t;
@@ -90,7 +90,7 @@ TEST_F(DocumentCommandsTest, SaveAsAppendsLowerCaseExtension) {
         ASSERT_TRUE(docs->saveDocumentAs()) << typed;
         EXPECT_TRUE(fs::exists(file(written))) << typed;
         EXPECT_EQ(c->app.currentFileName, file(written));
-        EXPECT_EQ(c->app.documentModified, 0);
+        EXPECT_FALSE(c->app.documentModified);
     }
     EXPECT_EQ(shown.back(), file("a.dat.old"));  // the status bar names what Save writes
     EXPECT_FALSE(fs::exists(file("y.dat.dat")));
@@ -107,7 +107,7 @@ TEST_F(DocumentCommandsTest, SaveAsAsksBeforeOverwritingTheNameWithItsExtension)
     ASSERT_EQ(notes.questions.size(), 1u);
     EXPECT_NE(notes.questions[0].find("x.dat"), std::string::npos);
     EXPECT_EQ(fs::file_size(file("x.dat")), before);
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
     notes.answers = {true};
     chooser.answers = {file("x")};
     EXPECT_TRUE(docs->saveDocumentAs());
@@ -126,7 +126,7 @@ TEST_F(DocumentCommandsTest, SaveAsCancelledOrFailingKeepsState) {
     EXPECT_NE(notes.notices[0].text.find(file("missing/x.dat")), std::string::npos);
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
     EXPECT_EQ(c->app.currentFileName, "before.dat");
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
 }
 
 TEST_F(DocumentCommandsTest, OpenLoadsShowsPathAndClearsModified) {
@@ -145,7 +145,7 @@ TEST_F(DocumentCommandsTest, OpenLoadsShowsPathAndClearsModified) {
     EXPECT_EQ(cellText(c->settings.titleText[0][0]), "");
     EXPECT_EQ(c->settings.zoomFont, 1);
     EXPECT_EQ(c->app.currentFileName, file("a.dat"));
-    EXPECT_EQ(c->app.documentModified, 0);
+    EXPECT_FALSE(c->app.documentModified);
     EXPECT_EQ(shown, std::vector<std::string>{file("a.dat")});
 }
 
@@ -161,12 +161,13 @@ TEST_F(DocumentCommandsTest, OpenRefusedOrFailingChangesNothing) {
     EXPECT_EQ(noticeTexts(), std::vector<std::string>{"Can't file open"});
     EXPECT_EQ(cellText(c->settings.titleText[0][0]), "unsaved");
     EXPECT_EQ(c->app.currentFileName, "");
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
     EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(DocumentCommandsTest, NothingHappensWhileARunIsActive) {
-    c->reply.sendAllCounter = 5;
+    c->reply.runActive = true;
+    c->reply.runStep = 4;
     c->app.currentFileName = file("a.dat");
     editTitle("t");
     chooser.answers = {file("a.dat"), file("a.dat")};
@@ -218,7 +219,7 @@ TEST_F(DocumentCommandsTest, ExitAsksAfterAnyChangeOfTheDocument) {
     notes.answers = {true};
     EXPECT_TRUE(docs->confirmExit());
     EXPECT_EQ(notes.questions, std::vector<std::string>{"データを保存せずに終了しますか？"});
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
 }
 
 TEST_F(DocumentCommandsTest, ExitAnsweredYesEndsWithoutSaving) {
@@ -236,7 +237,7 @@ TEST_F(DocumentCommandsTest, ExitAnsweredNoSavesOrStaysOpen) {
     notes.answers = {false};
     EXPECT_FALSE(docs->confirmExit());
     EXPECT_EQ(chooser.saves, 1);
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
 
     // A save that cannot open its file keeps it open as well.
     notes.answers = {false};
@@ -285,7 +286,7 @@ TEST_F(DocumentCommandsTest, SaveFailingMidwayKeepsTheOldFileAndTheQuestion) {
         notes.answers = {false};  // "save first": the save fails again, the program stays
         const bool ended = docs->confirmExit();
         const bool told = notes.notices.size() == 2 && notes.notices[0].text.find(file("a.dat")) != std::string::npos;
-        ::_exit(!saved && !ended && told && c->app.documentModified == 1 ? 0 : 1);
+        ::_exit(!saved && !ended && told && c->app.documentModified ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -301,7 +302,7 @@ TEST_F(DocumentCommandsTest, SaveFailingMidwayKeepsTheOldFileAndTheQuestion) {
     editTitle("again");
     fs::remove_all(dir / "sub");
     EXPECT_FALSE(docs->saveDocument());
-    EXPECT_EQ(c->app.documentModified, 1);
+    EXPECT_TRUE(c->app.documentModified);
     notes.answers = {false};
     EXPECT_FALSE(docs->confirmExit());
     EXPECT_EQ(notes.notices.size(), 2u);
@@ -324,7 +325,7 @@ TEST_F(DocumentCommandsTest, OpenRefusesWhatIsNoDocumentOfThisModel) {
         EXPECT_NE(notes.notices[0].text.find(path), std::string::npos) << path;
         EXPECT_EQ(cellText(c->settings.titleText[0][0]), "kept") << path;
         EXPECT_EQ(c->app.currentFileName, "") << path;
-        EXPECT_EQ(c->app.documentModified, 1) << path;
+        EXPECT_TRUE(c->app.documentModified) << path;
     }
     EXPECT_NE(notes.notices[0].text.find("別の機種"), std::string::npos);
     EXPECT_TRUE(shown.empty());

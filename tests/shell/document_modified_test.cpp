@@ -17,7 +17,7 @@
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/transport.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/command_wiring.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"
@@ -92,13 +92,13 @@ TEST_P(DocumentModifiedTest, OneChangeInAnySettingDialogMakesExitAsk) {
                 QTest::keyClicks(target, "7");
             }
         });
-        EXPECT_EQ(c->app.documentModified, 1) << change.command << " " << change.widget;
+        EXPECT_TRUE(c->app.documentModified) << change.command << " " << change.widget;
     }
 
     // Opening and closing a dialog without a change leaves the document clean.
     markDocumentClean(*c);
     inDialog(cmd::kSchedule, [](QWidget*) {});
-    EXPECT_EQ(c->app.documentModified, 0);
+    EXPECT_FALSE(c->app.documentModified);
 }
 
 TEST_P(DocumentModifiedTest, ReadAllThatStoresAValueMakesExitAsk) {

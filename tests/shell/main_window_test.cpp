@@ -5,7 +5,7 @@
 
 #include "model/reset_settings.h"
 #include "protocol/notifier.h"
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"
 
@@ -88,25 +88,25 @@ TEST_P(MainWindowTest, TitleFollowsTheRoleAfterTheClientServerDialog) {
 }
 
 TEST_P(MainWindowTest, ExitIsRefusedWhileConnectedAndAllowedAfter) {
-    c->app.tcpConnected = 1;
+    c->app.tcpConnected = true;
     w->show();
     EXPECT_FALSE(w->close());
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "TCP/IPを切断してください。");
-    EXPECT_EQ(c->app.appRunning, 1);
+    EXPECT_TRUE(c->app.appRunning);
 
     bool asked = false;
     w->setConfirmExit([&] {
         asked = true;
         return false;  // the save failed: stay open
     });
-    c->app.tcpConnected = 0;
+    c->app.tcpConnected = false;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(asked);
 
     w->setConfirmExit([] { return true; });
     EXPECT_TRUE(w->close());
-    EXPECT_EQ(c->app.appRunning, 0);
+    EXPECT_FALSE(c->app.appRunning);
     EXPECT_FALSE(w->mainTimer().isActive());
 }
 

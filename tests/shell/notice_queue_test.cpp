@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "shell/clock_source.h"
+#include "dialogs/clock_source.h"
 #include "shell/main_window.h"
 #include "shell/message_box_notifier.h"
 #include "protocol/reply_parser.h"
@@ -30,8 +30,8 @@ TEST(NoticeQueue, ClockAndNoReplyCountGoOnWhileANoticeIsOpen) {
     w.setTickHook([&] { mainTimerStep(*c); });
 
     // The next tick raises "Success" and starts counting an unanswered command.
-    c->reply.successPending = 1;
-    c->reply.replyExpected = 1;
+    c->reply.successPending = true;
+    c->reply.replyExpected = true;
     QString timeWhenOpen, timeLater;
     int ticksWhenOpen = -1, ticksLater = -1;
     bool sawBox = false;

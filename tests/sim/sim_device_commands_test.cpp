@@ -54,7 +54,7 @@ TEST(SimDeviceCommandsTest, EveryReadAnswerLandsInTheConsole) {
                                 "RTSDR", "RVLBC", "REAA", "REGA", "REIA", "RECT", "REKA", "REPN", "RESM", "RETR",
                                 "REMA", "RVN"}) {
         handleSerialReply(*c, ask(d, request));
-        EXPECT_EQ(c->reply.replyError, 0) << request;
+        EXPECT_FALSE(c->reply.replyError) << request;
     }
     const SettingsModel& dev = d.settings();
     const SettingsModel& con = c->settings;

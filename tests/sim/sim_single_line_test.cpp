@@ -20,7 +20,7 @@ TEST(SimSingleLineTest, EveryAllPagesCommandIsAppliedAndReadBackInTheSameShape) 
     for (int p = 0; p < kPages; ++p) {
         m.pageAutoSwitch[p] = p % 2;
         m.lineBlink[p][0] = (p / 2) % 2;
-        m.lineSpacing[p][0] = p % 16;
+        m.pagePositionOffset[p] = p % 16;
         m.pageDisplayPosition[p] = (p / 3) % 2;
         m.lineFill[p][0] = (p / 5) % 2;
         m.lineCharColour[p][0] = p % 9;
@@ -41,7 +41,7 @@ TEST(SimSingleLineTest, EveryAllPagesCommandIsAppliedAndReadBackInTheSameShape) 
 TEST(SimSingleLineTest, OnePageCommandsAndRefusals) {
     SimDevice d(single());
     EXPECT_EQ(d.handleLine("IDO51215\r\n"), "GO\r\n");
-    EXPECT_EQ(d.settings().lineSpacing[511][0], 15);
+    EXPECT_EQ(d.settings().pagePositionOffset[511], 15);
     EXPECT_EQ(d.handleLine("IDO51216\r\n"), "E3\r\n");  // offsets end at 15
     EXPECT_EQ(d.handleLine("CBS001ON\r\n"), "GO\r\n");
     EXPECT_EQ(d.settings().lineBlink[0][0], 1);

@@ -24,14 +24,14 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "dialogs/clock_source.h"
+#include "dialogs/traffic_monitor.h"
+#include "dialogs/ui_text.h"
 #include "model/reset_settings.h"
 #include "protocol/notifier.h"
-#include "shell/clock_source.h"
 #include "shell/command_wiring.h"
-#include "dialogs/traffic_monitor.h"
 #include "shell/console_app.h"
 #include "shell/main_window.h"
-#include "shell/ui_text.h"
 #include "variants/commands.h"
 #include "variants/variant.h"
 

@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QTest>
 
+#include "dialogs/clock_source.h"
 #include "dialogs/page_setting_dialogs.h"
+#include "dialogs/ui_text.h"
 #include "model/reset_settings.h"
-#include "shell/clock_source.h"
 #include "shell/main_window.h"
-#include "shell/ui_text.h"
 #include "variants/variant.h"
 
 namespace vrq {

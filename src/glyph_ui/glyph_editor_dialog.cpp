@@ -1,4 +1,4 @@
-#include "glyphs/glyph_editor_dialog.h"
+#include "glyph_ui/glyph_editor_dialog.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -12,13 +12,13 @@
 #include <filesystem>
 
 #include "dialogs/shift_jis.h"
+#include "dialogs/ui_text.h"
+#include "glyph_ui/glyph_grid_widget.h"
 #include "glyphs/glyph_commands.h"
 #include "glyphs/glyph_file.h"
-#include "glyphs/glyph_grid_widget.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
-#include "shell/ui_text.h"
 
 namespace vrq {
 
@@ -229,7 +229,7 @@ void GlyphEditorDialog::sendRead(int code) {
         return;
     }
     if (c.reply.glyphReplyPending) return;
-    c.reply.glyphReplyPending = 1;
+    c.reply.glyphReplyPending = true;
     sendCommand(c, glyphReadCommand(size_, code));
 }
 
@@ -253,7 +253,7 @@ void GlyphEditorDialog::sampleEdited(const QString& text) {
 
 void GlyphEditorDialog::reject() {
     // Close never asks; a read left unanswered must not block the next editor.
-    console().reply.glyphReplyPending = 0;
+    console().reply.glyphReplyPending = false;
     SettingDialog::reject();
 }
 

@@ -1,4 +1,4 @@
-#include "glyphs/glyph_grid_widget.h"
+#include "glyph_ui/glyph_grid_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/ui_text.h"
+#include "dialogs/ui_text.h"
 
 #include <algorithm>
 #include <vector>

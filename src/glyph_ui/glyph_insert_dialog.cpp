@@ -1,4 +1,4 @@
-#include "glyphs/glyph_insert_dialog.h"
+#include "glyph_ui/glyph_insert_dialog.h"
 
 #include <QComboBox>
 #include <QPushButton>

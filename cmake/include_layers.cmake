@@ -1,0 +1,56 @@
+# Fails when a source file includes a folder above its own layer, or when a
+# plain C++ layer includes a Qt header. Run by ctest:
+#   cmake -DSRC=<repo>/src -P include_layers.cmake
+# Every folder of src/ must be listed here, so a new one gets a place.
+
+cmake_minimum_required(VERSION 3.25)
+
+# What each folder may include (its own folder always).
+set(layers model protocol glyphs sim variants link ctl dialogs glyph_ui shell apps)
+set(may_protocol model)
+set(may_glyphs model protocol)
+set(may_sim model protocol)
+set(may_variants model)
+set(may_link model protocol)
+set(may_ctl model protocol link)
+set(may_dialogs model protocol link)
+set(may_glyph_ui model protocol glyphs link dialogs)
+set(may_shell model protocol glyphs link dialogs glyph_ui variants)
+set(may_apps model protocol glyphs sim variants link ctl dialogs glyph_ui shell)
+
+# Layers without Qt.
+set(plain model protocol glyphs sim variants)
+
+if(NOT SRC)
+  message(FATAL_ERROR "SRC (the src folder) is not set")
+endif()
+
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+set(bad 0)
+foreach(f IN LISTS files)
+  string(REGEX MATCH "^[^/]+" layer "${f}")
+  if(NOT layer IN_LIST layers)
+    message(SEND_ERROR "src/${layer}/ has no place in cmake/include_layers.cmake")
+    math(EXPR bad "${bad} + 1")
+    continue()
+  endif()
+  file(STRINGS ${SRC}/${f} lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "include[ \t]*\"([A-Za-z0-9_]+)/")
+      set(to ${CMAKE_MATCH_1})
+      if(NOT to STREQUAL layer AND NOT to IN_LIST may_${layer})
+        message(SEND_ERROR "src/${f}: ${layer}/ may not include ${to}/ (${line})")
+        math(EXPR bad "${bad} + 1")
+      endif()
+    elseif(line MATCHES "include[ \t]*<Q" AND layer IN_LIST plain)
+      message(SEND_ERROR "src/${f}: ${layer}/ is plain C++ (${line})")
+      math(EXPR bad "${bad} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+list(LENGTH files count)
+if(bad GREATER 0)
+  message(FATAL_ERROR "${bad} include(s) against the layers")
+endif()
+message(STATUS "${count} files follow the layers")
