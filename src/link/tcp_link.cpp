@@ -373,7 +373,7 @@ void TcpLink::ended(RequestEnd e) {
     if (e == RequestEnd::Answered) return;
     // A cut answer must not be glued to the next one.
     c_.reply.tcpLineState = TcpLineState::Idle;
-    c_.reply.tcpLineBuffer.fill('\0');
+    c_.reply.tcpLine.clear();
     c_.reply.replyError = true;
     if (closing_ || !c_.notifier) return;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
