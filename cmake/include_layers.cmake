@@ -6,20 +6,23 @@
 cmake_minimum_required(VERSION 3.25)
 
 # What each folder may include (its own folder always).
-set(layers model protocol glyphs sim variants link ctl dialogs glyph_ui shell apps)
-set(may_protocol model)
-set(may_glyphs model protocol)
-set(may_sim model protocol)
-set(may_variants model)
-set(may_link model protocol)
-set(may_ctl model protocol link)
-set(may_dialogs model protocol link)
-set(may_glyph_ui model protocol glyphs link dialogs)
-set(may_shell model protocol glyphs link dialogs glyph_ui variants)
-set(may_apps model protocol glyphs sim variants link ctl dialogs glyph_ui shell)
+set(layers platform model protocol glyphs sim variants link ctl dialogs glyph_ui shell apps)
+set(may_platform)
+set(may_model platform)
+set(may_protocol platform model)
+set(may_glyphs platform model protocol)
+set(may_sim platform model protocol)
+set(may_variants platform model)
+set(may_link platform model protocol)
+set(may_ctl platform model protocol link)
+set(may_dialogs platform model protocol link)
+set(may_glyph_ui platform model protocol glyphs link dialogs)
+set(may_shell platform model protocol glyphs link dialogs glyph_ui variants)
+set(may_apps platform model protocol glyphs sim variants link ctl dialogs glyph_ui shell)
 
 # Layers without Qt.
-set(plain model protocol glyphs sim variants)
+set(plain platform model protocol glyphs sim variants)
+
 
 if(NOT SRC)
   message(FATAL_ERROR "SRC (the src folder) is not set")
