@@ -1,5 +1,6 @@
-# Fails when a source file includes a folder above its own layer, or when a
-# plain C++ layer includes a Qt header. Run by ctest:
+# Fails when a source file includes a folder above its own layer, when a
+# plain C++ layer includes a Qt header, or when a system header is included
+# outside platform/. Run by ctest:
 #   cmake -DSRC=<repo>/src -P include_layers.cmake
 # Every folder of src/ must be listed here, so a new one gets a place.
 
@@ -23,6 +24,10 @@ set(may_apps platform model protocol glyphs sim variants link ctl dialogs glyph_
 # Layers without Qt.
 set(plain platform model protocol glyphs sim variants)
 
+# System headers only in platform/, so a port touches that folder alone; the
+# simulator's byte channels (sim/sim_io.cpp) are POSIX by design.
+set(system_headers "unistd|fcntl|termios|signal\\.h|grp|pwd|poll|netdb|dirent|windows|sys/|netinet/|arpa/")
+set(may_use_system platform sim)
 
 if(NOT SRC)
   message(FATAL_ERROR "SRC (the src folder) is not set")
@@ -47,6 +52,9 @@ foreach(f IN LISTS files)
       endif()
     elseif(line MATCHES "include[ \t]*<Q" AND layer IN_LIST plain)
       message(SEND_ERROR "src/${f}: ${layer}/ is plain C++ (${line})")
+      math(EXPR bad "${bad} + 1")
+    elseif(line MATCHES "include[ \t]*<(${system_headers})" AND NOT layer IN_LIST may_use_system)
+      message(SEND_ERROR "src/${f}: system calls belong in platform/ (${line})")
       math(EXPR bad "${bad} + 1")
     endif()
   endforeach()
