@@ -62,7 +62,7 @@ inline void checkCells(const Console& c) {
     if (!terminated(s.alarmHoldTime) || !terminated(s.netPortNumber) || !terminated(s.netMacAddress) ||
         !terminated(s.deviceVersion))
         fail("device text without NUL");
-    if (!terminated(c.reply.tcpLineBuffer)) fail("TCP/IP line buffer without NUL");
+    if (c.reply.tcpLine.size() >= kLineBufferSize) fail("TCP/IP line past its bound");
 }
 
 // Read-back stores what the device said; the next send-all run builds its

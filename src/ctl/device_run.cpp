@@ -1,7 +1,5 @@
 #include "ctl/device_run.h"
 
-#include <unistd.h>
-
 #include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
@@ -15,6 +13,7 @@
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
+#include "platform/terminal.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
@@ -304,7 +303,7 @@ private:
 
     void progress(const std::string& percent, bool last) {
         if (owner_.onProgress) return owner_.onProgress(percent, last);
-        static const bool tty = ::isatty(2) != 0;
+        static const bool tty = platform::standardErrorIsTerminal();
         if (tty) {
             err_ << "\r" << what_ << " " << percent << "%" << (last ? "\n" : "") << std::flush;
         } else if (percent.substr(0, 3) != lastShown_ || last) {

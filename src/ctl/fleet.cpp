@@ -1,7 +1,5 @@
 #include "ctl/fleet.h"
 
-#include <unistd.h>
-
 #include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -18,6 +16,7 @@
 #include "ctl/fleet_report.h"
 #include "model/console.h"
 #include "model/settings_file.h"
+#include "platform/terminal.h"
 #include "protocol/title_decode.h"
 #include "protocol/title_encode.h"
 
@@ -60,7 +59,7 @@ const char* actionName(Action a) {
 class Fleet {
 public:
     Fleet(const Options& o, std::ostream& out, std::ostream& err)
-        : o_(o), out_(out), err_(err), tty_(::isatty(2) != 0) {
+        : o_(o), out_(out), err_(err), tty_(platform::standardErrorIsTerminal()) {
         redraw_.setInterval(250);
         QObject::connect(&redraw_, &QTimer::timeout, [this] { drawTable(); });
         waitEnd_.setSingleShot(true);

@@ -16,16 +16,13 @@
 #include "dialogs/interface_dialog.h"
 #include "dialogs/ui_text.h"
 #include "link/port_lister.h"
+#include "platform/serial_line.h"
 
 namespace vrq {
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr bool kComNames = true;
-#else
-constexpr bool kComNames = false;
-#endif
+constexpr bool kComNames = platform::kPortsByComNumber;
 
 // The longest device path the ini file is read back with.
 constexpr int kMaxPathChars = 4095;

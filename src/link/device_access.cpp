@@ -1,24 +1,10 @@
 #include "link/device_access.h"
 
-#include <sys/stat.h>
-
-#ifndef _WIN32
-#include <grp.h>
-#endif
+#include "platform/device_owner.h"
 
 namespace vrq {
 
-std::string deviceGroup(const std::string& path) {
-#ifdef _WIN32
-    (void)path;
-    return {};
-#else
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
-    if (const group* g = ::getgrgid(st.st_gid); g && g->gr_name && *g->gr_name) return g->gr_name;
-    return std::to_string(st.st_gid);
-#endif
-}
+std::string deviceGroup(const std::string& path) { return platform::deviceOwnerGroup(path); }
 
 std::string permissionHintText(const std::string& group) {
     // Group membership is read at login: joining alone is not enough.

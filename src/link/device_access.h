@@ -5,7 +5,7 @@
 
 namespace vrq {
 
-// The group owning `path` (stat + getgrgid): its name, the number when the
+// The group owning `path` (platform/device_owner.h): its name, the number when the
 // group has no name, empty when the file cannot be examined.
 std::string deviceGroup(const std::string& path);
 

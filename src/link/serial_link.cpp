@@ -1,39 +1,21 @@
 #include "link/serial_link.h"
 
 #include "link/device_access.h"
+#include "platform/serial_line.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
 #include "protocol/traffic_log.h"
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <cerrno>
-#include <cstring>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
-#endif
 
 namespace vrq {
 
 namespace {
 
 constexpr int kQueueSize = 2000;
-constexpr char kXon = 0x11, kXoff = 0x13;
 constexpr int kBitsPerByte = 11;  // 8E1 with its start bit
 constexpr int kBaud = 38400;
 
 int lineMs(long long bytes) { return static_cast<int>(bytes * kBitsPerByte * 1000 / kBaud) + 1; }
-
-#ifndef Q_OS_WIN
-bool isPseudoTerminal(int fd) {
-    const char* name = ::ttyname(fd);
-    return name && std::strncmp(name, "/dev/pts/", 9) == 0;
-}
-#endif
 
 }  // namespace
 
@@ -47,11 +29,8 @@ SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c), se
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         if (e == QSerialPort::NoError) return;
         port_.clearError();
-#ifdef Q_OS_WIN
-        const bool maybeGone = e == QSerialPort::ResourceError;
-#else
-        const bool maybeGone = e == QSerialPort::ReadError || e == QSerialPort::ResourceError;
-#endif
+        const bool maybeGone =
+            e == QSerialPort::ResourceError || (e == QSerialPort::ReadError && platform::readErrorMayMeanHangUp());
         if (maybeGone && !closePending_) {
             closePending_ = true;
             // Not from inside the port's own notification.
@@ -67,11 +46,8 @@ SerialLink::~SerialLink() {
 QString SerialLink::devicePath() const {
     const int i = c_.app.comPortIndex;
     if (i < 0 || i >= static_cast<int>(c_.app.comDevicePath.size())) return {};
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(i + 1);
-#else
+    if (platform::kPortsByComNumber) return QStringLiteral("COM%1").arg(i + 1);
     return QString::fromStdString(c_.app.comDevicePath[static_cast<std::size_t>(i)]);
-#endif
 }
 
 QString SerialLink::fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason) {
@@ -117,64 +93,14 @@ bool SerialLink::open() {
 }
 
 bool SerialLink::applyLineSettings() {
-#ifdef Q_OS_WIN
-    // Qt offers hardware or software flow control, not both: set the device
-    // control block directly.
-    HANDLE h = port_.handle();
-    DCB dcb{};
-    dcb.DCBlength = sizeof dcb;
-    if (!GetCommState(h, &dcb)) return false;
-    dcb.BaudRate = CBR_38400;
-    dcb.ByteSize = 8;
-    dcb.Parity = EVENPARITY;
-    dcb.fParity = FALSE;  // received parity is not checked
-    dcb.StopBits = ONESTOPBIT;
-    dcb.fBinary = TRUE;
-    dcb.fOutxCtsFlow = TRUE;
-    dcb.fOutX = TRUE;
-    dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;
-    dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
-    dcb.fInX = TRUE;
-    dcb.XonChar = kXon;
-    dcb.XoffChar = kXoff;
-    dcb.XonLim = 256;
-    dcb.XoffLim = 256;
-    SetupComm(h, kQueueSize, kQueueSize);
-    return SetCommState(h, &dcb) != 0;
-#else
-    const int fd = port_.handle();
-    termios t{};
-    if (::tcgetattr(fd, &t) != 0) return false;
-    ::cfsetispeed(&t, B38400);
-    ::cfsetospeed(&t, B38400);
-    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARODD | CSTOPB);
-    t.c_cflag |= CS8 | PARENB | CREAD | CLOCAL | CRTSCTS;
-    // Parity is generated but received parity is not checked.
-    t.c_iflag &= ~static_cast<tcflag_t>(INPCK | PARMRK | ISTRIP | IXANY);
-    t.c_iflag |= IXON | IXOFF;
-    t.c_cc[VSTART] = kXon;
-    t.c_cc[VSTOP] = kXoff;
-    // Everything in one call: a pty may refuse a change it cannot keep.
-    if (::tcsetattr(fd, TCSANOW, &t) == 0) return true;
-    if (errno == EINVAL && isPseudoTerminal(fd)) {
-        // A pseudo-terminal has no parity; everything else still applies.
-        t.c_cflag &= ~static_cast<tcflag_t>(PARENB);
-        return ::tcsetattr(fd, TCSANOW, &t) == 0;
-    }
-    return false;
-#endif
+    // Qt offers hardware or software flow control, not both.
+    return platform::applyLineSettings(port_.handle(), kQueueSize);
 }
 
 void SerialLink::closeIfHungUp() {
     closePending_ = false;
     if (!port_.isOpen()) return;
-#ifdef Q_OS_WIN
-    const bool gone = true;  // a resource error there means the device left
-#else
-    pollfd p{port_.handle(), POLLIN, 0};
-    const bool gone = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-#endif
-    if (!gone) return;
+    if (!platform::lineHungUp(port_.handle())) return;
     const QString path = devicePath();
     port_.close();
     session_.linkDown();
@@ -207,10 +133,7 @@ bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
 int SerialLink::drainMs() const {
     if (!port_.isOpen()) return 0;
     if (port_.bytesToWrite() > 0) return lineMs(port_.bytesToWrite());
-#ifndef Q_OS_WIN
-    int queued = 0;
-    if (::ioctl(port_.handle(), TIOCOUTQ, &queued) == 0 && queued > 0) return lineMs(queued);
-#endif
+    if (const long long queued = platform::outputQueued(port_.handle()); queued > 0) return lineMs(queued);
     return 0;
 }
 

@@ -5,15 +5,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#ifndef Q_OS_WIN
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
-#endif
-
 #include "model/field_text.h"
 #include "model/product_names.h"
 #include "model/text_cell.h"
+#include "platform/tcp_keepalive.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
 #include "protocol/send_path.h"
@@ -215,13 +210,7 @@ int TcpLink::adopt(QTcpSocket* s) {
 
 void TcpLink::keepAlive(QTcpSocket* s) {
     s->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-#ifndef Q_OS_WIN
-    const int fd = static_cast<int>(s->socketDescriptor());
-    if (fd < 0) return;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepAliveIdleS, sizeof kKeepAliveIdleS);
-    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepAliveIntervalS, sizeof kKeepAliveIntervalS);
-    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &kKeepAliveProbes, sizeof kKeepAliveProbes);
-#endif
+    platform::setKeepAliveTiming(s->socketDescriptor(), kKeepAliveIdleS, kKeepAliveIntervalS, kKeepAliveProbes);
 }
 
 // ---- events of connected sockets ----
@@ -373,7 +362,7 @@ void TcpLink::ended(RequestEnd e) {
     if (e == RequestEnd::Answered) return;
     // A cut answer must not be glued to the next one.
     c_.reply.tcpLineState = TcpLineState::Idle;
-    c_.reply.tcpLineBuffer.fill('\0');
+    c_.reply.tcpLine.clear();
     c_.reply.replyError = true;
     if (closing_ || !c_.notifier) return;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);

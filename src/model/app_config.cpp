@@ -1,14 +1,13 @@
 #include "model/app_config.h"
 
-#include <cerrno>
 #include <climits>
-#include <sys/stat.h>
 #include <optional>
 #include <vector>
 
 #include "model/product_names.h"
 #include "model/safe_file.h"
 #include "model/text_cell.h"
+#include "platform/files.h"
 
 namespace vrq {
 namespace {
@@ -23,11 +22,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool fileIsMissing(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 char lower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
@@ -201,7 +195,7 @@ bool writeAppConfigValue(const std::string& path, Product p, std::string_view ke
     // A file that exists but cannot be read is not replaced by one key.
     FileResult read;
     IniFile f = readIni(path, &read).value_or(IniFile{});
-    if (!read && !(read.problem == FileProblem::CannotOpen && fileIsMissing(path))) return false;
+    if (!read && !(read.problem == FileProblem::CannotOpen && platform::fileIsMissing(path))) return false;
     const std::string_view section = iniSection(p);
     std::string entry(key);
     entry += '=';

@@ -64,7 +64,7 @@ struct ReplyState {
     bool runActive = false;  // a run is active somewhere in the program; no second one starts
     int runStep = 0;         // the step the active run sends next, 0-based
     TcpLineState tcpLineState = TcpLineState::Idle;
-    std::array<char, kLineBufferSize> tcpLineBuffer{};
+    std::string tcpLine;  // received so far, shorter than kLineBufferSize until its LF
 };
 
 // Choices the dialogs remember while the program runs; not in the document.

@@ -111,7 +111,7 @@ void resetSettings(Console& c) {
     s.netTimeRegister = 5;
 
     // 9. TCP line buffer.
-    c.reply.tcpLineBuffer.fill('\0');
+    c.reply.tcpLine.clear();
 
     // The defaults are the clean document until something changes them.
     markDocumentClean(c);

@@ -14,7 +14,7 @@ namespace vrq {
 
 namespace {
 
-constexpr std::size_t kMaxLine = kLineBufferSize - 1;  // room for the terminator
+constexpr std::size_t kMaxLine = kLineBufferSize - 1;  // the device's line buffer keeps one byte for its end
 
 // A line ends at its first NUL, as the device's text lines always have.
 std::string_view untilNul(std::string_view s) {
@@ -42,8 +42,8 @@ void handleTcpReply(Console& c, std::string_view received) {
     assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
     if (c.received) c.received(received);
     ReplyState& r = c.reply;
-    auto& buf = r.tcpLineBuffer;
-    if (r.tcpLineState == TcpLineState::Idle) buf.fill('\0');
+    std::string& buf = r.tcpLine;
+    if (r.tcpLineState == TcpLineState::Idle) buf.clear();
     for (const char ch : received) {
         // NUL has no place in a reply line and would end the buffered text.
         if (ch == '\0') continue;
@@ -52,19 +52,18 @@ void handleTcpReply(Console& c, std::string_view received) {
             if (ch == '\n') r.tcpLineState = TcpLineState::Idle;
             continue;
         }
-        std::size_t len = strnlen(buf.data(), buf.size());
-        if (ch != '\n' && len + 1 >= kMaxLine) {
-            buf.fill('\0');
+        if (ch != '\n' && buf.size() + 1 >= kMaxLine) {
+            buf.clear();
             r.tcpLineState = TcpLineState::Discarding;
             continue;
         }
-        buf[len++] = ch;
+        buf += ch;
         r.tcpLineState = TcpLineState::Partial;
         if (ch != '\n') continue;
 
         // Every LF ends a line, so two answers in one receive are two lines.
-        const std::string line(buf.data(), len);
-        buf.fill('\0');
+        const std::string line = std::move(buf);
+        buf.clear();
         r.tcpLineState = TcpLineState::Idle;
         r.replyError = false;
         dispatchReply(c, line, ReplyChannel::Tcp);

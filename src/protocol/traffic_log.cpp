@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "platform/local_time.h"
+
 namespace vrq {
 
 std::string printable(std::string_view bytes) {
@@ -40,11 +42,7 @@ std::string isoMillis(TrafficClock::time_point at) {
     const std::time_t secs = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
     const int milli = static_cast<int>(((ms % 1000) + 1000) % 1000);
     std::tm t{};
-#ifdef _WIN32
-    localtime_s(&t, &secs);
-#else
-    localtime_r(&secs, &t);
-#endif
+    platform::localTime(secs, t);
     char buf[40];
     const std::size_t n = std::strftime(buf, sizeof buf, "%Y-%m-%dT%H:%M:%S", &t);
     std::string s(buf, n);

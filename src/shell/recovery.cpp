@@ -2,20 +2,17 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
 #include "model/product_names.h"
 #include "model/settings_file.h"
+#include "platform/files.h"
+#include "platform/local_time.h"
+#include "platform/termination_signals.h"
 #include "protocol/notifier.h"
 
 namespace vrq {
@@ -23,17 +20,6 @@ namespace vrq {
 namespace {
 
 constexpr std::size_t kNameCap = 64 * 1024;
-constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
-
-int signalPipe[2] = {-1, -1};
-
-extern "C" void onTerminationSignal(int signo) {
-    // Only async-signal-safe work here: one byte into the socket pair.
-    const int saved = errno;
-    const auto b = static_cast<unsigned char>(signo);
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &b, 1);
-    errno = saved;
-}
 
 }  // namespace
 
@@ -41,21 +27,18 @@ RecoveryCopy::RecoveryCopy(std::string folder, Product p) : folder_(std::move(fo
     base_ = folder_ + (p == Product::Single ? "/vrq700s-recovery" : "/vrq700-recovery");
 }
 
-bool RecoveryCopy::exists() const {
-    struct stat st {};
-    return ::stat(documentPath().c_str(), &st) == 0;
-}
+bool RecoveryCopy::exists() const { return platform::fileExists(documentPath()); }
 
 FileResult RecoveryCopy::save(const Console& c) const {
-    ::mkdir(folder_.c_str(), 0700);
+    platform::makePrivateFolder(folder_);
     // The name first: a document without it is still offered, as unnamed.
     if (FileResult r = writeFileAtomically(base_ + ".name", c.app.currentFileName); !r) return r;
     return SettingsFile::save(c, documentPath());
 }
 
 void RecoveryCopy::discard() const {
-    ::unlink(documentPath().c_str());
-    ::unlink((base_ + ".name").c_str());
+    platform::removeFile(documentPath());
+    platform::removeFile(base_ + ".name");
 }
 
 void RecoveryCopy::offer(Console& c, const std::function<void(const std::string&)>& showName) const {
@@ -86,7 +69,7 @@ std::string RecoveryCopy::glyphPath(GlyphSize size) const {
 }
 
 FileResult RecoveryCopy::saveGlyph(const GlyphState& g, GlyphSize size) const {
-    ::mkdir(folder_.c_str(), 0700);
+    platform::makePrivateFolder(folder_);
     return GlyphFile::write(glyphPath(size), g, size);
 }
 
@@ -94,20 +77,19 @@ void RecoveryCopy::offerGlyphs(Console& c) const {
     if (!c.notifier) return;
     for (const GlyphSize size : {GlyphSize::Large, GlyphSize::Medium, GlyphSize::Small}) {
         const std::string path = glyphPath(size);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) continue;
+        if (!platform::fileExists(path)) continue;
         char stamp[32] = "";
         const std::time_t now = std::time(nullptr);
         std::tm local {};
-        if (::localtime_r(&now, &local)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+        if (platform::localTime(now, local)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
         const std::string kept = base_ + "-glyph-" + stamp + std::string(glyphGeometry(size).extension);
         const std::string question = "前回、保存されずに終了した外字データがあります。\n残すと次のファイルになり、外字登録の「開く」で開けます。\n" +
                                      kept + "\n残しますか？（いいえ: 削除します）";
         if (c.notifier->ask(productTitle(c.product), question)) {
-            if (::rename(path.c_str(), kept.c_str()) != 0)
-                showError(*c.notifier, fileProblemText({FileProblem::WriteFailed, std::strerror(errno)}, kept, true));
+            if (const int err = platform::renameFile(path, kept); err != 0)
+                showError(*c.notifier, fileProblemText({FileProblem::WriteFailed, std::strerror(err)}, kept, true));
         } else {
-            ::unlink(path.c_str());
+            platform::removeFile(path);
         }
     }
 }
@@ -129,31 +111,21 @@ bool keepUnsavedWork(Console& c, const RecoveryCopy& copy) {
 }
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
-    // A burst of signals must never block the handler.
-    ::fcntl(signalPipe[1], F_SETFL, ::fcntl(signalPipe[1], F_GETFL) | O_NONBLOCK);
-    ::fcntl(signalPipe[0], F_SETFL, ::fcntl(signalPipe[0], F_GETFL) | O_NONBLOCK);
-    notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    const int fd = platform::watchTerminationSignals();
+    if (fd < 0) return;
+    notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { readPending(); });
-    struct sigaction sa {};
-    sa.sa_handler = onTerminationSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    for (const int s : kSignals) ::sigaction(s, &sa, nullptr);
 }
 
 TerminationSignals::~TerminationSignals() {
-    for (const int s : kSignals) ::signal(s, SIG_DFL);
+    // The notifier goes before the descriptor it watches.
     delete notifier_;
-    for (int& fd : signalPipe) {
-        if (fd >= 0) ::close(fd);
-        fd = -1;
-    }
+    platform::unwatchTerminationSignals();
 }
 
 void TerminationSignals::readPending() {
-    unsigned char b = 0;
-    while (::read(signalPipe[0], &b, 1) == 1) emit requested(b);
+    for (int signo = platform::nextTerminationSignal(); signo >= 0; signo = platform::nextTerminationSignal())
+        emit requested(signo);
 }
 
 }  // namespace vrq

@@ -33,7 +33,7 @@ void scribble(Console& c) {
     c.reply.runStep = 16;
     c.reply.replyError = true;
     c.reply.tcpLineState = TcpLineState::Partial;
-    c.reply.tcpLineBuffer[0] = 'X';
+    c.reply.tcpLine = "X";
     c.dialog.allPagesCharColour = 2;
     c.dialog.allPagesBlink = 1;  // not reset: the dialog keeps it
     c.dialog.selectedGlyph = 40;
@@ -107,7 +107,7 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     EXPECT_FALSE(c->reply.runActive);
     EXPECT_FALSE(c->reply.replyError);
     EXPECT_EQ(c->reply.tcpLineState, TcpLineState::Idle);
-    EXPECT_EQ(c->reply.tcpLineBuffer[0], '\0');
+    EXPECT_TRUE(c->reply.tcpLine.empty());
     EXPECT_EQ(c->dialog.allPagesCharColour, 7);
     EXPECT_EQ(c->dialog.allPagesAutoSwitch, GetParam() == Product::Single ? 1 : 3);
     EXPECT_EQ(c->dialog.allPagesBlink, 1);
