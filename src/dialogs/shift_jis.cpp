@@ -5,13 +5,12 @@
 #include <QStringEncoder>
 
 #include "protocol/title_chars.h"
+#include "model/text_cell.h"
 #include "protocol/title_encode.h"
 
 namespace vrq {
 
 namespace {
-
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // One character's bytes as text, or nothing when the code page has no
 // character for them.
@@ -63,7 +62,7 @@ ShiftJisText decodeShiftJis(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t len = (isLeadByte(lead) && i + 1 < bytes.size()) ? 2 : 1;
+        const std::size_t len = (isShiftJisLead(lead) && i + 1 < bytes.size()) ? 2 : 1;
         const std::string_view piece = bytes.substr(i, len);
         i += len;
         QString shown;

@@ -18,6 +18,7 @@
 
 #include "dialogs/ui_text.h"
 #include "model/safe_file.h"
+#include "model/text_cell.h"
 #include "protocol/notifier.h"
 
 namespace vrq {
@@ -47,8 +48,6 @@ QString directionColumn(TrafficDirection d) {
 // would cost a run its speed. The saved file has every byte.
 constexpr std::size_t kShownBytes = 120;
 
-bool isLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // ASCII as it is; each run of Shift-JIS through one decoder, not one per
 // character as the title editor must.
 QString wireText(std::string_view text) {
@@ -61,7 +60,7 @@ QString wireText(std::string_view text) {
             out += QLatin1StringView(text.data() + i, static_cast<qsizetype>(j - i));
         } else {
             while (j < text.size() && static_cast<unsigned char>(text[j]) >= 0x80)
-                j += isLead(static_cast<unsigned char>(text[j])) ? 2 : 1;
+                j += isShiftJisLead(static_cast<unsigned char>(text[j])) ? 2 : 1;
             j = std::min(j, text.size());
             QStringDecoder dec("Shift_JIS");
             out += dec.isValid() ? dec.decode(QByteArrayView(text.data() + i, static_cast<qsizetype>(j - i)))
@@ -77,7 +76,7 @@ QString shownBytes(const std::string& bytes) {
     const std::string text = printable(std::string_view(bytes).substr(0, kShownBytes + 1));
     std::size_t end = 0;
     while (end < text.size() && end < kShownBytes)
-        end += isLead(static_cast<unsigned char>(text[end])) ? 2 : 1;  // keep Shift-JIS pairs whole
+        end += isShiftJisLead(static_cast<unsigned char>(text[end])) ? 2 : 1;  // keep Shift-JIS pairs whole
     if (end >= text.size() && bytes.size() <= kShownBytes) return wireText(text);
     end = std::min(end, text.size());
     return wireText(std::string_view(text).substr(0, end)) + uiText("… (%1 バイト)").arg(bytes.size());

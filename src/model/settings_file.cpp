@@ -95,15 +95,13 @@ struct Writer {
     }
 };
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // Longest prefix of at most `limit` bytes that does not end inside a
 // double-byte character.
 std::string_view cutAtCharacter(std::string_view t, std::size_t limit) {
     if (t.size() <= limit) return t;
     std::size_t i = 0;
     while (i < limit) {
-        const std::size_t w = isLeadByte(static_cast<unsigned char>(t[i])) ? 2 : 1;
+        const std::size_t w = isShiftJisLead(static_cast<unsigned char>(t[i])) ? 2 : 1;
         if (i + w > limit) break;
         i += w;
     }

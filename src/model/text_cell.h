@@ -9,6 +9,9 @@
 
 namespace vrq {
 
+// The first byte of a two-byte Shift-JIS (code page 932) character.
+constexpr bool isShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
 template <std::size_t N>
 void setCell(std::array<char, N>& cell, std::string_view text) {
     cell.fill('\0');

@@ -11,7 +11,7 @@ namespace {
 // Code page 932 arithmetic; only rows 1..94 of the JIS table count.
 std::uint16_t shiftJisRule(std::uint16_t v) {
     const int lead = v >> 8, trail = v & 0xFF;
-    if (!((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC))) return 0;
+    if (!isShiftJisLead(static_cast<unsigned char>(lead))) return 0;
     if (!((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC))) return 0;
     const int h = lead < 0xA0 ? lead - 0x81 : lead - 0xC1;
     int j;
