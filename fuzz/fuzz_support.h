@@ -63,6 +63,9 @@ inline void checkCells(const Console& c) {
         !terminated(s.deviceVersion))
         fail("device text without NUL");
     if (c.reply.tcpLine.size() >= kLineBufferSize) fail("TCP/IP line past its bound");
+    // A glyph answer is taken only as hex digits: the register command sends them as they are.
+    for (const char ch : c.glyph.pattern.head(GlyphDigits::kCapacity))
+        if (!((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F'))) fail("glyph pattern digit that is no hex digit");
 }
 
 // Read-back stores what the device said; the next send-all run builds its

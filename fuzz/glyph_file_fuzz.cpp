@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GlyphGeometry& geo = glyphGeometry(glyphSize);
 
     GlyphState g;
-    g.pattern.fill('0');
+    g.pattern.clear();
     const int read = GlyphFile::parse(text, g, glyphSize);
     if (read < 0 || read > geo.fileLines) fuzz::fail("more characters read than the file has lines");
 
     // Only upper-case hex digits are kept: nothing else may reach the device.
     for (int i = 0; i < geo.digits; ++i) {
-        const char ch = g.pattern[static_cast<std::size_t>(i)];
+        const char ch = g.pattern.at(static_cast<std::size_t>(i));
         if (!((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F'))) fuzz::fail("pattern character that is no hex digit");
     }
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string written = GlyphFile::format(g, glyphSize);
     GlyphState again;
-    again.pattern.fill('0');
+    again.pattern.clear();
     if (GlyphFile::parse(written, again, glyphSize) != geo.fileLines) fuzz::fail("written file reads short");
     if (again.pattern != g.pattern) fuzz::fail("glyph file does not read back as written");
     return 0;

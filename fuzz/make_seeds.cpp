@@ -122,7 +122,9 @@ int main(int argc, char** argv) {
 
     GlyphState g;
     const char* hex = "0123456789ABCDEF";
-    for (std::size_t i = 0; i < g.pattern.size(); ++i) g.pattern[i] = hex[(i * 7 + i / 12) % 16];
+    std::string digits;
+    for (std::size_t i = 0; i < GlyphDigits::kCapacity; ++i) digits.push_back(hex[(i * 7 + i / 12) % 16]);
+    g.pattern.assign(digits);
     for (GlyphSize s : {GlyphSize::Large, GlyphSize::Medium, GlyphSize::Small}) {
         put("glyph_file_fuzz", name(), std::string{static_cast<char>(s)} + GlyphFile::format(g, s));
         put("glyph_file_fuzz", name(), std::string{static_cast<char>(s)} + GlyphFile::format(g, s).substr(0, 90));

@@ -17,14 +17,7 @@ CommandLine glyphRegisterCommand(GlyphSize size, int number, const GlyphState& g
     const GlyphGeometry& geo = glyphGeometry(size);
     std::string body(geo.registerMnemonic);
     body.append("001");
-    for (int i = 0; i < geo.digits; ++i) {
-        // Only hex digits go out: a stray byte (from a damaged file or a junk
-        // answer) would be refused by the device or split the line.
-        char ch = g.pattern[static_cast<std::size_t>(i)];
-        if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
-        const bool hex = (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F');
-        body.push_back(hex ? ch : '0');
-    }
+    body.append(g.pattern.head(static_cast<std::size_t>(geo.digits)));
     CommandLine line(body);
     line.putDec3(geo.registerMnemonic.size(), number);
     return line;

@@ -7,15 +7,6 @@ namespace {
 
 bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f'; }
 
-// Anything but a hex digit would reach the device inside the register
-// command (a CR or LF would even split it); such a character is kept as "0".
-char patternChar(char ch, bool& damaged) {
-    if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) return ch;
-    if (ch >= 'a' && ch <= 'f') return static_cast<char>(ch - 'a' + 'A');
-    damaged = true;
-    return '0';
-}
-
 }  // namespace
 
 std::string GlyphFile::format(const GlyphState& g, GlyphSize size) {
@@ -23,7 +14,7 @@ std::string GlyphFile::format(const GlyphState& g, GlyphSize size) {
     std::string out;
     out.reserve(static_cast<std::size_t>(geo.fileLines) * 3);
     for (int i = 0; i < geo.fileLines; ++i) {
-        out.push_back(i < geo.digits ? g.pattern[static_cast<std::size_t>(i)] : '0');
+        out.push_back(i < geo.digits ? g.pattern.at(static_cast<std::size_t>(i)) : '0');
         out.append("\r\n");
     }
     return out;
@@ -37,7 +28,9 @@ int GlyphFile::parse(std::string_view text, GlyphState& g, GlyphSize size, bool*
     for (; count < geo.fileLines && at < text.size(); ++count) {
         const char ch = text[at++];
         // Lines past the pattern (the large file's padding) are read and dropped.
-        if (count < geo.digits) g.pattern[static_cast<std::size_t>(count)] = patternChar(ch, bad);
+        // Anything but a hex digit would reach the device inside the register
+        // command (a CR or LF would even split it); it is kept as "0".
+        if (count < geo.digits && !g.pattern.put(static_cast<std::size_t>(count), ch)) bad = true;
         while (at < text.size() && isBlank(text[at])) ++at;
     }
     if (damaged) *damaged = bad;

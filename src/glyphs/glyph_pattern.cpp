@@ -1,7 +1,5 @@
 #include "glyphs/glyph_pattern.h"
 
-#include <algorithm>
-
 namespace vrq {
 
 namespace {
@@ -14,8 +12,6 @@ constexpr GlyphGeometry kGeometry[3] = {
     {'S', 24, 144, 20, 16, 256, 3, "GRS", "RFBMS", ".txs", "データ(*.txs)", 144,
      "外字登録（小文字）の設定", "外字登録（小文字）の設定 "},
 };
-
-constexpr char kHex[] = "0123456789ABCDEF";
 
 bool inGrid(const GlyphGeometry& geo, int row, int column) {
     return row >= 0 && row < geo.dots && column >= 0 && column < geo.dots;
@@ -37,31 +33,22 @@ bool glyphSizeFromLetter(char letter, GlyphSize& size) {
     }
 }
 
-int glyphDigitValue(char ch) {
-    const int c = static_cast<unsigned char>(ch);
-    return (c > '9' ? c - 0x37 : c - 0x30) & 0xF;
-}
-
-void clearGlyphPattern(GlyphState& g) { g.pattern.fill('0'); }
+void clearGlyphPattern(GlyphState& g) { g.pattern.clear(); }
 
 bool glyphDotLit(const GlyphState& g, GlyphSize size, int row, int column) {
     const GlyphGeometry& geo = glyphGeometry(size);
     if (!inGrid(geo, row, column)) return false;
     const int index = (row * geo.dots + column) / 4;
-    return (glyphDigitValue(g.pattern[static_cast<std::size_t>(index)]) & (8 >> (column % 4))) != 0;
+    return (g.pattern.value(static_cast<std::size_t>(index)) & (8 >> (column % 4))) != 0;
 }
 
 bool setGlyphDot(GlyphState& g, GlyphSize size, int row, int column, bool lit) {
     const GlyphGeometry& geo = glyphGeometry(size);
     if (!inGrid(geo, row, column)) return false;
-    char& digit = g.pattern[static_cast<std::size_t>((row * geo.dots + column) / 4)];
+    const auto index = static_cast<std::size_t>((row * geo.dots + column) / 4);
     const int bit = 8 >> (column % 4);
-    int v = glyphDigitValue(digit);
-    v = lit ? (v | bit) : (v & ~bit);
-    const char next = kHex[v];
-    if (next == digit) return false;
-    digit = next;
-    return true;
+    const int v = g.pattern.value(index);
+    return g.pattern.setValue(index, lit ? (v | bit) : (v & ~bit));
 }
 
 bool glyphDotReachable(GlyphSize size, int row, int column) {

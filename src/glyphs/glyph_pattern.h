@@ -1,6 +1,6 @@
 #pragma once
-// The glyph pattern: rows of upper-case hex digits, four dots a digit with the
-// leftmost dot in bit 8. The same text is the register payload, the read-back
+// The glyph pattern: rows of upper-case hex digits (model/glyph_digits.h),
+// four dots a digit with the leftmost dot in bit 8. The same text is the register payload, the read-back
 // payload and the glyph file, so nothing here converts between forms.
 
 #include <string_view>
@@ -37,11 +37,7 @@ inline constexpr int kGlyphGridOrigin = 12;
 inline constexpr int kGlyphGridWidth = 480;
 inline constexpr int kGlyphGridHeight = 384;
 
-// Value of one pattern character; anything that is no hex digit still yields
-// 0..15, so damaged data draws as some pattern instead of failing.
-int glyphDigitValue(char ch);
-
-// Fills the whole shared buffer with "0".
+// Every digit of the shared pattern "0".
 void clearGlyphPattern(GlyphState& g);
 
 // Dot (row, column) of the grid; out-of-grid positions read as unlit.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/glyph_digits.h"
 #include "model/settings_model.h"
 
 namespace vrq {
@@ -12,7 +13,6 @@ namespace vrq {
 inline constexpr int kMaxPeers = 100;        // saved peer addresses read from the ini file
 inline constexpr int kBroadcastAddress = 32; // slaveAddressIndex of "Bloadcast"
 inline constexpr int kLineBufferSize = 1200; // one command or reply line with its NUL
-inline constexpr int kGlyphBufferSize = 580;
 inline constexpr int kClientSlots = 97;      // server role: slots 1..96, slot 0 reserved
 
 enum LinkInterface { kLinkSerial = 0, kLinkTcp = 1 };
@@ -93,7 +93,7 @@ struct DialogValues {
 };
 
 struct GlyphState {
-    std::array<char, kGlyphBufferSize> pattern{};  // hex digits, the one shared buffer
+    GlyphDigits pattern;  // one pattern for the three editors
 };
 
 }  // namespace vrq

@@ -96,7 +96,7 @@ void resetSettings(Console& c) {
     s.displayOffsetV = 7;
 
     // 7. Glyph pattern buffer.
-    c.glyph.pattern.fill('0');
+    c.glyph.pattern.clear();
 
     // 8. Device network values.
     s.netSubnetClass = 2;

@@ -127,11 +127,12 @@ void success(Console& c, std::string_view text) {
     if (c.notifier) showSuccess(*c.notifier, text);
 }
 
-// A glyph pattern of `digits` characters from the ninth character on.
+// A glyph pattern of `digits` characters from the ninth character on. A
+// pattern with anything but hex digits is a damaged answer: it is dropped
+// like a short one, and the editor keeps what it showed.
 bool storeGlyph(Console& c, std::string_view body, std::size_t digits, char size) {
     constexpr std::size_t kPatternAt = 8;
-    if (body.size() < kPatternAt + digits || digits > c.glyph.pattern.size()) return false;
-    body.substr(kPatternAt, digits).copy(c.glyph.pattern.data(), digits);
+    if (body.size() < kPatternAt + digits || !c.glyph.pattern.assign(body.substr(kPatternAt, digits))) return false;
     c.reply.glyphReplyPending = false;
     if (c.glyphStored) c.glyphStored(size);
     return true;

@@ -52,7 +52,7 @@ TEST(GlyphEndToEndTest, RegisteredGlyphReadsBackIntoABlankEditor) {
         for (int i = 1; i <= 46; ++i) stroke.push_back(g->dotCentre(i, i));
         drag(g, stroke);
         drag(g, {g->dotCentre(5, 40), g->dotCentre(6, 39), g->dotCentre(7, 38)});
-        drawn.assign(c->glyph.pattern.data(), 576);
+        drawn = std::string(c->glyph.pattern.head(576));
         ASSERT_NE(drawn, std::string(576, '0'));
 
         d.findChild<QComboBox*>("glyphNumberCombo")->setCurrentIndex(4);
@@ -64,7 +64,7 @@ TEST(GlyphEndToEndTest, RegisteredGlyphReadsBackIntoABlankEditor) {
     }
 
     GlyphEditorDialog again(*c, GlyphSize::Large, nullptr, nullptr);
-    EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), std::string(576, '0'));
+    EXPECT_EQ(std::string(c->glyph.pattern.head(576)), std::string(576, '0'));
     EXPECT_EQ(again.findChild<QComboBox*>("glyphNumberCombo")->currentText(), "05");
     again.findChild<QPushButton*>("readButton")->click();
     EXPECT_TRUE(c->reply.glyphReplyPending);
@@ -72,7 +72,7 @@ TEST(GlyphEndToEndTest, RegisteredGlyphReadsBackIntoABlankEditor) {
     ASSERT_EQ(reply.substr(0, 8), "FBMLA369");
     handleSerialReply(*c, reply);
     EXPECT_FALSE(c->reply.glyphReplyPending);
-    EXPECT_EQ(std::string(c->glyph.pattern.data(), 576), drawn);
+    EXPECT_EQ(std::string(c->glyph.pattern.head(576)), drawn);
 
     EXPECT_TRUE(notes.notices.empty());
 }

@@ -76,7 +76,7 @@ protected:
     }
 
     std::string pattern(GlyphSize s) const {
-        return std::string(c->glyph.pattern.data(), static_cast<std::size_t>(glyphGeometry(s).digits));
+        return std::string(c->glyph.pattern.head(static_cast<std::size_t>(glyphGeometry(s).digits)));
     }
 
     std::unique_ptr<Console> c;
@@ -86,7 +86,7 @@ protected:
 };
 
 TEST_F(GlyphEditorTest, OpensBlankWithTheGridTwelvePixelsIn) {
-    c->glyph.pattern.fill('F');
+    c->glyph.pattern.assign(std::string(GlyphDigits::kCapacity, 'F'));
     c->dialog.selectedGlyph = 199;  // left by the small editor
     GlyphEditorDialog d(*c, GlyphSize::Large, &chooser, nullptr);
     EXPECT_EQ(pattern(GlyphSize::Large), std::string(576, '0'));
@@ -119,7 +119,7 @@ TEST_F(GlyphEditorTest, LeftDrawsRightErasesOnlyInnerDotsUnderThePointer) {
 
     mouse(g, QEvent::MouseButtonPress, g->dotCentre(1, 1), Qt::LeftButton);
     mouse(g, QEvent::MouseButtonRelease, g->dotCentre(1, 1), Qt::LeftButton);
-    EXPECT_EQ(c->glyph.pattern[12], '4');
+    EXPECT_EQ(c->glyph.pattern.at(12), '4');
     EXPECT_TRUE(d.glyphChanged());
     EXPECT_EQ(edits.count(), 1);
 
@@ -241,7 +241,7 @@ TEST_F(GlyphEditorTest, ReplyHookRedrawsOnlyTheMatchingEditorAndCloseClearsPendi
     c->glyphStored('L');
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
-    c->glyph.pattern[0] = '8';
+    c->glyph.pattern.put(0, '8');
     c->glyphStored('M');
     QApplication::processEvents();
     EXPECT_GT(counter.paints, 0);

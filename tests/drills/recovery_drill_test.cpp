@@ -100,7 +100,7 @@ TEST_P(RecoveryDrill, AnOpenGlyphEditorsUnsavedGlyphIsKeptOrDeleted) {
     ASSERT_TRUE(keepUnsavedWork(*c, copy));
     EXPECT_FALSE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));  // nothing drawn yet
     QTest::mousePress(&editor, Qt::LeftButton, {}, QPoint(2, 2));
-    c->glyph.pattern[0] = 'F';
+    c->glyph.pattern.put(0, 'F');
     ASSERT_TRUE(keepUnsavedWork(*c, copy));
     ASSERT_TRUE(std::filesystem::exists(copy.glyphPath(GlyphSize::Medium)));
     EXPECT_FALSE(copy.exists());  // the document itself had nothing unsaved

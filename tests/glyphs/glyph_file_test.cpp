@@ -20,9 +20,8 @@ std::string lines(const std::string& chars) {
 TEST(GlyphFileTest, FormatWritesOneDigitPerLineAndLargePadding) {
     GlyphState g;
     clearGlyphPattern(g);
-    g.pattern[0] = 'A';
-    g.pattern[575] = 'F';
-    g.pattern[576] = '9';  // beyond the large pattern: never written
+    g.pattern.put(0, 'A');
+    g.pattern.put(575, 'F');
     const std::string large = GlyphFile::format(g, GlyphSize::Large);
     EXPECT_EQ(large.size(), 580u * 3);
     EXPECT_EQ(large.substr(0, 3), "A\r\n");
@@ -33,26 +32,26 @@ TEST(GlyphFileTest, FormatWritesOneDigitPerLineAndLargePadding) {
 
 TEST(GlyphFileTest, ParseSkipsWhiteSpaceAndStopsAtTheEnd) {
     GlyphState g;
-    g.pattern.fill('7');
+    g.pattern.assign(std::string(GlyphDigits::kCapacity, '7'));
     // Any spacing between characters is accepted.
     EXPECT_EQ(GlyphFile::parse("1\n2 \t 3\r\n\r\n4", g, GlyphSize::Small), 4);
-    EXPECT_EQ(std::string(g.pattern.data(), 5), "12347");
+    EXPECT_EQ(std::string(g.pattern.head(5)), "12347");
 
     // A large file of only 576 lines loads the whole pattern.
     const std::string all(576, 'C');
     clearGlyphPattern(g);
     EXPECT_EQ(GlyphFile::parse(lines(all), g, GlyphSize::Large), 576);
-    EXPECT_EQ(std::string(g.pattern.data(), 576), all);
+    EXPECT_EQ(std::string(g.pattern.head(576)), all);
 
     // A short file loads what it has; the rest keeps its previous digits.
-    g.pattern.fill('5');
+    g.pattern.assign(std::string(GlyphDigits::kCapacity, '5'));
     EXPECT_EQ(GlyphFile::parse(lines("AB"), g, GlyphSize::Medium), 2);
-    EXPECT_EQ(std::string(g.pattern.data(), 4), "AB55");
+    EXPECT_EQ(std::string(g.pattern.head(4)), "AB55");
 
     // Trailing lines of a longer file are ignored.
     clearGlyphPattern(g);
     EXPECT_EQ(GlyphFile::parse(lines(std::string(300, '1')), g, GlyphSize::Medium), 256);
-    EXPECT_EQ(g.pattern[256], '0');
+    EXPECT_EQ(g.pattern.at(256), '0');
 }
 
 TEST(GlyphFileTest, CharactersThatAreNoHexDigitsAreKeptAsZeroAndReported) {
@@ -62,16 +61,15 @@ TEST(GlyphFileTest, CharactersThatAreNoHexDigitsAreKeptAsZeroAndReported) {
     // Leading white space reaches the first read; NUL, high bytes and letters past F are no digits.
     const std::string text = std::string("\r\n") + std::string(1, '\0') + "\n\xff\nq\nZ\nf\n9\n";
     GlyphFile::parse(text, g, GlyphSize::Small, &damaged);
-    EXPECT_EQ(std::string(g.pattern.data(), 7), "00000F9");
+    EXPECT_EQ(std::string(g.pattern.head(7)), "00000F9");
     EXPECT_TRUE(damaged);
 
     GlyphFile::parse("a\nB\n", g, GlyphSize::Small, &damaged);
-    EXPECT_EQ(std::string(g.pattern.data(), 2), "AB");
+    EXPECT_EQ(std::string(g.pattern.head(2)), "AB");
     EXPECT_FALSE(damaged);
 
-    // The register command never carries anything but hex digits, whatever the buffer holds.
-    g.pattern[0] = 'Z';
-    g.pattern[1] = 'e';
+    // What a damaged file held reaches the register command as read: hex digits only.
+    GlyphFile::parse("Z\ne\n", g, GlyphSize::Small, &damaged);
     const std::string wire(glyphRegisterCommand(GlyphSize::Small, 1, g).text());
     EXPECT_EQ(wire.substr(6, 2), "0E");
 }

@@ -8,7 +8,7 @@ namespace vrq {
 namespace {
 
 std::string patternText(const GlyphState& g, GlyphSize s) {
-    return std::string(g.pattern.data(), static_cast<std::size_t>(glyphGeometry(s).digits));
+    return std::string(g.pattern.head(static_cast<std::size_t>(glyphGeometry(s).digits)));
 }
 
 TEST(GlyphPatternTest, DotBitsRunLeftToRightFromBitEight) {
@@ -16,21 +16,21 @@ TEST(GlyphPatternTest, DotBitsRunLeftToRightFromBitEight) {
     clearGlyphPattern(g);
     // Row 1, column 1 of the large grid: second digit row starts at digit 12.
     EXPECT_TRUE(setGlyphDot(g, GlyphSize::Large, 1, 1, true));
-    EXPECT_EQ(g.pattern[12], '4');
+    EXPECT_EQ(g.pattern.at(12), '4');
     EXPECT_TRUE(setGlyphDot(g, GlyphSize::Large, 1, 0, true));
     EXPECT_TRUE(setGlyphDot(g, GlyphSize::Large, 1, 3, true));
-    EXPECT_EQ(g.pattern[12], 'D');
+    EXPECT_EQ(g.pattern.at(12), 'D');
     EXPECT_TRUE(glyphDotLit(g, GlyphSize::Large, 1, 3));
     EXPECT_FALSE(glyphDotLit(g, GlyphSize::Large, 1, 2));
     // Setting a lit dot again is no change, so no redraw is due.
     EXPECT_FALSE(setGlyphDot(g, GlyphSize::Large, 1, 1, true));
     EXPECT_TRUE(setGlyphDot(g, GlyphSize::Large, 1, 0, false));
-    EXPECT_EQ(g.pattern[12], '5');
+    EXPECT_EQ(g.pattern.at(12), '5');
 
     // Medium rows are 8 digits; the last dot of the grid is bit 1 of the last digit.
     clearGlyphPattern(g);
     EXPECT_TRUE(setGlyphDot(g, GlyphSize::Medium, 31, 31, true));
-    EXPECT_EQ(g.pattern[255], '1');
+    EXPECT_EQ(g.pattern.at(255), '1');
     EXPECT_EQ(patternText(g, GlyphSize::Medium).find_first_not_of('0'), 255u);
 }
 
@@ -41,26 +41,33 @@ TEST(GlyphPatternTest, PositionsOutsideTheGridChangeNothing) {
     EXPECT_FALSE(setGlyphDot(g, GlyphSize::Small, 3, 24, true));
     EXPECT_FALSE(setGlyphDot(g, GlyphSize::Small, 24, 0, true));
     EXPECT_FALSE(glyphDotLit(g, GlyphSize::Small, 99, 99));
-    EXPECT_EQ(std::string(g.pattern.data(), g.pattern.size()), std::string(580, '0'));
+    EXPECT_EQ(g.pattern, GlyphDigits{});
 }
 
-TEST(GlyphPatternTest, DamagedDigitsDrawAndEditWithoutFault) {
-    GlyphState g;
-    clearGlyphPattern(g);
-    g.pattern[0] = 'z';
-    g.pattern[1] = '\x80';
-    g.pattern[2] = 'f';
-    for (int c = 0; c < 12; ++c) (void)glyphDotLit(g, GlyphSize::Large, 0, c);
-    EXPECT_EQ(glyphDigitValue('A'), 10);
-    EXPECT_EQ(glyphDigitValue('F'), 15);
-    for (char ch : {'z', '\x80', 'f', '\0', ' '}) {
-        EXPECT_GE(glyphDigitValue(ch), 0);
-        EXPECT_LE(glyphDigitValue(ch), 15);
-    }
-    // An edit rewrites the digit as a proper upper-case hex digit.
-    setGlyphDot(g, GlyphSize::Large, 0, 4, true);
-    const std::string hex = "0123456789ABCDEF";
-    EXPECT_NE(hex.find(g.pattern[1]), std::string::npos);
+TEST(GlyphPatternTest, OnlyHexDigitsComeIn) {
+    GlyphDigits d;
+    // One character at a time (a file): lower case is raised, anything else is "0" and reported.
+    EXPECT_TRUE(d.put(0, 'f'));
+    EXPECT_FALSE(d.put(1, 'z'));
+    EXPECT_FALSE(d.put(2, '\r'));
+    EXPECT_FALSE(d.put(3, '\x80'));
+    EXPECT_TRUE(d.put(4, 'B'));
+    EXPECT_EQ(std::string(d.head(5)), "F000B");
+    EXPECT_EQ(d.value(0), 15);
+    // Past the end nothing is stored, and nothing reads but "0".
+    EXPECT_TRUE(d.put(GlyphDigits::kCapacity, 'F'));
+    EXPECT_EQ(d.at(GlyphDigits::kCapacity), '0');
+    EXPECT_FALSE(d.setValue(GlyphDigits::kCapacity, 1));
+    EXPECT_FALSE(d.setValue(5, 16));
+    EXPECT_EQ(d.head(1000).size(), GlyphDigits::kCapacity);
+
+    // A whole head (an answer) is taken only when all of it is hex digits and it fits.
+    const GlyphDigits before = d;
+    EXPECT_FALSE(d.assign("12G4"));
+    EXPECT_FALSE(d.assign(std::string(GlyphDigits::kCapacity + 1, '1')));
+    EXPECT_EQ(d, before);
+    EXPECT_TRUE(d.assign("a1"));
+    EXPECT_EQ(std::string(d.head(5)), "A100B");
 }
 
 TEST(GlyphPatternTest, SlotCodesFollowTheFourRuns) {

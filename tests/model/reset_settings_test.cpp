@@ -37,7 +37,7 @@ void scribble(Console& c) {
     c.dialog.allPagesCharColour = 2;
     c.dialog.allPagesBlink = 1;  // not reset: the dialog keeps it
     c.dialog.selectedGlyph = 40;
-    c.glyph.pattern[0] = 'F';
+    c.glyph.pattern.put(0, 'F');
     c.app.currentPage = 200;
     c.app.currentLine = 4;
     c.app.documentModified = true;
@@ -112,8 +112,8 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     EXPECT_EQ(c->dialog.allPagesAutoSwitch, GetParam() == Product::Single ? 1 : 3);
     EXPECT_EQ(c->dialog.allPagesBlink, 1);
     EXPECT_EQ(c->dialog.selectedGlyph, 0);
-    EXPECT_EQ(c->glyph.pattern[0], '0');
-    EXPECT_EQ(c->glyph.pattern[kGlyphBufferSize - 1], '0');
+    EXPECT_EQ(c->glyph.pattern.at(0), '0');
+    EXPECT_EQ(c->glyph.pattern.at(GlyphDigits::kCapacity - 1), '0');
     EXPECT_EQ(c->app.currentPage, 0);
     EXPECT_EQ(c->app.currentLine, 0);
     EXPECT_FALSE(c->app.documentModified);

@@ -220,19 +220,22 @@ TEST(GlyphReadBackTest, PatternsOfTheThreeSizes) {
     t.c->glyphStored = [&](char size) { sizes.push_back(size); };
     const std::pair<const char*, std::size_t> cases[] = {{"FBML", 576}, {"FBMM", 256}, {"FBMS", 144}};
     for (const auto& [mnemonic, digits] : cases) {
-        t.c->glyph.pattern.fill('0');
+        t.c->glyph.pattern.clear();
         t.c->reply.glyphReplyPending = true;
         t.serial(std::string(mnemonic) + "A365" + std::string(digits - 1, 'F') + "E");
-        EXPECT_EQ(t.c->glyph.pattern[0], 'F');
-        EXPECT_EQ(t.c->glyph.pattern[digits - 1], 'E');
-        EXPECT_EQ(t.c->glyph.pattern[digits], '0');
+        EXPECT_EQ(t.c->glyph.pattern.at(0), 'F');
+        EXPECT_EQ(t.c->glyph.pattern.at(digits - 1), 'E');
+        EXPECT_EQ(t.c->glyph.pattern.at(digits), '0');
         EXPECT_FALSE(t.c->reply.glyphReplyPending);
     }
     EXPECT_EQ(sizes, "LMS");
 
-    t.c->glyph.pattern.fill('0');
+    t.c->glyph.pattern.clear();
     t.serial("FBMSA365" + std::string(143, 'F'));  // one digit short
-    EXPECT_EQ(t.c->glyph.pattern[0], '0');
+    EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
+    // A damaged digit drops the whole answer; the editor keeps what it showed.
+    t.serial("FBMSA365" + std::string(142, 'F') + "\x81");
+    EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
     EXPECT_EQ(sizes, "LMS");
 }
 
