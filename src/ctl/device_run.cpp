@@ -25,7 +25,8 @@
 
 namespace vrq::ctl {
 
-namespace {
+// Named, not anonymous: DeviceRun::Impl holds these as members.
+namespace run_io {
 
 // Notices become stderr lines; errors are counted for the exit status.
 class StderrNotifier : public Notifier {
@@ -82,6 +83,14 @@ private:
     Transport* inner_;
     Log& log_;
 };
+
+}  // namespace run_io
+
+namespace {
+
+using run_io::Log;
+using run_io::LoggingTransport;
+using run_io::StderrNotifier;
 
 bool parseIpv4(const std::string& host, Octets& out) {
     if (host == "localhost") {

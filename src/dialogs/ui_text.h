@@ -37,5 +37,7 @@ inline QString uiText(const char* japanese) { return uiText(std::string_view(jap
 // it apart from the same Japanese elsewhere ("設定" is "Settings" in the menu
 // bar and "Set" on a button).
 QString uiTextAs(std::string_view japanese, const char* use);
+// Text that is not translated (a name, a version, an address), as Qt shows it.
+inline QString plainText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 }  // namespace vrq

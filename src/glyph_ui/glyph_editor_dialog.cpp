@@ -28,8 +28,6 @@ constexpr std::string_view kCantOpenText = "Can't file open";
 constexpr std::string_view kNoFileText = "Don't file open";
 const std::string kDamagedText = "外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。\n";
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(uiText(text), parent);
     b->setObjectName(name);
@@ -54,7 +52,7 @@ QString FileDialogGlyphChooser::saveFileName(QWidget* parent, const QString& tit
 }
 
 GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChooser* chooser, QWidget* parent)
-    : SettingDialog(c, parent, qs(glyphGeometry(size).caption), qs(glyphGeometry(size).peerCaption)),
+    : SettingDialog(c, parent, plainText(glyphGeometry(size).caption), plainText(glyphGeometry(size).peerCaption)),
       size_(size),
       chooser_(chooser ? chooser : &ownChooser_) {
     const GlyphGeometry& geo = glyphGeometry(size_);
@@ -133,7 +131,7 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 GlyphEditorDialog::~GlyphEditorDialog() { console().glyphStored = nullptr; }
 
 QString GlyphEditorDialog::filters() const {
-    return uiText(qs(glyphGeometry(size_).filterText)) + uiText(";;すべて(*.*)");
+    return uiText(plainText(glyphGeometry(size_).filterText)) + uiText(";;すべて(*.*)");
 }
 
 void GlyphEditorDialog::warn(std::string_view text) {

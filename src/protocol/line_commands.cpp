@@ -9,7 +9,7 @@ namespace {
 int clampTo(int v, int lo, int hi) { return std::clamp(v, lo, hi); }
 int pageIndex(int p) { return clampTo(p, 0, kPages - 1); }
 int lineIndex(int l) { return clampTo(l, 0, kLines - 1); }
-char digit(int v, int hi) { return static_cast<char>('0' + clampTo(v, 0, hi)); }
+char digitChar(int v, int hi) { return static_cast<char>('0' + clampTo(v, 0, hi)); }
 
 }  // namespace
 
@@ -81,8 +81,8 @@ CommandLine colourLineCommand(const SettingsModel& m, int page, int line) {
     CommandLine c("CABC001L0170");
     c.putDec3(4, page + 1);
     c.putDec2(8, line + 1);
-    *c.field(10, 1) = digit(m.lineCharColour[page][line], 8);
-    *c.field(11, 1) = digit(m.lineEdgeColour[page][line], 8);
+    *c.field(10, 1) = digitChar(m.lineCharColour[page][line], 8);
+    *c.field(11, 1) = digitChar(m.lineEdgeColour[page][line], 8);
     return c;
 }
 
@@ -91,8 +91,8 @@ CommandLine colourPageCommand(const SettingsModel& m, int page) {
     CommandLine c("CABC00170707070707070707070");
     c.putDec3(4, page + 1);
     for (int l = 0; l < kLines; ++l) {
-        *c.field(7 + 2 * l, 1) = digit(m.lineCharColour[page][l], 8);
-        *c.field(8 + 2 * l, 1) = digit(m.lineEdgeColour[page][l], 8);
+        *c.field(7 + 2 * l, 1) = digitChar(m.lineCharColour[page][l], 8);
+        *c.field(8 + 2 * l, 1) = digitChar(m.lineEdgeColour[page][l], 8);
     }
     return c;
 }

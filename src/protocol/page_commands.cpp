@@ -6,13 +6,13 @@
 namespace vrq {
 namespace {
 
-int pageIndex(int p) { return std::clamp(p, 0, kPages - 1); }
+int pageInRange(int p) { return std::clamp(p, 0, kPages - 1); }
 char levelDigit(int v) { return static_cast<char>('0' + std::clamp(v, 0, 4)); }
 
 }  // namespace
 
 CommandLine autoSwitchPageCommand(const SettingsModel& m, int page) {
-    page = pageIndex(page);
+    page = pageInRange(page);
     CommandLine c("PAST00101");
     c.putDec3(4, page + 1);
     c.putDec2(7, std::clamp(m.pageAutoSwitch[page], 0, 99));
@@ -35,7 +35,7 @@ CommandLine displayPageCommand(int choice) {
 }
 
 CommandLine charLevelPageCommand(const SettingsModel& m, int page) {
-    page = pageIndex(page);
+    page = pageInRange(page);
     CommandLine c("CL00122");
     c.putDec3(2, page + 1);
     *c.field(5, 1) = levelDigit(m.pageCharWhiteLevel[page]);

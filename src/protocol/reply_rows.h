@@ -11,6 +11,9 @@ namespace vrq::rows {
 
 using Store = bool (*)(Console&, std::string_view body);
 
+// One decimal field character as the device sent it; range checks come after.
+inline int digit(char ch) { return static_cast<signed char>(ch) - '0'; }
+
 // Device-wide settings.
 bool connectorAssign(Console& c, std::string_view b);  // "ACA" and "RCA"
 bool alarmDisplay(Console& c, std::string_view b);

@@ -11,8 +11,6 @@ namespace {
 
 bool has(std::string_view b, std::size_t length) { return b.size() >= length; }
 
-int digit(char ch) { return static_cast<signed char>(ch) - '0'; }
-
 // Four three-digit octets at 3, 7, 11 and 15, dots between them.
 bool octets(std::string_view b, Octets& out) {
     if (!has(b, 18)) return false;

@@ -9,8 +9,6 @@ namespace vrq::rows {
 
 namespace {
 
-int digit(char ch) { return static_cast<signed char>(ch) - '0'; }
-
 int sizeCode(char ch) { return ch == 'L' ? 0 : ch == 'M' ? 1 : 2; }
 
 // A page field at `pageAt`, then ten letters from `from`.

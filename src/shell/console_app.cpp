@@ -25,15 +25,13 @@ namespace vrq {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // One ini file per program in the user's configuration folder.
 std::string configFilePath(Product p) {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (dir.isEmpty()) dir = QDir::homePath();
     dir += "/vrq700-console";
     QDir().mkpath(dir);
-    return (dir + "/" + qs(iniFileName(p))).toStdString();
+    return (dir + "/" + plainText(iniFileName(p))).toStdString();
 }
 
 // Recovery copies go to the user's data folder, never beside the documents.
@@ -47,7 +45,7 @@ std::string dataFolder() {
 
 }  // namespace
 
-QString consoleVersion(Product) { return qs(kReleaseNumber); }
+QString consoleVersion(Product) { return plainText(kReleaseNumber); }
 
 std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
                                                 QString& error) {
@@ -88,9 +86,9 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
     }
     installUiLanguage(*language);
 
-    run.instance = std::make_unique<SingleInstance>(qs(instanceMutexName(product)));
+    run.instance = std::make_unique<SingleInstance>(plainText(instanceMutexName(product)));
     if (!run.instance->acquired()) {
-        QMessageBox box(QMessageBox::NoIcon, qs(productTitle(product)), uiText("２重に起動はできません"),
+        QMessageBox box(QMessageBox::NoIcon, plainText(productTitle(product)), uiText("２重に起動はできません"),
                         QMessageBox::Ok);
         box.exec();
         return 0;

@@ -20,12 +20,6 @@
 
 namespace vrq {
 
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
 MainWindow::MainWindow(Console& c, const Variant& v, const ClockSource& clock, QWidget* parent)
     : QMainWindow(parent), c_(c), v_(v), clock_(clock) {
     setObjectName("mainWindow");
@@ -124,7 +118,7 @@ void MainWindow::applyMenuRules() {
     enable(cmd::kSlaveAddress, rs485);
 }
 
-void MainWindow::updateTitle() { setWindowTitle(qs(c_.app.tcpRole == kTcpServer ? v_.serverTitle : v_.clientTitle)); }
+void MainWindow::updateTitle() { setWindowTitle(plainText(c_.app.tcpRole == kTcpServer ? v_.serverTitle : v_.clientTitle)); }
 
 void MainWindow::dispatch(int id) {
     const int command = commandForId(v_, id);
@@ -152,7 +146,7 @@ void MainWindow::showVersion() {
     box.setObjectName("versionBox");
     box.setWindowTitle(uiText(v_.versionBoxTitle));
     box.setIconPixmap(appIcon().pixmap(32, 32));
-    box.setText(qs(v_.versionText));
+    box.setText(plainText(v_.versionText));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -16,15 +16,8 @@ namespace {
 constexpr std::string_view kVersion = "1.05";
 constexpr std::string_view kMacAddress = "00-80-45-1A-2B-3C";
 
-using Apply = std::function<bool(SettingsModel&, std::string_view)>;
-using Answer = std::function<std::string(const SettingsModel&, std::string_view)>;
-
-void set(CommandTable& t, std::string mn, std::size_t length, Apply apply) {
-    t.push_back({std::move(mn), length, std::move(apply), {}});
-}
-
 // A read request "R" + `mn` (exact), answered with a fixed-shape body.
-void read(CommandTable& t, std::string mn, std::function<std::string(const SettingsModel&)> answer) {
+void addFixedRead(CommandTable& t, std::string mn, std::function<std::string(const SettingsModel&)> answer) {
     const std::size_t n = mn.size();
     t.push_back({std::move(mn), n, {}, [answer](const SettingsModel& s, std::string_view) { return answer(s); }});
 }
@@ -34,14 +27,14 @@ void read(CommandTable& t, std::string mn, std::function<std::string(const Setti
 void letterSetting(CommandTable& t, const std::string& mn, std::string_view letters, int SettingsModel::*field,
                    std::initializer_list<std::string> reads) {
     const std::string lettersCopy(letters);
-    set(t, mn, mn.size() + 1, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, mn, mn.size() + 1, [=](SettingsModel& s, std::string_view b) {
         const auto at = lettersCopy.find(b.back());
         if (at == std::string::npos) return false;
         s.*field = static_cast<int>(at);
         return true;
     });
     for (const std::string& r : reads) {
-        read(t, r, [=](const SettingsModel& s) {
+        addFixedRead(t, r, [=](const SettingsModel& s) {
             const int v = s.*field;
             const char letter = v >= 0 && v < static_cast<int>(lettersCopy.size()) ? lettersCopy[static_cast<std::size_t>(v)] : lettersCopy[0];
             return mn + letter;
@@ -52,32 +45,32 @@ void letterSetting(CommandTable& t, const std::string& mn, std::string_view lett
 // "xxxON" / "xxxOF".
 void onOffSetting(CommandTable& t, const std::string& mn, int SettingsModel::*field,
                   std::initializer_list<std::string> reads) {
-    set(t, mn, mn.size() + 2, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, mn, mn.size() + 2, [=](SettingsModel& s, std::string_view b) {
         const std::string_view v = b.substr(mn.size());
         if (v != "ON" && v != "OF") return false;
         s.*field = v == "ON" ? 1 : 0;
         return true;
     });
-    for (const std::string& r : reads) read(t, r, [=](const SettingsModel& s) { return mn + (s.*field ? "ON" : "OF"); });
+    for (const std::string& r : reads) addFixedRead(t, r, [=](const SettingsModel& s) { return mn + (s.*field ? "ON" : "OF"); });
 }
 
 // A two-digit clock field within [lo, hi]; the device keeps no calendar here.
 void clockField(CommandTable& t, const std::string& mn, int lo, int hi) {
-    set(t, mn, mn.size() + 2, [=](SettingsModel&, std::string_view b) {
+    addSet(t, mn, mn.size() + 2, [=](SettingsModel&, std::string_view b) {
         int v = 0;
         return parseDec(b.substr(mn.size(), 2), v) && v >= lo && v <= hi;
     });
 }
 
 void connectors(CommandTable& t, const std::string& mn) {
-    set(t, mn, mn.size() + 3 * kConnectors, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, mn, mn.size() + 3 * kConnectors, [=](SettingsModel& s, std::string_view b) {
         std::array<int, kConnectors> pages{};
         for (std::size_t i = 0; i < kConnectors; ++i)
             if (!parsePage(b, mn.size() + 3 * i, pages[i])) return false;
         for (std::size_t i = 0; i < kConnectors; ++i) s.connectorAssign[i] = pages[i];
         return true;
     });
-    read(t, mn, [=](const SettingsModel& s) {
+    addFixedRead(t, mn, [=](const SettingsModel& s) {
         std::string a = mn;
         for (int page : s.connectorAssign) a += dec(page + 1, 3);
         return a;
@@ -86,7 +79,7 @@ void connectors(CommandTable& t, const std::string& mn) {
 
 // "ddd.ddd.ddd.ddd" after the mnemonic.
 void address(CommandTable& t, const std::string& mn, Octets SettingsModel::*field) {
-    set(t, mn, mn.size() + 15, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, mn, mn.size() + 15, [=](SettingsModel& s, std::string_view b) {
         Octets o{};
         for (std::size_t i = 0; i < 4; ++i) {
             int v = 0;
@@ -97,7 +90,7 @@ void address(CommandTable& t, const std::string& mn, Octets SettingsModel::*fiel
         s.*field = o;
         return true;
     });
-    read(t, mn, [=](const SettingsModel& s) {
+    addFixedRead(t, mn, [=](const SettingsModel& s) {
         std::string a = mn;
         for (std::size_t i = 0; i < 4; ++i) a += (i ? "." : "") + dec((s.*field)[i], 3);
         return a;
@@ -111,14 +104,14 @@ void addClock(CommandTable& t) {
     clockField(t, "TSH", 0, 23);
     clockField(t, "TSM", 0, 59);
     clockField(t, "TSS", 0, 59);
-    set(t, "TSA", 3, [](SettingsModel&, std::string_view) { return true; });
-    set(t, "TSDR", 5, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "TSA", 3, [](SettingsModel&, std::string_view) { return true; });
+    addSet(t, "TSDR", 5, [](SettingsModel& s, std::string_view b) {
         const int d = b[4] - '0';
         if (d < 1 || d > 8) return false;
         s.clockDisplayRange = d - 1;
         return true;
     });
-    read(t, "TSDR", [](const SettingsModel& s) { return "TSDR" + dec(s.clockDisplayRange + 1, 1); });
+    addFixedRead(t, "TSDR", [](const SettingsModel& s) { return "TSDR" + dec(s.clockDisplayRange + 1, 1); });
     letterSetting(t, "TSDO", "FN", &SettingsModel::clockDisplayOn, {"TSD", "TSDO"});
     letterSetting(t, "TSDS", "SN", &SettingsModel::clockDisplaySize, {"TSDS"});
 }
@@ -129,17 +122,17 @@ void addAlarmRemoteOther(CommandTable& t) {
     onOffSetting(t, "AD", &SettingsModel::alarmDisplay, {});
     onOffSetting(t, "AR", &SettingsModel::alarmReturn, {});
     // Requested as "RAD" / "RAR" (or with the O) and answered as the set command.
-    read(t, "AD", [](const SettingsModel& s) { return std::string(s.alarmDisplay ? "ADON" : "ADOF"); });
-    read(t, "ADO", [](const SettingsModel& s) { return std::string(s.alarmDisplay ? "ADON" : "ADOF"); });
-    read(t, "AR", [](const SettingsModel& s) { return std::string(s.alarmReturn ? "ARON" : "AROF"); });
-    read(t, "ARO", [](const SettingsModel& s) { return std::string(s.alarmReturn ? "ARON" : "AROF"); });
-    set(t, "ADT", 6, [](SettingsModel& s, std::string_view b) {
+    addFixedRead(t, "AD", [](const SettingsModel& s) { return std::string(s.alarmDisplay ? "ADON" : "ADOF"); });
+    addFixedRead(t, "ADO", [](const SettingsModel& s) { return std::string(s.alarmDisplay ? "ADON" : "ADOF"); });
+    addFixedRead(t, "AR", [](const SettingsModel& s) { return std::string(s.alarmReturn ? "ARON" : "AROF"); });
+    addFixedRead(t, "ARO", [](const SettingsModel& s) { return std::string(s.alarmReturn ? "ARON" : "AROF"); });
+    addSet(t, "ADT", 6, [](SettingsModel& s, std::string_view b) {
         int v = 0;
         if (!parseDec(b.substr(3, 3), v)) return false;
         setCell(s.alarmHoldTime, b.substr(3, 3));
         return true;
     });
-    read(t, "ADT", [](const SettingsModel& s) {
+    addFixedRead(t, "ADT", [](const SettingsModel& s) {
         std::string text(cellText(s.alarmHoldTime));
         text.resize(3, '0');
         return "ADT" + text;
@@ -147,7 +140,7 @@ void addAlarmRemoteOther(CommandTable& t) {
     connectors(t, "ACA");
     connectors(t, "RCA");
 
-    set(t, "RM", 5, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "RM", 5, [](SettingsModel& s, std::string_view b) {
         const std::string_view v = b.substr(2);
         if (v == "BIN") s.remoteMode = 0;
         else if (v == "BIT") s.remoteMode = 1;
@@ -155,7 +148,7 @@ void addAlarmRemoteOther(CommandTable& t) {
         else return false;
         return true;
     });
-    read(t, "RM", [](const SettingsModel& s) {
+    addFixedRead(t, "RM", [](const SettingsModel& s) {
         return std::string(s.remoteMode == 1 ? "RMBIT" : s.remoteMode == 2 ? "RMOPE" : "RMBIN");
     });
 
@@ -163,16 +156,16 @@ void addAlarmRemoteOther(CommandTable& t) {
     letterSetting(t, "VLBC", "NB", &SettingsModel::videoLossBackColour, {"VLBC"});
     onOffSetting(t, "CFZ", &SettingsModel::zoomFont, {"CFZ"});
 
-    set(t, "POSP", 7, [](SettingsModel& s, std::string_view b) { return parsePage(b, 4, s.powerOnPage); });
-    set(t, "POSPAS", 6, [](SettingsModel& s, std::string_view) {
+    addSet(t, "POSP", 7, [](SettingsModel& s, std::string_view b) { return parsePage(b, 4, s.powerOnPage); });
+    addSet(t, "POSPAS", 6, [](SettingsModel& s, std::string_view) {
         s.powerOnPage = kPowerOnPas;
         return true;
     });
-    read(t, "POSP", [](const SettingsModel& s) {
+    addFixedRead(t, "POSP", [](const SettingsModel& s) {
         return s.powerOnPage >= kPowerOnPas ? std::string("POSPAS") : "POSP" + dec(s.powerOnPage + 1, 3);
     });
     // The display mode read of the single-line model; its answer carries nothing the console keeps.
-    read(t, "DM", [](const SettingsModel&) { return std::string("DM0"); });
+    addFixedRead(t, "DM", [](const SettingsModel&) { return std::string("DM0"); });
 }
 
 void addNetwork(CommandTable& t) {
@@ -180,28 +173,28 @@ void addNetwork(CommandTable& t) {
     address(t, "EGA", &SettingsModel::netGatewayAddress);
     address(t, "EAA", &SettingsModel::netActiveAddress);
     letterSetting(t, "ESM", "ABC", &SettingsModel::netSubnetClass, {"ESM"});
-    set(t, "EPN", 8, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "EPN", 8, [](SettingsModel& s, std::string_view b) {
         int v = 0;
         if (!parseDec(b.substr(3, 5), v) || v > 65535) return false;
         setCell(s.netPortNumber, b.substr(3, 5));
         return true;
     });
-    read(t, "EPN", [](const SettingsModel& s) {
+    addFixedRead(t, "EPN", [](const SettingsModel& s) {
         std::string port(cellText(s.netPortNumber));
         port.resize(5, '0');
         return "EPN" + port;
     });
     onOffSetting(t, "ECT", &SettingsModel::netConnectionTry, {"ECT"});
     onOffSetting(t, "EKA", &SettingsModel::netKeepAlive, {"EKA"});
-    set(t, "ETR", 4, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "ETR", 4, [](SettingsModel& s, std::string_view b) {
         const int d = b[3] - '0';
         if (d < 1 || d > 6) return false;
         s.netTimeRegister = d - 1;
         return true;
     });
-    read(t, "ETR", [](const SettingsModel& s) { return "ETR" + dec(s.netTimeRegister + 1, 1); });
-    read(t, "EMA", [](const SettingsModel&) { return "EMA" + std::string(kMacAddress); });
-    read(t, "VN", [](const SettingsModel&) { return "VN" + std::string(kVersion); });
+    addFixedRead(t, "ETR", [](const SettingsModel& s) { return "ETR" + dec(s.netTimeRegister + 1, 1); });
+    addFixedRead(t, "EMA", [](const SettingsModel&) { return "EMA" + std::string(kMacAddress); });
+    addFixedRead(t, "VN", [](const SettingsModel&) { return "VN" + std::string(kVersion); });
 }
 
 }  // namespace

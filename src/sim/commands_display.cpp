@@ -18,16 +18,6 @@ namespace vrq::sim {
 
 namespace {
 
-using Apply = std::function<bool(SettingsModel&, std::string_view)>;
-using Answer = std::function<std::string(const SettingsModel&, std::string_view)>;
-
-void set(CommandTable& t, std::string mn, std::size_t length, Apply apply) {
-    t.push_back({std::move(mn), length, std::move(apply), {}});
-}
-void read(CommandTable& t, std::string mn, std::size_t length, Answer answer) {
-    t.push_back({std::move(mn), length, {}, std::move(answer)});
-}
-
 int hexDigit(char ch) {
     if (ch >= '0' && ch <= '9') return ch - '0';
     if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
@@ -67,14 +57,14 @@ void addTitles(CommandTable& t, Product product) {
     constexpr std::size_t kLineHex = 4 * kTitleLineMaxBytes / 2;  // 112
     constexpr std::size_t kPageHex = 10 * kLineHex;                 // 1120
     if (product == Product::Multi) {
-        set(t, "CA", 2 + 3 + 3 + kLineHex, [](SettingsModel& s, std::string_view b) {
+        addSet(t, "CA", 2 + 3 + 3 + kLineHex, [](SettingsModel& s, std::string_view b) {
             int p = 0, l = 0;
             std::string text;
             if (!parsePage(b, 2, p) || !parseLine(b, 5, l) || !decodeTitle(b.substr(8), text)) return false;
             setCell(s.titleText[p][l], text);
             return true;
         });
-        set(t, "CA", 2 + 3 + kPageHex, [](SettingsModel& s, std::string_view b) {
+        addSet(t, "CA", 2 + 3 + kPageHex, [](SettingsModel& s, std::string_view b) {
             int p = 0;
             if (!parsePage(b, 2, p)) return false;
             std::string lines[kLines];
@@ -83,7 +73,7 @@ void addTitles(CommandTable& t, Product product) {
             for (int l = 0; l < kLines; ++l) setCell(s.titleText[p][l], lines[l]);
             return true;
         });
-        read(t, "CA", 2 + 3, [](const SettingsModel& s, std::string_view b) {
+        addRead(t, "CA", 2 + 3, [](const SettingsModel& s, std::string_view b) {
             int p = 0;
             if (!parsePage(b, 2, p)) return std::string();
             std::string a(b.substr(0, 5));
@@ -91,14 +81,14 @@ void addTitles(CommandTable& t, Product product) {
             return a;
         });
     } else {
-        set(t, "CA", 2 + 3 + kPageHex, [](SettingsModel& s, std::string_view b) {
+        addSet(t, "CA", 2 + 3 + kPageHex, [](SettingsModel& s, std::string_view b) {
             int p = 0;
             std::string text;
             if (!parsePage(b, 2, p) || !decodeTitle(b.substr(5), text)) return false;
             setCell(s.singleTitleText[p], text);
             return true;
         });
-        read(t, "CA", 2 + 3, [](const SettingsModel& s, std::string_view b) {
+        addRead(t, "CA", 2 + 3, [](const SettingsModel& s, std::string_view b) {
             int p = 0;
             if (!parsePage(b, 2, p)) return std::string();
             return std::string(b.substr(0, 5)) + encodedOrBlank(cellText(s.singleTitleText[p]), kSingleTitleMaxBytes);
@@ -117,12 +107,12 @@ struct LineValue {
 
 void addLineFamily(CommandTable& t, const LineValue& f) {
     const std::size_t m = f.mnemonic.size(), w = f.width;
-    set(t, f.mnemonic, m + 3 + 3 + w, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, f.mnemonic, m + 3 + 3 + w, [=](SettingsModel& s, std::string_view b) {
         int p = 0, l = 0;
         if (!parsePage(b, m, p) || !parseLine(b, m + 3, l)) return false;
         return f.decode(b.substr(m + 6, w), s, p, l, true);
     });
-    set(t, f.mnemonic, m + 3 + kLines * w, [=](SettingsModel& s, std::string_view b) {
+    addSet(t, f.mnemonic, m + 3 + kLines * w, [=](SettingsModel& s, std::string_view b) {
         int p = 0;
         if (!parsePage(b, m, p)) return false;
         // Check every value before storing any.
@@ -131,7 +121,7 @@ void addLineFamily(CommandTable& t, const LineValue& f) {
         for (int l = 0; l < kLines; ++l) f.decode(b.substr(m + 3 + w * static_cast<std::size_t>(l), w), s, p, l, true);
         return true;
     });
-    read(t, f.mnemonic, m + 3, [=](const SettingsModel& s, std::string_view b) {
+    addRead(t, f.mnemonic, m + 3, [=](const SettingsModel& s, std::string_view b) {
         int p = 0;
         if (!parsePage(b, m, p)) return std::string();
         std::string a(b.substr(0, m + 3));
@@ -151,14 +141,14 @@ void addLineFamilies(CommandTable& t) {
     // Blink and fill: "ON"/"OF" in the line form, "N"/"F" in the page form.
     auto onOff = [&t](const std::string& mn, PageLineInt SettingsModel::*field) {
         const std::size_t m = mn.size();
-        set(t, mn, m + 3 + 3 + 2, [=](SettingsModel& s, std::string_view b) {
+        addSet(t, mn, m + 3 + 3 + 2, [=](SettingsModel& s, std::string_view b) {
             int p = 0, l = 0, v = 0;
             const std::string_view f = b.substr(m + 6, 2);
             if (!parsePage(b, m, p) || !parseLine(b, m + 3, l) || f.size() != 2 || !onOffLetter(f, v)) return false;
             (s.*field)[p][l] = v;
             return true;
         });
-        set(t, mn, m + 3 + kLines, [=](SettingsModel& s, std::string_view b) {
+        addSet(t, mn, m + 3 + kLines, [=](SettingsModel& s, std::string_view b) {
             int p = 0, v = 0;
             if (!parsePage(b, m, p)) return false;
             for (int l = 0; l < kLines; ++l)
@@ -166,7 +156,7 @@ void addLineFamilies(CommandTable& t) {
             for (int l = 0; l < kLines; ++l) (s.*field)[p][l] = b[m + 3 + static_cast<std::size_t>(l)] == 'N';
             return true;
         });
-        read(t, mn, m + 3, [=](const SettingsModel& s, std::string_view b) {
+        addRead(t, mn, m + 3, [=](const SettingsModel& s, std::string_view b) {
             int p = 0;
             if (!parsePage(b, m, p)) return std::string();
             std::string a(b.substr(0, m + 3));
@@ -225,31 +215,31 @@ bool parseAllPages(std::string_view digits, int width, int max, PageInt& out) {
 
 void addPageSettings(CommandTable& t, Product product) {
     if (product == Product::Multi) {
-        set(t, "PAST", 4 + 3 + 2, [](SettingsModel& s, std::string_view b) {
+        addSet(t, "PAST", 4 + 3 + 2, [](SettingsModel& s, std::string_view b) {
             int p = 0, v = 0;
             if (!parsePage(b, 4, p) || !parseDec(b.substr(7, 2), v)) return false;
             s.pageAutoSwitch[p] = v;
             return true;
         });
-        set(t, "PAST", 4 + 2 * kPages, [](SettingsModel& s, std::string_view b) {
+        addSet(t, "PAST", 4 + 2 * kPages, [](SettingsModel& s, std::string_view b) {
             return parseAllPages(b.substr(4), 2, 99, s.pageAutoSwitch);
         });
-        read(t, "PAST", 4, [](const SettingsModel& s, std::string_view) {
+        addRead(t, "PAST", 4, [](const SettingsModel& s, std::string_view) {
             std::string a = "PAST";
             for (int p = 0; p < kPages; ++p) a += dec(s.pageAutoSwitch[p] % 100, 2);
             return a;
         });
     }
 
-    set(t, "IDON", 4, [](SettingsModel&, std::string_view) { return true; });
-    set(t, "IDOF", 4, [](SettingsModel&, std::string_view) { return true; });
-    set(t, "P", 4, [](SettingsModel&, std::string_view b) {
+    addSet(t, "IDON", 4, [](SettingsModel&, std::string_view) { return true; });
+    addSet(t, "IDOF", 4, [](SettingsModel&, std::string_view) { return true; });
+    addSet(t, "P", 4, [](SettingsModel&, std::string_view b) {
         int p = 0;
         return parsePage(b, 1, p);
     });
-    set(t, "PAS", 3, [](SettingsModel&, std::string_view) { return true; });
+    addSet(t, "PAS", 3, [](SettingsModel&, std::string_view) { return true; });
 
-    set(t, "CL", 2 + 3 + 2, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "CL", 2 + 3 + 2, [](SettingsModel& s, std::string_view b) {
         int p = 0, w = 0, k = 0;
         if (!parsePage(b, 2, p) || !parseDec(b.substr(5, 1), w) || !parseDec(b.substr(6, 1), k) || w > 4 || k > 4)
             return false;
@@ -257,7 +247,7 @@ void addPageSettings(CommandTable& t, Product product) {
         s.pageCharBlackLevel[p] = k;
         return true;
     });
-    set(t, "CL", 2 + 2 * kPages, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "CL", 2 + 2 * kPages, [](SettingsModel& s, std::string_view b) {
         for (std::size_t i = 2; i < b.size(); ++i)
             if (b[i] < '0' || b[i] > '4') return false;
         for (int p = 0; p < kPages; ++p) {
@@ -266,14 +256,14 @@ void addPageSettings(CommandTable& t, Product product) {
         }
         return true;
     });
-    read(t, "CL", 2, [](const SettingsModel& s, std::string_view) {
+    addRead(t, "CL", 2, [](const SettingsModel& s, std::string_view) {
         std::string a = "CL";
         for (int p = 0; p < kPages; ++p)
             a += dec(s.pageCharWhiteLevel[p] % 10, 1) + dec(s.pageCharBlackLevel[p] % 10, 1);
         return a;
     });
 
-    set(t, "SD", 4 + 7 * kScheduleEntries, [](SettingsModel& s, std::string_view b) {
+    addSet(t, "SD", 4 + 7 * kScheduleEntries, [](SettingsModel& s, std::string_view b) {
         int day = 0;
         if (!parseDec(b.substr(2, 2), day) || day < 1 || day > kDays) return false;
         int hour[kScheduleEntries], minute[kScheduleEntries], page[kScheduleEntries];
@@ -295,7 +285,7 @@ void addPageSettings(CommandTable& t, Product product) {
         }
         return true;
     });
-    read(t, "SD", 4, [](const SettingsModel& s, std::string_view b) {
+    addRead(t, "SD", 4, [](const SettingsModel& s, std::string_view b) {
         int day = 0;
         if (!parseDec(b.substr(2, 2), day) || day < 1 || day > kDays) return std::string();
         std::string a(b.substr(0, 4));

@@ -37,6 +37,15 @@ struct CommandEntry {
 };
 
 using CommandTable = std::vector<CommandEntry>;
+using Apply = decltype(CommandEntry::apply);
+using Answer = decltype(CommandEntry::answer);
+
+inline void addSet(CommandTable& t, std::string mn, std::size_t length, Apply apply) {
+    t.push_back({std::move(mn), length, std::move(apply), {}});
+}
+inline void addRead(CommandTable& t, std::string mn, std::size_t length, Answer answer) {
+    t.push_back({std::move(mn), length, {}, std::move(answer)});
+}
 
 // Each family of commands adds its entries in its own file.
 void addDisplayCommands(CommandTable& table, Product product);  // titles, per-line and per-page display

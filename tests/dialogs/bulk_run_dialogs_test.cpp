@@ -11,14 +11,10 @@
 #include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-struct Recorder : Transport {
-    void writeLine(std::string_view b) override { writes.emplace_back(b); }
-    std::vector<std::string> writes;
-};
 
 class BulkRunDialogTest : public ::testing::TestWithParam<Product> {
 protected:
@@ -28,7 +24,7 @@ protected:
         c->notifier = &notes;
     }
     std::unique_ptr<Console> c;
-    Recorder wire;
+    RecordingTransport wire;
     RecordingNotifier notes;
 };
 
@@ -42,9 +38,9 @@ TEST_P(BulkRunDialogTest, ReadAllSendsTheRequestsWithTheAddressPrefix) {
     EXPECT_TRUE(c->reply.runActive);
     EXPECT_EQ(c->reply.runStep, 0);
     for (int i = 0; i < 3; ++i) d.tickRun();
-    ASSERT_EQ(wire.writes.size(), 3u);
-    EXPECT_EQ(wire.writes[0], "05RCA001\r\n");
-    EXPECT_EQ(wire.writes[2], "05RCA003\r\n");
+    ASSERT_EQ(wire.lines.size(), 3u);
+    EXPECT_EQ(wire.lines[0], "05RCA001\r\n");
+    EXPECT_EQ(wire.lines[2], "05RCA003\r\n");
     EXPECT_EQ(d.closeButton()->isEnabled(), !c->single());
 }
 
@@ -55,7 +51,7 @@ TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
     EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);
     d.startButton()->click();
     d.tickRun();
-    EXPECT_EQ(wire.writes.at(0), "FFRCA001\r\n");
+    EXPECT_EQ(wire.lines.at(0), "FFRCA001\r\n");
     EXPECT_FALSE(c->reply.replyExpected);  // no timeout runs for a broadcast
 }
 
@@ -67,14 +63,14 @@ TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {
     d.tickRun();
     c->reply.replyError = true;
     d.tickRun();  // stops before sending
-    EXPECT_EQ(wire.writes.size(), 2u);
+    EXPECT_EQ(wire.lines.size(), 2u);
     EXPECT_FALSE(c->reply.runActive);
     EXPECT_FALSE(c->reply.replyError);
     EXPECT_TRUE(d.closeButton()->isEnabled());
     EXPECT_TRUE(d.isVisible());
     d.startButton()->click();
     d.tickRun();
-    EXPECT_EQ(wire.writes.back().substr(0, 5), "CA001");  // from the first step again
+    EXPECT_EQ(wire.lines.back().substr(0, 5), "CA001");  // from the first step again
 }
 
 TEST_P(BulkRunDialogTest, RefusedTitleStopsTheRunAfterTheEarlierPages) {
@@ -85,8 +81,8 @@ TEST_P(BulkRunDialogTest, RefusedTitleStopsTheRunAfterTheEarlierPages) {
     SendAllDialog d(*c);
     d.startButton()->click();
     for (int i = 0; i < 5; ++i) d.tickRun();
-    ASSERT_EQ(wire.writes.size(), 2u);  // pages 1 and 2
-    EXPECT_EQ(wire.writes[1].substr(0, 5), "CA002");
+    ASSERT_EQ(wire.lines.size(), 2u);  // pages 1 and 2
+    EXPECT_EQ(wire.lines[1].substr(0, 5), "CA002");
     EXPECT_FALSE(c->reply.runActive);
     ASSERT_FALSE(notes.notices.empty());
     EXPECT_EQ(notes.notices.back().text, "ＪＩＳ第１水準,第２水準以外の字が選択されてます");
@@ -101,9 +97,9 @@ TEST_P(BulkRunDialogTest, OneRunAtATimeAndNoneWithoutALink) {
     send.startButton()->click();
     read.startButton()->click();  // another run is active: nothing starts
     read.tickRun();
-    EXPECT_TRUE(wire.writes.empty());
+    EXPECT_TRUE(wire.lines.empty());
     send.tickRun();
-    EXPECT_EQ(wire.writes.size(), 1u);
+    EXPECT_EQ(wire.lines.size(), 1u);
     c->reply.runActive = false;
 
     auto tcp = makeConsole(GetParam());
@@ -121,7 +117,7 @@ TEST_P(BulkRunDialogTest, LastStepEndsTheRunAndClosesTheDialog) {
     d.startButton()->click();
     const int steps = c->single() ? 568 : 3120;
     for (int i = 0; i < steps; ++i) d.tickRun();
-    EXPECT_EQ(wire.writes.back(), "RVN\r\n");
+    EXPECT_EQ(wire.lines.back(), "RVN\r\n");
     EXPECT_FALSE(c->reply.runActive);
     EXPECT_EQ(d.percentBox()->text().toStdString(), c->single() ? "   " : "      ");
     QCoreApplication::processEvents();

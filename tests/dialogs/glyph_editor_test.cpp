@@ -20,14 +20,10 @@
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-struct LineRecorder : Transport {
-    void writeLine(std::string_view b) override { lines.emplace_back(b); }
-    std::vector<std::string> lines;
-};
 
 struct FakeChooser : GlyphFileChooser {
     QString openFileName(QWidget*, const QString& title, const QString& f) override {
@@ -80,7 +76,7 @@ protected:
     }
 
     std::unique_ptr<Console> c;
-    LineRecorder port;
+    RecordingTransport port;
     RecordingNotifier notes;
     FakeChooser chooser;
 };

@@ -7,14 +7,10 @@
 
 #include "glyph_ui/glyph_insert_dialog.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-struct LineRecorder : Transport {
-    void writeLine(std::string_view b) override { lines.emplace_back(b); }
-    std::vector<std::string> lines;
-};
 
 class GlyphInsertTest : public ::testing::Test {
 protected:
@@ -29,7 +25,7 @@ protected:
     }
 
     std::unique_ptr<Console> c;
-    LineRecorder port;
+    RecordingTransport port;
 };
 
 TEST_F(GlyphInsertTest, LargeOffersSeventyGlyphsAndTwentyPositions) {

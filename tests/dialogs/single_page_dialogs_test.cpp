@@ -6,14 +6,10 @@
 #include "model/reset_settings.h"
 #include "protocol/notifier.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-struct Recorder : Transport {
-    void writeLine(std::string_view b) override { writes.emplace_back(b); }
-    std::vector<std::string> writes;
-};
 
 class SinglePageDialogTest : public ::testing::Test {
 protected:
@@ -24,7 +20,7 @@ protected:
     }
     void press(SinglePageDialog& d, const char* name) { d.findChild<QPushButton*>(name)->click(); }
     std::unique_ptr<Console> c;
-    Recorder wire;
+    RecordingTransport wire;
     RecordingNotifier notes;
 };
 
@@ -34,12 +30,12 @@ TEST_F(SinglePageDialogTest, EveryAllPagesSendIsOneLine) {
     for (SingleSetting s : kSingleSettings) {
         SinglePageDialog d(*c, s);
         press(d, "sendAllButton");
-        ASSERT_EQ(wire.writes.size(), static_cast<std::size_t>(i + 1));
-        EXPECT_EQ(wire.writes.back().rfind(heads[i], 0), 0u) << heads[i];
-        EXPECT_EQ(wire.writes.back().find("\r\n"), wire.writes.back().size() - 2);
+        ASSERT_EQ(wire.lines.size(), static_cast<std::size_t>(i + 1));
+        EXPECT_EQ(wire.lines.back().rfind(heads[i], 0), 0u) << heads[i];
+        EXPECT_EQ(wire.lines.back().find("\r\n"), wire.lines.back().size() - 2);
         ++i;
     }
-    EXPECT_EQ(wire.writes[0], "PAS" + std::string(512, 'L') + "\r\n");
+    EXPECT_EQ(wire.lines[0], "PAS" + std::string(512, 'L') + "\r\n");
 }
 
 TEST_F(SinglePageDialogTest, PreviewShowsTheGroupOfTheCurrentPage) {
@@ -106,7 +102,7 @@ TEST_F(SinglePageDialogTest, PageChoiceAndValueSendTheOnePageCommand) {
     d.valueCombo()->setCurrentIndex(7);
     EXPECT_EQ(c->settings.pagePositionOffset[511], 7);
     press(d, "sendPageButton");
-    EXPECT_EQ(wire.writes.at(0), "IDO51207\r\n");
+    EXPECT_EQ(wire.lines.at(0), "IDO51207\r\n");
     EXPECT_EQ(d.previewTexts().last(), "P512 07");
 
     SinglePageDialog colour(*c, SingleSetting::Colour);
@@ -122,7 +118,7 @@ TEST_F(SinglePageDialogTest, MultiLineValuesShowByTheirRule) {
     EXPECT_EQ(d.valueCombo()->currentText(), "SKIP");
     EXPECT_EQ(d.previewTexts()[1], "P002 LIVE ");
     press(d, "sendPageButton");
-    EXPECT_EQ(wire.writes.at(0), "PAS001L\r\n");  // sent as LIVE: anything but 0
+    EXPECT_EQ(wire.lines.at(0), "PAS001L\r\n");  // sent as LIVE: anything but 0
 }
 
 TEST_F(SinglePageDialogTest, CaptionNamesTheChosenPeer) {

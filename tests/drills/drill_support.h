@@ -158,6 +158,11 @@ private:
 
 // Runs the event loop as the program does (QTest::qWaitFor sleeps between its
 // rounds, which would pace an answer-driven run by its sleeps) until `done`.
+// The first title of either program, as the operator typed it.
+inline std::string firstTitle(const Console& c) {
+    return std::string(c.single() ? cellText(c.settings.singleTitleText[0]) : cellText(c.settings.titleText[0][0]));
+}
+
 inline bool runLoopUntil(const std::function<bool()>& done, int ms) {
     QEventLoop loop;
     QTimer check, deadline;

@@ -21,10 +21,6 @@ namespace {
 
 class RecoveryDrill : public ::testing::TestWithParam<Product> {};
 
-std::string firstTitle(const Console& c) {
-    return std::string(c.single() ? cellText(c.settings.singleTitleText[0]) : cellText(c.settings.titleText[0][0]));
-}
-
 TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     QTemporaryDir dir;
     const std::string data = dir.filePath("data").toStdString();

@@ -31,10 +31,6 @@ struct ScriptedFiles : FileChooser {
     std::string chooseSaveFile() override { return ++saves, next(); }
 };
 
-std::string firstTitle(const Console& c) {
-    return std::string(c.single() ? cellText(c.settings.singleTitleText[0]) : cellText(c.settings.titleText[0][0]));
-}
-
 class UnsavedTitlesDrill : public ::testing::TestWithParam<Product> {};
 
 TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {

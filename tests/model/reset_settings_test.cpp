@@ -6,7 +6,7 @@
 namespace vrq {
 namespace {
 
-void scribble(Console& c) {
+void scribbleForReset(Console& c) {
     auto& s = c.settings;
     setCell(s.titleText[5][3], "\x82\xa0");
     setCell(s.singleTitleText[9], "abc");
@@ -60,7 +60,7 @@ class ResetSettingsTest : public ::testing::TestWithParam<Product> {};
 
 TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
     auto c = makeConsole(GetParam());
-    scribble(*c);
+    scribbleForReset(*c);
     resetSettings(*c);
     const auto& s = c->settings;
     for (int p = 0; p < kPages; ++p) {
@@ -121,7 +121,7 @@ TEST_P(ResetSettingsTest, EveryDefaultIsRestored) {
 
 TEST_P(ResetSettingsTest, LinkChoiceAndOpenLinksAreLeftAlone) {
     auto c = makeConsole(GetParam());
-    scribble(*c);
+    scribbleForReset(*c);
     resetSettings(*c);
     EXPECT_EQ(c->app.linkInterface, kLinkTcp);
     EXPECT_EQ(c->app.serialMode, kRs485);

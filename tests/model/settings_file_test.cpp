@@ -63,7 +63,7 @@ TEST(SettingsFile, DefaultDocumentShape) {
     }
 }
 
-void scribble(Console& c) {
+void scribbleForFile(Console& c) {
     auto& s = c.settings;
     s.clockDisplayOn = 1;
     s.clockDisplayRange = 7;
@@ -106,7 +106,7 @@ void scribble(Console& c) {
 TEST(SettingsFile, RoundTripKeepsPersistedFields) {
     for (Product p : {Product::Multi, Product::Single}) {
         auto a = makeConsole(p);
-        scribble(*a);
+        scribbleForFile(*a);
         a->settings.zoomFont = 1;
         setCell(a->settings.titleText[9][1], "s");
         const std::string doc = SettingsFile::serialize(*a);
@@ -167,7 +167,7 @@ TEST(SettingsFile, EmptyHoldTimeIsEmptyLineAndKeepsLaterRecords) {
 
 TEST(SettingsFile, LoneLineFeedsAreAccepted) {
     auto a = makeConsole(Product::Multi);
-    scribble(*a);
+    scribbleForFile(*a);
     const std::string lf = joinLf(splitCrLf(SettingsFile::serialize(*a)));
     auto b = makeConsole(Product::Multi);
     EXPECT_EQ(SettingsFile::deserialize(*b, lf), kMultiDocumentLines);
@@ -220,7 +220,7 @@ TEST(SettingsFile, DamagedDocumentsLoadSafely) {
 
 TEST(SettingsFile, DocumentEndingEarlyLoadsWhatItHas) {
     auto a = makeConsole(Product::Multi);
-    scribble(*a);
+    scribbleForFile(*a);
     const std::string doc = SettingsFile::serialize(*a);
     const std::string half = doc.substr(0, doc.size() / 2);
 
@@ -252,7 +252,7 @@ protected:
 
 TEST_F(SettingsFileOnDisk, SaveAndLoadByPath) {
     auto a = makeConsole(Product::Multi);
-    scribble(*a);
+    scribbleForFile(*a);
     const std::string path = (dir_ / "日本語.dat").string();
     ASSERT_TRUE(SettingsFile::save(*a, path));
     EXPECT_EQ(fs::file_size(path), SettingsFile::serialize(*a).size());

@@ -4,14 +4,10 @@
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-struct Recorder : Transport {
-    void writeLine(std::string_view b) override { writes.emplace_back(b); }
-    std::vector<std::string> writes;
-};
 
 class SendPathTest : public ::testing::Test {
 protected:
@@ -21,7 +17,7 @@ protected:
         c->tcpTransport = &tcp;
     }
     std::unique_ptr<Console> c;
-    Recorder serial, tcp;
+    RecordingTransport serial, tcp;
     CommandLine line{"CBS003L10ON"};
 };
 
@@ -29,13 +25,13 @@ TEST_F(SendPathTest, Rs485PrefixesTheAddressAndExpectsAReply) {
     c->app.serialMode = kRs485;
     c->app.slaveAddressIndex = 31;
     sendCommand(*c, line);
-    ASSERT_EQ(serial.writes.size(), 1u);
-    EXPECT_EQ(serial.writes[0], "31CBS003L10ON\r\n");
+    ASSERT_EQ(serial.lines.size(), 1u);
+    EXPECT_EQ(serial.lines[0], "31CBS003L10ON\r\n");
     EXPECT_TRUE(c->reply.replyExpected);
 
     c->app.slaveAddressIndex = 5;
     sendCommand(*c, line);
-    EXPECT_EQ(serial.writes[1], "05CBS003L10ON\r\n");
+    EXPECT_EQ(serial.lines[1], "05CBS003L10ON\r\n");
 }
 
 TEST_F(SendPathTest, BroadcastGoesOutWithFfAndExpectsNoReply) {
@@ -43,7 +39,7 @@ TEST_F(SendPathTest, BroadcastGoesOutWithFfAndExpectsNoReply) {
     c->app.slaveAddressIndex = kBroadcastAddress;
     c->reply.replyExpected = true;
     sendCommand(*c, line);
-    EXPECT_EQ(serial.writes.at(0), "FFCBS003L10ON\r\n");
+    EXPECT_EQ(serial.lines.at(0), "FFCBS003L10ON\r\n");
     EXPECT_FALSE(c->reply.replyExpected);
 }
 
@@ -51,7 +47,7 @@ TEST_F(SendPathTest, Rs232cIgnoresTheAddress) {
     c->app.serialMode = kRs232c;
     c->app.slaveAddressIndex = kBroadcastAddress;
     sendCommand(*c, line);
-    EXPECT_EQ(serial.writes.at(0), "CBS003L10ON\r\n");
+    EXPECT_EQ(serial.lines.at(0), "CBS003L10ON\r\n");
     EXPECT_TRUE(c->reply.replyExpected);
 }
 
@@ -60,8 +56,8 @@ TEST_F(SendPathTest, TcpNeverPrefixesAndLeavesTheSerialFlagAlone) {
     c->app.serialMode = kRs485;
     c->app.slaveAddressIndex = 5;
     sendCommand(*c, line);
-    EXPECT_TRUE(serial.writes.empty());
-    EXPECT_EQ(tcp.writes.at(0), "CBS003L10ON\r\n");
+    EXPECT_TRUE(serial.lines.empty());
+    EXPECT_EQ(tcp.lines.at(0), "CBS003L10ON\r\n");
     EXPECT_FALSE(c->reply.replyExpected);
 }
 
