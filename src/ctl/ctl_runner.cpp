@@ -21,7 +21,7 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     if (o.action == Action::Diff) return runDiff(o, out, err);
     if (manyDevices(o) || o.action == Action::Verify) return runFleet(o, out, err);
     QEventLoop loop;
-    DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr}, out, err);
+    DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr, {}}, out, err);
     run.onFinished = [&loop](int rc) { loop.exit(rc); };
     if (const int rc = run.start(); rc != kExitOk) return rc;
     if (!run.finished()) loop.exec();

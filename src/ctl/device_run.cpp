@@ -50,20 +50,31 @@ private:
     std::ostream& err_;
 };
 
+// With several devices in one file, each line names its device after the
+// time: "<time> <device> <mark> <bytes>". One device keeps the plain format.
 class Log {
 public:
-    explicit Log(const std::string& path) {
+    Log(const std::string& path, std::string device) : device_(std::move(device)) {
         if (!path.empty()) file_.open(path, std::ios::app | std::ios::binary);
     }
     bool ok(const std::string& path) const { return path.empty() || file_.is_open(); }
+    // A write that failed (a full disk) stops the log; the run is then no success.
+    bool failed() const { return failed_; }
     void line(TrafficDirection dir, std::string_view bytes) {
-        if (!file_.is_open()) return;
-        file_ << logLine(TrafficClock::now(), dir, bytes) << '\n';
+        if (!file_.is_open() || failed_) return;
+        std::string text = logLine(TrafficClock::now(), dir, bytes);
+        if (!device_.empty()) text.insert(text.find(' ') + 1, device_ + ' ');
+        text += '\n';
+        // One write per line, so lines of devices sharing the file never mix.
+        file_.write(text.data(), static_cast<std::streamsize>(text.size()));
         file_.flush();
+        failed_ = !file_;
     }
 
 private:
+    std::string device_;
     std::ofstream file_;
+    bool failed_ = false;
 };
 
 // Forwards to the real link and logs what goes out.
@@ -124,7 +135,7 @@ class DeviceRun::Impl {
 public:
     Impl(DeviceRun& owner, const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
         : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
-          c_(makeConsole(o.product)), notes_(err), log_(o.logPath) {
+          c_(makeConsole(o.product)), notes_(err), log_(o.logPath, job_.logTag) {
         c_->notifier = &notes_;
         c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
@@ -158,6 +169,10 @@ private:
     void finish(int rc, const std::string& why = {}) {
         if (rc_ >= 0) return;
         if (!why.empty()) err_ << "vrqctl: " << why << "\n";
+        if (log_.failed()) {
+            err_ << "vrqctl: cannot write the log file " << o_.logPath << "\n";
+            if (rc == kExitOk) rc = kExitUsage;
+        }
         rc_ = rc;
         period_.stop();
         deadline_.stop();

@@ -25,6 +25,7 @@ struct DeviceJob {
     std::string documentPath;         // send-all's source, read-all's target
     const Console* document = nullptr;  // loaded once for many devices: send-all's source, verify's reference
     QTcpSocket* accepted = nullptr;   // server role: a device that connected to the fleet's listener
+    std::string logTag;               // its name in a log shared with other devices; empty for one device
 };
 
 class DeviceRun {

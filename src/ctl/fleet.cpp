@@ -151,7 +151,8 @@ private:
 
     void startRow(std::size_t i, QTcpSocket* accepted) {
         started_[i] = Clock::now();
-        const DeviceJob job{devices_[i], rows_[i].file, document_.get(), accepted};
+        const DeviceJob job{devices_[i], rows_[i].file, document_.get(), accepted,
+                            manyDevices(o_) ? rows_[i].name : std::string()};
         runs_[i] = std::make_unique<DeviceRun>(o_, job, out_, *notes_[i]);
         runs_[i]->onFinished = [this, i](int rc) { ended(i, rc); };
         runs_[i]->onProgress = [this, i](const std::string& percent, bool last) { progress(i, percent, last); };

@@ -140,6 +140,14 @@ TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
     std::ostringstream out, err;
     EXPECT_EQ(runCtl(o, out, err), kExitUsage) << err.str();
     EXPECT_NE(err.str().find("/dev/full"), std::string::npos) << err.str();
+
+    // Nor is a run whose log cannot be written.
+    o.action = Action::Send;
+    o.argument = "RVN";
+    o.logPath = "/dev/full";
+    std::ostringstream out2, err2;
+    EXPECT_EQ(runCtl(o, out2, err2), kExitUsage) << err2.str();
+    EXPECT_NE(err2.str().find("cannot write the log file /dev/full"), std::string::npos) << err2.str();
 }
 
 TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {

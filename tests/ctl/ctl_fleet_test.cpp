@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -140,10 +141,23 @@ TEST(CtlFleetTest, ThreeSlavesOnOneBusOneAfterAnother) {
     auto model = makeConsole(Product::Single);
     const std::string doc = richDocument(dir, *model);
     test::SimProcess bus({"--single", "--rs485", "05,06,07"});
+    const std::string log = dir.filePath("wire.log").toStdString();
     const Parsed p = parseOptions({"--single", "--paced", "--timeout", "1000", "--serial", bus.ptyPath(), "--rs485",
-                                   "05,06,07", "send-all", doc});
+                                   "05,06,07", "--log", log, "send-all", doc});
     ASSERT_TRUE(p.options) << p.error;
     ASSERT_EQ(run(*p.options, Action::SendAll, doc), kExitOk);
+    // The shared log names the device of every line, after the time.
+    std::istringstream lines(readFile(log));
+    std::map<std::string, int> perDevice;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t at = line.find(' ') + 1;
+        const std::string device = line.substr(at, line.find(' ', at) - at);
+        ++perDevice[device];
+        // Each line's bytes carry the RS-485 address of the device it names.
+        EXPECT_EQ(line.substr(at + device.size() + 3, 2), device.substr(device.size() - 2)) << line;
+    }
+    ASSERT_EQ(perDevice.size(), 3u);
+    for (const auto& [device, count] : perDevice) EXPECT_GT(count, 100) << device;
     const std::string folder = dir.filePath("bus").toStdString();
     ASSERT_EQ(run(*p.options, Action::ReadAll, folder), kExitOk);
     titlesAsReadBack(*model);
