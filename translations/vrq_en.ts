@@ -170,9 +170,9 @@
         <translation>Open another file without saving the data?</translation>
     </message>
     <message>
-        <source> は既に存在します。
+        <source>%1 は既に存在します。
 上書きしますか？</source>
-        <translation> already exists.
+        <translation>%1 already exists.
 Overwrite it?</translation>
     </message>
     <message>

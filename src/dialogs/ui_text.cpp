@@ -108,6 +108,31 @@ bool translateWhole(const QString& text, QString& out) {
     return false;
 }
 
+// Known phrases (some end with a line break) replaced in a composed text,
+// except inside a path: a file or device name keeps its own characters
+// ("/home/op/設定/a.dat").
+QString phrasesReplaced(const QString& text) {
+    // A line that is a path (it does not end a sentence), or a word that
+    // starts like one ("TCP/IP" does not).
+    static const QRegularExpression path(QStringLiteral("^(?:/|[A-Za-z]:\\\\).*(?<![。？])$|"
+                                                        "(?:^|(?<=\\s))(?:/|[A-Za-z]:\\\\)\\S*"),
+                                         QRegularExpression::UseUnicodePropertiesOption |
+                                             QRegularExpression::MultilineOption);
+    QString out;
+    qsizetype at = 0;
+    auto replaced = [](QString text) {
+        for (const Phrase& p : g_phrases)
+            if (text.contains(p.source)) text.replace(p.source, translated(p.utf8));
+        return text;
+    };
+    for (auto it = path.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += replaced(text.mid(at, m.capturedStart() - at)) + m.captured();
+        at = m.capturedEnd();
+    }
+    return out + replaced(text.mid(at));
+}
+
 QTranslator* g_qtTranslator = nullptr;
 QTranslator* g_ourTranslator = nullptr;
 
@@ -172,11 +197,7 @@ QString uiText(const QString& japanese) {
     for (QString& line : lines) {
         if (translateWhole(line, out)) line = out;
     }
-    out = lines.join(QLatin1Char('\n'));
-    for (const Phrase& p : g_phrases) {
-        if (out.contains(p.source)) out.replace(p.source, translated(p.utf8));
-    }
-    return out;
+    return phrasesReplaced(lines.join(QLatin1Char('\n')));
 }
 
 QString uiTextAs(std::string_view japanese, const char* use) {

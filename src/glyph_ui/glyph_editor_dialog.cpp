@@ -205,7 +205,7 @@ void GlyphEditorDialog::saveGlyphAs() {
         std::error_code ec;
         Console& c = console();
         if (std::filesystem::exists(std::filesystem::u8path(file), ec) && c.notifier &&
-            !c.notifier->ask(productTitle(c.product), file + " は既に存在します。\n上書きしますか？"))
+            !c.notifier->ask(productTitle(c.product), overwriteQuestion(file)))
             return;
     }
     if (const FileResult r = GlyphFile::write(file, console().glyph, size_); !r) {

@@ -22,4 +22,9 @@ bool RecordingNotifier::ask(std::string_view, std::string_view text) {
     return a;
 }
 
+std::string overwriteQuestion(std::string_view path) {
+    std::string text = "%1 は既に存在します。\n上書きしますか？";
+    return text.replace(0, 2, path);
+}
+
 }  // namespace vrq

@@ -26,6 +26,10 @@ void showSuccess(Notifier& n, std::string_view text);
 void showError(Notifier& n, std::string_view text);
 void showWarning(Notifier& n, std::string_view text);
 
+// "<path> は既に存在します。…" as one text with the path filled in, so the
+// English text places the path without translating anything inside it.
+std::string overwriteQuestion(std::string_view path);
+
 // Records every notice; answers questions from a queue (yes when empty).
 class RecordingNotifier : public Notifier {
 public:

@@ -108,7 +108,7 @@ bool DocumentCommands::saveAs() {
         // The file dialog asked about the name as typed, not about this one.
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::u8path(path), ec) && c_.notifier &&
-            !c_.notifier->ask(productTitle(c_.product), path + " は既に存在します。\n上書きしますか？"))
+            !c_.notifier->ask(productTitle(c_.product), overwriteQuestion(path)))
             return false;
     }
     if (!write(path)) return false;

@@ -28,6 +28,7 @@
 #include "dialogs/traffic_monitor.h"
 #include "dialogs/ui_text.h"
 #include "model/reset_settings.h"
+#include "model/safe_file.h"
 #include "protocol/notifier.h"
 #include "shell/command_wiring.h"
 #include "shell/console_app.h"
@@ -176,6 +177,11 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
                   .left(20),
               "Serial port /dev/%2 ");
     EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
+    // Known words inside a path are its own characters, not phrases.
+    EXPECT_EQ(uiText(QString::fromStdString(overwriteQuestion("/tmp/設定 表示/設定.dat"))),
+              QString::fromUtf8("/tmp/設定 表示/設定.dat already exists.\nOverwrite it?"));
+    EXPECT_TRUE(uiText(QString::fromStdString(fileProblemText({FileProblem::CannotOpen, {}}, "/home/設定 表示.dat", false)))
+                    .endsWith(QString::fromUtf8("\n/home/設定 表示.dat")));
 }
 
 TEST_F(Languages, MessageBoxButtonsFollowTheLanguage) {
