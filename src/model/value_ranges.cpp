@@ -51,7 +51,7 @@ std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p) {
             c.onOff(m.pageAutoSwitch[pg], ValueKind::AutoSwitch);
             c.onOff(m.pageDisplayPosition[pg], ValueKind::DisplayPosition);
             c.clamp(m.pageScrollSpeed[pg], 0, 3, ValueKind::ScrollSpeed);
-            c.clamp(m.pagePositionOffset[pg], 0, 15, ValueKind::Spacing);
+            c.clamp(m.pagePositionOffset[pg], 0, 15, ValueKind::PositionOffset);
         } else {
             c.clamp(m.pageAutoSwitch[pg], 0, 99, ValueKind::AutoSwitch);
         }
@@ -89,14 +89,14 @@ std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p) {
     return c.kinds();
 }
 
-std::string correctedValuesText(const std::vector<ValueKind>& kinds, Product p) {
-    const bool single = p == Product::Single;
+std::string correctedValuesText(const std::vector<ValueKind>& kinds) {
     std::string names;
     for (const ValueKind k : kinds) {
         if (!names.empty()) names += "、";
         switch (k) {
             case ValueKind::CharSize: names += "文字サイズ"; break;
-            case ValueKind::Spacing: names += single ? "表示オフセット" : "表示行間"; break;
+            case ValueKind::Spacing: names += "表示行間"; break;
+            case ValueKind::PositionOffset: names += "表示オフセット"; break;
             case ValueKind::Blink: names += "点滅"; break;
             case ValueKind::Colour: names += "文字＆縁取り色"; break;
             case ValueKind::Fill: names += "背景色ベタ塗り"; break;

@@ -14,7 +14,8 @@ namespace vrq {
 // The kinds of values, named as the operator knows them from the menus.
 enum class ValueKind {
     CharSize,
-    Spacing,  // also the position offset of the single-line program
+    Spacing,         // line spacing of the multi-line program
+    PositionOffset,  // display position offset of the single-line program
     Blink,
     Colour,
     Fill,
@@ -35,6 +36,6 @@ enum class ValueKind {
 std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p);
 
 // The notice that tells the operator which kinds were corrected.
-std::string correctedValuesText(const std::vector<ValueKind>& kinds, Product p);
+std::string correctedValuesText(const std::vector<ValueKind>& kinds);
 
 }  // namespace vrq

@@ -70,7 +70,7 @@ void DocumentCommands::openDocument() {
     if (showPath_) showPath_(path);
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
-    if (!corrected.empty()) warn(correctedValuesText(corrected, c_.product).c_str());
+    if (!corrected.empty()) warn(correctedValuesText(corrected).c_str());
 }
 
 bool DocumentCommands::saveDocument() {

@@ -38,7 +38,7 @@ TEST(ValueRangesTest, EachProgramCorrectsToWhatItsCommandsSend) {
     EXPECT_EQ(m.lineCharSize[0][0], 0);  // "L"
     EXPECT_EQ(m.powerOnPage, kPowerOnPas);
     EXPECT_TRUE(correctOutOfRange(m, Product::Multi).empty());  // told once
-    EXPECT_EQ(correctedValuesText(kinds, Product::Multi),
+    EXPECT_EQ(correctedValuesText(kinds),
               "ファイルに範囲外の値がありました。送信される値に直して表示します。\n"
               "文字サイズ、表示行間、文字＆縁取り色、文字レベル、スケジュール、その他");
 
@@ -47,7 +47,7 @@ TEST(ValueRangesTest, EachProgramCorrectsToWhatItsCommandsSend) {
     s.lineCharSize[0][0] = 7;  // "S" in this program
     s.pagePositionOffset[0] = 20;  // the offset goes to 15
     s.lineSpacing[0][5] = 99;  // a line the program never uses
-    EXPECT_EQ(correctOutOfRange(s, Product::Single), (std::vector<ValueKind>{ValueKind::CharSize, ValueKind::Spacing}));
+    EXPECT_EQ(correctOutOfRange(s, Product::Single), (std::vector<ValueKind>{ValueKind::CharSize, ValueKind::PositionOffset}));
     EXPECT_EQ(s.lineCharSize[0][0], 2);
     EXPECT_EQ(s.pagePositionOffset[0], 15);
     EXPECT_EQ(s.lineSpacing[0][5], 99);

@@ -52,8 +52,7 @@ TEST(DamagedDocumentTest, PreviewsAndListsShowWhatGoesOnTheWire) {
     docs.openDocument();
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, correctedValuesText({ValueKind::Spacing, ValueKind::Colour, ValueKind::CharLevel,
-                                                          ValueKind::Schedule},
-                                                         Product::Multi));
+                                                          ValueKind::Schedule}));
 
     auto sendLine = [&](QWidget& d) {
         wire.lines.clear();

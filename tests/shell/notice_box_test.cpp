@@ -27,7 +27,7 @@ std::vector<QString> noticeTexts() {
         texts.push_back(qs(s));
     std::vector<ValueKind> all;
     for (int k = 0; k <= static_cast<int>(ValueKind::Network); ++k) all.push_back(static_cast<ValueKind>(k));
-    texts.push_back(qs(correctedValuesText(all, Product::Multi)));
+    texts.push_back(qs(correctedValuesText(all)));
     for (const char* s :
          {"インターフェイスをRS-232Cにしてください。", "TCP/IPを切断してください。", "Success", "No Connect",
           "Socket 接続 OK", "Socket 切断 OK", "Socket ＯＫ", "Socket mode difference", "Mode Difference",
