@@ -3,6 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <ostream>
@@ -54,10 +55,19 @@ private:
 // time: "<time> <device> <mark> <bytes>". One device keeps the plain format.
 class Log {
 public:
-    Log(const std::string& path, std::string device) : device_(std::move(device)) {
-        if (!path.empty()) file_.open(path, std::ios::app | std::ios::binary);
+    explicit Log(std::string device) : device_(std::move(device)) {}
+    // No path is no log. A FIFO or socket is refused before opening: opening
+    // one with no reader would wait for ever. Devices (/dev/null) are fine.
+    bool open(const std::string& path) {
+        if (path.empty()) return true;
+        std::error_code ec;
+        const auto type = std::filesystem::status(std::filesystem::u8path(path), ec).type();
+        if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::regular &&
+            type != std::filesystem::file_type::character)
+            return false;
+        file_.open(path, std::ios::app | std::ios::binary);
+        return file_.is_open();
     }
-    bool ok(const std::string& path) const { return path.empty() || file_.is_open(); }
     // A write that failed (a full disk) stops the log; the run is then no success.
     bool failed() const { return failed_; }
     void line(TrafficDirection dir, std::string_view bytes) {
@@ -135,7 +145,7 @@ class DeviceRun::Impl {
 public:
     Impl(DeviceRun& owner, const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
         : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
-          c_(makeConsole(o.product)), notes_(err), log_(o.logPath, job_.logTag) {
+          c_(makeConsole(o.product)), notes_(err), log_(job_.logTag) {
         c_->notifier = &notes_;
         c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
@@ -148,7 +158,7 @@ public:
 
     // A TCP/IP link first has to come up; the rest follows from its signals.
     int start() {
-        if (!log_.ok(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
+        if (!log_.open(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
         // A verify reads over the document, so what the run does not read counts as equal.
         if (job_.document && (o_.action == Action::SendAll || o_.action == Action::Verify))
             c_->settings = job_.document->settings;

@@ -141,6 +141,14 @@ TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
     EXPECT_EQ(runCtl(o, out, err), kExitUsage) << err.str();
     EXPECT_NE(err.str().find("/dev/full"), std::string::npos) << err.str();
 
+    // A FIFO as the log is refused at once: opening it would wait for a reader.
+    o.action = Action::Send;
+    o.argument = "RVN";
+    o.logPath = fifo;
+    std::ostringstream out3, err3;
+    EXPECT_EQ(runCtl(o, out3, err3), kExitUsage) << err3.str();
+    EXPECT_NE(err3.str().find("cannot open the log file"), std::string::npos) << err3.str();
+
     // Nor is a run whose log cannot be written.
     o.action = Action::Send;
     o.argument = "RVN";
