@@ -1,7 +1,8 @@
 #pragma once
 // The glyph pattern: rows of upper-case hex digits (model/glyph_digits.h),
-// four dots a digit with the leftmost dot in bit 8. The same text is the register payload, the read-back
-// payload and the glyph file, so nothing here converts between forms.
+// four dots a digit with the leftmost dot in bit 8. The same text is the
+// register payload, the read-back payload and the glyph file, so nothing here
+// converts between forms.
 
 #include <string_view>
 
