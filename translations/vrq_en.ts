@@ -218,6 +218,10 @@ Kept, it becomes the following file, which "Open" of the glyph editor opens.
 Keep it? (No: delete it)</translation>
     </message>
     <message>
+        <source>外字パターンの応答が壊れていたため、読み込みませんでした。</source>
+        <translation>The glyph pattern in the answer was damaged, so it was not loaded.</translation>
+    </message>
+    <message>
         <source>外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。
 </source>
         <translation>The glyph file is damaged. Unreadable characters were read as "0" (unlit).

@@ -128,11 +128,14 @@ void success(Console& c, std::string_view text) {
 }
 
 // A glyph pattern of `digits` characters from the ninth character on. A
-// pattern with anything but hex digits is a damaged answer: it is dropped
-// like a short one, and the editor keeps what it showed.
+// pattern cut short or with anything but hex digits is a damaged answer: the
+// editor keeps what it showed, and the operator who asked is told.
 bool storeGlyph(Console& c, std::string_view body, std::size_t digits, char size) {
     constexpr std::size_t kPatternAt = 8;
-    if (body.size() < kPatternAt + digits || !c.glyph.pattern.assign(body.substr(kPatternAt, digits))) return false;
+    if (body.size() < kPatternAt + digits || !c.glyph.pattern.assign(body.substr(kPatternAt, digits))) {
+        if (c.reply.glyphReplyPending) error(c, kGlyphAnswerDamagedText);
+        return false;
+    }
     c.reply.glyphReplyPending = false;
     if (c.glyphStored) c.glyphStored(size);
     return true;

@@ -16,6 +16,10 @@ enum class ReplyOutcome {
     Handled,
 };
 
+// A glyph the editor asked for came back cut or with stray characters.
+inline constexpr std::string_view kGlyphAnswerDamagedText =
+    "外字パターンの応答が壊れていたため、読み込みませんでした。";
+
 // `line` is one reply without address prefix, CR LF included. The caller has
 // already cleared replyError.
 ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel channel);

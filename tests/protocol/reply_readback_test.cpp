@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/text_cell.h"
+#include "protocol/reply_dispatch.h"
 #include "protocol/title_decode.h"
 #include "reply_test_support.h"
 
@@ -230,12 +231,21 @@ TEST(GlyphReadBackTest, PatternsOfTheThreeSizes) {
     }
     EXPECT_EQ(sizes, "LMS");
 
+    // A cut answer, or one with a stray character, is dropped whole; the
+    // editor keeps what it showed, and the operator who asked is told.
     t.c->glyph.pattern.clear();
-    t.serial("FBMSA365" + std::string(143, 'F'));  // one digit short
-    EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
-    // A damaged digit drops the whole answer; the editor keeps what it showed.
-    t.serial("FBMSA365" + std::string(142, 'F') + "\x81");
-    EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
+    for (const std::string& damaged : {"FBMSA365" + std::string(143, 'F'), "FBMSA365" + std::string(142, 'F') + "\x81"}) {
+        t.notes.notices.clear();
+        t.c->reply.glyphReplyPending = true;
+        t.serial(damaged);
+        EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
+        EXPECT_EQ(t.lastText(), kGlyphAnswerDamagedText);
+        EXPECT_FALSE(t.c->reply.glyphReplyPending);
+    }
+    // Unasked, it is only dropped.
+    t.notes.notices.clear();
+    t.serial("FBMSA365" + std::string(143, 'F'));
+    EXPECT_TRUE(t.notes.notices.empty());
     EXPECT_EQ(sizes, "LMS");
 }
 

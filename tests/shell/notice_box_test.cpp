@@ -10,6 +10,7 @@
 #include "model/field_text.h"
 #include "model/value_ranges.h"
 #include "protocol/device_commands.h"
+#include "protocol/reply_dispatch.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
 #include "shell/notice_box.h"
@@ -23,7 +24,7 @@ std::vector<QString> noticeTexts() {
     std::vector<QString> texts;
     for (std::string_view s : {kJisRefusedText, kNotConnectedText, kHoldTimeTooShortText, kSendFailedText,
                                kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText,
-                               kAddressRefusedText, kPortRefusedText, kPeerListFullText})
+                               kAddressRefusedText, kPortRefusedText, kPeerListFullText, kGlyphAnswerDamagedText})
         texts.push_back(qs(s));
     std::vector<ValueKind> all;
     for (int k = 0; k <= static_cast<int>(ValueKind::Network); ++k) all.push_back(static_cast<ValueKind>(k));
