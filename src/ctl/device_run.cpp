@@ -96,9 +96,7 @@ public:
         if (inner_) inner_->writeLine(bytes);
     }
     bool busy() const override { return inner_ && inner_->busy(); }
-    void answerTimedOut() override {
-        if (inner_) inner_->answerTimedOut();
-    }
+    bool answerTimedOut() override { return !inner_ || inner_->answerTimedOut(); }
 
 private:
     Transport* inner_;

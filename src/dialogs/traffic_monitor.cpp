@@ -82,6 +82,12 @@ QString shownBytes(const std::string& bytes) {
     return wireText(std::string_view(text).substr(0, end)) + uiText("… (%1 バイト)").arg(bytes.size());
 }
 
+// Why a dropped line was dropped, behind its bytes.
+QString reasonSuffix(const TrafficEntry& e) {
+    if (e.direction != TrafficDirection::Dropped || e.reason == DropReason::None) return {};
+    return QStringLiteral("  (%1)").arg(uiText(QString::fromUtf8(dropReasonText(e.reason))));
+}
+
 // Room for the longest row: time, direction, link, address and the head of the bytes.
 constexpr int kRowChars = 60 + static_cast<int>(kShownBytes) + 20;
 
@@ -185,7 +191,7 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
              QString::fromLatin1(directionMark(e.direction)), uiText(e.link).leftJustified(24),
              address,
              // An event's bytes are a description in UTF-8, not wire bytes.
-             e.direction == TrafficDirection::Event ? uiText(e.bytes) : shownBytes(e.bytes));
+             e.direction == TrafficDirection::Event ? uiText(e.bytes) : shownBytes(e.bytes) + reasonSuffix(e));
 }
 
 void TrafficMonitor::refresh() {

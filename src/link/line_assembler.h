@@ -21,6 +21,12 @@ public:
     std::vector<std::string> feed(std::string_view bytes, std::vector<std::string>* overlong = nullptr);
 
     std::size_t pending() const { return line_.size(); }
+    // The unfinished line, taken out of the buffer.
+    std::string takePending() {
+        std::string s = std::move(line_);
+        line_.clear();
+        return s;
+    }
     bool discarding() const { return discarding_; }
 
 private:

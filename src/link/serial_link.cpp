@@ -119,9 +119,21 @@ void SerialLink::writeLine(std::string_view bytes) {
     session_.submit(bytes, !broadcast, address);
 }
 
+void SerialLink::dropLeftovers() {
+    // Whatever is unread or half a line now came before this command: kept,
+    // it would be read as its answer.
+    if (port_.isOpen() && port_.bytesAvailable() > 0) onReadyRead();
+    const std::string partial = assembler_.takePending();
+    if (!partial.empty()) report(TrafficDirection::Dropped, partial, DropReason::Unasked);
+}
+
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
+    dropLeftovers();
     // The no-reply count runs from the moment the command is on the wire.
-    if (answerDue) c_.reply.replyExpected = true;
+    if (answerDue) {
+        c_.reply.replyExpected = true;
+        c_.reply.noReplyTicks = 0;
+    }
     // A closed port takes the bytes nowhere; the no-reply timeout tells, and
     // a broadcast, which has no answer to miss, fails at once.
     if (!port_.isOpen()) return answerDue;
@@ -137,9 +149,15 @@ int SerialLink::drainMs() const {
     return 0;
 }
 
+int SerialLink::quietGapMs() const {
+    // As long as the longest line takes at this speed: a device that began
+    // its answer at the timeout has finished it by then.
+    return lineMs(static_cast<long long>(LineAssembler::kMaxLine));
+}
+
 void SerialLink::ended(RequestEnd e) {
     // The session's own timeout (vrqctl): the console's notice for silence.
-    if (e == RequestEnd::NoAnswer && c_.reply.replyExpected) {
+    if ((e == RequestEnd::NoAnswer || e == RequestEnd::Damaged) && c_.reply.replyExpected) {
         c_.reply.replyExpected = false;
         c_.reply.noReplyTicks = 0;
         error(QStringLiteral("No Connect"));
@@ -147,28 +165,49 @@ void SerialLink::ended(RequestEnd e) {
     if (e == RequestEnd::SendFailed) error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
 }
 
-void SerialLink::report(TrafficDirection d, std::string_view bytes) {
+void SerialLink::report(TrafficDirection d, std::string_view bytes, DropReason why) {
+    // A damaged answer went through the reply handling, which told `received`.
+    if (d == TrafficDirection::Dropped && why != DropReason::Damaged && c_.dropped) c_.dropped(bytes);
     if (!c_.traffic) return;
     const int i = c_.app.comPortIndex;
     const std::string link = "COM" + std::to_string(i + 1) + " " + devicePath().toStdString();
-    c_.traffic({d, bytes, link, c_.app.serialMode == kRs485 ? rs485Address(bytes) : -1});
+    c_.traffic({d, bytes, link, c_.app.serialMode == kRs485 ? rs485Address(bytes) : -1, why});
 }
 
 void SerialLink::onReadyRead() {
     const QByteArray data = port_.readAll();
+    if (data.isEmpty()) return;
+    session_.heard();
     std::vector<std::string> overlong;
-    const auto lines = assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                                       c_.traffic ? &overlong : nullptr);
-    for (const std::string& line : overlong) report(TrafficDirection::Dropped, line);
+    const auto lines = assembler_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), &overlong);
+    for (const std::string& line : overlong) report(TrafficDirection::Dropped, line, DropReason::TooLong);
+    bool answered = false;
     for (const std::string& line : lines) {
-        if (!session_.belongs(line)) {
-            report(TrafficDirection::Dropped, line);
-            if (c_.dropped) c_.dropped(line);
+        // One command, one answer: what came behind it in the same read
+        // came before any next command.
+        if (answered) {
+            report(TrafficDirection::Dropped, line, DropReason::AfterAnswer);
             continue;
         }
-        report(TrafficDirection::Received, line);
-        handleSerialReply(c_, line);
-        session_.answerCame();
+        const RequestSession::Verdict v = session_.judge(line);
+        if (!v.take) {
+            report(TrafficDirection::Dropped, line, v.reason);
+            continue;
+        }
+        const int ticks = c_.reply.noReplyTicks;
+        const auto endedBefore = session_.endedCount();
+        const ReplyOutcome o = handleSerialReply(c_, line);
+        const bool damaged = o == ReplyOutcome::Malformed;
+        report(damaged ? TrafficDirection::Dropped : TrafficDirection::Received, line,
+               damaged ? DropReason::Damaged : DropReason::None);
+        session_.answerCame(o);
+        answered = session_.endedCount() != endedBefore;
+        if (!answered) {
+            // Still waiting: the no-reply count goes on where it was, so a
+            // device sending damaged lines cannot hold the command for ever.
+            c_.reply.replyExpected = true;
+            c_.reply.noReplyTicks = ticks;
+        }
     }
 }
 

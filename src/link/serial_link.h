@@ -41,7 +41,7 @@ public:
     // the write is not examined (a lost line shows up as the no-reply timeout).
     void writeLine(std::string_view bytes) override;
     bool busy() const override { return session_.busy(); }
-    void answerTimedOut() override { session_.timedOut(); }
+    bool answerTimedOut() override { return session_.timedOut(); }
 
     // Without a timeout of its own the session waits for the main timer's
     // no-reply count (the console); vrqctl gives it one.
@@ -60,13 +60,15 @@ public:
 private:
     bool send(std::string_view bytes, bool answerDue, int target) override;
     int drainMs() const override;
+    int quietGapMs() const override;
     void ended(RequestEnd e) override;
+    void dropLeftovers();
 
     void onReadyRead();
     bool applyLineSettings();
     void error(const QString& text);
     void closeIfHungUp();
-    void report(TrafficDirection d, std::string_view bytes);
+    void report(TrafficDirection d, std::string_view bytes, DropReason why = DropReason::None);
 
     Console& c_;
     QSerialPort port_;

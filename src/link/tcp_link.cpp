@@ -31,7 +31,7 @@ std::string numbered(std::string_view text, int n) {
 TcpLink::TcpLink(Console& c, QObject* parent)
     : QObject(parent),
       c_(c),
-      replyHandler_([&c](std::string_view bytes) { handleTcpReply(c, bytes); }),
+      replyHandler_([&c](std::string_view line) { return handleTcpLine(c, line); }),
       session_(c, *this) {
     session_.setTimeoutMs(kAnswerTimeoutMs);
     resetTable();
@@ -253,32 +253,45 @@ void TcpLink::onSocketClosed(QTcpSocket* s) {
 
 void TcpLink::onReadyRead(QTcpSocket* s) {
     if (!s) return;
-    // Bytes that answer no command in flight (late after their timeout, a
-    // device talking unasked, another device) are dropped.
-    if (!session_.awaitingAnswer() || s != inFlight_) {
-        dropUnread(s);
+    // Bytes from any other device, or with no command in flight, answer nothing.
+    if (s != inFlight_ || !session_.busy()) {
+        dropUnread(s, DropReason::Unasked);
         return;
     }
-    while (s->bytesAvailable() > 0) {
-        // One receive buffer's worth at a time, as the reply handler expects.
-        QByteArray chunk = s->read(kLineBufferSize - 1);
-        const qsizetype lf = chunk.lastIndexOf('\n');
-        if (lf < 0) {
-            report(TrafficDirection::Received, s, std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
-            deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
+    session_.heard();
+    answered_ = false;
+    while (s->bytesAvailable() > 0 && !answered_) takeLines(s, s->read(kLineBufferSize - 1));
+    // One command, one answer: what came behind it came before any next command.
+    if (answered_) {
+        dropUnread(s, DropReason::AfterAnswer);
+        const std::string partial = lines_.takePending();
+        if (!partial.empty()) report(TrafficDirection::Dropped, s, partial, DropReason::AfterAnswer);
+    }
+}
+
+void TcpLink::takeLines(QTcpSocket* s, const QByteArray& chunk) {
+    std::vector<std::string> overlong;
+    const auto lines = lines_.feed(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())), &overlong);
+    for (const std::string& l : overlong) report(TrafficDirection::Dropped, s, l, DropReason::TooLong);
+    for (std::string line : lines) {
+        if (answered_) {
+            report(TrafficDirection::Dropped, s, line, DropReason::AfterAnswer);
             continue;
         }
-        // One command, one answer: bytes behind its LF are junk, and kept
-        // they would be glued to the next answer.
-        if (c_.traffic && lf + 1 < chunk.size())
-            report(TrafficDirection::Dropped, s,
-                   std::string_view(chunk.constData() + lf + 1, static_cast<std::size_t>(chunk.size() - lf - 1)));
-        chunk.truncate(lf + 1);
-        report(TrafficDirection::Received, s, std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
-        dropUnread(s);
-        deliver(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
-        session_.answerCame();
-        return;
+        // NUL has no place in a reply line.
+        std::erase(line, '\0');
+        const RequestSession::Verdict v = session_.judge(line);
+        if (!v.take) {
+            report(TrafficDirection::Dropped, s, line, v.reason);
+            continue;
+        }
+        const auto endedBefore = session_.endedCount();
+        const ReplyOutcome o = replyHandler_ ? replyHandler_(line) : ReplyOutcome::Unknown;
+        const bool damaged = o == ReplyOutcome::Malformed;
+        report(damaged ? TrafficDirection::Dropped : TrafficDirection::Received, s, line,
+               damaged ? DropReason::Damaged : DropReason::None);
+        session_.answerCame(o);
+        answered_ = session_.endedCount() != endedBefore;
     }
 }
 
@@ -344,7 +357,9 @@ bool TcpLink::send(std::string_view line, bool, int target) {
     QTcpSocket* s = destination(target);
     if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
     // Bytes still queued from earlier belong to no command of ours.
-    dropUnread(s);
+    dropUnread(s, DropReason::Unasked);
+    const std::string partial = lines_.takePending();
+    if (!partial.empty()) report(TrafficDirection::Dropped, s, partial, DropReason::Unasked);
     const auto size = static_cast<qint64>(line.size());
     report(TrafficDirection::Sent, s, line);
     if (s->write(line.data(), size) != size) return false;
@@ -359,7 +374,7 @@ RequestEnd TcpLink::timeoutEnd() const {
 
 void TcpLink::ended(RequestEnd e) {
     inFlight_ = nullptr;
-    if (e == RequestEnd::Answered) return;
+    if (e == RequestEnd::Answered || e == RequestEnd::Refused) return;
     // A cut answer must not be glued to the next one.
     c_.reply.tcpLineState = TcpLineState::Idle;
     c_.reply.tcpLine.clear();
@@ -368,13 +383,17 @@ void TcpLink::ended(RequestEnd e) {
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
 }
 
-void TcpLink::dropUnread(QTcpSocket* s) {
+void TcpLink::dropUnread(QTcpSocket* s, DropReason why) {
     const QByteArray junk = s->readAll();
-    if (!junk.isEmpty()) report(TrafficDirection::Dropped, s, std::string_view(junk.constData(), static_cast<std::size_t>(junk.size())));
+    if (!junk.isEmpty())
+        report(TrafficDirection::Dropped, s, std::string_view(junk.constData(), static_cast<std::size_t>(junk.size())), why);
 }
 
-void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes) {
-    if (!c_.traffic || bytes.empty()) return;
+void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes, DropReason why) {
+    if (bytes.empty()) return;
+    // A damaged answer went through the reply handling, which told `received`.
+    if (d == TrafficDirection::Dropped && why != DropReason::Damaged && c_.dropped) c_.dropped(bytes);
+    if (!c_.traffic) return;
     std::string link;
     const int slot = slotOf(s);
     if (slot >= 0) link = "ｽﾛｯﾄ" + std::to_string(slot) + " ";
@@ -384,11 +403,8 @@ void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view b
         link += (v4 ? QHostAddress(raw).toString() : s->peerAddress().toString()).toStdString() + ":" +
                 std::to_string(s->peerPort());
     }
-    c_.traffic({d, bytes, link, -1});
+    c_.traffic({d, bytes, link, -1, why});
 }
 
-void TcpLink::deliver(std::string_view bytes) {
-    if (replyHandler_ && !bytes.empty()) replyHandler_(bytes);
-}
 
 }  // namespace vrq

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/line_assembler.h"
 #include "link/request_session.h"
 #include "model/console.h"
 #include "protocol/traffic_log.h"
@@ -78,9 +79,10 @@ public:
     // How long a command may wait for its answer, its write included.
     void setAnswerTimeoutMs(int ms) { session_.setTimeoutMs(ms); }
     int answerTimeoutMs() const { return session_.timeoutMs(); }
-    // Where received answer bytes go, one receive at a time (handleTcpReply
-    // unless replaced).
-    void setReplyHandler(std::function<void(std::string_view)> h) { replyHandler_ = std::move(h); }
+    // Where each answer line goes (handleTcpLine unless replaced).
+    using ReplyHandler = std::function<ReplyOutcome(std::string_view line)>;
+    void setReplyHandler(ReplyHandler h) { replyHandler_ = std::move(h); }
+    void setRetries(int n) { session_.setRetries(n); }
 
     // The leading digits of a port text ("09004" -> 9004, "ab" -> 0); -1 above 65535.
     static int portNumber(std::string_view text);
@@ -104,12 +106,14 @@ private:
     int slotOf(const QTcpSocket* s) const;
     void dropSocket(QTcpSocket* s);
     QTcpSocket* destination(int slot) const;  // server role: that slot; client: the main socket
-    void deliver(std::string_view bytes);
-    void report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes);
-    void dropUnread(QTcpSocket* s);
+    void takeLines(QTcpSocket* s, const QByteArray& chunk);
+    void report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes, DropReason why = DropReason::None);
+    void dropUnread(QTcpSocket* s, DropReason why);
 
     bool send(std::string_view bytes, bool answerDue, int target) override;
     int drainMs() const override { return 0; }
+    // No line speed here: long enough for a late answer on a busy network.
+    int quietGapMs() const override { return 200; }
     RequestEnd timeoutEnd() const override;
     void ended(RequestEnd e) override;
 
@@ -118,7 +122,9 @@ private:
     bool mainEverConnected_ = false;
     QTcpServer* server_ = nullptr;
     std::array<QPointer<QTcpSocket>, kClientSlots> sockets_{};
-    std::function<void(std::string_view)> replyHandler_;
+    ReplyHandler replyHandler_;
+    LineAssembler lines_;  // of the socket the command in flight went to
+    bool answered_ = false;  // within one read: the answer has come
     RequestSession session_;
     QPointer<QTcpSocket> inFlight_;  // where the command in flight went
     bool closing_ = false;

@@ -1,6 +1,7 @@
 #include "protocol/bulk_runs.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 #include "protocol/codecs.h"
@@ -198,6 +199,104 @@ std::string sendAllPercentText(Product p, int step) {
 
 SendAllStep buildSendAllStep(const SettingsModel& m, Product p, int step) {
     return p == Product::Single ? singleStep(m, step) : multiStep(m, step);
+}
+
+namespace {
+
+struct Setting {
+    std::string_view mnemonic;
+    const char* japanese;
+    const char* english;
+};
+
+constexpr Setting kSettings[] = {
+    {"CA", "タイトル", "titles"},
+    {"CABC", "文字色と縁取り色", "character and edge colours"},
+    {"CBS", "ブリンク", "blink"},
+    {"CFS", "文字サイズ", "character size"},
+    {"FB", "背景塗りつぶし", "background fill"},
+    {"IDLS", "表示行間", "line spacing"},
+    {"SD", "スケジュール", "schedule"},
+    {"ACA", "アラームのコネクター番号割り付け", "alarm connector assignment"},
+    {"AD", "アラーム表示", "alarm display"},
+    {"ADO", "アラーム表示", "alarm display"},
+    {"ADT", "アラーム保持時間", "alarm hold time"},
+    {"AM", "アラームモード", "alarm mode"},
+    {"AP", "アラーム極性", "alarm polarity"},
+    {"AR", "アラーム復帰", "alarm return"},
+    {"ARO", "アラーム復帰", "alarm return"},
+    {"CFZ", "拡大フォント", "zoom font"},
+    {"CI", "コネクター入力", "connector input"},
+    {"CL", "文字レベル", "character levels"},
+    {"PAST", "自動ページ切替", "automatic page switching"},
+    {"PAS", "自動ページ切替", "automatic page switching"},
+    {"POSP", "電源投入時のページ", "power-on page"},
+    {"RCA", "リモートのコネクター番号割り付け", "remote connector assignment"},
+    {"RM", "リモートモード", "remote mode"},
+    {"TSD", "時計表示", "clock display"},
+    {"TSDO", "時計表示", "clock display"},
+    {"TSDR", "時計表示範囲", "clock display range"},
+    {"VLBC", "映像断時の背景色", "background on video loss"},
+    {"VN", "バージョン", "version"},
+    {"DM", "表示モード", "display mode"},
+    {"IDO", "表示オフセット", "display offset"},
+    {"IDP", "表示位置", "display position"},
+    {"ISS", "スクロール速度", "scroll speed"},
+};
+
+StepName settingName(std::string_view mnemonic) {
+    for (const Setting& s : kSettings)
+        if (s.mnemonic == mnemonic) return {s.japanese, s.english};
+    return {std::string(mnemonic), std::string(mnemonic)};
+}
+
+StepName pageName(std::string_view mnemonic, int page) {
+    StepName n = settingName(mnemonic);
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%03d", page);
+    return {"ページ" + std::string(digits) + "の" + n.japanese, n.english + " of page " + std::to_string(page)};
+}
+
+StepName dayName(int day) {
+    return {std::to_string(day) + "日のスケジュール", "schedule of day " + std::to_string(day)};
+}
+
+constexpr std::string_view kMultiPageKinds[] = {"CA", "CABC", "CBS", "CFS", "FB", "IDLS"};
+
+// The device-wide steps of send-all, as deviceTail sends them.
+std::string_view tailMnemonic(Product p, int i) {
+    static constexpr std::string_view kTail[] = {"ACA", "ADO", "ADT", "AM",  "AP",   "ARO", "CI",   "CFZ",
+                                                 "CL",  "PAST", "POSP", "RCA", "RM", "TSDO", "TSDR", "VLBC"};
+    if (i == 9 && p == Product::Single) return "PAS";
+    return kTail[std::clamp(i, 0, 15)];
+}
+
+}  // namespace
+
+StepName readAllStepName(Product p, int step) {
+    const int i = step - 1;
+    if (p == Product::Single) {
+        if (i < 512) return pageName("CA", i + 1);
+        if (i < 543) return dayName(i - 512 + 1);
+        return settingName(std::string_view(kSingleDeviceReads[std::clamp(i - 543, 0, 24)]).substr(1));
+    }
+    if (i < 3072) return pageName(kMultiPageKinds[std::max(i, 0) / 512], i % 512 + 1);
+    if (i < 3103) return dayName(i - 3072 + 1);
+    return settingName(std::string_view(kMultiDeviceReads[std::clamp(i - 3103, 0, 16)]).substr(1));
+}
+
+StepName sendAllStepName(Product p, int step) {
+    const int i = step - 1;
+    if (p == Product::Single) {
+        if (i < 512) return pageName("CA", i + 1);
+        if (i < 543) return dayName(i - 512 + 1);
+        static constexpr std::string_view kWide[] = {"CABC", "CBS", "CFS", "FB", "IDO", "IDP", "ISS"};
+        if (i < 550) return settingName(kWide[i - 543]);
+        return settingName(tailMnemonic(p, i - 550));
+    }
+    if (i < 3072) return pageName(kMultiPageKinds[std::max(i, 0) / 512], i % 512 + 1);
+    if (i < 3103) return dayName(i - 3072 + 1);
+    return settingName(tailMnemonic(p, i - 3103));
 }
 
 }  // namespace vrq

@@ -7,6 +7,7 @@
 
 #include "model/settings_model.h"
 #include "protocol/command_line.h"
+#include "protocol/run_tally.h"
 
 namespace vrq {
 
@@ -28,6 +29,10 @@ std::string sendAllEndText(Product p);  // five / three blanks
 // title page takes fifty times as long as a blink setting.
 int readAllStepBytes(Product p, int step);
 int sendAllStepBytes(Product p, int step);
+
+// What step `step` (1-based) reads or sends, in the operator's words.
+StepName readAllStepName(Product p, int step);
+StepName sendAllStepName(Product p, int step);
 
 struct SendAllStep {
     enum class Problem { None, TitleRefused, HoldTimeTooShort };

@@ -146,16 +146,32 @@ void deviceError(Console& c, std::string_view text) {
     error(c, text);
 }
 
+std::vector<Row>::const_iterator rowFor(Product p, std::string_view line, ReplyChannel channel) {
+    const std::vector<Row>& table = tableFor(p);
+    return std::find_if(table.begin(), table.end(), [&](const Row& r) { return matches(r, line, channel); });
+}
+
 }  // namespace
+
+ReplyRow replyRowOf(Product p, std::string_view line, ReplyChannel channel) {
+    const auto row = rowFor(p, line, channel);
+    if (row == tableFor(p).end()) return {};
+    switch (row->kind) {
+    case Kind::Go: return {ReplyRowKind::Acknowledgement, row->key};
+    case Kind::Menu:
+    case Kind::ModeDifference:
+    case Kind::E0:
+    case Kind::E1:
+    case Kind::E2:
+    case Kind::E3: return {ReplyRowKind::Refusal, row->key};
+    default: return {ReplyRowKind::ReadBack, row->key};
+    }
+}
 
 ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel channel) {
     const bool tcp = channel == ReplyChannel::Tcp;
-    const std::vector<Row>& table = tableFor(c.product);
-    const auto row = std::find_if(table.begin(), table.end(), [&](const Row& r) { return matches(r, line, channel); });
-    if (row == table.end()) {
-        c.reply.replyError = false;
-        return ReplyOutcome::Unknown;
-    }
+    const auto row = rowFor(c.product, line, channel);
+    if (row == tableFor(c.product).end()) return ReplyOutcome::Unknown;
     const std::string_view body = withoutLineEnd(line);
     bool stored = true;
     switch (row->kind) {

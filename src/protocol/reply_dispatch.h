@@ -16,6 +16,19 @@ enum class ReplyOutcome {
     Handled,
 };
 
+// What a line is, by the row of the table that takes it (first match wins).
+enum class ReplyRowKind {
+    None,             // no row takes it
+    Acknowledgement,  // "GO"
+    Refusal,          // an error code, "MENU" or "GN"
+    ReadBack,         // a setting, a glyph pattern or the version
+};
+struct ReplyRow {
+    ReplyRowKind kind = ReplyRowKind::None;
+    std::string_view key;  // the row's leading characters
+};
+ReplyRow replyRowOf(Product p, std::string_view line, ReplyChannel channel);
+
 // A glyph the editor asked for came back cut or with stray characters.
 inline constexpr std::string_view kGlyphAnswerDamagedText =
     "外字パターンの応答が壊れていたため、読み込みませんでした。";

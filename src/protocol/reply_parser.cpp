@@ -24,7 +24,7 @@ std::string_view untilNul(std::string_view s) {
 
 }  // namespace
 
-void handleSerialReply(Console& c, std::string_view line) {
+ReplyOutcome handleSerialReply(Console& c, std::string_view line) {
     assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
     if (c.received) c.received(line);
     c.reply.noReplyTicks = 0;
@@ -34,8 +34,18 @@ void handleSerialReply(Console& c, std::string_view line) {
     if (c.app.serialMode == kRs485) line.remove_prefix(std::min<std::size_t>(2, line.size()));
     line = line.substr(0, kMaxLine);
     c.reply.replyError = false;
-    dispatchReply(c, line, ReplyChannel::Serial);
+    const ReplyOutcome o = dispatchReply(c, line, ReplyChannel::Serial);
     c.reply.glyphReplyPending = false;
+    return o;
+}
+
+ReplyOutcome handleTcpLine(Console& c, std::string_view line) {
+    assert(std::this_thread::get_id() == c.uiThread && "replies reach the model on the UI thread only");
+    if (c.received) c.received(line);
+    c.reply.replyError = false;
+    const ReplyOutcome o = dispatchReply(c, line.substr(0, kMaxLine), ReplyChannel::Tcp);
+    c.reply.glyphReplyPending = false;
+    return o;
 }
 
 void handleTcpReply(Console& c, std::string_view received) {
@@ -79,9 +89,10 @@ void mainTimerStep(Console& c) {
         if (before > noReplyTickLimit(c.product)) {
             r.replyExpected = false;
             r.noReplyTicks = 0;
-            if (c.notifier) showError(*c.notifier, "No Connect");
-            // The command in flight ends, so the next one may go.
-            if (c.serialTransport) c.serialTransport->answerTimedOut();
+            // The command in flight ends, so the next one may go, or is asked
+            // again: only a command that gave up is told.
+            const bool gaveUp = !c.serialTransport || c.serialTransport->answerTimedOut();
+            if (gaveUp && c.notifier) showError(*c.notifier, "No Connect");
         }
     }
     if (r.successPending) {

@@ -53,13 +53,46 @@ std::string isoMillis(TrafficClock::time_point at) {
     return s;
 }
 
-std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes) {
+std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes, DropReason reason) {
     std::string s = isoMillis(at);
     s += ' ';
     s += directionMark(d);
     s += ' ';
     s += printable(bytes);
+    if (d == TrafficDirection::Dropped && reason != DropReason::None) {
+        s += "  (";
+        s += dropReasonLogText(reason);
+        s += ')';
+    }
     return s;
+}
+
+const char* dropReasonText(DropReason r) {
+    switch (r) {
+        case DropReason::None: break;
+        case DropReason::Unasked: return "応答を待つコマンドなし";
+        case DropReason::OtherAddress: return "他のアドレスの応答";
+        case DropReason::OtherAnswer: return "送ったコマンドの応答ではない";
+        case DropReason::Damaged: return "壊れた応答";
+        case DropReason::QuietGap: return "タイムアウト後に届いた応答";
+        case DropReason::AfterAnswer: return "応答の後に届いた";
+        case DropReason::TooLong: return "長すぎる行";
+    }
+    return "";
+}
+
+const char* dropReasonLogText(DropReason r) {
+    switch (r) {
+        case DropReason::None: break;
+        case DropReason::Unasked: return "no command awaits an answer";
+        case DropReason::OtherAddress: return "another address";
+        case DropReason::OtherAnswer: return "not the answer to the command";
+        case DropReason::Damaged: return "damaged answer";
+        case DropReason::QuietGap: return "late, after a timeout";
+        case DropReason::AfterAnswer: return "behind the answer";
+        case DropReason::TooLong: return "too long";
+    }
+    return "";
 }
 
 int rs485Address(std::string_view line) {
@@ -77,6 +110,7 @@ void TrafficLog::add(const TrafficEvent& e, TrafficClock::time_point at) {
     n.bytes.assign(e.bytes.substr(0, kMaxBytes));
     n.link.assign(e.link.substr(0, 64));
     n.address = e.address;
+    n.reason = e.reason;
     ++added_;
 }
 

@@ -15,12 +15,29 @@ namespace vrq {
 // was refused); its bytes are a description, not wire bytes.
 enum class TrafficDirection { Sent, Received, Dropped, Event };
 
+// Why a received line was dropped.
+enum class DropReason {
+    None,
+    Unasked,       // no command awaits an answer
+    OtherAddress,  // RS-485: the answer of another address
+    OtherAnswer,   // well formed, but not the answer to the command in flight
+    Damaged,       // the row asked for, cut short or with bad fields
+    QuietGap,      // late: the line was to be quiet after a timeout
+    AfterAnswer,   // behind the answer, in the same receive
+    TooLong,       // longer than any line of the protocol
+};
+// The reason as the traffic monitor shows it (an operator text) and as the
+// log file writes it.
+const char* dropReasonText(DropReason r);
+const char* dropReasonLogText(DropReason r);
+
 // One line as a link reports it; the views are only valid during the call.
 struct TrafficEvent {
     TrafficDirection direction = TrafficDirection::Sent;
     std::string_view bytes;
     std::string_view link;  // "COM1 /dev/ttyUSB0", "192.168.0.5:5000", "ｽﾛｯﾄ3 192.168.0.7"
     int address = -1;       // RS-485 address, 255 for a broadcast, -1 without one
+    DropReason reason = DropReason::None;
 };
 
 using TrafficClock = std::chrono::system_clock;
@@ -31,6 +48,7 @@ struct TrafficEntry {
     std::string bytes;
     std::string link;
     int address = -1;
+    DropReason reason = DropReason::None;
 };
 
 // CR and LF as \r and \n, every other control byte and DEL as \xHH; bytes
@@ -44,9 +62,11 @@ const char* directionMark(TrafficDirection d);
 // Local time, ISO 8601 with milliseconds, no zone: 2026-12-08T23:05:01.123
 std::string isoMillis(TrafficClock::time_point at);
 
-// One line of the log file, without its newline: "<time> <mark> <bytes>".
-std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes);
-inline std::string logLine(const TrafficEntry& e) { return logLine(e.at, e.direction, e.bytes); }
+// One line of the log file, without its newline: "<time> <mark> <bytes>",
+// and for a dropped line with a known reason "  (<reason>)" after the bytes.
+std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes,
+                    DropReason reason = DropReason::None);
+inline std::string logLine(const TrafficEntry& e) { return logLine(e.at, e.direction, e.bytes, e.reason); }
 
 // The two digits in front of an RS-485 line, or -1 when it has none.
 int rs485Address(std::string_view line);

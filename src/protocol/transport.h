@@ -8,8 +8,10 @@ namespace vrq {
 // How a command in flight ended.
 enum class RequestEnd {
     Answered,   // its answer line came
+    Refused,    // the device answered with an error code, "MENU" or "GN"
     Delivered,  // no answer was due (a broadcast) and its bytes left the port
     NoAnswer,   // the answer did not come in time
+    Damaged,    // what came was damaged or the answer to something else
     SendFailed, // the bytes could not be written
     LinkDown,   // the link went away while it was in flight
 };
@@ -23,7 +25,8 @@ public:
     // A command is in flight or queued.
     virtual bool busy() const { return false; }
     // The main timer's no-reply count ran out for the command in flight.
-    virtual void answerTimedOut() {}
+    // True when the command gave up; false when it is asked again.
+    virtual bool answerTimedOut() { return true; }
 };
 
 }  // namespace vrq

@@ -139,13 +139,15 @@ TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
     EXPECT_TRUE(c->reply.replyExpected);
 
     // A broadcast has no answer to miss: it fails at once, and says so.
-    link.answerTimedOut();
-    c->app.serialMode = kRs485;
-    c->app.slaveAddressIndex = kBroadcastAddress;
+    link.session().setRetries(0);
     std::vector<RequestEnd> ends;
     c->requestEnded = [&](RequestEnd e) { ends.push_back(e); };
+    EXPECT_TRUE(link.answerTimedOut());
+    ASSERT_TRUE(waitFor([&] { return !link.busy(); }));  // after the quiet gap
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
     sendCommand(*c, CommandLine("CFZON"));
-    EXPECT_EQ(ends, std::vector<RequestEnd>{RequestEnd::SendFailed});
+    EXPECT_EQ(ends, (std::vector<RequestEnd>{RequestEnd::NoAnswer, RequestEnd::SendFailed}));
     EXPECT_EQ(notes.notices.back().text, kSerialSendFailedText);
 }
 
@@ -175,11 +177,22 @@ TEST_F(SerialLinkTest, RepliesAreSplitAtEveryLineFeedAndJoinedAcrossReads) {
     pty.write("G");
     QTest::qWait(50);
     EXPECT_TRUE(c->reply.replyExpected);  // half a line is no answer
+    // What follows the answer in the same read came before any next command.
     pty.write("O\r\nCBS002NNNNNNNNNN\r\n");
-    ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[1][9] == 1; }));
+    ASSERT_TRUE(waitFor([&] { return c->reply.successPending; }));
     EXPECT_FALSE(c->reply.replyExpected);
-    EXPECT_TRUE(c->reply.successPending);
+    EXPECT_EQ(c->settings.lineBlink[1][9], 0);
 
+    sendCommand(*c, CommandLine("RCBS002"));
+    EXPECT_EQ(pty.read(3000), "RCBS002\r\n");
+    pty.write("CBS002NNNNN");
+    QTest::qWait(50);
+    pty.write("NNNNN\r\n");
+    ASSERT_TRUE(waitFor([&] { return c->settings.lineBlink[1][9] == 1; }));
+
+    // An over-long line is no answer; the refusal behind it is.
+    sendCommand(*c, CommandLine("CBS001L01ON"));
+    EXPECT_EQ(pty.read(3000), "CBS001L01ON\r\n");
     pty.write(std::string(1500, 'X') + "GO\r\nE3\r\n");
     ASSERT_TRUE(waitFor([&] { return !notes.notices.empty(); }));
     EXPECT_EQ(notes.notices.size(), 1u);
@@ -265,7 +278,9 @@ TEST_F(SerialLinkTest, OneCommandInFlightAndOnlyTheAskedAddressAnswers) {
     EXPECT_EQ(ends[0], RequestEnd::Answered);
     EXPECT_TRUE(c->reply.replyExpected);  // now for the second command
 
-    // The main timer's no-reply count ends the silent one; then the broadcast goes.
+    // The main timer's no-reply count ends the silent one (asked once only
+    // here); after the quiet gap the broadcast goes.
+    link.session().setRetries(0);
     c->app.slaveAddressIndex = kBroadcastAddress;
     sendCommand(*c, CommandLine("CFZON"));
     for (int i = 0; i <= noReplyTickLimit(c->product) + 1; ++i) mainTimerStep(*c);
