@@ -1222,5 +1222,9 @@ Keep it? (No: delete it)</translation>
         <comment>direction</comment>
         <translation>Link</translation>
     </message>
+    <message>
+        <source>（%1回）</source>
+        <translation> (%1 times)</translation>
+    </message>
 </context>
 </TS>
