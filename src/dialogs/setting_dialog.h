@@ -88,7 +88,7 @@ protected:
         bool closeEndsRun = false;                   // else Close is disabled during the run
         bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
         bool fast = false;  // the next step goes as soon as the previous answer is in
-        std::function<int(int step)> stepBytes;  // 1-based; the time left is estimated from it
+        std::function<int(int step)> stepBytes;  // 1-based: the bytes the step puts on the line
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,

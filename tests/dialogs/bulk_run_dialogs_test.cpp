@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -10,6 +11,7 @@
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
+#include "protocol/send_sequencer.h"
 #include "protocol/transport.h"
 #include "support/recording_transport.h"
 
@@ -53,6 +55,16 @@ TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
     d.tickRun();
     EXPECT_EQ(wire.lines.at(0), "FFRCA001\r\n");
     EXPECT_FALSE(c->reply.replyExpected);  // no timeout runs for a broadcast
+}
+
+TEST_P(BulkRunDialogTest, TimeLeftOfATimerPacedRunCountsItsPeriods) {
+    SendAllDialog d(*c);
+    d.startButton()->click();
+    for (int i = 0; i < 3; ++i) d.tickRun();
+    // The ticks go by the period, not by how fast the first three went.
+    const long long left = static_cast<long long>(sendAllStepCount(c->product) - 3) * sendAllPeriodMs(c->product);
+    EXPECT_TRUE(d.runClockLabel()->text().endsWith(QString::fromStdString(durationText((left + 999) / 1000))))
+        << d.runClockLabel()->text().toStdString();
 }
 
 TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {
