@@ -1226,5 +1226,9 @@ Keep it? (No: delete it)</translation>
         <source>（%1回）</source>
         <translation> (%1 times)</translation>
     </message>
+    <message>
+        <source>ブロードキャストからは読み込めません。スレーブアドレスを選んでください。</source>
+        <translation>Nothing can be read from a broadcast. Choose a slave address.</translation>
+    </message>
 </context>
 </TS>

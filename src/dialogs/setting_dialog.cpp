@@ -115,8 +115,9 @@ void SettingDialog::updateSlaveAddressState() {
     const bool rs485 = c_.app.linkInterface == kLinkSerial && c_.app.serialMode == kRs485;
     const QSignalBlocker block(slaveCombo_);
     slaveCombo_->setEnabled(rs485);
+    // A list without "Bloadcast" shows no address for it: what is shown is what goes out.
     const int i = c_.app.slaveAddressIndex;
-    slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i <= kBroadcastAddress ? i : -1);
+    slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i < slaveCombo_->count() ? i : -1);
 }
 
 PreviewPanel* SettingDialog::addPreview(QSize size) {

@@ -11,6 +11,7 @@
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/transport.h"
 #include "support/recording_transport.h"
@@ -46,15 +47,20 @@ TEST_P(BulkRunDialogTest, ReadAllSendsTheRequestsWithTheAddressPrefix) {
     EXPECT_EQ(d.closeButton()->isEnabled(), !c->single());
 }
 
-TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
+TEST_P(BulkRunDialogTest, ReadAllRefusesABroadcastOrNoAddressBeforeSendingAnything) {
     c->app.serialMode = kRs485;
-    c->app.slaveAddressIndex = kBroadcastAddress;
-    ReadAllDialog d(*c);
-    EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);
-    d.startButton()->click();
-    d.tickRun();
-    EXPECT_EQ(wire.lines.at(0), "FFRCA001\r\n");
-    EXPECT_FALSE(c->reply.replyExpected);  // no timeout runs for a broadcast
+    for (const int address : {kBroadcastAddress, -1}) {
+        c->app.slaveAddressIndex = address;
+        ReadAllDialog d(*c);
+        EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);  // shown as no address, refused as none
+        d.startButton()->click();
+        d.tickRun();
+        EXPECT_FALSE(c->reply.runActive);
+        EXPECT_TRUE(wire.lines.empty());
+        ASSERT_EQ(notes.notices.size(), 1u);
+        EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
+        notes.notices.clear();
+    }
 }
 
 TEST_P(BulkRunDialogTest, TimeLeftOfATimerPacedRunCountsItsPeriods) {
