@@ -114,10 +114,15 @@ QStringList SettingDialog::pageItems() { return numberItems(1, kPages, 3); }
 void SettingDialog::updateSlaveAddressState() {
     const bool rs485 = c_.app.linkInterface == kLinkSerial && c_.app.serialMode == kRs485;
     const QSignalBlocker block(slaveCombo_);
-    slaveCombo_->setEnabled(rs485);
+    slaveCombo_->setEnabled(rs485 && !targetLocked_);
     // A list without "Bloadcast" shows no address for it: what is shown is what goes out.
     const int i = c_.app.slaveAddressIndex;
     slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i < slaveCombo_->count() ? i : -1);
+}
+
+void SettingDialog::lockRunTarget(bool locked) {
+    targetLocked_ = locked;
+    updateSlaveAddressState();
 }
 
 PreviewPanel* SettingDialog::addPreview(QSize size) {
@@ -211,6 +216,7 @@ bool SettingDialog::startRun(RunPlan plan) {
     plan_ = std::move(plan);
     sequencer_ = std::make_unique<SendSequencer>(c_.reply, plan_.steps, plan_.step, plan_.check);
     if (!sequencer_->start()) return false;
+    lockRunTarget(true);
     if (progress_) progress_->setValue(0);
     if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
     unanswered_ = 0;
@@ -291,6 +297,7 @@ void SettingDialog::endRun(SendSequencer::End end, bool keepPosition) {
     awaiting_ = false;
     c_.requestEnded = nullptr;
     closeButton_->setEnabled(true);
+    lockRunTarget(false);
     updateRunClock();
     // A run stopped before its step keeps the position it reached.
     const bool keep = keepPosition ||

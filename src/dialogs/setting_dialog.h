@@ -122,6 +122,8 @@ private:
     void onRequestEnded(RequestEnd e);
     void updateRunClock();
     void updateSlaveAddressState();
+    // The address a run sends to stays while it runs.
+    void lockRunTarget(bool locked);
 
     Console& c_;
     QComboBox* slaveCombo_ = nullptr;
@@ -140,6 +142,7 @@ private:
     std::unique_ptr<SendSequencer> sequencer_;
     int unanswered_ = 0;    // commands in a row that ended without an answer
     bool awaiting_ = false;  // fast run: the next step waits for an answer
+    bool targetLocked_ = false;  // a run of this dialog is active
 };
 
 }  // namespace vrq

@@ -15,4 +15,10 @@ bool readAllowed(Console& c) {
     return false;
 }
 
+bool targetChangeAllowed(Console& c) {
+    if (!c.reply.runActive) return true;
+    if (c.notifier) showWarning(*c.notifier, kTargetFixedText);
+    return false;
+}
+
 }  // namespace vrq

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/bulk_run_dialogs.h"
+#include "dialogs/slave_address_dialog.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
@@ -61,6 +62,33 @@ TEST_P(BulkRunDialogTest, ReadAllRefusesABroadcastOrNoAddressBeforeSendingAnythi
         EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
         notes.notices.clear();
     }
+}
+
+TEST_P(BulkRunDialogTest, AddressStaysFixedWhileTheRunGoes) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
+    ReadAllDialog d(*c);
+    ASSERT_TRUE(d.slaveAddressCombo()->isEnabled());
+    d.startButton()->click();
+    ASSERT_TRUE(c->reply.runActive);
+    EXPECT_FALSE(d.slaveAddressCombo()->isEnabled());
+    {
+        SlaveAddressDialog other(*c);
+        EXPECT_FALSE(other.addressCombo()->isEnabled());
+        other.addressCombo()->setCurrentIndex(7);  // as if it got through anyway
+        EXPECT_EQ(other.addressCombo()->currentIndex(), 5);
+    }
+    EXPECT_EQ(c->app.slaveAddressIndex, 5);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kTargetFixedText);
+    d.tickRun();
+    EXPECT_EQ(wire.lines.at(0), "05RCA001\r\n");
+
+    c->reply.replyError = true;
+    d.tickRun();  // the run stops
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_TRUE(d.slaveAddressCombo()->isEnabled());
+    EXPECT_EQ(d.slaveAddressCombo()->currentText(), "05");
 }
 
 TEST_P(BulkRunDialogTest, TimeLeftOfATimerPacedRunCountsItsPeriods) {
