@@ -48,7 +48,7 @@ void MessageBoxNotifier::enqueue(Notice n) {
         for (auto it = std::next(first); it != queue_.end(); ++it)
             if (same(*it)) first->count += it->count;
         first->count += n.count;
-        // Erasing from a deque moves its elements: `first` is not used after this.
+        // The erase moves the deque's elements: `first` is stale after it.
         queue_.erase(std::remove_if(std::next(first), queue_.end(), same), queue_.end());
         return;
     }
@@ -60,7 +60,9 @@ QString MessageBoxNotifier::shownText(const Notice& n) {
     return n.count > 1 ? n.text + uiText("（%1回）").arg(n.count) : n.text;
 }
 
-QString MessageBoxNotifier::queuedText(std::size_t i) const { return i < queue_.size() ? shownText(queue_[i]) : QString(); }
+QString MessageBoxNotifier::queuedText(std::size_t i) const {
+    return i < queue_.size() ? shownText(queue_[i]) : QString();
+}
 
 void MessageBoxNotifier::showNext() {
     if (showing_ || queue_.empty()) return;
