@@ -1222,5 +1222,17 @@ Keep it? (No: delete it)</translation>
         <comment>direction</comment>
         <translation>Link</translation>
     </message>
+    <message>
+        <source>（%1回）</source>
+        <translation> (%1 times)</translation>
+    </message>
+    <message>
+        <source>ブロードキャストからは読み込めません。スレーブアドレスを選んでください。</source>
+        <translation>Nothing can be read from a broadcast. Choose a slave address.</translation>
+    </message>
+    <message>
+        <source>転送中は送信先を変更できません。</source>
+        <translation>The destination cannot be changed during a transfer.</translation>
+    </message>
 </context>
 </TS>

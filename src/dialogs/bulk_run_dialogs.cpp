@@ -13,6 +13,7 @@
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 #include "protocol/send_path.h"
 #include "protocol/title_encode.h"
 
@@ -71,6 +72,7 @@ ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, par
 
 void ReadAllDialog::start() {
     Console& c = console();
+    if (!readAllowed(c)) return;
     const Product p = c.product;
     const int steps = readAllStepCount(p);
     RunPlan plan;

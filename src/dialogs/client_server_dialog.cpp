@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "dialogs/interface_dialog.h"
 #include "dialogs/ui_text.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -25,16 +27,25 @@ ClientServerDialog::ClientServerDialog(Console& c, QWidget* parent) : QDialog(pa
     setButton->setDefault(true);
     layout->addWidget(setButton);
 
-    // The role cannot change under a live connection.
+    // The role cannot change under a live connection or an active run.
+    auto showRole = [this] {
+        const int role = c_.app.tcpRole;
+        combo_->setCurrentIndex(role == kTcpClient || role == kTcpServer ? role : -1);
+    };
     if (c_.app.tcpConnected) {
         combo_->setEnabled(false);
         combo_->setCurrentIndex(-1);
     } else {
-        const int role = c_.app.tcpRole;
-        combo_->setCurrentIndex(role == kTcpClient || role == kTcpServer ? role : -1);
+        showRole();
+        combo_->setEnabled(!c_.reply.runActive);
     }
-    connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this, showRole](int index) {
         if (index < 0) return;
+        if (!targetChangeAllowed(c_)) {
+            const QSignalBlocker block(combo_);
+            showRole();
+            return;
+        }
         c_.app.tcpRole = index;
         writeConnectionValue(c_, "ClientServer", index);
     });

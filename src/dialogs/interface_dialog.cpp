@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "model/app_config.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -46,15 +48,25 @@ InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, Q
         combo_->setEnabled(false);
         combo_->setCurrentIndex(-1);
     } else {
-        const int index = c_.app.linkInterface;
-        combo_->setCurrentIndex(index == kLinkSerial || index == kLinkTcp ? index : -1);
+        showChoice();
+        combo_->setEnabled(!c_.reply.runActive);
     }
     connect(combo_, &QComboBox::currentIndexChanged, this, &InterfaceDialog::choose);
     connect(setButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void InterfaceDialog::showChoice() {
+    const int index = c_.app.linkInterface;
+    combo_->setCurrentIndex(index == kLinkSerial || index == kLinkTcp ? index : -1);
+}
+
 void InterfaceDialog::choose(int index) {
     if (index < 0) return;
+    if (!targetChangeAllowed(c_)) {
+        const QSignalBlocker block(combo_);
+        showChoice();
+        return;
+    }
     c_.app.linkInterface = index;
     writeConnectionValue(c_, "Interface", index);
     if (c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen && openSerial_) openSerial_();

@@ -26,6 +26,7 @@ public:
 
 private:
     void choose(int index);
+    void showChoice();
 
     Console& c_;
     std::function<void()> openSerial_;

@@ -12,6 +12,7 @@
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -126,6 +127,7 @@ void ProtocolDialog::refill() {
 }
 
 void ProtocolDialog::startReadBack() {
+    if (!readAllowed(console())) return;
     RunPlan plan;
     plan.steps = kReadSteps;
     plan.periodMs = 200;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <string>
@@ -17,6 +18,7 @@
 #include "dialogs/ui_text.h"
 #include "link/port_lister.h"
 #include "platform/serial_line.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -120,15 +122,30 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     modeCombo_->setCurrentIndex(inRange(c_.app.serialMode, modeCombo_->count()));
     showDevicePath(portCombo_->currentIndex());
     if (!kComNames) refreshPorts();
+    // The port and the mode say where a run's commands go.
+    if (c_.reply.runActive) {
+        portCombo_->setEnabled(false);
+        modeCombo_->setEnabled(false);
+    }
 
     connect(portCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
+        if (!targetChangeAllowed(c_)) {
+            const QSignalBlocker block(portCombo_);
+            portCombo_->setCurrentIndex(inRange(c_.app.comPortIndex, portCombo_->count()));
+            return;
+        }
         c_.app.comPortIndex = index;
         writeConnectionValue(c_, "com_port", index);
         showDevicePath(index);
     });
     connect(modeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
+        if (!targetChangeAllowed(c_)) {
+            const QSignalBlocker block(modeCombo_);
+            modeCombo_->setCurrentIndex(inRange(c_.app.serialMode, modeCombo_->count()));
+            return;
+        }
         c_.app.serialMode = index;
         writeConnectionValue(c_, "rs_control", index);
     });
@@ -168,13 +185,13 @@ void SerialSettingsDialog::showDevicePath(int index) {
 void SerialSettingsDialog::updateAssignButton() {
     const int index = portCombo_->currentIndex();
     assignButton_->setText(index < 0 ? uiText("割り当て") : comName(index) + uiText(" に割り当て"));
-    assignButton_->setEnabled(index >= 0 && !pathEdit_->text().trimmed().isEmpty());
+    assignButton_->setEnabled(index >= 0 && !pathEdit_->text().trimmed().isEmpty() && !c_.reply.runActive);
 }
 
 void SerialSettingsDialog::assignPath() {
     const int index = portCombo_->currentIndex();
     const QString path = pathEdit_->text().trimmed();
-    if (index < 0 || path.isEmpty()) return;
+    if (index < 0 || path.isEmpty() || !targetChangeAllowed(c_)) return;
     c_.app.comDevicePath[static_cast<std::size_t>(index)] = path.toStdString();
     writeConnectionValue(c_, "com" + std::to_string(index + 1) + "_device", path.toStdString());
     showDevicePath(index);

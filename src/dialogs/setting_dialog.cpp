@@ -14,6 +14,7 @@
 
 #include "dialogs/ui_text.h"
 #include "protocol/notifier.h"
+#include "protocol/run_estimate.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -113,9 +114,15 @@ QStringList SettingDialog::pageItems() { return numberItems(1, kPages, 3); }
 void SettingDialog::updateSlaveAddressState() {
     const bool rs485 = c_.app.linkInterface == kLinkSerial && c_.app.serialMode == kRs485;
     const QSignalBlocker block(slaveCombo_);
-    slaveCombo_->setEnabled(rs485);
+    slaveCombo_->setEnabled(rs485 && !targetLocked_);
+    // A list without "Bloadcast" shows no address for it: what is shown is what goes out.
     const int i = c_.app.slaveAddressIndex;
-    slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i <= kBroadcastAddress ? i : -1);
+    slaveCombo_->setCurrentIndex(rs485 && i >= 0 && i < slaveCombo_->count() ? i : -1);
+}
+
+void SettingDialog::lockRunTarget(bool locked) {
+    targetLocked_ = locked;
+    updateSlaveAddressState();
 }
 
 PreviewPanel* SettingDialog::addPreview(QSize size) {
@@ -182,19 +189,13 @@ void SettingDialog::addRunClock() {
 
 void SettingDialog::updateRunClock() {
     if (!runClock_ || !progress_) return;
-    const long long elapsed = runElapsed_.isValid() ? runElapsed_.elapsed() / 1000 : 0;
-    const int done = progress_->value();
-    const int total = plan_.steps;
-    QString left = QStringLiteral("--:--");
-    if (done > 0 && done <= total) {
-        // Steps weigh what they put on the line, when the plan says so.
-        const bool weighed = static_cast<int>(bytesBefore_.size()) == total + 1;
-        const long long doneCost = weighed ? bytesBefore_[static_cast<std::size_t>(done)] : done;
-        const long long totalCost = weighed ? bytesBefore_.back() : total;
-        const long long ms = doneCost > 0 ? runElapsed_.elapsed() * (totalCost - doneCost) / doneCost : 0;
-        left = QString::fromStdString(durationText((ms + 999) / 1000));
-    }
-    runClock_->setText(uiText("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsed)), left));
+    const long long elapsedMs = runElapsed_.isValid() ? runElapsed_.elapsed() : 0;
+    // An ended run has nothing left to estimate.
+    const long long ms =
+        runActive() ? remainingMs(progress_->value(), plan_.steps, plan_.fast, plan_.periodMs, elapsedMs) : -1;
+    const QString left = ms >= 0 ? QString::fromStdString(durationText((ms + 999) / 1000)) : QStringLiteral("--:--");
+    runClock_->setText(
+        uiText("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsedMs / 1000)), left));
 }
 
 void SettingDialog::select(QComboBox* combo, int index) {
@@ -215,6 +216,7 @@ bool SettingDialog::startRun(RunPlan plan) {
     plan_ = std::move(plan);
     sequencer_ = std::make_unique<SendSequencer>(c_.reply, plan_.steps, plan_.step, plan_.check);
     if (!sequencer_->start()) return false;
+    lockRunTarget(true);
     if (progress_) progress_->setValue(0);
     if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
     unanswered_ = 0;
@@ -295,6 +297,7 @@ void SettingDialog::endRun(SendSequencer::End end, bool keepPosition) {
     awaiting_ = false;
     c_.requestEnded = nullptr;
     closeButton_->setEnabled(true);
+    lockRunTarget(false);
     updateRunClock();
     // A run stopped before its step keeps the position it reached.
     const bool keep = keepPosition ||

@@ -88,7 +88,7 @@ protected:
         bool closeEndsRun = false;                   // else Close is disabled during the run
         bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
         bool fast = false;  // the next step goes as soon as the previous answer is in
-        std::function<int(int step)> stepBytes;  // 1-based; the time left is estimated from it
+        std::function<int(int step)> stepBytes;  // 1-based: the bytes the step puts on the line
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,
@@ -122,6 +122,8 @@ private:
     void onRequestEnded(RequestEnd e);
     void updateRunClock();
     void updateSlaveAddressState();
+    // The address a run sends to stays while it runs.
+    void lockRunTarget(bool locked);
 
     Console& c_;
     QComboBox* slaveCombo_ = nullptr;
@@ -140,6 +142,7 @@ private:
     std::unique_ptr<SendSequencer> sequencer_;
     int unanswered_ = 0;    // commands in a row that ended without an answer
     bool awaiting_ = false;  // fast run: the next step waits for an answer
+    bool targetLocked_ = false;  // a run of this dialog is active
 };
 
 }  // namespace vrq

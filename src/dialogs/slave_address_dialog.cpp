@@ -4,10 +4,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "dialogs/setting_dialog.h"
 #include "dialogs/ui_text.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -26,9 +28,16 @@ SlaveAddressDialog::SlaveAddressDialog(Console& c, QWidget* parent) : QDialog(pa
     combo_->setMaxVisibleItems(16);
     const int i = c.app.slaveAddressIndex;
     combo_->setCurrentIndex(i >= 0 && i <= kBroadcastAddress ? i : -1);
+    combo_->setEnabled(!c.reply.runActive);
     inGroup->addWidget(combo_);
     outer->addWidget(group);
-    connect(combo_, &QComboBox::currentIndexChanged, this, [&c](int index) {
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this, &c](int index) {
+        if (!targetChangeAllowed(c)) {
+            const QSignalBlocker block(combo_);
+            const int kept = c.app.slaveAddressIndex;
+            combo_->setCurrentIndex(kept >= 0 && kept <= kBroadcastAddress ? kept : -1);
+            return;
+        }
         if (index >= 0 && index <= kBroadcastAddress) c.app.slaveAddressIndex = index;
     });
 

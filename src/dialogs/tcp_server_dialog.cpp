@@ -12,6 +12,7 @@
 #include "dialogs/ui_text.h"
 #include "link/tcp_link.h"
 #include "model/text_cell.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 
@@ -111,6 +112,7 @@ void TcpServerDialog::stopAll() {
 }
 
 void TcpServerDialog::chooseRow(int row) {
+    if (!targetChangeAllowed(c_)) return;
     if (rowSlots_.empty() || row < 0 || row >= static_cast<int>(rowSlots_.size())) {
         c_.app.selectedSlot = -1;
         return;

@@ -18,6 +18,7 @@
 #include "glyphs/glyph_file.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -226,7 +227,7 @@ void GlyphEditorDialog::sendRead(int code) {
         error(kNotConnectedText);
         return;
     }
-    if (c.reply.glyphReplyPending) return;
+    if (c.reply.glyphReplyPending || !readAllowed(c)) return;
     c.reply.glyphReplyPending = true;
     sendCommand(c, glyphReadCommand(size_, code));
 }

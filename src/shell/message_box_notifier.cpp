@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "dialogs/ui_text.h"
 #include "shell/notice_box.h"
@@ -25,9 +26,42 @@ QMessageBox::Icon boxIcon(NoticeIcon icon) {
 }  // namespace
 
 void MessageBoxNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) {
-    if (queue_.size() >= kMaxQueued) return;
-    queue_.push_back({uiText(title), uiText(text), icon, beep});
-    if (!showing_ && queue_.size() == 1) QTimer::singleShot(0, &context_, [this] { showNext(); });
+    const bool wasEmpty = queue_.empty();
+    enqueue({uiText(title), uiText(text), icon, beep});
+    if (!showing_ && wasEmpty) QTimer::singleShot(0, &context_, [this] { showNext(); });
+}
+
+void MessageBoxNotifier::enqueue(Notice n) {
+    auto same = [&n](const Notice& q) { return q.sameAs(n); };
+    // Once folded, a notice keeps gathering its repeats.
+    if (auto it = std::find_if(queue_.begin(), queue_.end(), [&](const Notice& q) { return q.count > 1 && same(q); });
+        it != queue_.end()) {
+        it->count += n.count;
+        return;
+    }
+    if (queue_.size() < kMaxQueued) {
+        queue_.push_back(std::move(n));
+        return;
+    }
+    // Full: the waiting repeats of this notice fold into the first of them.
+    if (auto first = std::find_if(queue_.begin(), queue_.end(), same); first != queue_.end()) {
+        for (auto it = std::next(first); it != queue_.end(); ++it)
+            if (same(*it)) first->count += it->count;
+        first->count += n.count;
+        // The erase moves the deque's elements: `first` is stale after it.
+        queue_.erase(std::remove_if(std::next(first), queue_.end(), same), queue_.end());
+        return;
+    }
+    if (queue_.size() >= kMaxDifferent) queue_.pop_back();
+    queue_.push_back(std::move(n));
+}
+
+QString MessageBoxNotifier::shownText(const Notice& n) {
+    return n.count > 1 ? n.text + uiText("（%1回）").arg(n.count) : n.text;
+}
+
+QString MessageBoxNotifier::queuedText(std::size_t i) const {
+    return i < queue_.size() ? shownText(queue_[i]) : QString();
 }
 
 void MessageBoxNotifier::showNext() {
@@ -36,7 +70,7 @@ void MessageBoxNotifier::showNext() {
     const Notice n = queue_.front();
     queue_.pop_front();
     if (n.beep) QApplication::beep();
-    makeNoticeBox(n.title, n.text, boxIcon(n.icon))->exec();
+    makeNoticeBox(n.title, shownText(n), boxIcon(n.icon))->exec();
     showing_ = false;
     if (!queue_.empty()) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -6,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/bulk_run_dialogs.h"
+#include "dialogs/slave_address_dialog.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
+#include "protocol/send_sequencer.h"
 #include "protocol/transport.h"
 #include "support/recording_transport.h"
 
@@ -44,15 +48,57 @@ TEST_P(BulkRunDialogTest, ReadAllSendsTheRequestsWithTheAddressPrefix) {
     EXPECT_EQ(d.closeButton()->isEnabled(), !c->single());
 }
 
-TEST_P(BulkRunDialogTest, BroadcastChosenElsewhereShowsNoAddressAndSendsFf) {
+TEST_P(BulkRunDialogTest, ReadAllRefusesABroadcastOrNoAddressBeforeSendingAnything) {
     c->app.serialMode = kRs485;
-    c->app.slaveAddressIndex = kBroadcastAddress;
+    for (const int address : {kBroadcastAddress, -1}) {
+        c->app.slaveAddressIndex = address;
+        ReadAllDialog d(*c);
+        EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);  // shown as no address, refused as none
+        d.startButton()->click();
+        d.tickRun();
+        EXPECT_FALSE(c->reply.runActive);
+        EXPECT_TRUE(wire.lines.empty());
+        ASSERT_EQ(notes.notices.size(), 1u);
+        EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
+        notes.notices.clear();
+    }
+}
+
+TEST_P(BulkRunDialogTest, AddressStaysFixedWhileTheRunGoes) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = 5;
     ReadAllDialog d(*c);
-    EXPECT_EQ(d.slaveAddressCombo()->currentIndex(), -1);
+    ASSERT_TRUE(d.slaveAddressCombo()->isEnabled());
     d.startButton()->click();
+    ASSERT_TRUE(c->reply.runActive);
+    EXPECT_FALSE(d.slaveAddressCombo()->isEnabled());
+    {
+        SlaveAddressDialog other(*c);
+        EXPECT_FALSE(other.addressCombo()->isEnabled());
+        other.addressCombo()->setCurrentIndex(7);  // as if it got through anyway
+        EXPECT_EQ(other.addressCombo()->currentIndex(), 5);
+    }
+    EXPECT_EQ(c->app.slaveAddressIndex, 5);
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kTargetFixedText);
     d.tickRun();
-    EXPECT_EQ(wire.lines.at(0), "FFRCA001\r\n");
-    EXPECT_FALSE(c->reply.replyExpected);  // no timeout runs for a broadcast
+    EXPECT_EQ(wire.lines.at(0), "05RCA001\r\n");
+
+    c->reply.replyError = true;
+    d.tickRun();  // the run stops
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_TRUE(d.slaveAddressCombo()->isEnabled());
+    EXPECT_EQ(d.slaveAddressCombo()->currentText(), "05");
+}
+
+TEST_P(BulkRunDialogTest, TimeLeftOfATimerPacedRunCountsItsPeriods) {
+    SendAllDialog d(*c);
+    d.startButton()->click();
+    for (int i = 0; i < 3; ++i) d.tickRun();
+    // The ticks go by the period, not by how fast the first three went.
+    const long long left = static_cast<long long>(sendAllStepCount(c->product) - 3) * sendAllPeriodMs(c->product);
+    EXPECT_TRUE(d.runClockLabel()->text().endsWith(QString::fromStdString(durationText((left + 999) / 1000))))
+        << d.runClockLabel()->text().toStdString();
 }
 
 TEST_P(BulkRunDialogTest, ErrorReplyStopsAndLeavesTheDialogOpenForAFreshStart) {

@@ -18,6 +18,7 @@
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
+#include "protocol/run_target.h"
 #include "protocol/transport.h"
 
 namespace vrq {
@@ -354,6 +355,18 @@ TEST_F(ProtocolDialogTest, ReadBackIgnoredWhileAnotherRunIsActive) {
     EXPECT_EQ(c->reply.runStep, 39);
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(child<QPushButton>(&d, "closeButton")->isEnabled());
+}
+
+TEST_F(ProtocolDialogTest, ReadBackRefusesABroadcast) {
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    ProtocolDialog d(*c, nullptr);
+    click(&d, "readButton");
+    tick(d);
+    EXPECT_FALSE(c->reply.runActive);
+    EXPECT_TRUE(sent().empty());
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
 }
 
 TEST_F(DeviceDialogs, SlaveAddressDialogStoresTheChoice) {

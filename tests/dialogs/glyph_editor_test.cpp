@@ -18,6 +18,7 @@
 #include "glyphs/glyph_file.h"
 #include "glyph_ui/glyph_grid_widget.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 #include "protocol/send_path.h"
 #include "protocol/transport.h"
 #include "support/recording_transport.h"
@@ -198,7 +199,7 @@ TEST_F(GlyphEditorTest, RegisterAndReadRequests) {
     EXPECT_EQ(d.sample(), "");
 }
 
-TEST_F(GlyphEditorTest, MediumSlotCodesAndTheUnconnectedLink) {
+TEST_F(GlyphEditorTest, MediumSlotCodesAndReadsThatCannotGo) {
     GlyphEditorDialog d(*c, GlyphSize::Medium, &chooser, nullptr);
     auto* numbers = child<QComboBox>(d, "glyphNumberCombo");
     numbers->setCurrentIndex(26);
@@ -218,6 +219,16 @@ TEST_F(GlyphEditorTest, MediumSlotCodesAndTheUnconnectedLink) {
     ASSERT_EQ(notes.notices.size(), 2u);
     EXPECT_EQ(notes.notices[0].text, kNotConnectedText);
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
+    EXPECT_FALSE(c->reply.glyphReplyPending);
+
+    // Nobody answers a broadcast; a read that waited for one would hold the editor.
+    const std::size_t before = port.lines.size();
+    c->app.linkInterface = kLinkSerial;
+    c->app.serialMode = kRs485;
+    c->app.slaveAddressIndex = kBroadcastAddress;
+    d.readSlot();
+    EXPECT_EQ(port.lines.size(), before);
+    EXPECT_EQ(notes.notices.back().text, kBroadcastReadText);
     EXPECT_FALSE(c->reply.glyphReplyPending);
 }
 

@@ -26,6 +26,7 @@
 #include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "protocol/run_target.h"
 
 namespace vrq {
 namespace {
@@ -118,6 +119,38 @@ TEST_F(ConnectionDialogs, SerialAndRoleChoicesAreWrittenAtOnce) {
     role.reject();  // the close box keeps the choice
     EXPECT_EQ(c->app.tcpRole, kTcpServer);
     EXPECT_EQ(ini("ClientServer"), "1");
+}
+
+TEST_F(ConnectionDialogs, DestinationStaysWhileARunIsActive) {
+    c->reply.runActive = true;
+    c->app.linkInterface = kLinkSerial;
+    InterfaceDialog iface(*c, [] {});
+    ClientServerDialog role(*c);
+    SerialSettingsDialog serial(*c);
+    for (QComboBox* box : {iface.interfaceCombo(), role.roleCombo(), serial.portCombo(), serial.modeCombo()})
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    // A change that gets through anyway is put back and not written.
+    iface.interfaceCombo()->setCurrentIndex(1);
+    role.roleCombo()->setCurrentIndex(1);
+    serial.modeCombo()->setCurrentIndex(1);
+    EXPECT_EQ(iface.interfaceCombo()->currentIndex(), 0);
+    EXPECT_EQ(serial.modeCombo()->currentIndex(), 0);
+    EXPECT_EQ(c->app.linkInterface, kLinkSerial);
+    EXPECT_EQ(c->app.tcpRole, kTcpClient);
+    EXPECT_EQ(c->app.serialMode, kRs232c);
+    EXPECT_EQ(iniText(), "");
+
+    c->app.tcpRole = kTcpServer;
+    c->app.selectedSlot = 2;
+    TcpServerDialog server(*c, link);
+    server.chooseRow(0);
+    EXPECT_EQ(c->app.selectedSlot, 2);
+    ASSERT_EQ(notes.notices.size(), 4u);
+    for (const auto& n : notes.notices) EXPECT_EQ(n.text, kTargetFixedText);
+
+    c->reply.runActive = false;
+    SerialSettingsDialog after(*c);
+    EXPECT_TRUE(after.modeCombo()->isEnabled());
 }
 
 // ---- TCP/IP client ----

@@ -78,5 +78,39 @@ TEST(NoticeQueue, NoticesShowOneAfterAnotherInOrder) {
     EXPECT_EQ(shown, (QStringList{"first", "second", "third"}));
 }
 
+TEST(NoticeQueue, AFloodFoldsIntoOneBoxAndTheFinalNoticeStillShows) {
+    MessageBoxNotifier notifier;
+    for (int i = 0; i < 40; ++i) showWarning(notifier, "No Connect");
+    ASSERT_EQ(notifier.queued(), 1u);
+    EXPECT_EQ(notifier.queuedText(0), "No Connect（40回）");
+    showError(notifier, "run ended");
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 2; }, 5000));
+    EXPECT_EQ(shown, (QStringList{"No Connect（40回）", "run ended"}));
+}
+
+TEST(NoticeQueue, PastTheBoundOnlyRepeatsFoldAndTheNewestKeepsItsPlace) {
+    MessageBoxNotifier notifier;
+    for (std::size_t i = 0; i < MessageBoxNotifier::kMaxQueued; ++i) showError(notifier, std::to_string(i % 2));
+    showError(notifier, "0");  // past the bound: the waiting "0"s fold into the first
+    ASSERT_EQ(notifier.queued(), MessageBoxNotifier::kMaxQueued / 2 + 1);
+    EXPECT_EQ(notifier.queuedText(0), QStringLiteral("0（%1回）").arg(MessageBoxNotifier::kMaxQueued / 2 + 1));
+    EXPECT_EQ(notifier.queuedText(1), "1");
+
+    for (int i = 0; i < 200; ++i) showError(notifier, "other " + std::to_string(i));
+    showError(notifier, "run ended");
+    EXPECT_EQ(notifier.queued(), MessageBoxNotifier::kMaxDifferent);
+    EXPECT_EQ(notifier.queuedText(notifier.queued() - 1), "run ended");
+    EXPECT_EQ(notifier.queuedText(0), QStringLiteral("0（%1回）").arg(MessageBoxNotifier::kMaxQueued / 2 + 1));
+}
+
 }  // namespace
 }  // namespace vrq
