@@ -32,6 +32,8 @@ const char* const kUsage =
     "  --period MS              time between commands (default: the run's own period)\n"
     "  --paced                  send the next command as soon as the answer has arrived\n"
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
+    "  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)\n"
+    "  --keep-partial           read-all: write the document even when some settings were not read (exit 1)\n"
     "  --log FILE               append every line sent and received, with a timestamp\n"
     "  --json                   verify, diff and the summary of several devices as JSON\n"
     "  -h, --help               this text\n"
@@ -111,9 +113,10 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     flag({QStringLiteral("single")});
     flag({QStringLiteral("paced")});
     flag({QStringLiteral("json")});
+    flag({QStringLiteral("keep-partial")});
     for (const auto& [name, value] : {std::pair{"serial", "PATH"}, {"tcp", "HOST[:PORT]"}, {"listen", "[ADDR:]PORT"},
                                       {"rs485", "NN"}, {"devices", "N"}, {"wait", "SECONDS"}, {"period", "MS"},
-                                      {"timeout", "MS"}, {"log", "FILE"}})
+                                      {"timeout", "MS"}, {"retries", "N"}, {"log", "FILE"}})
         valued(name, value);
     QStringList qargs{QStringLiteral("vrqctl")};
     for (const std::string& a : args) qargs.push_back(QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size())));
@@ -186,6 +189,10 @@ Parsed parseOptions(const std::vector<std::string>& args) {
             if (!toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
         } else if (a == "--timeout") {
             if (!toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
+        } else if (a == "--retries") {
+            if (!toInt(v, 0, 9, o.retries)) return fail("--retries needs a count 0..9");
+        } else if (a == "--keep-partial") {
+            o.keepPartial = true;
         } else if (a == "--log") {
             if (v.empty()) return fail("--log needs a file");
             o.logPath = v;

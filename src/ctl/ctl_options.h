@@ -31,6 +31,8 @@ struct Options {
     int periodMs = -1;      // -1: the run's own period
     bool paced = false;
     int timeoutMs = 3000;
+    int retries = 1;            // --retries: sends more of a command that got no valid answer
+    bool keepPartial = false;   // --keep-partial: read-all writes what it read even when it failed
     std::string logPath;
     Action action = Action::Help;
     std::string argument;   // the line, the document path, or read-all's folder for many devices
