@@ -29,7 +29,7 @@ const char* const kUsage =
     "  --rs485 NN[,NN...]|FF    RS-485 slave address(es) 00..31 on the --serial before it, or broadcast\n"
     "  --devices N              --listen: wait for N devices (1..96)\n"
     "  --wait SECONDS           --listen: how long to wait for them (default 30)\n"
-    "  --period MS              time between commands (default: the run's own period)\n"
+    "  --period MS              time between commands (default: the run's own period; 0 is --paced)\n"
     "  --paced                  send the next command as soon as the answer has arrived\n"
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
     "  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)\n"

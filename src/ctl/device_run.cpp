@@ -137,6 +137,13 @@ bool parseIpv4(const std::string& host, Octets& out) {
 
 bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd::Delivered; }
 
+// No time between commands is the answer-paced run: a zero-time timer would
+// fire without pause while a command is in flight.
+Options zeroPeriodPaced(Options o) {
+    if (o.periodMs == 0) o.paced = true;
+    return o;
+}
+
 }  // namespace
 
 // Everything happens in the event loop: connecting, each command and its
@@ -144,7 +151,7 @@ bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd:
 class DeviceRun::Impl {
 public:
     Impl(DeviceRun& owner, const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
-        : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
+        : owner_(owner), o_(zeroPeriodPaced(o)), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
           c_(makeConsole(o.product)), notes_(err), log_(job_.logTag) {
         c_->notifier = &notes_;
         c_->app.appRunning = true;
@@ -480,7 +487,7 @@ private:
     static constexpr std::size_t kMaxAnswerLines = 64;
 
     DeviceRun& owner_;
-    const Options& o_;
+    const Options o_;
     DeviceJob job_;
     const Device& d_;
     std::ostream& out_;
