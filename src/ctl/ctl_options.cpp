@@ -34,7 +34,7 @@ const char* const kUsage =
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
     "  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)\n"
     "  --keep-partial           read-all: write the document even when some settings were not read (exit 1)\n"
-    "  --log FILE               append every line sent and received, with a timestamp\n"
+    "  --log FILE               append every line sent, received or dropped, with a timestamp\n"
     "  --json                   verify, diff and the summary of several devices as JSON\n"
     "  -h, --help               this text\n"
     "  --version                the version of vrqctl\n"

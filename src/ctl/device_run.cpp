@@ -156,7 +156,12 @@ public:
         c_->notifier = &notes_;
         c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
-        c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
+        // Every line a link throws away (another address, junk, the head of an
+        // over-long line) reaches the traffic record; sent and received lines
+        // are logged where they pass through this run.
+        c_->traffic = [this](const TrafficEvent& e) {
+            if (e.direction == TrafficDirection::Dropped) log_.line(TrafficDirection::Dropped, e.bytes);
+        };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
         period_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });

@@ -158,6 +158,32 @@ TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
     EXPECT_NE(err2.str().find("cannot write the log file /dev/full"), std::string::npos) << err2.str();
 }
 
+// The log keeps what the link threw away: here the head of a line far longer
+// than any answer, which never reaches the reply handling.
+TEST(CtlLogTest, DroppedLinesAreLoggedToo) {
+    test::SimProcess sim({"--garbage", "2"});
+    QTemporaryDir dir;
+    Options o;
+    o.link = LinkKind::Serial;
+    o.serialPath = sim.ptyPath();
+    o.action = Action::ReadAll;
+    o.argument = dir.filePath("out.dat").toStdString();
+    o.logPath = dir.filePath("wire.log").toStdString();
+    o.paced = true;
+    o.timeoutMs = 400;
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused) << err.str();
+    std::istringstream log(readFile(o.logPath));
+    int sent = 0, dropped = 0;
+    for (std::string l; std::getline(log, l);) {
+        const std::string mark = l.substr(23, 3);
+        sent += mark == " > ";
+        if (mark == " x " && l.size() > 1000) ++dropped;
+    }
+    EXPECT_EQ(sent, 2);
+    EXPECT_EQ(dropped, 1) << readFile(o.logPath).substr(0, 2000);
+}
+
 TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {
     Options o;
     o.link = LinkKind::Listen;
