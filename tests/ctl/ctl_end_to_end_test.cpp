@@ -109,6 +109,28 @@ TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     EXPECT_EQ(runCtl(o, out, err), kExitUsage);
 }
 
+// A read-back row is a success; a line no table row takes fails the command
+// and reaches the terminal escaped, never as the bytes a terminal acts on.
+TEST(CtlSendTest, OnlyGoOrAReadBackRowSucceedsAndAnswersAreEscaped) {
+    test::SimProcess sim({"--tcp-listen", "0", "--error-at", "2", "--error-code", "\x1b]0;x\x07junk"});
+    Options o;
+    o.link = LinkKind::Tcp;
+    o.host = "127.0.0.1";
+    o.port = listenedPort(sim);
+    o.action = Action::Send;
+    o.argument = "RVN";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+    EXPECT_EQ(out.str().substr(0, 2), "VN");
+
+    std::ostringstream junkOut, junkErr;
+    EXPECT_EQ(runCtl(o, junkOut, junkErr), kExitRefused);
+    for (const char ch : junkOut.str())
+        EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << static_cast<int>(ch);
+    EXPECT_EQ(junkOut.str(), "\\x1B]0;x\\x07junk\n");
+    EXPECT_NE(junkErr.str().find("neither GO nor a setting read back"), std::string::npos) << junkErr.str();
+}
+
 TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
     QTemporaryDir dir;
     const std::string fifo = dir.filePath("fifo").toStdString();
