@@ -6,6 +6,7 @@
 #include <map>
 
 #include "model/app_state.h"
+#include "protocol/read_requests.h"
 
 namespace vrq::ctl {
 
@@ -95,6 +96,16 @@ std::vector<Device> devicesOf(const Options& o) {
 }
 
 bool manyDevices(const Options& o) { return !o.more.empty() || o.listenDevices > 1; }
+
+std::string broadcastProblem(const Options& o) {
+    if (o.rs485 != kBroadcast) return {};
+    std::string what;
+    if (o.action == Action::ReadAll) what = "read-all";
+    else if (o.action == Action::Verify) what = "verify";
+    else if (o.action == Action::Send && isReadRequest(o.argument)) what = o.argument + " asks for a setting and";
+    if (what.empty()) return {};
+    return "a broadcast (FF) reaches every device and none answers: " + what + " needs one slave address";
+}
 
 Parsed parseOptions(const std::vector<std::string>& args) {
     Options o;

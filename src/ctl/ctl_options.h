@@ -56,6 +56,10 @@ struct Parsed {
 };
 Parsed parseOptions(const std::vector<std::string>& args);
 
+// Why the command cannot go as a broadcast ("FF"), or empty: every device
+// takes a broadcast and none answers, so nothing can be read through one.
+std::string broadcastProblem(const Options& o);
+
 extern const char* const kUsage;
 
 }  // namespace vrq::ctl

@@ -3,6 +3,7 @@
 // pseudo-terminal with RS-485 addressing and over loopback TCP.
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -129,6 +130,42 @@ TEST(CtlSendTest, OnlyGoOrAReadBackRowSucceedsAndAnswersAreEscaped) {
         EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << static_cast<int>(ch);
     EXPECT_EQ(junkOut.str(), "\\x1B]0;x\\x07junk\n");
     EXPECT_NE(junkErr.str().find("neither GO nor a setting read back"), std::string::npos) << junkErr.str();
+}
+
+// Every device takes a broadcast and none answers: what would read is refused
+// before a byte goes out, so the set command after it is the first line the
+// device gets.
+TEST(CtlSendTest, ABroadcastNeverReads) {
+    QTemporaryDir dir;
+    const std::string record = dir.filePath("rec").toStdString();
+    const std::string doc = dir.filePath("doc.dat").toStdString();
+    ASSERT_TRUE(SettingsFile::save(*makeConsole(Product::Multi), doc));
+    test::SimProcess sim({"--rs485", "05", "--record", record});
+    Options o;
+    o.link = LinkKind::Serial;
+    o.serialPath = sim.ptyPath();
+    o.rs485 = kBroadcastAddress;
+    o.paced = true;  // a run that went out after all ends soon
+    const std::pair<Action, std::string> refused[] = {{Action::ReadAll, dir.filePath("out.dat").toStdString()},
+                                                      {Action::Verify, doc},
+                                                      {Action::Send, "RCA001"},
+                                                      {Action::Send, "RFBMS2121"},
+                                                      {Action::Send, "RVN"}};
+    for (const auto& [action, argument] : refused) {
+        o.action = action;
+        o.argument = argument;
+        std::ostringstream out, err;
+        EXPECT_EQ(runCtl(o, out, err), kExitUsage) << argument;
+        EXPECT_NE(err.str().find("a broadcast (FF) reaches every device and none answers"), std::string::npos)
+            << err.str();
+        EXPECT_TRUE(out.str().empty()) << out.str();
+    }
+    o.action = Action::Send;
+    o.argument = "RMOPE";  // a set command, though it begins with R
+    std::ostringstream out, err;
+    ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !readFile(record).empty(); }, 2000));
+    EXPECT_EQ(readFile(record).substr(0, 9), "FFRMOPE\r\n");
 }
 
 TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
