@@ -85,6 +85,35 @@ INSTANTIATE_TEST_SUITE_P(BothModelsBothLinks, CtlEndToEndTest,
                                     (info.param.tcp ? "Tcp" : "Pty");
                          });
 
+// A document with values out of range goes out corrected; verify compares
+// what was sent, so the device it was just sent to does not differ.
+TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
+    for (const Product p : {Product::Multi, Product::Single}) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("odd.dat").toStdString();
+        auto model = makeConsole(p);
+        fillRichModel(*model);
+        putOutOfRangeValues(*model);
+        ASSERT_TRUE(SettingsFile::save(*model, path));
+
+        std::vector<std::string> simArgs = {"--tcp-listen", "0"};
+        if (p == Product::Single) simArgs.push_back("--single");
+        test::SimProcess sim(simArgs);
+        Options o;
+        o.product = p;
+        o.paced = true;
+        o.link = LinkKind::Tcp;
+        o.host = "127.0.0.1";
+        o.port = listenedPort(sim);
+        o.argument = path;
+        std::ostringstream out, err;
+        o.action = Action::SendAll;
+        ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+        o.action = Action::Verify;
+        EXPECT_EQ(runCtl(o, out, err), kExitOk) << out.str() << err.str();
+    }
+}
+
 TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     test::SimProcess sim({"--rs485", "05", "--error-at", "2"});
     Options o;
