@@ -6,6 +6,7 @@
 #include <map>
 
 #include "model/app_state.h"
+#include "protocol/read_requests.h"
 
 namespace vrq::ctl {
 
@@ -29,10 +30,12 @@ const char* const kUsage =
     "  --rs485 NN[,NN...]|FF    RS-485 slave address(es) 00..31 on the --serial before it, or broadcast\n"
     "  --devices N              --listen: wait for N devices (1..96)\n"
     "  --wait SECONDS           --listen: how long to wait for them (default 30)\n"
-    "  --period MS              time between commands (default: the run's own period)\n"
+    "  --period MS              time between commands (default: the run's own period; 0 is --paced)\n"
     "  --paced                  send the next command as soon as the answer has arrived\n"
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
-    "  --log FILE               append every line sent and received, with a timestamp\n"
+    "  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)\n"
+    "  --keep-partial           read-all: write the document even when some settings were not read (exit 1)\n"
+    "  --log FILE               append every line sent, received or dropped, with a timestamp\n"
     "  --json                   verify, diff and the summary of several devices as JSON\n"
     "  -h, --help               this text\n"
     "  --version                the version of vrqctl\n"
@@ -94,6 +97,16 @@ std::vector<Device> devicesOf(const Options& o) {
 
 bool manyDevices(const Options& o) { return !o.more.empty() || o.listenDevices > 1; }
 
+std::string broadcastProblem(const Options& o) {
+    if (o.rs485 != kBroadcast) return {};
+    std::string what;
+    if (o.action == Action::ReadAll) what = "read-all";
+    else if (o.action == Action::Verify) what = "verify";
+    else if (o.action == Action::Send && isReadRequest(o.argument)) what = o.argument + " asks for a setting and";
+    if (what.empty()) return {};
+    return "a broadcast (FF) reaches every device and none answers: " + what + " needs one slave address";
+}
+
 Parsed parseOptions(const std::vector<std::string>& args) {
     Options o;
     auto fail = [](std::string why) { return Parsed{std::nullopt, std::move(why)}; };
@@ -111,9 +124,10 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     flag({QStringLiteral("single")});
     flag({QStringLiteral("paced")});
     flag({QStringLiteral("json")});
+    flag({QStringLiteral("keep-partial")});
     for (const auto& [name, value] : {std::pair{"serial", "PATH"}, {"tcp", "HOST[:PORT]"}, {"listen", "[ADDR:]PORT"},
                                       {"rs485", "NN"}, {"devices", "N"}, {"wait", "SECONDS"}, {"period", "MS"},
-                                      {"timeout", "MS"}, {"log", "FILE"}})
+                                      {"timeout", "MS"}, {"retries", "N"}, {"log", "FILE"}})
         valued(name, value);
     QStringList qargs{QStringLiteral("vrqctl")};
     for (const std::string& a : args) qargs.push_back(QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size())));
@@ -186,6 +200,10 @@ Parsed parseOptions(const std::vector<std::string>& args) {
             if (!toInt(v, 0, 3600000, o.periodMs)) return fail("--period needs milliseconds");
         } else if (a == "--timeout") {
             if (!toInt(v, 1, 3600000, o.timeoutMs)) return fail("--timeout needs milliseconds");
+        } else if (a == "--retries") {
+            if (!toInt(v, 0, 9, o.retries)) return fail("--retries needs a count 0..9");
+        } else if (a == "--keep-partial") {
+            o.keepPartial = true;
         } else if (a == "--log") {
             if (v.empty()) return fail("--log needs a file");
             o.logPath = v;

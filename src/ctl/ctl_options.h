@@ -31,6 +31,8 @@ struct Options {
     int periodMs = -1;      // -1: the run's own period
     bool paced = false;
     int timeoutMs = 3000;
+    int retries = 1;            // --retries: sends more of a command that got no valid answer
+    bool keepPartial = false;   // --keep-partial: read-all writes what it read even when it failed
     std::string logPath;
     Action action = Action::Help;
     std::string argument;   // the line, the document path, or read-all's folder for many devices
@@ -53,6 +55,10 @@ struct Parsed {
     std::string error;
 };
 Parsed parseOptions(const std::vector<std::string>& args);
+
+// Why the command cannot go as a broadcast ("FF"), or empty: every device
+// takes a broadcast and none answers, so nothing can be read through one.
+std::string broadcastProblem(const Options& o);
 
 extern const char* const kUsage;
 

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <ostream>
+#include <string>
 
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
@@ -19,6 +20,11 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
         return kExitOk;
     }
     if (o.action == Action::Diff) return runDiff(o, out, err);
+    // Refused before a link opens: nothing may go out.
+    if (const std::string why = broadcastProblem(o); !why.empty()) {
+        err << "vrqctl: " << why << "\n";
+        return kExitUsage;
+    }
     if (manyDevices(o) || o.action == Action::Verify) return runFleet(o, out, err);
     QEventLoop loop;
     DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr, {}}, out, err);

@@ -18,6 +18,7 @@
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
+#include "protocol/reply_dispatch.h"
 #include "protocol/send_path.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/title_encode.h"
@@ -135,6 +136,23 @@ bool parseIpv4(const std::string& host, Octets& out) {
 
 bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd::Delivered; }
 
+// A GO or a read-back row the reply table stores: the answers that say a
+// command did what it asked. `line` is one answer without its address, CR LF
+// included. Dispatched on a scratch console, so the run's own is untouched.
+bool goOrReadBack(Product p, std::string_view line, ReplyChannel channel) {
+    const auto scratch = makeConsole(p);
+    if (dispatchReply(*scratch, line, channel) != ReplyOutcome::Handled) return false;
+    // MENU and the error codes are handled as refusals; GN is the other model's.
+    return !scratch->reply.replyError && line.substr(0, 2) != "GN";
+}
+
+// No time between commands is the answer-paced run: a zero-time timer would
+// fire without pause while a command is in flight.
+Options zeroPeriodPaced(Options o) {
+    if (o.periodMs == 0) o.paced = true;
+    return o;
+}
+
 }  // namespace
 
 // Everything happens in the event loop: connecting, each command and its
@@ -142,12 +160,17 @@ bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd:
 class DeviceRun::Impl {
 public:
     Impl(DeviceRun& owner, const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)
-        : owner_(owner), o_(o), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
+        : owner_(owner), o_(zeroPeriodPaced(o)), job_(std::move(job)), d_(job_.device), out_(out), err_(err),
           c_(makeConsole(o.product)), notes_(err), log_(job_.logTag) {
         c_->notifier = &notes_;
         c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
-        c_->dropped = [this](std::string_view bytes) { log_.line(TrafficDirection::Dropped, bytes); };
+        // Every line a link throws away (another address, junk, the head of an
+        // over-long line) reaches the traffic record; sent and received lines
+        // are logged where they pass through this run.
+        c_->traffic = [this](const TrafficEvent& e) {
+            if (e.direction == TrafficDirection::Dropped) log_.line(TrafficDirection::Dropped, e.bytes);
+        };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
         period_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });
@@ -313,22 +336,33 @@ private:
         if (!linkBusy(*c_) && rc_ < 0 && !ended_) finish(kExitRefused, "not sent");
     }
 
+    // Escaped as in the log: an answer may hold bytes a terminal would act on.
     void printAnswers() {
         for (std::string_view l : answers_) {
             if (!l.empty() && l.back() == '\n') l.remove_suffix(1);
             if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-            out_ << l << "\n";
+            out_ << printableAscii(l) << "\n";
         }
         answers_.clear();
     }
 
+    bool lastAnswerValid() const {
+        if (answers_.empty()) return false;
+        std::string_view line(answers_.back());
+        if (d_.link == LinkKind::Serial && d_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+        return goOrReadBack(c_->product, line, d_.link == LinkKind::Serial ? ReplyChannel::Serial : ReplyChannel::Tcp);
+    }
+
     void sendEnded(RequestEnd e) {
         ended_ = true;
+        const bool valid = lastAnswerValid();
         printAnswers();
         if (e == RequestEnd::Delivered) return finish(kExitOk);
         if (e == RequestEnd::SendFailed || e == RequestEnd::LinkDown) return finish(kExitRefused, "the line could not be delivered");
         if (e == RequestEnd::NoAnswer) return finish(kExitRefused, "no answer");
-        finish(notes_.errors > errorsBefore_ || c_->reply.replyError ? kExitRefused : kExitOk);
+        const bool told = notes_.errors > errorsBefore_ || c_->reply.replyError;
+        if (told) return finish(kExitRefused);
+        finish(valid ? kExitOk : kExitRefused, valid ? "" : "the answer is neither GO nor a setting read back");
     }
 
     // ---- runs ----
@@ -478,7 +512,7 @@ private:
     static constexpr std::size_t kMaxAnswerLines = 64;
 
     DeviceRun& owner_;
-    const Options& o_;
+    const Options o_;
     DeviceJob job_;
     const Device& d_;
     std::ostream& out_;

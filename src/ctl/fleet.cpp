@@ -16,6 +16,7 @@
 #include "ctl/fleet_report.h"
 #include "model/console.h"
 #include "model/settings_file.h"
+#include "model/value_ranges.h"
 #include "platform/terminal.h"
 #include "protocol/title_decode.h"
 #include "protocol/title_encode.h"
@@ -98,7 +99,12 @@ private:
             document_ = makeConsole(o_.product);
             if (const FileResult r = SettingsFile::load(*document_, o_.argument); !r)
                 return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
-            if (o_.action == Action::Verify) titlesAsReadBack(document_->settings, o_.product);
+            if (o_.action == Action::Verify) {
+                // What send-all put on the wire, as the consoles show a document
+                // when they open it: an out-of-range value went out corrected.
+                correctOutOfRange(document_->settings, o_.product);
+                titlesAsReadBack(document_->settings, o_.product);
+            }
         }
         std::vector<std::string> names;
         for (const Device& d : devicesOf(o_)) {

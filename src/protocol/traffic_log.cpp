@@ -6,7 +6,9 @@
 
 namespace vrq {
 
-std::string printable(std::string_view bytes) {
+namespace {
+
+std::string escaped(std::string_view bytes, bool highBytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string s;
     s.reserve(bytes.size() + 8);
@@ -16,7 +18,7 @@ std::string printable(std::string_view bytes) {
             s += "\\r";
         } else if (ch == '\n') {
             s += "\\n";
-        } else if (b < 0x20 || b == 0x7F) {
+        } else if (b < 0x20 || b == 0x7F || (highBytes && b >= 0x80)) {
             s += "\\x";
             s += kHex[b >> 4];
             s += kHex[b & 0xF];
@@ -26,6 +28,11 @@ std::string printable(std::string_view bytes) {
     }
     return s;
 }
+
+}  // namespace
+
+std::string printable(std::string_view bytes) { return escaped(bytes, false); }
+std::string printableAscii(std::string_view bytes) { return escaped(bytes, true); }
 
 const char* directionMark(TrafficDirection d) {
     switch (d) {

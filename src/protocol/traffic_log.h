@@ -54,6 +54,9 @@ struct TrafficEntry {
 // CR and LF as \r and \n, every other control byte and DEL as \xHH; bytes
 // from 0x80 up stay as they are (Shift-JIS text).
 std::string printable(std::string_view bytes);
+// The same, with bytes from 0x80 up as \xHH too: for a terminal, where a lone
+// byte of that range may act as a control (0x9B is CSI on some).
+std::string printableAscii(std::string_view bytes);
 
 // The mark of a direction in the log: ">" sent, "<" received, "x" dropped,
 // "!" an event of the link.

@@ -70,6 +70,29 @@ inline void fillRichModel(Console& c) {
     s.clockDisplayRange = 5;
 }
 
+// Values no dialog could set, as a document from elsewhere may hold; the
+// builders send each one corrected.
+inline void putOutOfRangeValues(Console& c) {
+    SettingsModel& s = c.settings;
+    s.lineCharSize[3][0] = 7;
+    s.lineCharColour[4][0] = 12;
+    s.lineBlink[5][0] = 3;
+    s.pageCharWhiteLevel[6] = 9;
+    s.scheduleHour[2][3] = 30;
+    s.scheduleMinute[2][3] = 75;
+    s.schedulePage[2][4] = 900;
+    s.connectorAssign[1] = 700;
+    s.clockDisplayRange = 9;
+    s.powerOnPage = 9000;
+    if (c.single()) {
+        s.pagePositionOffset[7] = 20;
+        s.pageAutoSwitch[8] = 5;
+    } else {
+        s.lineSpacing[7][2] = 99;
+        s.pageAutoSwitch[8] = 150;
+    }
+}
+
 // What the device's title read-back gives for the model's titles.
 inline void titlesAsReadBack(Console& c) {
     for (int p = 0; p < kPages; ++p) {

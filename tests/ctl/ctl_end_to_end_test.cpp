@@ -3,6 +3,7 @@
 // pseudo-terminal with RS-485 addressing and over loopback TCP.
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -84,6 +85,35 @@ INSTANTIATE_TEST_SUITE_P(BothModelsBothLinks, CtlEndToEndTest,
                                     (info.param.tcp ? "Tcp" : "Pty");
                          });
 
+// A document with values out of range goes out corrected; verify compares
+// what was sent, so the device it was just sent to does not differ.
+TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
+    for (const Product p : {Product::Multi, Product::Single}) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("odd.dat").toStdString();
+        auto model = makeConsole(p);
+        fillRichModel(*model);
+        putOutOfRangeValues(*model);
+        ASSERT_TRUE(SettingsFile::save(*model, path));
+
+        std::vector<std::string> simArgs = {"--tcp-listen", "0"};
+        if (p == Product::Single) simArgs.push_back("--single");
+        test::SimProcess sim(simArgs);
+        Options o;
+        o.product = p;
+        o.paced = true;
+        o.link = LinkKind::Tcp;
+        o.host = "127.0.0.1";
+        o.port = listenedPort(sim);
+        o.argument = path;
+        std::ostringstream out, err;
+        o.action = Action::SendAll;
+        ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+        o.action = Action::Verify;
+        EXPECT_EQ(runCtl(o, out, err), kExitOk) << out.str() << err.str();
+    }
+}
+
 TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     test::SimProcess sim({"--rs485", "05", "--error-at", "2"});
     Options o;
@@ -107,6 +137,64 @@ TEST(CtlSendTest, AnswersRefusalsAndSilence) {
     o.action = Action::SendAll;
     o.argument = "/nonexistent/doc.dat";
     EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+}
+
+// A read-back row is a success; a line no table row takes fails the command
+// and reaches the terminal escaped, never as the bytes a terminal acts on.
+TEST(CtlSendTest, OnlyGoOrAReadBackRowSucceedsAndAnswersAreEscaped) {
+    test::SimProcess sim({"--tcp-listen", "0", "--error-at", "2", "--error-code", "\x1b]0;x\x07junk"});
+    Options o;
+    o.link = LinkKind::Tcp;
+    o.host = "127.0.0.1";
+    o.port = listenedPort(sim);
+    o.action = Action::Send;
+    o.argument = "RVN";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+    EXPECT_EQ(out.str().substr(0, 2), "VN");
+
+    std::ostringstream junkOut, junkErr;
+    EXPECT_EQ(runCtl(o, junkOut, junkErr), kExitRefused);
+    for (const char ch : junkOut.str())
+        EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << static_cast<int>(ch);
+    EXPECT_EQ(junkOut.str(), "\\x1B]0;x\\x07junk\n");
+    EXPECT_NE(junkErr.str().find("neither GO nor a setting read back"), std::string::npos) << junkErr.str();
+}
+
+// Every device takes a broadcast and none answers: what would read is refused
+// before a byte goes out, so the set command after it is the first line the
+// device gets.
+TEST(CtlSendTest, ABroadcastNeverReads) {
+    QTemporaryDir dir;
+    const std::string record = dir.filePath("rec").toStdString();
+    const std::string doc = dir.filePath("doc.dat").toStdString();
+    ASSERT_TRUE(SettingsFile::save(*makeConsole(Product::Multi), doc));
+    test::SimProcess sim({"--rs485", "05", "--record", record});
+    Options o;
+    o.link = LinkKind::Serial;
+    o.serialPath = sim.ptyPath();
+    o.rs485 = kBroadcastAddress;
+    o.paced = true;  // a run that went out after all ends soon
+    const std::pair<Action, std::string> refused[] = {{Action::ReadAll, dir.filePath("out.dat").toStdString()},
+                                                      {Action::Verify, doc},
+                                                      {Action::Send, "RCA001"},
+                                                      {Action::Send, "RFBMS2121"},
+                                                      {Action::Send, "RVN"}};
+    for (const auto& [action, argument] : refused) {
+        o.action = action;
+        o.argument = argument;
+        std::ostringstream out, err;
+        EXPECT_EQ(runCtl(o, out, err), kExitUsage) << argument;
+        EXPECT_NE(err.str().find("a broadcast (FF) reaches every device and none answers"), std::string::npos)
+            << err.str();
+        EXPECT_TRUE(out.str().empty()) << out.str();
+    }
+    o.action = Action::Send;
+    o.argument = "RMOPE";  // a set command, though it begins with R
+    std::ostringstream out, err;
+    ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !readFile(record).empty(); }, 2000));
+    EXPECT_EQ(readFile(record).substr(0, 9), "FFRMOPE\r\n");
 }
 
 TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
@@ -156,6 +244,32 @@ TEST(CtlFilesTest, DocumentsThatCannotBeReadOrWrittenEndWithTwo) {
     std::ostringstream out2, err2;
     EXPECT_EQ(runCtl(o, out2, err2), kExitUsage) << err2.str();
     EXPECT_NE(err2.str().find("cannot write the log file /dev/full"), std::string::npos) << err2.str();
+}
+
+// The log keeps what the link threw away: here the head of a line far longer
+// than any answer, which never reaches the reply handling.
+TEST(CtlLogTest, DroppedLinesAreLoggedToo) {
+    test::SimProcess sim({"--garbage", "2"});
+    QTemporaryDir dir;
+    Options o;
+    o.link = LinkKind::Serial;
+    o.serialPath = sim.ptyPath();
+    o.action = Action::ReadAll;
+    o.argument = dir.filePath("out.dat").toStdString();
+    o.logPath = dir.filePath("wire.log").toStdString();
+    o.paced = true;
+    o.timeoutMs = 400;
+    std::ostringstream out, err;
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused) << err.str();
+    std::istringstream log(readFile(o.logPath));
+    int sent = 0, dropped = 0;
+    for (std::string l; std::getline(log, l);) {
+        const std::string mark = l.substr(23, 3);
+        sent += mark == " > ";
+        if (mark == " x " && l.size() > 1000) ++dropped;
+    }
+    EXPECT_EQ(sent, 2);
+    EXPECT_EQ(dropped, 1) << readFile(o.logPath).substr(0, 2000);
 }
 
 TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {

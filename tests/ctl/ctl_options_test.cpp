@@ -61,6 +61,22 @@ TEST(CtlOptionsTest, JoinedValuesAndArgumentsAfterTheCommand) {
     EXPECT_EQ(p.options->argument, "--odd");
 }
 
+TEST(CtlOptionsTest, RetriesAndKeepPartial) {
+    Parsed p = parse({"--tcp", "h", "read-all", "a.dat"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->retries, 1);
+    EXPECT_FALSE(p.options->keepPartial);
+
+    p = parse({"--tcp", "h", "--retries=0", "--keep-partial", "read-all", "a.dat"});
+    ASSERT_TRUE(p.options) << p.error;
+    EXPECT_EQ(p.options->retries, 0);
+    EXPECT_TRUE(p.options->keepPartial);
+    EXPECT_EQ(parse({"--tcp", "h", "--retries", "9", "send", "RVN"}).options->retries, 9);
+
+    for (const char* bad : {"10", "-1", "x", ""})
+        EXPECT_EQ(parse({"--tcp", "h", "--retries", bad, "send", "RVN"}).error, "--retries needs a count 0..9") << bad;
+}
+
 TEST(CtlOptionsTest, ManyDevices) {
     Parsed p = parse({"--tcp", "10.0.0.5", "--serial", "/dev/ttyUSB0", "--rs485", "05,06", "--tcp", "10.0.0.6:9100",
                       "--serial", "/dev/ttyS1", "read-all", "backup"});

@@ -78,6 +78,23 @@ TEST(CtlWaits, ASilentDeviceCostsNoProcessorTime) {
     EXPECT_NE(err.str().find("No Connect"), std::string::npos) << err.str();
 }
 
+// No time between commands still waits on each answer; the run stops at the
+// first command left unanswered, as an answer-paced one does.
+TEST(CtlWaits, AZeroPeriodWaitsOnAnswersWithoutSpinning) {
+    test::SimProcess sim({"--delay-ms", "250", "--silent-after", "2"});
+    QTemporaryDir dir;
+    Options o = serialSend(sim.ptyPath(), "");
+    o.action = Action::ReadAll;
+    o.argument = dir.filePath("out.dat").toStdString();
+    o.periodMs = 0;
+    o.timeoutMs = 600;
+    std::ostringstream out, err;
+    const double cpu = threadCpuSeconds();
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused);
+    EXPECT_LT(threadCpuSeconds() - cpu, 0.15) << "about 1.1 s of waiting";
+    EXPECT_NE(err.str().find("1 command(s) in a row went unanswered"), std::string::npos) << err.str();
+}
+
 TEST(CtlWaits, BroadcastLinesReachTheDeviceBeforeExit) {
     QTemporaryDir dir;
     const std::string record = dir.filePath("rec").toStdString();

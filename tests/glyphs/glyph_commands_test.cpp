@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "glyphs/glyph_commands.h"
+#include "protocol/read_requests.h"
 
 namespace vrq {
 namespace {
@@ -38,6 +39,18 @@ TEST(GlyphCommandsTest, SampleConvertsLikeTitleText) {
 TEST(GlyphCommandsTest, InsertionFieldsAtTheirWidestValues) {
     EXPECT_EQ(glyphInsertCommand(Product::Multi, 256, 511, 9, 28).text(), "G256P512L10I28\r\n");
     EXPECT_EQ(glyphInsertCommand(Product::Single, 1, 0, 9, 280).text(), "G001P001I280\r\n");
+}
+
+// A broadcast never carries one: the glyph reads are told apart where the
+// protocol layer cannot build them.
+TEST(GlyphCommandsTest, ReadsAreReadRequests) {
+    for (const GlyphSize size : {GlyphSize::Large, GlyphSize::Medium, GlyphSize::Small}) {
+        EXPECT_TRUE(isReadRequest(glyphReadCommand(size, 0x2121).text()));
+        EXPECT_TRUE(isReadRequest(glyphReadCommand(size, 0x7E7E).text()));
+    }
+    GlyphState g;
+    clearGlyphPattern(g);
+    EXPECT_FALSE(isReadRequest(glyphRegisterCommand(GlyphSize::Small, 1, g).text()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
+#include "protocol/read_requests.h"
 
 namespace vrq {
 namespace {
@@ -124,6 +125,26 @@ TEST(RunWeightTest, SendAllStepBytesFollowTheLinesBuilt) {
     }
     EXPECT_GT(readAllStepBytes(Product::Multi, 1), 20 * readAllStepBytes(Product::Multi, 1025));
     EXPECT_GT(readAllStepBytes(Product::Single, 544 + 11), 1000);  // RCL
+}
+
+// What a broadcast may not carry: every request of either program is a read,
+// no set command is, the "R" ones ("RCA" + connectors, "RMBIN") included.
+TEST(ReadRequestTest, ReadsAreToldFromSetCommands) {
+    for (const Product p : {Product::Multi, Product::Single}) {
+        for (int step = 1; step <= readAllStepCount(p); ++step)
+            ASSERT_TRUE(isReadRequest(readAllRequest(p, step).text())) << step;
+        auto c = makeConsole(p);
+        for (int step = 1; step <= sendAllStepCount(p); ++step) {
+            const SendAllStep built = buildSendAllStep(c->settings, p, step);
+            ASSERT_TRUE(built.line) << step;
+            ASSERT_FALSE(isReadRequest(built.line->text())) << built.line->text();
+        }
+    }
+    EXPECT_TRUE(isReadRequest("RCA999"));
+    EXPECT_TRUE(isReadRequest("REAA"));
+    EXPECT_FALSE(isReadRequest("RCA0011"));
+    EXPECT_FALSE(isReadRequest("RMOPE"));
+    EXPECT_FALSE(isReadRequest(""));
 }
 
 }  // namespace

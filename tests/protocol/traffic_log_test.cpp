@@ -42,6 +42,7 @@ TEST(TrafficLogTest, LinesHaveTheLogFormatWithControlBytesEscaped) {
     EXPECT_EQ(printable("05GO\r\n"), "05GO\\r\\n");
     EXPECT_EQ(printable(std::string_view("\x11\x13\t\x7F\0A", 6)), "\\x11\\x13\\x09\\x7F\\x00A");
     EXPECT_EQ(printable("\x83\x65\x83\x58"), "\x83\x65\x83\x58");  // Shift-JIS stays as sent
+    EXPECT_EQ(printableAscii("\x9B" "2J\x1B]0;\xFF\r\n"), "\\x9B2J\\x1B]0;\\xFF\\r\\n");
 
     const auto at = TrafficClock::now();
     const std::string line = logLine(at, TrafficDirection::Sent, "05RVN\r\n");
