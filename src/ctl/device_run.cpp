@@ -20,6 +20,7 @@
 #include "protocol/notifier.h"
 #include "protocol/reply_dispatch.h"
 #include "protocol/send_path.h"
+#include "protocol/run_engine.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/title_encode.h"
 #include "protocol/traffic_log.h"
@@ -134,17 +135,6 @@ bool parseIpv4(const std::string& host, Octets& out) {
     return parts == 4;
 }
 
-bool failed(RequestEnd e) { return e != RequestEnd::Answered && e != RequestEnd::Delivered; }
-
-// A GO or a read-back row the reply table stores: the answers that say a
-// command did what it asked. `line` is one answer without its address, CR LF
-// included. Dispatched on a scratch console, so the run's own is untouched.
-bool goOrReadBack(Product p, std::string_view line, ReplyChannel channel) {
-    const auto scratch = makeConsole(p);
-    if (dispatchReply(*scratch, line, channel) != ReplyOutcome::Handled) return false;
-    // MENU and the error codes are handled as refusals; GN is the other model's.
-    return !scratch->reply.replyError && line.substr(0, 2) != "GN";
-}
 
 // No time between commands is the answer-paced run: a zero-time timer would
 // fire without pause while a command is in flight.
@@ -223,6 +213,7 @@ private:
             serial_ = std::make_unique<SerialLink>(*c_);
             if (!serial_->open()) return usage("cannot open the serial device " + d_.serialPath);
             serial_->session().setTimeoutMs(o_.timeoutMs);
+            serial_->session().setRetries(o_.retries);
             logging_ = std::make_unique<LoggingTransport>(c_->serialTransport, log_);
             c_->serialTransport = logging_.get();
             QTimer::singleShot(0, &period_, [this] { startAction(); });
@@ -234,6 +225,7 @@ private:
         setCell(c_->settings.netPortNumber, port);
         tcp_ = std::make_unique<TcpLink>(*c_);
         tcp_->setAnswerTimeoutMs(o_.timeoutMs);
+        tcp_->setRetries(o_.retries);
         QObject::connect(&deadline_, &QTimer::timeout, [this] { finish(kExitRefused, linkFailure()); });
         if (job_.accepted) {
             // The fleet's listener took the connection; this link only talks over it.
@@ -346,23 +338,20 @@ private:
         answers_.clear();
     }
 
-    bool lastAnswerValid() const {
-        if (answers_.empty()) return false;
-        std::string_view line(answers_.back());
-        if (d_.link == LinkKind::Serial && d_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
-        return goOrReadBack(c_->product, line, d_.link == LinkKind::Serial ? ReplyChannel::Serial : ReplyChannel::Tcp);
-    }
-
+    // The session took only a line that answers the command: "GO" or a
+    // refusal for a set command, its own row for a read request.
     void sendEnded(RequestEnd e) {
         ended_ = true;
-        const bool valid = lastAnswerValid();
         printAnswers();
-        if (e == RequestEnd::Delivered) return finish(kExitOk);
-        if (e == RequestEnd::SendFailed || e == RequestEnd::LinkDown) return finish(kExitRefused, "the line could not be delivered");
-        if (e == RequestEnd::NoAnswer) return finish(kExitRefused, "no answer");
-        const bool told = notes_.errors > errorsBefore_ || c_->reply.replyError;
-        if (told) return finish(kExitRefused);
-        finish(valid ? kExitOk : kExitRefused, valid ? "" : "the answer is neither GO nor a setting read back");
+        switch (e) {
+            case RequestEnd::Delivered:
+            case RequestEnd::Answered: return finish(kExitOk);
+            case RequestEnd::Refused: return finish(kExitRefused);  // the device's notice said why
+            case RequestEnd::SendFailed:
+            case RequestEnd::LinkDown: return finish(kExitRefused, "the line could not be delivered");
+            case RequestEnd::NoAnswer: return finish(kExitRefused, "no answer");
+            case RequestEnd::Damaged: return finish(kExitRefused, "no valid answer: what came was damaged or answered something else");
+        }
     }
 
     // ---- runs ----
@@ -379,12 +368,19 @@ private:
     }
 
     void startRun(std::string what, int steps, int periodMs, std::function<bool(int)> step,
-                  std::function<std::string(int)> percent) {
+                  std::function<std::string(int)> percent, StepNamer name) {
         what_ = std::move(what);
         step_ = std::move(step);
         percent_ = std::move(percent);
-        run_ = std::make_unique<SendSequencer>(c_->reply, steps, [this](int index) { return step_(index + 1); },
-                                               SendSequencer::ErrorCheck::BeforeStep);
+        name_ = std::move(name);
+        RunEngine::Plan plan;
+        plan.steps = steps;
+        plan.step = [this](int index) { return step_(index + 1); };
+        plan.fast = o_.paced;
+        // Over TCP/IP a silent device stops the run at once, as it always did.
+        plan.unansweredStop = c_->app.linkInterface == kLinkSerial ? kUnansweredStop : 1;
+        plan.linkBusy = [this] { return linkBusy(*c_); };
+        run_ = std::make_unique<RunEngine>(c_->reply, std::move(plan));
         run_->start();
         if (o_.paced)
             QTimer::singleShot(0, &period_, [this] { tick(); });
@@ -394,33 +390,16 @@ private:
 
     void tick() {
         if (rc_ >= 0 || !run_ || !run_->running()) return;
-        // One command in flight: the next goes when it has ended.
-        if (linkBusy(*c_)) {
-            awaiting_ = o_.paced;
-            return;
-        }
-        awaiting_ = false;
-        const SendSequencer::Tick t = run_->tick();
+        follow(run_->tick());
+    }
+
+    void follow(const RunEngine::Tick& t) {
         if (t.sent) {
-            const bool last = t.end == SendSequencer::End::Finished;
+            const bool last = t.done == run_->tally().steps();
             progress(last ? std::string(" 100") : percent_(t.done), last);
         }
-        switch (t.end) {
-            case SendSequencer::End::ErrorStop: return finish(kExitRefused, what_ + " stopped: the device refused a command");
-            case SendSequencer::End::Refused: return finish(kExitRefused, what_ + " stopped");
-            case SendSequencer::End::Finished:
-                period_.stop();
-                finishing_ = true;
-                if (!linkBusy(*c_)) complete();
-                return;
-            case SendSequencer::End::None: break;
-        }
-        if (o_.paced) {
-            if (linkBusy(*c_))
-                awaiting_ = true;
-            else
-                QTimer::singleShot(0, &period_, [this] { tick(); });
-        }
+        if (t.end != RunEngine::End::None) return runOver(t.end);
+        if (t.again) QTimer::singleShot(0, &period_, [this] { tick(); });
     }
 
     void runEnded(RequestEnd e) {
@@ -428,35 +407,45 @@ private:
             const char* other = o_.product == Product::Single ? "the multi-line VRQ-700" : "the single-line VRQ-700S";
             return finish(kExitRefused, what_ + " stopped: the device answers GN, it is " + std::string(other));
         }
-        if (failed(e)) {
-            // Answer-paced runs and the last command stop at once; the timed
-            // pacing stops after a few silent commands in a row.
-            const int limit = c_->app.linkInterface == kLinkSerial && !o_.paced ? kUnansweredStop : 1;
-            if (++unanswered_ >= limit || finishing_) {
-                const std::string why = e == RequestEnd::NoAnswer
-                                            ? std::to_string(unanswered_) + " command(s) in a row went unanswered"
-                                            : "the link went down";
-                return finish(kExitRefused, what_ + " stopped: " + why);
-            }
-            return;
+        if (run_ && run_->running()) follow(run_->requestEnded(e));
+    }
+
+    // What the run did not do, for stderr.
+    std::string shortfall() const {
+        return what_ + ": " + runShortfallText(run_->tally(), o_.action != Action::SendAll, name_, true);
+    }
+
+    void runOver(RunEngine::End end) {
+        period_.stop();
+        switch (end) {
+            case RunEngine::End::ErrorStop:
+                return finish(kExitRefused, what_ + " stopped: the device refused a command\n" + shortfall());
+            case RunEngine::End::Refused: return finish(kExitRefused, what_ + " stopped\n" + shortfall());
+            case RunEngine::End::Silent:
+                return finish(kExitRefused, what_ + " stopped: " + std::to_string(run_->unansweredInARow()) +
+                                                " command(s) in a row went unanswered\n" + shortfall());
+            case RunEngine::End::Stopped: return finish(kExitRefused, what_ + " stopped");
+            case RunEngine::End::None:
+            case RunEngine::End::Finished: break;
         }
-        unanswered_ = 0;
-        if (finishing_) {
-            if (!linkBusy(*c_)) complete();
-            return;
+        if (!run_->success()) {
+            // A read-all writes what it did read only when asked to.
+            if (o_.action == Action::ReadAll && o_.keepPartial && !saveDocument()) return;
+            return finish(kExitRefused, shortfall());
         }
-        if (awaiting_) {
-            awaiting_ = false;
-            QTimer::singleShot(0, &period_, [this] { tick(); });
+        complete();
+    }
+
+    bool saveDocument() {
+        if (const FileResult r = SettingsFile::save(*c_, job_.documentPath); !r) {
+            finish(usage("cannot write the settings document " + job_.documentPath + ": " + fileProblemReason(r)));
+            return false;
         }
+        return true;
     }
 
     void complete() {
-        if (c_->reply.replyError) return finish(kExitRefused, what_ + ": the device refused the last command");
-        if (o_.action == Action::ReadAll)
-            if (const FileResult r = SettingsFile::save(*c_, job_.documentPath); !r)
-                return finish(usage("cannot write the settings document " + job_.documentPath + ": " +
-                                    fileProblemReason(r)));
+        if (o_.action == Action::ReadAll && !saveDocument()) return;
         if (o_.action == Action::Verify && job_.document) {
             diff_ = compareDocuments(job_.document->settings, c_->settings, c_->product);
             if (diff_.total > 0) return finish(kExitRefused);
@@ -495,7 +484,7 @@ private:
             return true;
         };
         startRun("send-all", sendAllStepCount(p), sendAllPeriodMs(p), step,
-                 [p](int done) { return sendAllPercentText(p, done); });
+                 [p](int done) { return sendAllPercentText(p, done); }, [p](int s) { return sendAllStepName(p, s); });
     }
 
     void readAll() {
@@ -505,8 +494,8 @@ private:
             sendCommand(*c_, readAllRequest(p, s));
             return true;
         };
-        startRun("read-all", readAllStepCount(p), readAllPeriodMs(p), step,
-                 [p](int done) { return readAllPercentText(p, done); });
+        startRun(o_.action == Action::Verify ? "verify" : "read-all", readAllStepCount(p), readAllPeriodMs(p), step,
+                 [p](int done) { return readAllPercentText(p, done); }, [p](int s) { return readAllStepName(p, s); });
     }
 
     static constexpr std::size_t kMaxAnswerLines = 64;
@@ -531,15 +520,13 @@ private:
     int errorsBefore_ = 0;
     bool ended_ = false;
 
-    std::unique_ptr<SendSequencer> run_;
+    std::unique_ptr<RunEngine> run_;
     std::function<bool(int)> step_;
     std::function<std::string(int)> percent_;
+    StepNamer name_;
     std::string what_;
     std::string lastShown_;
-    bool awaiting_ = false;
-    bool finishing_ = false;
     bool modeDifference_ = false;
-    int unanswered_ = 0;
 };
 
 DeviceRun::DeviceRun(const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)

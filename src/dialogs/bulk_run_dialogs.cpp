@@ -81,10 +81,15 @@ void ReadAllDialog::start() {
     plan.check = SendSequencer::ErrorCheck::BeforeStep;
     plan.closeEndsRun = !c.single();
     plan.fast = c.app.fastRuns;
-    plan.stepBytes = [p](int step) { return readAllStepBytes(p, step); };
+    plan.name = [p](int step) { return readAllStepName(p, step); };
+    plan.read = true;
+    plan.onEnded = [this](bool success) {
+        if (cycle_) cycle_->setValue(0);
+        if (success) QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
+    };
     plan.blank = readAllEndText(p);
     plan.percent = [p](int done) { return readAllPercentText(p, done); };
-    plan.step = [this, steps](int index) {
+    plan.step = [this](int index) {
         Console& con = console();
         if (!isLinked(con)) {
             // The connection went down mid-run: one warning, and the run ends.
@@ -93,10 +98,6 @@ void ReadAllDialog::start() {
         }
         sendCommand(con, readAllRequest(con.product, index + 1));
         if (cycle_) cycle_->setValue(index % 20 + 1);
-        if (index + 1 == steps) {
-            if (cycle_) cycle_->setValue(0);
-            QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
-        }
         return true;
     };
     startRun(std::move(plan));
@@ -132,7 +133,6 @@ bool SendAllDialog::step(int index) {
         case SendAllStep::Problem::None: break;
     }
     if (s.line) sendCommand(c, *s.line);
-    if (index + 1 == sendAllStepCount(c.product)) QTimer::singleShot(0, this, &QDialog::accept);
     return true;
 }
 
@@ -146,7 +146,10 @@ void SendAllDialog::start() {
     plan.closeEndsRun = !c.single();
     plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
     plan.fast = c.app.fastRuns;
-    plan.stepBytes = [p](int step) { return sendAllStepBytes(p, step); };
+    plan.name = [p](int step) { return sendAllStepName(p, step); };
+    plan.onEnded = [this](bool success) {
+        if (success) QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
+    };
     plan.blank = sendAllEndText(p);
     plan.percent = [p](int done) { return sendAllPercentText(p, done); };
     plan.step = [this](int index) { return step(index); };

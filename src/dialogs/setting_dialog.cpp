@@ -15,6 +15,7 @@
 #include "dialogs/ui_text.h"
 #include "protocol/notifier.h"
 #include "protocol/run_estimate.h"
+#include "protocol/run_tally.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -81,7 +82,7 @@ SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption
 SettingDialog::~SettingDialog() {
     // Never leave the program-wide counter claimed by a dialog that is gone.
     if (runActive()) {
-        sequencer_->stop();
+        engine_->stop();
         c_.requestEnded = nullptr;
     }
 }
@@ -214,19 +215,17 @@ bool SettingDialog::startRun(RunPlan plan) {
     }
     if (c_.reply.runActive) return false;
     plan_ = std::move(plan);
-    sequencer_ = std::make_unique<SendSequencer>(c_.reply, plan_.steps, plan_.step, plan_.check);
-    if (!sequencer_->start()) return false;
+    RunEngine::Plan ep;
+    ep.steps = plan_.steps;
+    ep.step = plan_.step;
+    ep.check = plan_.check;
+    ep.fast = plan_.fast;
+    ep.linkBusy = [this] { return linkBusy(c_); };
+    engine_ = std::make_unique<RunEngine>(c_.reply, std::move(ep));
+    if (!engine_->start()) return false;
     lockRunTarget(true);
     if (progress_) progress_->setValue(0);
     if (!plan_.closeEndsRun) closeButton_->setEnabled(false);
-    unanswered_ = 0;
-    awaiting_ = false;
-    bytesBefore_.clear();
-    if (plan_.stepBytes) {
-        bytesBefore_.assign(static_cast<std::size_t>(plan_.steps) + 1, 0);
-        for (int i = 1; i <= plan_.steps; ++i)
-            bytesBefore_[static_cast<std::size_t>(i)] = bytesBefore_[static_cast<std::size_t>(i) - 1] + plan_.stepBytes(i);
-    }
     // Only one run is active in the program, so it alone listens.
     c_.requestEnded = [this](RequestEnd e) { onRequestEnded(e); };
     runElapsed_.start();
@@ -238,81 +237,71 @@ bool SettingDialog::startRun(RunPlan plan) {
 }
 
 void SettingDialog::tickRun() {
-    if (!sequencer_) return;
-    if (!sequencer_->running()) {  // an ended run stays as it ended
+    if (!engine_) return;
+    if (!engine_->running()) {  // an ended run stays as it ended
         runTimer_.stop();
         return;
     }
-    // One command in flight: a tick that comes before its answer (or its
-    // timeout) waits for the next one.
-    if (linkBusy(c_)) {
-        awaiting_ = plan_.fast;
-        return;
-    }
-    awaiting_ = false;
-    const SendSequencer::Tick t = sequencer_->tick();
+    showRun(engine_->tick());
+}
+
+void SettingDialog::onRequestEnded(RequestEnd e) {
+    if (runActive()) showRun(engine_->requestEnded(e));
+}
+
+void SettingDialog::showRun(const RunEngine::Tick& t) {
     if (t.sent) {
         if (progress_) progress_->setValue(t.done);
         if (percentBox_ && plan_.percent) percentBox_->setText(QString::fromStdString(plan_.percent(t.done)));
     }
     updateRunClock();
-    if (t.end != SendSequencer::End::None || !sequencer_->running()) {
+    if (t.end != RunEngine::End::None) {
         endRun(t.end);
-        if (t.end == SendSequencer::End::Refused && plan_.onRefused) plan_.onRefused();
         return;
     }
-    if (plan_.fast) {
-        if (linkBusy(c_))
-            awaiting_ = true;
-        else
-            runTimer_.start(0);  // nothing went out (or nothing waits for it): on at once
-    }
+    if (t.again) runTimer_.start(0);
 }
 
-void SettingDialog::onRequestEnded(RequestEnd e) {
-    if (!runActive()) return;
-    if (e == RequestEnd::Answered || e == RequestEnd::Delivered) {
-        unanswered_ = 0;
-        if (awaiting_) {
-            awaiting_ = false;
-            runTimer_.start(0);
-        }
-        return;
-    }
-    if (plan_.fast) {
-        // The link or the main timer has told the operator already.
-        sequencer_->stop();
-        c_.reply.replyError = false;
-        endRun(SendSequencer::End::ErrorStop, true);
-        return;
-    }
-    if (++unanswered_ < kUnansweredStop) return;
-    sequencer_->stop();
-    endRun(SendSequencer::End::ErrorStop, true);
-    if (c_.notifier) showError(*c_.notifier, unansweredStopText(unanswered_));
-}
-
-void SettingDialog::endRun(SendSequencer::End end, bool keepPosition) {
+void SettingDialog::endRun(RunEngine::End end) {
     runTimer_.stop();
-    awaiting_ = false;
     c_.requestEnded = nullptr;
     closeButton_->setEnabled(true);
     lockRunTarget(false);
     updateRunClock();
-    // A run stopped before its step keeps the position it reached.
-    const bool keep = keepPosition ||
-                      (end == SendSequencer::End::ErrorStop && plan_.check == SendSequencer::ErrorCheck::BeforeStep) ||
-                      (end == SendSequencer::End::Refused && plan_.refusalKeepsPosition);
+    const RunTally& tally = engine_->tally();
+    const bool success = end == RunEngine::End::Finished && tally.complete();
+    // A run that ended early or with steps left undone keeps the position it
+    // reached, and says what was not done; the device's own refusal and a
+    // title that cannot be sent have told the operator already.
+    const bool keep = !success && end != RunEngine::End::Stopped &&
+                      !(end == RunEngine::End::Refused && !plan_.refusalKeepsPosition) &&
+                      !(end == RunEngine::End::ErrorStop && plan_.check == SendSequencer::ErrorCheck::AfterStep);
     if (!keep) {
         if (percentBox_) percentBox_->setText(QString::fromStdString(plan_.blank));
         if (progress_) progress_->setValue(0);
     }
+    if (end == RunEngine::End::Refused && plan_.onRefused) plan_.onRefused();
+    if (end == RunEngine::End::Finished || end == RunEngine::End::Silent) {
+        if (!success) {
+            c_.reply.successPending = false;  // not after a run that left steps undone
+            StepNamer name = plan_.name;
+            if (!name) name = [](int step) {
+                return StepName{"ページ" + QStringLiteral("%1").arg(step, 3, 10, QLatin1Char('0')).toStdString(),
+                                "page " + std::to_string(step)};
+            };
+            std::string text = runShortfallText(tally, plan_.read, name);
+            if (end == RunEngine::End::Silent && !plan_.fast)
+                text = unansweredStopText(engine_->unansweredInARow()) + "\n" + text;
+            if (c_.notifier) showError(*c_.notifier, text);
+        }
+        if (end == RunEngine::End::Finished && plan_.onEnded) plan_.onEnded(success);
+    }
 }
 
 void SettingDialog::stopRun() {
-    if (!sequencer_ || !sequencer_->running()) return;
-    sequencer_->stop();
-    endRun(SendSequencer::End::None);
+    if (!engine_ || !engine_->running()) return;
+    engine_->stop();
+    endRun(RunEngine::End::Stopped);
 }
 
 void SettingDialog::reject() {

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "model/console.h"
+#include "protocol/run_engine.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/transport.h"
 
@@ -70,7 +71,9 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QLineEdit* percentBox() const { return percentBox_; }
     QLabel* runClockLabel() const { return runClock_; }
-    bool runActive() const { return sequencer_ && sequencer_->running(); }
+    bool runActive() const { return engine_ && engine_->running(); }
+    // The run last started here, or none; its tally tells how each step ended.
+    const RunEngine* lastRun() const { return engine_.get(); }
 
     // One run step, as the run timer performs it; tests call it directly.
     // A tick that finds the previous command still in flight waits for it.
@@ -88,7 +91,9 @@ protected:
         bool closeEndsRun = false;                   // else Close is disabled during the run
         bool refusalKeepsPosition = false;           // a refused step shows where the run stopped
         bool fast = false;  // the next step goes as soon as the previous answer is in
-        std::function<int(int step)> stepBytes;  // 1-based: the bytes the step puts on the line
+        StepNamer name;  // the operator's words for step i (1-based); pages by default
+        bool read = false;  // it reads settings back rather than sending them
+        std::function<void(bool success)> onEnded;  // every step went out and the last one ended
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,
@@ -118,7 +123,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void endRun(SendSequencer::End end, bool keepPosition = false);
+    void endRun(RunEngine::End end);
+    void showRun(const RunEngine::Tick& t);
     void onRequestEnded(RequestEnd e);
     void updateRunClock();
     void updateSlaveAddressState();
@@ -137,11 +143,8 @@ private:
     QLabel* runClock_ = nullptr;
     QTimer runTimer_;
     QElapsedTimer runElapsed_;
-    std::vector<long long> bytesBefore_;  // bytes of the steps before step i+1
     RunPlan plan_;
-    std::unique_ptr<SendSequencer> sequencer_;
-    int unanswered_ = 0;    // commands in a row that ended without an answer
-    bool awaiting_ = false;  // fast run: the next step waits for an answer
+    std::unique_ptr<RunEngine> engine_;
     bool targetLocked_ = false;  // a run of this dialog is active
 };
 

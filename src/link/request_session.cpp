@@ -130,7 +130,7 @@ void RequestSession::ranOut() {
 bool RequestSession::missed() {
     timeout_.stop();
     // Set commands are idempotent, so asking again is safe.
-    repeatAfterGap_ = attempt_ <= retries_;
+    repeatAfterGap_ = attempt_ <= retries();
     const RequestEnd e = wire_.timeoutEnd();
     settledEnd_ = e == RequestEnd::NoAnswer && spoiled_ ? RequestEnd::Damaged : e;
     if (settledEnd_ == RequestEnd::SendFailed) repeatAfterGap_ = false;  // the peer does not even read

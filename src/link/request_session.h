@@ -49,9 +49,6 @@ public:
     // script may queue one for each of the server role's 96 devices.
     static constexpr std::size_t kMaxQueued = 128;
 
-    // Times a command without its answer is sent again.
-    static constexpr int kDefaultRetries = 1;
-    static constexpr int kMaxRetries = 9;
 
     // A peer that never falls quiet cannot hold the line for ever: the gap
     // ends after this many gaps' time whatever arrives.
@@ -63,8 +60,10 @@ public:
     // (the console's main timer counts it on the serial line).
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
     int timeoutMs() const { return timeoutMs_; }
+    // Times a command without its answer is sent again; until set, the
+    // console's own setting (the ini file's).
     void setRetries(int n);
-    int retries() const { return retries_; }
+    int retries() const { return retries_ >= 0 ? retries_ : c_.app.retries; }
 
     // `target` is fixed when the command is given, not when it goes out: on
     // RS-485 the address its answer must carry, in the server role the slot
@@ -122,7 +121,7 @@ private:
     bool pumping_ = false;
     int lastAddress_ = -1;  // RS-485: the address asked last
     int timeoutMs_ = 0;
-    int retries_ = kDefaultRetries;
+    int retries_ = -1;
     int attempt_ = 0;
     unsigned long long endedCount_ = 0;
     bool spoiled_ = false;         // a damaged or foreign line came for the command in flight

@@ -183,6 +183,7 @@ bool loadAppConfig(Console& c, const std::string& path) {
         if (!dev.empty()) a.comDevicePath[n] = dev;
     }
     a.fastRuns = readNumber(f, section, "fast_runs") == 1;
+    a.retries = inRange(configNumber(readValue(f, section, "retries", "1", kNumberChars)), 0, kMaxRetries, 1);
     a.listenAddress = readValue(f, section, "listen_address", "", kPathChars);
     return f.has_value();
 }

@@ -9,6 +9,8 @@
 //                                (for example com1_device=/dev/pts/3)
 //   fast_runs                    1: whole-device runs send the next command
 //                                as soon as the answer is in
+//   retries                      times a command without a valid answer is
+//                                sent again, 0..9 (absent: 1)
 //   listen_address               server role: listen on this IPv4 address
 //                                only (empty or absent: every interface)
 // which override the built-in /dev/ttyS0.. paths when present and not empty.

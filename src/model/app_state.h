@@ -27,6 +27,10 @@ struct ClientSlot {
     std::string addressText;  // dotted IPv4 text
 };
 
+// How often a command may be asked again: enough for a noisy line, few
+// enough that a dead device is found quickly.
+inline constexpr int kMaxRetries = 9;
+
 struct AppState {
     int linkInterface = kLinkSerial;
     int serialMode = kRs232c;
@@ -48,6 +52,7 @@ struct AppState {
     std::array<ClientSlot, kClientSlots> clientSlots{};
     std::string configPath;  // the ini file of this program (vrq700.ini / vrq700s.ini)
     bool fastRuns = false;   // whole-device runs paced by answers, not by their timer
+    int retries = 1;         // a command without a valid answer is sent this many times more
     std::string listenAddress;  // server role: the one local IPv4 address to listen on; empty: all
     bool configWriteFailed = false;  // told once a run: a dialog often writes several keys at once
     // Where COM1..COM6 lead on systems without COM names; the ini file may override.

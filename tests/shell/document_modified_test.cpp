@@ -110,11 +110,11 @@ TEST_P(DocumentModifiedTest, ReadAllThatStoresAValueMakesExitAsk) {
         handleSerialReply(*c, "AME\r\n");  // the device's alarm mode: External
         // No device behind the closed port: the run stops after a few silent
         // commands, each asked twice with a quiet gap after each silence.
-        QTest::qWaitFor([&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] {
             c->serialTransport->answerTimedOut();
             dialog->tickRun();
             return !dialog->runActive();
-        }, 20000);
+        }, 20000));
         EXPECT_FALSE(dialog->runActive());
     });
     EXPECT_EQ(c->settings.alarmMode, 1);
