@@ -72,9 +72,9 @@ public:
     }
     // A write that failed (a full disk) stops the log; the run is then no success.
     bool failed() const { return failed_; }
-    void line(TrafficDirection dir, std::string_view bytes) {
+    void line(TrafficDirection dir, std::string_view bytes, DropReason why = DropReason::None) {
         if (!file_.is_open() || failed_) return;
-        std::string text = logLine(TrafficClock::now(), dir, bytes);
+        std::string text = logLine(TrafficClock::now(), dir, bytes, why);
         if (!device_.empty()) text.insert(text.find(' ') + 1, device_ + ' ');
         text += '\n';
         // One write per line, so lines of devices sharing the file never mix.
@@ -89,28 +89,11 @@ private:
     bool failed_ = false;
 };
 
-// Forwards to the real link and logs what goes out.
-class LoggingTransport : public Transport {
-public:
-    LoggingTransport(Transport* inner, Log& log) : inner_(inner), log_(log) {}
-    void writeLine(std::string_view bytes) override {
-        log_.line(TrafficDirection::Sent, bytes);
-        if (inner_) inner_->writeLine(bytes);
-    }
-    bool busy() const override { return inner_ && inner_->busy(); }
-    bool answerTimedOut() override { return !inner_ || inner_->answerTimedOut(); }
-
-private:
-    Transport* inner_;
-    Log& log_;
-};
-
 }  // namespace run_io
 
 namespace {
 
 using run_io::Log;
-using run_io::LoggingTransport;
 using run_io::StderrNotifier;
 
 bool parseIpv4(const std::string& host, Octets& out) {
@@ -155,11 +138,19 @@ public:
         c_->notifier = &notes_;
         c_->app.appRunning = true;
         c_->received = [this](std::string_view bytes) { onReceived(bytes); };
-        // Every line a link throws away (another address, junk, the head of an
-        // over-long line) reaches the traffic record; sent and received lines
-        // are logged where they pass through this run.
+        // Every line a link sends or throws away (another address, junk, the
+        // head of an over-long line) reaches the traffic record; answers are
+        // logged where they reach the reply handling.
         c_->traffic = [this](const TrafficEvent& e) {
-            if (e.direction == TrafficDirection::Dropped) log_.line(TrafficDirection::Dropped, e.bytes);
+            // Repeats go out from the link itself: the link says what it sent.
+            if (e.direction == TrafficDirection::Sent) log_.line(TrafficDirection::Sent, e.bytes);
+            if (e.direction != TrafficDirection::Dropped) return;
+            log_.line(TrafficDirection::Dropped, e.bytes, e.reason);
+            if (e.reason == DropReason::TooLong && !toldTooLong_) {
+                toldTooLong_ = true;
+                err_ << "vrqctl: an answer of more than " << LineAssembler::kMaxLine
+                     << " bytes without a line end was dropped\n";
+            }
         };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
         period_.setTimerType(Qt::PreciseTimer);
@@ -214,8 +205,6 @@ private:
             if (!serial_->open()) return usage("cannot open the serial device " + d_.serialPath);
             serial_->session().setTimeoutMs(o_.timeoutMs);
             serial_->session().setRetries(o_.retries);
-            logging_ = std::make_unique<LoggingTransport>(c_->serialTransport, log_);
-            c_->serialTransport = logging_.get();
             QTimer::singleShot(0, &period_, [this] { startAction(); });
             return kExitOk;
         }
@@ -285,8 +274,6 @@ private:
         deadline_.stop();
         notes_.onError = nullptr;
         c_->app.tcpConnected = true;
-        logging_ = std::make_unique<LoggingTransport>(c_->tcpTransport, log_);
-        c_->tcpTransport = logging_.get();
         startAction();
     }
 
@@ -302,20 +289,13 @@ private:
         }
     }
 
-    // What came back, as lines; an over-long line without LF is dropped
-    // whole, so the memory it takes stays bounded.
+    // Each answer line the link took, assembled (and bounded) by the link.
     void onReceived(std::string_view bytes) {
         log_.line(TrafficDirection::Received, bytes);
-        const bool wasDiscarding = lines_.discarding();
-        for (std::string& l : lines_.feed(bytes)) {
-            std::string_view line(l);
-            if (d_.link == LinkKind::Serial && d_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
-            if (run_ && line.substr(0, 2) == "GN") modeDifference_ = true;
-            if (o_.action == Action::Send && answers_.size() < kMaxAnswerLines) answers_.push_back(std::move(l));
-        }
-        if (!wasDiscarding && lines_.discarding())
-            err_ << "vrqctl: an answer of more than " << LineAssembler::kMaxLine
-                 << " bytes without a line end was dropped\n";
+        std::string_view line = bytes;
+        if (d_.link == LinkKind::Serial && d_.rs485 >= 0) line.remove_prefix(std::min<std::size_t>(2, line.size()));
+        if (run_ && line.substr(0, 2) == "GN") modeDifference_ = true;
+        if (o_.action == Action::Send && answers_.size() < kMaxAnswerLines) answers_.emplace_back(bytes);
     }
 
     // ---- one command ----
@@ -511,11 +491,10 @@ private:
     Log log_;
     std::unique_ptr<SerialLink> serial_;
     std::unique_ptr<TcpLink> tcp_;
-    std::unique_ptr<LoggingTransport> logging_;
     QTimer period_;
     QTimer deadline_;
 
-    LineAssembler lines_;
+    bool toldTooLong_ = false;
     std::vector<std::string> answers_;
     int errorsBefore_ = 0;
     bool ended_ = false;

@@ -38,18 +38,23 @@ RunEngine::Tick RunEngine::tick() {
         return t;
     }
     awaiting_ = false;
+    // A command may end inside its own step (a send that fails at once).
+    inFlightStep_ = reply_.runStep;
+    stepping_ = true;
+    endedInStep_ = silentInStep_ = false;
     const SendSequencer::Tick s = seq_.tick();
+    stepping_ = false;
     if (s.sent) {
         done_ = s.done;
         t.sent = true;
         t.done = s.done;
         // A step that put nothing on the line (a setting it may not send)
         // is not done; one whose command went out ends with that command.
-        if (busy())
-            inFlightStep_ = s.step;
-        else
-            inFlightStep_ = -1;
+        if (endedInStep_ || !busy()) inFlightStep_ = -1;
+    } else {
+        inFlightStep_ = -1;
     }
+    if (silentInStep_) return conclude(End::Silent, t.done);
     switch (s.end) {
         case SendSequencer::End::None: break;
         case SendSequencer::End::Finished:
@@ -78,12 +83,17 @@ RunEngine::Tick RunEngine::requestEnded(RequestEnd e) {
     const StepOutcome o = stepOutcomeOf(e);
     tally_.record(inFlightStep_, o);
     inFlightStep_ = -1;
-    if (o == StepOutcome::Unanswered || o == StepOutcome::Damaged) {
-        const int limit = plan_.fast ? 1 : plan_.unansweredStop;
-        if (++unanswered_ >= limit) return conclude(End::Silent, done_);
-    } else {
+    bool silent = false;
+    if (o == StepOutcome::Unanswered || o == StepOutcome::Damaged)
+        silent = ++unanswered_ >= (plan_.fast ? 1 : plan_.unansweredStop);
+    else
         unanswered_ = 0;
+    if (stepping_) {
+        endedInStep_ = true;
+        silentInStep_ = silent;
+        return t;
     }
+    if (silent) return conclude(End::Silent, done_);
     if (finishing_) return conclude(reply_.replyError ? End::ErrorStop : End::Finished, done_);
     if (awaiting_) {
         awaiting_ = false;

@@ -71,6 +71,9 @@ private:
     bool awaiting_ = false;   // fast: the next tick waits for the command in flight
     bool finishing_ = false;  // every step went out; the last one is in flight
     int inFlightStep_ = -1;   // the step whose command is in flight
+    bool stepping_ = false;   // inside the step: an end that comes now is the step's own
+    bool endedInStep_ = false;
+    bool silentInStep_ = false;
     int done_ = 0;
     int unanswered_ = 0;
     End ended_ = End::None;

@@ -1,5 +1,7 @@
 #include "sim/sim_device.h"
 
+#include <cctype>
+
 #include <cstdint>
 
 #include "model/reset_settings.h"
@@ -74,6 +76,34 @@ std::vector<std::string> SimDevice::feed(std::string_view bytes, int channel) {
     return answers;
 }
 
+int SimDevice::takeExtraDelayMs() {
+    const int ms = extraDelayMs_;
+    extraDelayMs_ = 0;
+    return ms;
+}
+
+namespace {
+
+// The same request for the next page, day or glyph code: its last digits
+// counted up by one (hex digits stay hex). Empty for a request without them.
+std::string nextRowRequest(std::string_view line) {
+    std::string r(line);
+    std::size_t i = r.size();
+    while (i > 0 && std::isxdigit(static_cast<unsigned char>(r[i - 1])) && !std::isupper(static_cast<unsigned char>(r[i - 1]))) --i;
+    if (i == r.size() || r.empty() || r[0] != 'R') return {};
+    // Count up from the last digit; 9 wraps to 0 and carries, so page 512 asks 513.
+    for (std::size_t k = r.size(); k-- > i;) {
+        if (r[k] != '9') {
+            ++r[k];
+            return r;
+        }
+        r[k] = '0';
+    }
+    return r;
+}
+
+}  // namespace
+
 bool SimDevice::takeHangUp() {
     const bool h = hangUp_;
     hangUp_ = false;
@@ -141,7 +171,14 @@ std::string SimDevice::handleLine(std::string_view raw) {
     }
 
     std::string body;
-    if (options_.errorAt > 0 && linesReceived_ == static_cast<std::size_t>(options_.errorAt)) {
+    const bool errorHere = options_.errorAt > 0 && linesReceived_ == static_cast<std::size_t>(options_.errorAt);
+    if (options_.lateAt > 0 && linesReceived_ == static_cast<std::size_t>(options_.lateAt)) extraDelayMs_ = options_.lateMs;
+    if (options_.wrongRowAt > 0 && linesReceived_ == static_cast<std::size_t>(options_.wrongRowAt)) {
+        // A read-back row, but not the one asked for; to a set command, the version.
+        const std::string other = nextRowRequest(line);
+        body = other.empty() ? answerFor("RVN") : answerFor(other);
+        if (body == "E3") body = answerFor("RVN");
+    } else if (errorHere) {
         body = options_.errorCode;
     } else if (options_.menu) {
         body = "MENU";

@@ -23,6 +23,9 @@ struct SimOptions {
     int silentAfter = 0;     // answer the first K lines, then fall silent (0: off)
     int dropAfter = 0;       // hang up instead of answering the Kth line, once (0: off)
     int garbage = 0;         // the first K answers are junk: random bytes, long lines, bad fields
+    int wrongRowAt = 0;      // answer the Kth line with another row: the next page, day or glyph (0: off)
+    int lateAt = 0;          // answer the Kth line lateMs later than the others (0: off)
+    int lateMs = 1000;
 };
 
 // One entry of the command table. `length` is the body length without CR LF,
@@ -70,6 +73,8 @@ public:
     std::size_t linesReceived() const { return linesReceived_; }
     // True once, when the line that dropAfter names has come: the channel hangs up.
     bool takeHangUp();
+    // The extra delay of the answer just returned by feed(), once.
+    int takeExtraDelayMs();
     // Every received line as it came, with its end of line.
     std::function<void(std::string_view)> onLine;
 
@@ -86,6 +91,7 @@ private:
     std::size_t junkSent_ = 0;
     bool hangUp_ = false;
     bool hungUp_ = false;
+    int extraDelayMs_ = 0;
 };
 
 }  // namespace vrq::sim

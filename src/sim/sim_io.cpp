@@ -254,7 +254,9 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
                 bool hangUp = false;
                 for (SimDevice* device : devices) {
                     for (std::string& a : device->feed(std::string_view(buf, static_cast<std::size_t>(got)), p.fd)) {
-                        const auto left = line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs));
+                        const int late = device->takeExtraDelayMs();
+                        const auto left =
+                            line.sent(p.fd, a.size(), arrived + std::chrono::milliseconds(io.delayMs + late));
                         schedule(queue, {left, p.fd, std::move(a)});
                     }
                     hangUp = device->takeHangUp() || hangUp;

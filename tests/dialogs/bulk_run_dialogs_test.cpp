@@ -25,6 +25,7 @@ protected:
     void SetUp() override {
         c = makeConsole(GetParam());
         c->serialTransport = &wire;
+        wire.answerTo = c.get();
         c->notifier = &notes;
     }
     std::unique_ptr<Console> c;

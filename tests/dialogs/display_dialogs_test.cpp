@@ -18,15 +18,10 @@
 #include "protocol/notifier.h"
 #include "protocol/title_encode.h"
 #include "protocol/transport.h"
+#include "support/recording_transport.h"
 
 namespace vrq {
 namespace {
-
-class RecordingTransport : public Transport {
-public:
-    void writeLine(std::string_view bytes) override { lines.emplace_back(bytes); }
-    std::vector<std::string> lines;
-};
 
 std::string rep(const std::string& s, int n) {
     std::string out;
@@ -40,6 +35,7 @@ protected:
     void wire(Console& con) {
         con.serialTransport = &serial;
         con.tcpTransport = &tcp;
+        serial.answerTo = tcp.answerTo = &con;
         con.notifier = &notes;
     }
     template <class T>

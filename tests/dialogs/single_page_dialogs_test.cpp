@@ -16,6 +16,7 @@ protected:
     void SetUp() override {
         c = makeConsole(Product::Single);
         c->serialTransport = &wire;
+        wire.answerTo = c.get();
         c->notifier = &notes;
     }
     void press(SinglePageDialog& d, const char* name) { d.findChild<QPushButton*>(name)->click(); }

@@ -186,6 +186,10 @@ inline void runTick(SettingDialog& d, Rig& r, int mainStepsPerTick, bool waitFor
         mainTimerStep(*r.c);
         QCoreApplication::processEvents();
     }
+    // After a silence the line stays quiet for a while before anything more
+    // goes: busy, with no answer expected.
+    if (r.serialChannel())
+        (void)QTest::qWaitFor([&] { return !linkBusy(*r.c) || r.c->reply.replyExpected; }, 1000);
 }
 
 }  // namespace vrq::drill

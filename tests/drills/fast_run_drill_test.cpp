@@ -70,15 +70,21 @@ TEST_P(FastRunDrill, SilenceStopsTheRunWhereItWas) {
     SendAllDialog d(*r.c);
     d.startButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<int>(r.received().size()) == kAnswered + 1; }, 5000));
-    // Over the serial line the main timer counts the silence.
-    for (int i = 0; i <= noReplyTickLimit(r.c->product) + 1 && d.runActive(); ++i) mainTimerStep(*r.c);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !d.runActive(); }, 5000));
+    // Over the serial line the main timer counts the silence; the silent
+    // command is asked once more before the run gives up.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        mainTimerStep(*r.c);
+        return !d.runActive();
+    }, 10000));
     QTest::qWait(100);
-    EXPECT_EQ(static_cast<int>(r.received().size()), kAnswered + 1);
+    EXPECT_EQ(static_cast<int>(r.received().size()), kAnswered + 2);
     EXPECT_EQ(d.progressBar()->value(), kAnswered + 1);
     EXPECT_TRUE(d.closeButton()->isEnabled());
-    ASSERT_EQ(r.notes.notices.size(), 1u);
+    ASSERT_EQ(r.notes.notices.size(), 2u);
     EXPECT_EQ(r.notes.notices[0].text, r.serialChannel() ? "No Connect" : std::string(kNoAnswerText));
+    // The run names what it did not send, the silent step first.
+    const std::string& last = r.notes.notices[1].text;
+    EXPECT_EQ(last.rfind(std::to_string(sendAllStepCount(r.c->product) - kAnswered) + "件の設定を送信できませんでした。\nページ006のタイトル（応答なし）", 0), 0u) << last;
 }
 
 INSTANTIATE_TEST_SUITE_P(Drills, FastRunDrill,

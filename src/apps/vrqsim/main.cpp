@@ -19,6 +19,7 @@ const char* kUsage =
     "              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
     "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
+    "              [--wrong-row-at K] [--late-at K] [--late-ms MS]\n"
     "              [--baud N] [--help] [--version]\n"
     "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n"
     "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n"
@@ -60,7 +61,8 @@ int main(int argc, char** argv) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     for (const char* name : {"link", "record", "tcp-connect", "error-code", "tcp-listen", "rs485", "error-at",
-                             "delay-ms", "silent-after", "drop-after", "garbage", "baud", "connections"})
+                             "delay-ms", "silent-after", "drop-after", "garbage", "baud", "connections",
+                             "wrong-row-at", "late-at", "late-ms"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     QStringList args;
     for (int i = 0; i < argc; ++i) args.push_back(QString::fromLocal8Bit(argv[i]));
@@ -99,6 +101,9 @@ int main(int argc, char** argv) {
         else if (a == "--silent-after") ok = toInt(v, opt.silentAfter);
         else if (a == "--drop-after") ok = toInt(v, opt.dropAfter);
         else if (a == "--garbage") ok = toInt(v, opt.garbage);
+        else if (a == "--wrong-row-at") ok = toInt(v, opt.wrongRowAt);
+        else if (a == "--late-at") ok = toInt(v, opt.lateAt);
+        else if (a == "--late-ms") ok = toInt(v, opt.lateMs);
         else if (a == "--baud") ok = toInt(v, io.baud) && io.baud >= 50;
         else if (a == "--connections") ok = toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
         if (!ok) {
