@@ -397,6 +397,8 @@ private:
 
     void runOver(RunEngine::End end) {
         period_.stop();
+        // A read-all writes what it did read only when asked to.
+        if (!run_->success() && o_.action == Action::ReadAll && o_.keepPartial && !saveDocument()) return;
         switch (end) {
             case RunEngine::End::ErrorStop:
                 return finish(kExitRefused, what_ + " stopped: the device refused a command\n" + shortfall());
@@ -408,11 +410,7 @@ private:
             case RunEngine::End::None:
             case RunEngine::End::Finished: break;
         }
-        if (!run_->success()) {
-            // A read-all writes what it did read only when asked to.
-            if (o_.action == Action::ReadAll && o_.keepPartial && !saveDocument()) return;
-            return finish(kExitRefused, shortfall());
-        }
+        if (!run_->success()) return finish(kExitRefused, shortfall());
         complete();
     }
 

@@ -2,6 +2,7 @@
 // send-all and comes back equal with read-all, for both models, over a
 // pseudo-terminal with RS-485 addressing and over loopback TCP.
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -277,6 +278,64 @@ TEST(CtlLogTest, DroppedLinesAreLoggedToo) {
     }
     EXPECT_EQ(sent, 2);
     EXPECT_EQ(dropped, 1) << readFile(o.logPath).substr(0, 2000);
+}
+
+// A damaged answer, an answer of another row and one that comes after its
+// timeout are no answers: the request is asked again and the read-all ends
+// exact. Without the repeat it ends as a failure that names what it did not
+// read, and writes no document unless asked to keep the part it read.
+TEST(CtlTruthTest, ReadAllIsExactOrSaysWhatItDidNotRead) {
+    QTemporaryDir dir;
+    const auto readAll = [&](std::vector<std::string> args, bool tcp, int retries, bool keep, std::string& err) {
+        args.push_back("--single");
+        if (tcp) args.insert(args.end(), {"--tcp-listen", "0"});
+        test::SimProcess sim(args);
+        Options o;
+        o.product = Product::Single;
+        o.paced = true;
+        o.timeoutMs = 150;
+        o.retries = retries;
+        o.keepPartial = keep;
+        if (tcp) {
+            o.link = LinkKind::Tcp;
+            o.host = "127.0.0.1";
+            o.port = listenedPort(sim);
+        } else {
+            o.link = LinkKind::Serial;
+            o.serialPath = sim.ptyPath();
+        }
+        o.action = Action::ReadAll;
+        o.argument = dir.filePath("back.dat").toStdString();
+        std::remove(o.argument.c_str());
+        std::ostringstream out, e;
+        const int rc = runCtl(o, out, e);
+        err = e.str();
+        return rc;
+    };
+    std::string err;
+    ASSERT_EQ(readAll({}, false, 1, false, err), kExitOk) << err;
+    const std::string back = dir.filePath("back.dat").toStdString();
+    const std::string expected = readFile(back);
+
+    struct Fault {
+        std::vector<std::string> args;
+        bool tcp;
+    };
+    const Fault faults[] = {
+        {{"--garbage", "1"}, false},
+        {{"--wrong-row-at", "3"}, true},
+        {{"--late-at", "3", "--late-ms", "250"}, false},
+        {{"--late-at", "3", "--late-ms", "250"}, true},
+    };
+    for (const Fault& f : faults) {
+        EXPECT_EQ(readAll(f.args, f.tcp, 1, false, err), kExitOk) << f.args[0] << err;
+        EXPECT_TRUE(readFile(back) == expected) << f.args[0];
+        EXPECT_EQ(readAll(f.args, f.tcp, 0, false, err), kExitRefused) << f.args[0];
+        EXPECT_NE(err.find("settings were not read:"), std::string::npos) << err;
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(back))) << f.args[0];
+    }
+    EXPECT_EQ(readAll({"--garbage", "1"}, false, 0, true, err), kExitRefused);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(back)));
 }
 
 TEST(CtlListenTest, AnAddressThatIsNoIpv4IsAUsageError) {
