@@ -6,7 +6,7 @@
 #include <map>
 
 #include "model/app_state.h"
-#include "protocol/read_requests.h"
+#include "protocol/answer_match.h"
 
 namespace vrq::ctl {
 

@@ -21,6 +21,10 @@ struct ExpectedAnswer {
 // `command` is the line as built, without RS-485 address; CR LF may follow.
 ExpectedAnswer expectedAnswer(std::string_view command);
 
+// A line that asks the device for a setting. Only an addressed device answers
+// it: a broadcast ("FF") reaches every device and none answers.
+inline bool isReadRequest(std::string_view command) { return expectedAnswer(command).readBack; }
+
 enum class AnswerFit {
     Acknowledged,  // "GO" to a set command
     Refused,       // an error code, "MENU" or "GN"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "glyphs/glyph_commands.h"
-#include "protocol/read_requests.h"
+#include "protocol/answer_match.h"
 
 namespace vrq {
 namespace {

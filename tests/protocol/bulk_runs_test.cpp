@@ -3,7 +3,7 @@
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "protocol/bulk_runs.h"
-#include "protocol/read_requests.h"
+#include "protocol/answer_match.h"
 
 namespace vrq {
 namespace {
