@@ -1234,5 +1234,157 @@ Keep it? (No: delete it)</translation>
         <source>転送中は送信先を変更できません。</source>
         <translation>The destination cannot be changed during a transfer.</translation>
     </message>
+    <message>
+        <source>ほか </source>
+        <translation>and </translation>
+    </message>
+    <message>
+        <source> 件</source>
+        <translation> more</translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>アラームのコネクター番号割り付け</source>
+        <translation>alarm connector assignment</translation>
+    </message>
+    <message>
+        <source>アラームモード</source>
+        <translation>alarm mode</translation>
+    </message>
+    <message>
+        <source>アラーム保持時間</source>
+        <translation>alarm hold time</translation>
+    </message>
+    <message>
+        <source>アラーム復帰</source>
+        <translation>alarm return</translation>
+    </message>
+    <message>
+        <source>アラーム極性</source>
+        <translation>alarm polarity</translation>
+    </message>
+    <message>
+        <source>アラーム表示</source>
+        <translation>alarm display</translation>
+    </message>
+    <message>
+        <source>スケジュール </source>
+        <translation>Schedule </translation>
+    </message>
+    <message>
+        <source>タイムアウト後に届いた応答</source>
+        <translation>late answer, after a timeout</translation>
+    </message>
+    <message>
+        <source>バージョン</source>
+        <translation>version</translation>
+    </message>
+    <message>
+        <source>ブリンク</source>
+        <translation>blink</translation>
+    </message>
+    <message>
+        <source>ページ </source>
+        <translation>Page </translation>
+    </message>
+    <message>
+        <source>リモートのコネクター番号割り付け</source>
+        <translation>remote connector assignment</translation>
+    </message>
+    <message>
+        <source>リモートモード</source>
+        <translation>remote mode</translation>
+    </message>
+    <message>
+        <source>他のアドレスの応答</source>
+        <translation>answer of another address</translation>
+    </message>
+    <message>
+        <source>件の設定を読み込めませんでした。</source>
+        <translation> settings were not read.</translation>
+    </message>
+    <message>
+        <source>件の設定を送信できませんでした。</source>
+        <translation> settings were not sent.</translation>
+    </message>
+    <message>
+        <source>壊れた応答</source>
+        <translation>damaged answer</translation>
+    </message>
+    <message>
+        <source>応答あり</source>
+        <translation>answered</translation>
+    </message>
+    <message>
+        <source>応答なし</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>応答の後に届いた</source>
+        <translation>behind the answer</translation>
+    </message>
+    <message>
+        <source>応答を待つコマンドなし</source>
+        <translation>no command awaits an answer</translation>
+    </message>
+    <message>
+        <source>拡大フォント</source>
+        <translation>zoom font</translation>
+    </message>
+    <message>
+        <source>文字色と縁取り色</source>
+        <translation>character and edge colours</translation>
+    </message>
+    <message>
+        <source>映像断時の背景色</source>
+        <translation>background on video loss</translation>
+    </message>
+    <message>
+        <source>時計表示</source>
+        <translation>clock display</translation>
+    </message>
+    <message>
+        <source>時計表示範囲</source>
+        <translation>clock display range</translation>
+    </message>
+    <message>
+        <source>未送信</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>背景塗りつぶし</source>
+        <translation>background fill</translation>
+    </message>
+    <message>
+        <source>自動ページ切替</source>
+        <translation>automatic page switching</translation>
+    </message>
+    <message>
+        <source>表示モード</source>
+        <translation>display mode</translation>
+    </message>
+    <message>
+        <source>装置が拒否</source>
+        <translation>refused by the device</translation>
+    </message>
+    <message>
+        <source>送ったコマンドの応答ではない</source>
+        <translation>not the answer to the command</translation>
+    </message>
+    <message>
+        <source>長すぎる行</source>
+        <translation>line too long</translation>
+    </message>
+    <message>
+        <source>電源投入時のページ</source>
+        <translation>power-on page</translation>
+    </message>
 </context>
 </TS>

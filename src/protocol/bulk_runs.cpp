@@ -254,11 +254,11 @@ StepName pageName(std::string_view mnemonic, int page) {
     StepName n = settingName(mnemonic);
     char digits[4];
     std::snprintf(digits, sizeof digits, "%03d", page);
-    return {"ページ" + std::string(digits) + "の" + n.japanese, n.english + " of page " + std::to_string(page)};
+    return {"ページ " + std::string(digits) + " " + n.japanese, n.english + " of page " + std::to_string(page)};
 }
 
 StepName dayName(int day) {
-    return {std::to_string(day) + "日のスケジュール", "schedule of day " + std::to_string(day)};
+    return {"スケジュール " + std::to_string(day) + "日", "schedule of day " + std::to_string(day)};
 }
 
 constexpr std::string_view kMultiPageKinds[] = {"CA", "CABC", "CBS", "CFS", "FB", "IDLS"};

@@ -68,7 +68,8 @@ std::string runShortfallText(const RunTally& t, bool read, const StepNamer& name
     }
     if (missed > static_cast<int>(kNamedSteps)) {
         const int more = missed - static_cast<int>(kNamedSteps);
-        s += english ? "\nand " + std::to_string(more) + " more" : "\nほか" + std::to_string(more) + "件";
+        s += '\n';
+        s += english ? "and " + std::to_string(more) + " more" : "ほか " + std::to_string(more) + " 件";
     }
     return s;
 }

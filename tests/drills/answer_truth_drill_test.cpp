@@ -70,7 +70,7 @@ TEST(TruthDrillTimed, AReadAllThatMissedASettingSaysWhich) {
     EXPECT_TRUE(d.isVisible());
     ASSERT_FALSE(r.notes.notices.empty());
     const std::string& last = r.notes.notices.back().text;
-    EXPECT_EQ(last, "1件の設定を読み込めませんでした。\nページ005のタイトル（壊れた応答）") << last;
+    EXPECT_EQ(last, "1件の設定を読み込めませんでした。\nページ 005 タイトル（壊れた応答）") << last;
     EXPECT_EQ(r.count("Success"), 0);
 }
 
