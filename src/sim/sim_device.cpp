@@ -186,6 +186,8 @@ std::string SimDevice::handleLine(std::string_view raw) {
         body = answerFor(line);
     }
     if (options_.silent) return {};
+    if (options_.damageEvery > 0 && linesReceived_ % static_cast<std::size_t>(options_.damageEvery) == 0 && body.size() > 2)
+        body.resize(body.size() / 2);
     return prefix + body + "\r\n";
 }
 

@@ -26,6 +26,7 @@ struct SimOptions {
     int wrongRowAt = 0;      // answer the Kth line with another row: the next page, day or glyph (0: off)
     int lateAt = 0;          // answer the Kth line lateMs later than the others (0: off)
     int lateMs = 1000;
+    int damageEvery = 0;     // cut every Nth answer short, as a noisy line would (0: off)
 };
 
 // One entry of the command table. `length` is the body length without CR LF,

@@ -95,7 +95,7 @@ TEST_P(SerialVanishDrill, LineVanishesDuringRun) {
     const int mainPerTick = sendAllPeriodMs(p) / mainTimerPeriodMs(p);
     SendAllDialog d(*r.c);
     d.startButton()->click();
-    for (int i = 0; i < kDropLine + 30 && d.runActive(); ++i) runTick(d, r, mainPerTick, i < kDropLine - 1);
+    for (int i = 0; i < kDropLine + 60 && d.runActive(); ++i) runTick(d, r, mainPerTick, i < kDropLine - 1);
     EXPECT_GE(r.count("No Connect"), 1);
 
     // Idle on the dead line for a second: the event loop must sleep, not spin.

@@ -19,7 +19,7 @@ const char* kUsage =
     "              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
     "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
-    "              [--wrong-row-at K] [--late-at K] [--late-ms MS]\n"
+    "              [--wrong-row-at K] [--late-at K] [--late-ms MS] [--damage-every N]\n"
     "              [--baud N] [--help] [--version]\n"
     "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n"
     "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n"
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     for (const char* name : {"link", "record", "tcp-connect", "error-code", "tcp-listen", "rs485", "error-at",
                              "delay-ms", "silent-after", "drop-after", "garbage", "baud", "connections",
-                             "wrong-row-at", "late-at", "late-ms"})
+                             "wrong-row-at", "late-at", "late-ms", "damage-every"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     QStringList args;
     for (int i = 0; i < argc; ++i) args.push_back(QString::fromLocal8Bit(argv[i]));
@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
         else if (a == "--wrong-row-at") ok = toInt(v, opt.wrongRowAt);
         else if (a == "--late-at") ok = toInt(v, opt.lateAt);
         else if (a == "--late-ms") ok = toInt(v, opt.lateMs);
+        else if (a == "--damage-every") ok = toInt(v, opt.damageEvery);
         else if (a == "--baud") ok = toInt(v, io.baud) && io.baud >= 50;
         else if (a == "--connections") ok = toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
         if (!ok) {
