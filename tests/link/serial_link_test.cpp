@@ -197,6 +197,11 @@ TEST_F(SerialLinkTest, RepliesAreSplitAtEveryLineFeedAndJoinedAcrossReads) {
     ASSERT_TRUE(waitFor([&] { return !notes.notices.empty(); }));
     EXPECT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, "Command Error");
+    // A stray line before the run's next tick answers nothing and clears nothing.
+    EXPECT_TRUE(c->reply.replyError);
+    pty.write("XYZ\r\n");
+    QTest::qWait(50);
+    EXPECT_TRUE(c->reply.replyError);
 }
 
 TEST_F(SerialLinkTest, ReadRequestsToTheSimulatorLandInTheModel) {
