@@ -1386,5 +1386,13 @@ Keep it? (No: delete it)</translation>
         <source>電源投入時のページ</source>
         <translation>power-on page</translation>
     </message>
+    <message>
+        <source>件の設定がファイルにありませんでした。初期値にしています。</source>
+        <translation> settings were missing from the file; they are set to their defaults.</translation>
+    </message>
+    <message>
+        <source>設定ファイルではないため開けません。</source>
+        <translation>This is not a settings document and cannot be opened.</translation>
+    </message>
 </context>
 </TS>

@@ -44,6 +44,7 @@ std::string fileProblemText(const FileResult& r, const std::string& path, bool s
     case FileProblem::WriteFailed: text = "ファイルを保存できませんでした。元のファイルはそのままです。"; break;
     case FileProblem::OtherModel: text = "別の機種の設定ファイルのため開けません。"; break;
     case FileProblem::TooManyRecords: text = "この機種の設定ファイルより長いため開けません。"; break;
+    case FileProblem::NotADocument: text = "設定ファイルではないため開けません。"; break;
     }
     if (saving && r.problem == FileProblem::NotRegular) text = "通常のファイルではないため保存できません。";
     text += "\n";
@@ -58,6 +59,7 @@ std::string fileProblemReason(const FileResult& r) {
     case FileProblem::TooLarge: return "larger than any file of its kind";
     case FileProblem::OtherModel: return "a document of the other model";
     case FileProblem::TooManyRecords: return "more records than a document of this model";
+    case FileProblem::NotADocument: return "not a settings document";
     default: return r.reason.empty() ? "failed" : r.reason;
     }
 }

@@ -18,6 +18,7 @@ enum class FileProblem {
     WriteFailed,     // anything from creating the new file to the rename
     OtherModel,      // a settings document of the other program
     TooManyRecords,  // more records than this program's document holds
+    NotADocument,    // nothing in it is a record (an empty file)
 };
 
 struct FileResult {

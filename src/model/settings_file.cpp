@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 
+#include "model/reset_settings.h"
 #include "model/text_cell.h"
 
 namespace vrq {
@@ -250,12 +251,20 @@ FileResult SettingsFile::save(const Console& c, const std::string& path) {
     return writeFileAtomically(path, serialize(c));
 }
 
-FileResult SettingsFile::load(Console& c, const std::string& path) {
+FileResult SettingsFile::load(Console& c, const std::string& path, int* missing) {
     std::string bytes;
     FileResult r = readRegularFile(path, kDocumentSizeCap, bytes);
     if (!r) return r;
     if (const FileProblem shape = check(bytes, c.product); shape != FileProblem::None) return {shape, {}};
-    deserialize(c, bytes);
+    // Every record starts from its default; settings a document does not
+    // carry (the zoom font, the network) stay as they are.
+    const auto work = makeConsole(c.product);
+    work->settings = c.settings;
+    deserialize(*work, serialize(*makeConsole(c.product)));
+    const int loaded = deserialize(*work, bytes);
+    if (loaded == 0) return {FileProblem::NotADocument, {}};
+    c.settings = work->settings;
+    if (missing) *missing = recordCount(c.product) - loaded;
     return r;
 }
 

@@ -37,9 +37,12 @@ struct SettingsFile {
 
     // Replaces the file as a whole or not at all; `path` is UTF-8.
     static FileResult save(const Console& c, const std::string& path);
-    // Regular files under the size cap that pass `check`; on any problem the
-    // model is unchanged.
-    static FileResult load(Console& c, const std::string& path);
+    // Regular files under the size cap that pass `check`, loaded over the
+    // default of every record, so nothing of the document open before remains.
+    // `missing` gets the number of records the file lacked (they keep their
+    // defaults). On any problem the model is unchanged; a file without a
+    // single record is no document.
+    static FileResult load(Console& c, const std::string& path, int* missing = nullptr);
 };
 
 // The document as last opened, saved or reset, kept as a fingerprint of its

@@ -60,7 +60,8 @@ void DocumentCommands::openDocument() {
     if (noteDocumentChanges(c_) && !ask("データを保存せずに別のファイルを開きますか？")) return;
     const std::string path = files_.chooseOpenFile();
     if (path.empty()) return;
-    const FileResult r = SettingsFile::load(c_, path);
+    int missing = 0;
+    const FileResult r = SettingsFile::load(c_, path, &missing);
     if (!r) {
         warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpen) : fileProblemText(r, path, false));
         return;
@@ -68,6 +69,11 @@ void DocumentCommands::openDocument() {
     c_.app.currentFileName = path;
     markDocumentClean(c_);
     if (showPath_) showPath_(path);
+    if (missing > 0) {
+        // The defaults stand in for what the file lacked: saving writes them.
+        c_.app.documentModified = true;
+        warn(std::to_string(missing) + "件の設定がファイルにありませんでした。初期値にしています。");
+    }
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
     if (!corrected.empty()) warn(correctedValuesText(corrected).c_str());

@@ -295,3 +295,32 @@ TEST_F(SettingsFileOnDisk, BenchmarkFullMultiLineDocument) {
 
 }  // namespace
 }  // namespace vrq
+
+namespace vrq {
+namespace {
+
+// A document cut short keeps nothing of the one open before: its missing
+// records are defaults and are counted; an empty file is no document.
+TEST(SettingsFileOpenTest, AShortDocumentNeverMixesInThePreviousOne) {
+    const std::string dir = ::testing::TempDir();
+    auto rich = makeConsole(Product::Multi);
+    setCell(rich->settings.titleText[511][9], "last title");
+    rich->settings.lineBlink[511][9] = 1;
+    const std::string full = SettingsFile::serialize(*rich);
+    const std::string cutPath = dir + "/vrq_cut.dat", emptyPath = dir + "/vrq_empty.dat";
+    {
+        std::ofstream(cutPath, std::ios::binary) << full.substr(0, 100);
+        std::ofstream(emptyPath, std::ios::binary) << "";
+    }
+    int missing = 0;
+    ASSERT_TRUE(SettingsFile::load(*rich, cutPath, &missing));
+    EXPECT_GT(missing, 0);
+    EXPECT_EQ(cellText(rich->settings.titleText[511][9]), "");
+    EXPECT_EQ(rich->settings.lineBlink[511][9], 0);
+
+    const FileResult r = SettingsFile::load(*rich, emptyPath, &missing);
+    EXPECT_EQ(r.problem, FileProblem::NotADocument);
+}
+
+}  // namespace
+}  // namespace vrq

@@ -149,6 +149,28 @@ TEST_F(DocumentCommandsTest, OpenLoadsShowsPathAndClearsModified) {
     EXPECT_EQ(shown, std::vector<std::string>{file("a.dat")});
 }
 
+// A document cut short opens with defaults for what it lacks, says so and
+// counts as modified; an empty file is refused and changes nothing.
+TEST_F(DocumentCommandsTest, OpenOfAShortOrEmptyFileSaysWhatIsMissing) {
+    const std::string whole = SettingsFile::serialize(*c);
+    {
+        std::ofstream(file("short.dat"), std::ios::binary) << whole.substr(0, whole.size() - 20);
+        std::ofstream(file("empty.dat"), std::ios::binary) << "";
+    }
+    chooser.answers = {file("short.dat")};
+    docs->openDocument();
+    ASSERT_EQ(noticeTexts().size(), 1u);
+    EXPECT_NE(noticeTexts()[0].find("件の設定がファイルにありませんでした。初期値にしています。"), std::string::npos);
+    EXPECT_TRUE(c->app.documentModified);
+
+    notes.notices.clear();
+    notes.answers = {true};
+    chooser.answers = {file("empty.dat")};
+    docs->openDocument();
+    EXPECT_EQ(noticeTexts(), std::vector<std::string>{"設定ファイルではないため開けません。\n" + file("empty.dat")});
+    EXPECT_EQ(c->app.currentFileName, file("short.dat"));
+}
+
 TEST_F(DocumentCommandsTest, OpenRefusedOrFailingChangesNothing) {
     editTitle("unsaved");
     notes.answers = {false};
