@@ -1,5 +1,6 @@
 #include "model/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 
@@ -227,23 +228,29 @@ FileProblem SettingsFile::check(std::string_view bytes, Product p) {
     constexpr int kFrom = 3 + kPages, kTo = 3 + kPages * kLines;
     constexpr int kEnoughToTell = 16;
     const int own = recordCount(p);
+    const int other = recordCount(p == Product::Single ? Product::Multi : Product::Single);
     int records = 0, numbers = 0, others = 0;
-    bool longer = false;
+    int blankTail = 0;  // blank lines or an end-of-file mark after the last record hold nothing
     eachLine(bytes, [&](std::string_view line) {
-        if (records >= own) {
-            // Blank lines or an end-of-file mark after the last record hold nothing.
-            longer = line.find_first_not_of(" \t\x1a") != std::string_view::npos;
-            return !longer;
+        if (line.find_first_not_of(" \t\x1a") == std::string_view::npos) {
+            ++blankTail;
+        } else {
+            records += blankTail + 1;
+            blankTail = 0;
         }
-        if (records >= kFrom && records < kTo) ++(isNumberLine(line) ? numbers : others);
-        ++records;
-        return true;
+        const int at = records + blankTail - 1;
+        if (at >= kFrom && at < kTo) ++(isNumberLine(line) ? numbers : others);
+        return records <= std::max(own, other);
     });
+    // A whole document tells its model by its length, which no title can
+    // change; only a document cut short is judged by what its titles look like.
+    if (records == own) return FileProblem::None;
+    if (records == other) return FileProblem::OtherModel;
     const bool decided = numbers + others >= kEnoughToTell;
     const bool looksSingle = decided && numbers > others;
     const bool looksMulti = decided && !looksSingle;
     if (p == Product::Single ? looksMulti : looksSingle) return FileProblem::OtherModel;
-    if (longer) return FileProblem::TooManyRecords;
+    if (records > own) return FileProblem::TooManyRecords;
     return FileProblem::None;
 }
 

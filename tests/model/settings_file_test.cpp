@@ -324,3 +324,26 @@ TEST(SettingsFileOpenTest, AShortDocumentNeverMixesInThePreviousOne) {
 
 }  // namespace
 }  // namespace vrq
+
+namespace vrq {
+namespace {
+
+// Titles made of digits look like the other model's numbers; a whole
+// document is still told by its length, in both directions.
+TEST(SettingsFileOpenTest, DigitTitlesNeverMakeADocumentTheOtherModel) {
+    for (const Product p : {Product::Multi, Product::Single}) {
+        auto c = makeConsole(p);
+        for (int page = 0; page < kPages; ++page) {
+            if (p == Product::Single) setCell(c->settings.singleTitleText[page], "110");
+            for (int l = 0; l < kLines; ++l) setCell(c->settings.titleText[page][l], "119");
+        }
+        const std::string doc = SettingsFile::serialize(*c);
+        const Product other = p == Product::Multi ? Product::Single : Product::Multi;
+        EXPECT_EQ(SettingsFile::check(doc, p), FileProblem::None);
+        EXPECT_EQ(SettingsFile::check(doc + "\r\n\x1a", p), FileProblem::None);
+        EXPECT_EQ(SettingsFile::check(doc, other), FileProblem::OtherModel);
+    }
+}
+
+}  // namespace
+}  // namespace vrq
