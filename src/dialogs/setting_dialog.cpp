@@ -284,12 +284,7 @@ void SettingDialog::endRun(RunEngine::End end) {
     if (end == RunEngine::End::Finished || end == RunEngine::End::Silent) {
         if (!success) {
             c_.reply.successPending = false;  // not after a run that left steps undone
-            StepNamer name = plan_.name;
-            if (!name) name = [](int step) {
-                return StepName{"ページ" + QStringLiteral("%1").arg(step, 3, 10, QLatin1Char('0')).toStdString(),
-                                "page " + std::to_string(step)};
-            };
-            std::string text = runShortfallText(tally, plan_.read, name);
+            std::string text = runShortfallText(tally, plan_.read, plan_.name ? plan_.name : StepNamer(pageStepName));
             if (end == RunEngine::End::Silent && !plan_.fast)
                 text = unansweredStopText(engine_->unansweredInARow()) + "\n" + text;
             if (c_.notifier) showError(*c_.notifier, text);

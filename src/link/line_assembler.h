@@ -21,10 +21,12 @@ public:
     std::vector<std::string> feed(std::string_view bytes, std::vector<std::string>* overlong = nullptr);
 
     std::size_t pending() const { return line_.size(); }
-    // The unfinished line, taken out of the buffer.
+    // The unfinished line, taken out of the buffer; a line being dropped for
+    // its length is forgotten too, so the next line starts clean.
     std::string takePending() {
         std::string s = std::move(line_);
         line_.clear();
+        discarding_ = false;
         return s;
     }
     bool discarding() const { return discarding_; }

@@ -121,10 +121,14 @@ void SerialLink::writeLine(std::string_view bytes) {
 
 void SerialLink::dropLeftovers() {
     // Whatever is unread or half a line now came before this command: kept,
-    // it would be read as its answer.
-    if (port_.isOpen() && port_.bytesAvailable() > 0) onReadyRead();
-    const std::string partial = assembler_.takePending();
-    if (!partial.empty()) report(TrafficDirection::Dropped, partial, DropReason::Unasked);
+    // it would be read as its answer. Dropped unjudged, as the session
+    // already holds the new command.
+    std::string junk = assembler_.takePending();
+    if (port_.isOpen() && port_.bytesAvailable() > 0) {
+        const QByteArray unread = port_.readAll();
+        junk.append(unread.constData(), static_cast<std::size_t>(unread.size()));
+    }
+    if (!junk.empty()) report(TrafficDirection::Dropped, junk, DropReason::Unasked);
 }
 
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {

@@ -1,7 +1,6 @@
 #include "protocol/bulk_runs.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 #include "protocol/codecs.h"
@@ -251,10 +250,8 @@ StepName settingName(std::string_view mnemonic) {
 }
 
 StepName pageName(std::string_view mnemonic, int page) {
-    StepName n = settingName(mnemonic);
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%03d", page);
-    return {"ページ " + std::string(digits) + " " + n.japanese, n.english + " of page " + std::to_string(page)};
+    const StepName n = settingName(mnemonic);
+    return {pageStepName(page).japanese + " " + n.japanese, n.english + " of page " + std::to_string(page)};
 }
 
 StepName dayName(int day) {

@@ -32,6 +32,12 @@ StepOutcome stepOutcomeOf(RequestEnd e) {
     return StepOutcome::Unanswered;
 }
 
+StepName pageStepName(int step) {
+    std::string digits = std::to_string(step);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return {"ページ " + digits, "page " + std::to_string(step)};
+}
+
 void RunTally::record(int step, StepOutcome o) {
     if (step >= 0 && step < steps()) outcomes_[static_cast<std::size_t>(step)] = o;
 }

@@ -44,6 +44,8 @@ struct StepName {
     std::string english;
 };
 using StepNamer = std::function<StepName(int step)>;  // 1-based
+// A run over the 512 pages, one step a page: "ページ 005" / "page 5".
+StepName pageStepName(int step);
 
 // "12件の設定を読み込めませんでした。" (or 送信できません) and the first
 // few, one a line, with how each ended; `english` for vrqctl.
