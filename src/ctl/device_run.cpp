@@ -3,11 +3,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <ostream>
 
+#include "ctl/run_io.h"
 #include "link/line_assembler.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
@@ -18,7 +17,6 @@
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
-#include "protocol/reply_dispatch.h"
 #include "protocol/send_path.h"
 #include "protocol/run_engine.h"
 #include "protocol/send_sequencer.h"
@@ -28,73 +26,7 @@
 
 namespace vrq::ctl {
 
-// Named, not anonymous: DeviceRun::Impl holds these as members.
-namespace run_io {
-
-// Notices become stderr lines; errors are counted for the exit status.
-class StderrNotifier : public Notifier {
-public:
-    explicit StderrNotifier(std::ostream& err) : err_(err) {}
-    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override {
-        err_ << "vrqctl: " << title << ": " << text << "\n";
-        if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) {
-            ++errors;
-            if (onError) onError();
-        }
-    }
-    bool ask(std::string_view, std::string_view text) override {
-        err_ << "vrqctl: " << text << " (no)\n";
-        return false;
-    }
-    int errors = 0;
-    std::function<void()> onError;
-
-private:
-    std::ostream& err_;
-};
-
-// With several devices in one file, each line names its device after the
-// time: "<time> <device> <mark> <bytes>". One device keeps the plain format.
-class Log {
-public:
-    explicit Log(std::string device) : device_(std::move(device)) {}
-    // No path is no log. A FIFO or socket is refused before opening: opening
-    // one with no reader would wait for ever. Devices (/dev/null) are fine.
-    bool open(const std::string& path) {
-        if (path.empty()) return true;
-        std::error_code ec;
-        const auto type = std::filesystem::status(std::filesystem::u8path(path), ec).type();
-        if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::regular &&
-            type != std::filesystem::file_type::character)
-            return false;
-        file_.open(path, std::ios::app | std::ios::binary);
-        return file_.is_open();
-    }
-    // A write that failed (a full disk) stops the log; the run is then no success.
-    bool failed() const { return failed_; }
-    void line(TrafficDirection dir, std::string_view bytes, DropReason why = DropReason::None) {
-        if (!file_.is_open() || failed_) return;
-        std::string text = logLine(TrafficClock::now(), dir, bytes, why);
-        if (!device_.empty()) text.insert(text.find(' ') + 1, device_ + ' ');
-        text += '\n';
-        // One write per line, so lines of devices sharing the file never mix.
-        file_.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file_.flush();
-        failed_ = !file_;
-    }
-
-private:
-    std::string device_;
-    std::ofstream file_;
-    bool failed_ = false;
-};
-
-}  // namespace run_io
-
 namespace {
-
-using run_io::Log;
-using run_io::StderrNotifier;
 
 bool parseIpv4(const std::string& host, Octets& out) {
     if (host == "localhost") {
@@ -486,7 +418,7 @@ private:
     std::ostream& err_;
     std::unique_ptr<Console> c_;
     StderrNotifier notes_;
-    Log log_;
+    RunLog log_;
     std::unique_ptr<SerialLink> serial_;
     std::unique_ptr<TcpLink> tcp_;
     QTimer period_;

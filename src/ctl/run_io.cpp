@@ -1,0 +1,43 @@
+#include "ctl/run_io.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace vrq::ctl {
+
+void StderrNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) {
+    err_ << "vrqctl: " << title << ": " << text << "\n";
+    if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) {
+        ++errors;
+        if (onError) onError();
+    }
+}
+
+bool StderrNotifier::ask(std::string_view, std::string_view text) {
+    err_ << "vrqctl: " << text << " (no)\n";
+    return false;
+}
+
+bool RunLog::open(const std::string& path) {
+    if (path.empty()) return true;
+    std::error_code ec;
+    const auto type = std::filesystem::status(std::filesystem::u8path(path), ec).type();
+    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::regular &&
+        type != std::filesystem::file_type::character)
+        return false;
+    file_.open(path, std::ios::app | std::ios::binary);
+    return file_.is_open();
+}
+
+void RunLog::line(TrafficDirection dir, std::string_view bytes, DropReason why) {
+    if (!file_.is_open() || failed_) return;
+    std::string text = logLine(TrafficClock::now(), dir, bytes, why);
+    if (!device_.empty()) text.insert(text.find(' ') + 1, device_ + ' ');
+    text += '\n';
+    // One write per line, so lines of devices sharing the file never mix.
+    file_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file_.flush();
+    failed_ = !file_;
+}
+
+}  // namespace vrq::ctl

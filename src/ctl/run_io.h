@@ -1,0 +1,47 @@
+#pragma once
+// What one device's run says and records: notices as stderr lines, and the
+// traffic log file (`--log`).
+
+#include <fstream>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "protocol/notifier.h"
+#include "protocol/traffic_log.h"
+
+namespace vrq::ctl {
+
+// Notices become stderr lines; errors are counted for the exit status.
+class StderrNotifier : public Notifier {
+public:
+    explicit StderrNotifier(std::ostream& err) : err_(err) {}
+    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override;
+    bool ask(std::string_view, std::string_view text) override;
+    int errors = 0;
+    std::function<void()> onError;
+
+private:
+    std::ostream& err_;
+};
+
+// With several devices in one file, each line names its device after the
+// time: "<time> <device> <mark> <bytes>". One device keeps the plain format.
+class RunLog {
+public:
+    explicit RunLog(std::string device) : device_(std::move(device)) {}
+    // No path is no log. A FIFO or socket is refused before opening: opening
+    // one with no reader would wait for ever. Devices (/dev/null) are fine.
+    bool open(const std::string& path);
+    // A write that failed (a full disk) stops the log; the run is then no success.
+    bool failed() const { return failed_; }
+    void line(TrafficDirection dir, std::string_view bytes, DropReason why = DropReason::None);
+
+private:
+    std::string device_;
+    std::ofstream file_;
+    bool failed_ = false;
+};
+
+}  // namespace vrq::ctl
