@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <vector>
 
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
@@ -200,6 +201,32 @@ bool isNumberLine(std::string_view line) {
     return true;
 }
 
+// Which records of a document are numbers, in document order.
+struct ShapeOf {
+    std::vector<bool> isNumber;
+    void number(int) { isNumber.push_back(true); }
+    template <std::size_t N>
+    void text(const TextCell<N>&, TextKind) {
+        isNumber.push_back(false);
+    }
+};
+
+const std::vector<bool>& numberRecords(Product p) {
+    static const std::vector<bool> shapes[2] = {
+        [] {
+            ShapeOf s;
+            visitRecords(makeConsole(Product::Multi)->settings, false, s);
+            return s.isNumber;
+        }(),
+        [] {
+            ShapeOf s;
+            visitRecords(makeConsole(Product::Single)->settings, true, s);
+            return s.isNumber;
+        }(),
+    };
+    return shapes[p == Product::Single ? 1 : 0];
+}
+
 }  // namespace
 
 int SettingsFile::recordCount(Product p) {
@@ -229,7 +256,14 @@ FileProblem SettingsFile::check(std::string_view bytes, Product p) {
     constexpr int kEnoughToTell = 16;
     const int own = recordCount(p);
     const int other = recordCount(p == Product::Single ? Product::Multi : Product::Single);
+    // Our own writer puts decimal text in every number record; a few damaged
+    // ones read as 0, but a file whose device-wide records or many numbers are
+    // not numbers is something else (a text, an image, random bytes).
+    constexpr int kDeviceWide = 3, kDeviceWideTail = 5 + kConnectors + 10;
+    const std::vector<bool>& shape = numberRecords(p);
     int records = 0, numbers = 0, others = 0;
+    int numberRecordsSeen = 0, misshapen = 0;
+    bool deviceWideOk = true;
     int blankTail = 0;  // blank lines or an end-of-file mark after the last record hold nothing
     eachLine(bytes, [&](std::string_view line) {
         if (line.find_first_not_of(" \t\x1a") == std::string_view::npos) {
@@ -239,18 +273,29 @@ FileProblem SettingsFile::check(std::string_view bytes, Product p) {
             blankTail = 0;
         }
         const int at = records + blankTail - 1;
-        if (at >= kFrom && at < kTo) ++(isNumberLine(line) ? numbers : others);
+        const bool numeric = isNumberLine(line);
+        if (at >= kFrom && at < kTo) ++(numeric ? numbers : others);
+        if (at < own && shape[static_cast<std::size_t>(at)]) {
+            ++numberRecordsSeen;
+            if (!numeric) {
+                ++misshapen;
+                if (at < kDeviceWide || at >= own - kDeviceWideTail) deviceWideOk = false;
+            }
+        }
         return records <= std::max(own, other);
     });
+    const bool documentShaped = deviceWideOk && misshapen * 100 <= numberRecordsSeen;
     // A whole document tells its model by its length, which no title can
     // change; only a document cut short is judged by what its titles look like.
-    if (records == own) return FileProblem::None;
+    if (records == own) return documentShaped ? FileProblem::None : FileProblem::NotADocument;
     if (records == other) return FileProblem::OtherModel;
     const bool decided = numbers + others >= kEnoughToTell;
     const bool looksSingle = decided && numbers > others;
     const bool looksMulti = decided && !looksSingle;
+    if (!documentShaped && !(p == Product::Single ? looksMulti : looksSingle)) return FileProblem::NotADocument;
     if (p == Product::Single ? looksMulti : looksSingle) return FileProblem::OtherModel;
     if (records > own) return FileProblem::TooManyRecords;
+    if (records == 0) return FileProblem::NotADocument;
     return FileProblem::None;
 }
 

@@ -28,7 +28,8 @@ struct SettingsFile {
     // records loaded.
     static int deserialize(Console& c, std::string_view bytes);
 
-    // Whether `bytes` can be a document of `p`: not longer than its records,
+    // Whether `bytes` can be a document of `p`: numbers where its records are
+    // numbers (the device-wide ones always), not longer than its records,
     // and not shaped like the other program's document. The two differ in
     // the title block (ten titles a page or one), so records that are titles
     // in one are numbers in the other; a document too short to tell is taken

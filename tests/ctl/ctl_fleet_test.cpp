@@ -200,6 +200,24 @@ TEST(CtlDiffTest, TwoDocumentsOffline) {
     EXPECT_EQ(runCtl(o, out, err), kExitOk);
     o.argument2 = dir.filePath("missing.dat").toStdString();
     EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+
+    // An empty or random file is no document; titles of digits are titles.
+    const std::string empty = dir.filePath("empty.dat").toStdString(), noise = dir.filePath("noise.dat").toStdString();
+    std::string random(10240, '\0');
+    for (size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 2654435761u) >> 13);
+    ASSERT_TRUE(writeFileAtomically(empty, ""));
+    ASSERT_TRUE(writeFileAtomically(noise, random));
+    for (const std::string* bad : {&empty, &noise}) {
+        o.argument2 = *bad;
+        err.str("");
+        EXPECT_EQ(runCtl(o, out, err), kExitUsage);
+        EXPECT_NE(err.str().find("not a settings document"), std::string::npos) << err.str();
+    }
+    for (auto& page : model->settings.titleText)
+        for (auto& cell : page) setCell(cell, "119");
+    ASSERT_TRUE(SettingsFile::save(*model, b));
+    o.argument2 = b;
+    EXPECT_EQ(runCtl(o, out, err), kExitRefused);
 }
 
 }  // namespace

@@ -322,6 +322,27 @@ TEST(SettingsFileOpenTest, AShortDocumentNeverMixesInThePreviousOne) {
     EXPECT_EQ(r.problem, FileProblem::NotADocument);
 }
 
+// Random bytes and a text are refused before anything is stored, whatever
+// their length; a document with one damaged number still opens.
+TEST(SettingsFileOpenTest, OnlyDocumentsOpen) {
+    std::string random(10240, '\0');
+    std::uint32_t x = 12345;
+    for (char& ch : random) ch = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "Line " + std::to_string(i) + " of a README\n";
+    for (const Product p : {Product::Multi, Product::Single}) {
+        const std::string doc = SettingsFile::serialize(*makeConsole(p));
+        std::string longText;
+        for (int i = 0; i < SettingsFile::recordCount(p); ++i) longText += "word\n";
+        std::string damaged = doc;
+        damaged.replace(damaged.find("\r\n0\r\n", doc.size() / 2), 7, "\r\nx\r\n");
+        for (const std::string* bad : {&random, &text, &longText})
+            EXPECT_EQ(SettingsFile::check(*bad, p), FileProblem::NotADocument);
+        EXPECT_EQ(SettingsFile::check(damaged, p), FileProblem::None);
+        EXPECT_EQ(SettingsFile::check(doc.substr(0, 3000), p), FileProblem::None);
+    }
+}
+
 }  // namespace
 }  // namespace vrq
 
