@@ -1394,5 +1394,21 @@ Keep it? (No: delete it)</translation>
         <source>設定ファイルではないため開けません。</source>
         <translation>This is not a settings document and cannot be opened.</translation>
     </message>
+    <message>
+        <source>全項目を読み込みました。
+次の設定は本体に問い合わせできないため、読み込み前の値のままです：
+</source>
+        <translation>Every setting was read.
+The device cannot be asked for the following settings; they keep the values they had before the read:
+</translation>
+    </message>
+    <message>
+        <source>時計表示サイズ、表示位置、表示オフセット、ネットワーク設定</source>
+        <translation>clock display size, display position, display offset, network settings</translation>
+    </message>
+    <message>
+        <source>時計表示サイズ、表示オフセット、ネットワーク設定</source>
+        <translation>clock display size, display offset, network settings</translation>
+    </message>
 </context>
 </TS>

@@ -7,8 +7,22 @@
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
 #include "model/product_names.h"
+#include "protocol/bulk_runs.h"
 
 namespace vrq::ctl {
+
+namespace {
+
+int runOne(const Options& o, std::ostream& out, std::ostream& err) {
+    QEventLoop loop;
+    DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr, {}}, out, err);
+    run.onFinished = [&loop](int rc) { loop.exit(rc); };
+    if (const int rc = run.start(); rc != kExitOk) return rc;
+    if (!run.finished()) loop.exec();
+    return run.rc();
+}
+
+}  // namespace
 
 int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     if (o.action == Action::Help) {
@@ -25,13 +39,16 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
         err << "vrqctl: " << why << "\n";
         return kExitUsage;
     }
-    if (manyDevices(o) || o.action == Action::Verify) return runFleet(o, out, err);
-    QEventLoop loop;
-    DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr, {}}, out, err);
-    run.onFinished = [&loop](int rc) { loop.exit(rc); };
-    if (const int rc = run.start(); rc != kExitOk) return rc;
-    if (!run.finished()) loop.exec();
-    return run.rc();
+    const int rc = manyDevices(o) || o.action == Action::Verify ? runFleet(o, out, err) : runOne(o, out, err);
+    // Said once, however many devices: what no read request can reach.
+    const bool compared = o.action == Action::Verify && rc != kExitUsage;
+    if (compared || (o.action == Action::ReadAll && (rc == kExitOk || o.keepPartial))) {
+        err << "vrqctl: no device can be asked for its " << readAllUnaskedSettings(o.product).english << "; "
+            << (o.action == Action::ReadAll ? "the documents written hold their defaults"
+                                            : "they were not compared")
+            << "\n";
+    }
+    return rc;
 }
 
 }  // namespace vrq::ctl

@@ -83,9 +83,16 @@ void ReadAllDialog::start() {
     plan.fast = c.app.fastRuns;
     plan.name = [p](int step) { return readAllStepName(p, step); };
     plan.read = true;
-    plan.onEnded = [this](bool success) {
+    plan.onEnded = [this, p](bool success) {
         if (cycle_) cycle_->setValue(0);
-        if (success) QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
+        if (!success) return;
+        // What no request asks for is still the document's, not the device's.
+        if (Notifier* n = console().notifier)
+            n->notify(kSuccessTitle,
+                      "全項目を読み込みました。\n次の設定は本体に問い合わせできないため、読み込み前の値のままです：\n" +
+                          readAllUnaskedSettings(p).japanese,
+                      NoticeIcon::Information, false);
+        QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
     };
     plan.blank = readAllEndText(p);
     plan.percent = [p](int done) { return readAllPercentText(p, done); };

@@ -296,4 +296,14 @@ StepName sendAllStepName(Product p, int step) {
     return settingName(tailMnemonic(p, i - 3103));
 }
 
+StepName readAllUnaskedSettings(Product p) {
+    // The single-line device answers for its display position; neither
+    // answers for the clock size, the display offset or the network.
+    if (p == Product::Single)
+        return {"時計表示サイズ、表示オフセット、ネットワーク設定",
+                "clock display size, display offset, network settings"};
+    return {"時計表示サイズ、表示位置、表示オフセット、ネットワーク設定",
+            "clock display size, display position, display offset, network settings"};
+}
+
 }  // namespace vrq

@@ -34,6 +34,11 @@ int sendAllStepBytes(Product p, int step);
 StepName readAllStepName(Product p, int step);
 StepName sendAllStepName(Product p, int step);
 
+// The settings a document holds that no read-all request asks for, as a list
+// ("時計表示サイズ、表示位置、…" / "clock display size, display position, …"):
+// after a read-all they are still the values the document had before.
+StepName readAllUnaskedSettings(Product p);
+
 struct SendAllStep {
     enum class Problem { None, TitleRefused, HoldTimeTooShort };
     std::optional<CommandLine> line;  // nothing to send when a problem is reported

@@ -14,6 +14,7 @@
 #include "ctl/ctl_runner.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
+#include "protocol/bulk_runs.h"
 #include "model/text_cell.h"
 #include "protocol/title_decode.h"
 #include "protocol/title_encode.h"
@@ -65,7 +66,11 @@ TEST_P(CtlEndToEndTest, SendAllThenReadAllGivesTheDocumentBack) {
 
     o.action = Action::ReadAll;
     o.argument = readBack;
+    err.str("");
     ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+    const std::string unasked = "\nvrqctl: no device can be asked for its " +
+                                readAllUnaskedSettings(k.product).english + "; the documents written hold their defaults\n";
+    EXPECT_TRUE(err.str().size() > unasked.size() && err.str().ends_with(unasked)) << err.str();
 
     titlesAsReadBack(*model);
     const std::string expected = SettingsFile::serialize(*model);

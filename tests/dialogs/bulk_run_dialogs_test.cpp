@@ -169,6 +169,8 @@ TEST_P(BulkRunDialogTest, LastStepEndsTheRunAndClosesTheDialog) {
     EXPECT_EQ(d.percentBox()->text().toStdString(), c->single() ? "   " : "      ");
     QCoreApplication::processEvents();
     EXPECT_FALSE(d.isVisible());
+    ASSERT_FALSE(notes.notices.empty());
+    EXPECT_NE(notes.notices.back().text.find(readAllUnaskedSettings(c->product).japanese), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, BulkRunDialogTest, ::testing::Values(Product::Multi, Product::Single),
