@@ -48,8 +48,11 @@ std::string dataFolder() {
 QString consoleVersion(Product) { return plainText(kReleaseNumber); }
 
 std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
-                                                QString& error) {
-    parser.setApplicationDescription(QStringLiteral("Console for the VRQ-700 family of title display devices."));
+                                                QString& error, Product product) {
+    parser.setApplicationDescription(
+        product == Product::Single
+            ? QStringLiteral("Console for the VRQ-700S, the single-line title display device.")
+            : QStringLiteral("Console for the VRQ-700, the multi-line title display device."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption lang(QStringLiteral("lang"),
@@ -77,7 +80,7 @@ RunningConsole::~RunningConsole() = default;
 std::optional<int> startConsole(Product product, const QStringList& arguments, RunningConsole& run) {
     QCommandLineParser parser;
     QString error;
-    const std::optional<UiLanguage> language = parseConsoleArguments(parser, arguments, error);
+    const std::optional<UiLanguage> language = parseConsoleArguments(parser, arguments, error, product);
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     if (!language) {
@@ -128,10 +131,38 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
     return std::nullopt;
 }
 
+namespace {
+
+void nameApplication(Product product) {
+    QCoreApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
+    QCoreApplication::setApplicationVersion(consoleVersion(product));
+}
+
+// Help, version and a bad option are answered before a display is needed, so
+// they work on a machine without one; the rest starts the window.
+std::optional<int> answerWithoutDisplay(Product product, int argc, char** argv) {
+    QCoreApplication core(argc, argv);
+    nameApplication(product);
+    QCommandLineParser parser;
+    QString error;
+    const std::optional<UiLanguage> language =
+        parseConsoleArguments(parser, QCoreApplication::arguments(), error, product);
+    // process() prints these itself, --help-all with Qt's own options, and exits 0.
+    for (const char* shown : {"help", "help-all", "version"})
+        if (parser.isSet(QString::fromLatin1(shown))) parser.process(QCoreApplication::arguments());
+    if (!language) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int runConsole(Product product, int argc, char** argv) {
+    if (const std::optional<int> answered = answerWithoutDisplay(product, argc, argv)) return *answered;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(product == Product::Single ? "VRQ700S" : "VRQ700");
-    QApplication::setApplicationVersion(consoleVersion(product));
+    nameApplication(product);
     QApplication::setWindowIcon(appIcon());
     RunningConsole run;
     if (const std::optional<int> ended = startConsole(product, QApplication::arguments(), run)) return *ended;

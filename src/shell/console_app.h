@@ -44,7 +44,7 @@ struct RunningConsole {
 QString consoleVersion(Product product);
 // --help, --version and --lang; the language chosen, or nothing with `error` set.
 std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
-                                                QString& error);
+                                                QString& error, Product product = Product::Multi);
 
 // Everything of a start but the application object and its event loop: the
 // arguments, the language, the instance guard, the model, the window and its

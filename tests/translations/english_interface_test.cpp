@@ -228,6 +228,10 @@ struct Finished {
 
 Finished runProgram(const QString& program, const QStringList& args) {
     QProcess proc;
+    // As on a machine without a display: nothing a window needs may be asked.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    proc.setProcessEnvironment(env);
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -249,7 +253,12 @@ TEST(ConsoleCommandLine, HelpAndVersionOfTheProgramsThemselves) {
         const Finished help = runProgram(program, {"--help"});
         EXPECT_EQ(help.status, 0);
         EXPECT_TRUE(help.out.contains("--lang")) << program;
+        EXPECT_EQ(help.out.contains("VRQ-700S"), QString(program).endsWith("S")) << help.out.constData();
+        const Finished helpAll = runProgram(program, {"--help-all"});
+        EXPECT_EQ(helpAll.status, 0);
+        EXPECT_TRUE(helpAll.out.contains("--lang")) << program;
         EXPECT_EQ(runProgram(program, {"--lang", "xx"}).status, 1);
+        EXPECT_EQ(runProgram(program, {"--colour"}).status, 1);
     }
 }
 
