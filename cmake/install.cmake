@@ -9,6 +9,7 @@ install(TARGETS VRQ700 VRQ700S vrqctl vrqsim RUNTIME DESTINATION ${CMAKE_INSTALL
 
 foreach(console vrq700 vrq700s)
   install(FILES ${VRQ_DATA}/applications/${console}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${VRQ_DATA}/metainfo/${console}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${VRQ_DATA}/icons/${console}.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   foreach(size 48 256)
@@ -25,7 +26,7 @@ install(FILES ${VRQ_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/${VRQ_PACKAGE
 # no name or time stamp, so the package is reproducible).
 find_program(GZIP gzip REQUIRED)
 set(VRQ_COMPRESSED)
-foreach(page VRQ700.1 VRQ700S.1 vrqctl.1 vrqsim.1 changelog)
+foreach(page VRQ700.1 vrqctl.1 vrqsim.1 changelog)
   if(page STREQUAL "changelog")
     set(src ${VRQ_DATA}/changelog)
   else()
@@ -39,11 +40,19 @@ foreach(page VRQ700.1 VRQ700S.1 vrqctl.1 vrqsim.1 changelog)
   list(APPEND VRQ_COMPRESSED ${out})
 endforeach()
 add_custom_target(vrq_compressed_docs ALL DEPENDS ${VRQ_COMPRESSED})
-foreach(page VRQ700 VRQ700S vrqctl vrqsim)
+foreach(page VRQ700 vrqctl vrqsim)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+# One page describes both consoles; the second name is a link to it.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+file(CREATE_LINK VRQ700.1.gz ${CMAKE_CURRENT_BINARY_DIR}/compressed/VRQ700S.1.gz SYMBOLIC)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/VRQ700S.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${VRQ_DATA}/copyright ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${VRQ_PACKAGE_NAME})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${VRQ_PACKAGE_NAME})
+# The README's pictures, where its links point.
+file(GLOB VRQ_SCREENSHOTS ${PROJECT_SOURCE_DIR}/docs/*.png)
+install(FILES ${VRQ_SCREENSHOTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${VRQ_PACKAGE_NAME}/docs)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${VRQ_PACKAGE_NAME})
@@ -64,9 +73,8 @@ set(CPACK_PACKAGE_FILE_NAME ${VRQ_PACKAGE_NAME})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Dependencies come from the binaries (dpkg-shlibdeps), plus Qt's Japanese
-# button texts, which are data and read at run time.
+# Dependencies come from the binaries (dpkg-shlibdeps). Qt's Japanese button
+# texts only matter in Japanese: recommended, not required.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

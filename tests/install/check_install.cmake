@@ -16,8 +16,10 @@ set(expected
     share/icons/hicolor/256x256/apps/vrq700.png share/icons/hicolor/256x256/apps/vrq700s.png
     share/man/man1/vrqctl.1.gz share/man/man1/vrqsim.1.gz
     share/man/man1/VRQ700.1.gz share/man/man1/VRQ700S.1.gz
+    share/metainfo/vrq700.metainfo.xml share/metainfo/vrq700s.metainfo.xml
     share/vrq700-console/translations/vrq_en.qm
-    share/doc/vrq700-console/copyright share/doc/vrq700-console/changelog.gz)
+    share/doc/vrq700-console/copyright share/doc/vrq700-console/changelog.gz
+    share/doc/vrq700-console/README.md share/doc/vrq700-console/docs/main_window_vrq700.png)
 foreach(f ${expected})
   if(NOT EXISTS ${PREFIX}/${f})
     message(SEND_ERROR "not installed: ${f}")
@@ -50,6 +52,19 @@ else()
   message(STATUS "desktop-file-validate not installed: entries not validated")
 endif()
 
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  foreach(console vrq700 vrq700s)
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${PREFIX}/share/metainfo/${console}.metainfo.xml
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(rc)
+      message(SEND_ERROR "appstreamcli validate ${console}.metainfo.xml: ${out}")
+    endif()
+  endforeach()
+else()
+  message(STATUS "appstreamcli not installed: metainfo not validated")
+endif()
+
 # A manual page names every option its program's --help names, and formats
 # without a warning.
 find_program(GROFF groff)
@@ -74,7 +89,8 @@ foreach(tool vrqctl vrqsim VRQ700 VRQ700S)
     endif()
   endforeach()
   if(GROFF)
-    execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man1/${page_file}.1.gz
+    # Read through the installed name: the second console's page is a link.
+    execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man1/${tool}.1.gz
                     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${GROFF} -k -man -Tutf8 -ww -z
                     ERROR_VARIABLE warnings)
     if(NOT warnings STREQUAL "")
