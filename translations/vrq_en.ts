@@ -258,12 +258,12 @@
         <translation>a line break in the title</translation>
     </message>
     <message>
-        <source>「%1」はシフトJISにない文字です</source>
-        <translation>"%1" has no Shift-JIS code</translation>
+        <source>「%1」（%2）はシフトJISにない文字です</source>
+        <translation>"%1" (%2) has no Shift-JIS code</translation>
     </message>
     <message>
-        <source>「%1」は機器が表示できない文字です</source>
-        <translation>"%1" is not a character the device shows</translation>
+        <source>「%1」（%2）は機器が表示できない文字です</source>
+        <translation>"%1" (%2) is not a character the device shows</translation>
     </message>
     <message>
         <source>タイトルは%1文字までです</source>

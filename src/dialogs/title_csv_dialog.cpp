@@ -11,10 +11,14 @@ namespace vrq {
 
 namespace {
 
+// The character itself, empty for a control character; its code beside it.
 QString shownChar(char32_t ch) {
-    const QString code = QStringLiteral("U+%1").arg(static_cast<uint>(ch), 4, 16, QLatin1Char('0')).toUpper();
-    if (ch < 0x20 || ch == 0x7F || (ch >= 0x80 && ch < 0xA0)) return code;
-    return QString::fromUcs4(&ch, 1) + QStringLiteral(" ") + code;
+    if (ch < 0x20 || ch == 0x7F || (ch >= 0x80 && ch < 0xA0)) return {};
+    return QString::fromUcs4(&ch, 1);
+}
+
+QString codeOf(char32_t ch) {
+    return QStringLiteral("U+") + QStringLiteral("%1").arg(static_cast<uint>(ch), 4, 16, QLatin1Char('0')).toUpper();
 }
 
 const char* headerOf(Product p) { return p == Product::Single ? "page,title" : "page,line,title"; }
@@ -39,8 +43,8 @@ QString csvProblemText(const CsvProblem& p, Product product) {
     case CsvProblemKind::LineRange: why = uiText("ライン%1は1～10の範囲にありません").arg(cell); break;
     case CsvProblemKind::Duplicate: why = uiText("%1行目と同じタイトルです").arg(p.limit); break;
     case CsvProblemKind::LineBreak: why = uiText("タイトルに改行があります"); break;
-    case CsvProblemKind::NoCode: why = uiText("「%1」はシフトJISにない文字です").arg(shownChar(p.ch)); break;
-    case CsvProblemKind::Refused: why = uiText("「%1」は機器が表示できない文字です").arg(shownChar(p.ch)); break;
+    case CsvProblemKind::NoCode: why = uiText("「%1」（%2）はシフトJISにない文字です").arg(shownChar(p.ch), codeOf(p.ch)); break;
+    case CsvProblemKind::Refused: why = uiText("「%1」（%2）は機器が表示できない文字です").arg(shownChar(p.ch), codeOf(p.ch)); break;
     case CsvProblemKind::TooLong: why = uiText("タイトルは%1文字までです").arg(p.limit); break;
     }
     return where + why;
