@@ -7,9 +7,14 @@
 #include <QTest>
 #include <fstream>
 
+#include <QMenu>
+#include <QMenuBar>
+
+#include "dialogs/clock_source.h"
 #include "dialogs/title_csv_dialog.h"
 #include "link/title_char_codec.h"
 #include "protocol/notifier.h"
+#include "shell/main_window.h"
 #include "shell/notice_box.h"
 #include "shell/title_csv_commands.h"
 
@@ -50,6 +55,15 @@ TEST(Screenshots, TitleCsvSummaryAndRefusedRows) {
     const TitleCsvImport refused = readTitlesCsv(bad, Product::Multi, titleCharCodec());
     TitleCsvProblemsDialog d(refused.problems, Product::Multi, "/home/op/番組表.csv");
     shootCsv(d, "title_csv_refused.png");
+
+    struct Clock : ClockSource {
+        QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
+    } clock;
+    MainWindow w(*c, variantFor(Product::Multi), clock);
+    w.show();
+    QMenu* fileMenu = w.menuBar()->actions().front()->menu();
+    fileMenu->popup(w.mapToGlobal(QPoint(0, 0)));
+    shootCsv(*fileMenu, "title_csv_menu.png");
 }
 
 }  // namespace
