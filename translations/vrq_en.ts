@@ -270,6 +270,10 @@
         <translation>a title holds at most %1 characters</translation>
     </message>
     <message>
+        <source>ほかに%1件の問題があります</source>
+        <translation>and %1 more problems</translation>
+    </message>
+    <message>
         <source>ファイルのオープン</source>
         <translation>Open File</translation>
     </message>

@@ -70,6 +70,7 @@ std::string csvProblemText(const CsvProblem& p) {
     case CsvProblemKind::NoCode: why = shownChar(p.ch) + " has no Shift-JIS code"; break;
     case CsvProblemKind::Refused: why = shownChar(p.ch) + " is not a character the device shows"; break;
     case CsvProblemKind::TooLong: why = "longer than " + std::to_string(p.limit) + " characters"; break;
+    case CsvProblemKind::More: return "and " + std::to_string(p.limit) + " more";
     }
     return where + ": " + why;
 }
@@ -111,8 +112,9 @@ int runTitleCsv(const Options& o, std::ostream& out, std::ostream& err) {
     const TitleCsvImport imp = readTitlesCsv(bytes, o.product, titleCharCodec());
     if (!imp) {
         for (const CsvProblem& p : imp.problems) err << o.argument2 << ": " << csvProblemText(p) << "\n";
-        err << "vrqctl: " << imp.problems.size() << (imp.problems.size() == 1 ? " problem" : " problems")
-            << "; nothing written\n";
+        const std::size_t n = imp.problems.size() + static_cast<std::size_t>(
+            imp.problems.back().kind == CsvProblemKind::More ? imp.problems.back().limit - 1 : 0);
+        err << "vrqctl: " << n << (n == 1 ? " problem" : " problems") << "; nothing written\n";
         return kExitUsage;
     }
     const int changed = applyTitleRows(doc->settings, o.product, imp.rows);

@@ -26,6 +26,7 @@ const char* headerOf(Product p) { return p == Product::Single ? "page,title" : "
 }  // namespace
 
 QString csvProblemText(const CsvProblem& p, Product product) {
+    if (p.kind == CsvProblemKind::More) return uiText("ほかに%1件の問題があります").arg(p.limit);
     const QString where = p.column > 0 ? uiText("%1行目・%2列目：").arg(p.row).arg(p.column)
                                        : uiText("%1行目：").arg(p.row);
     const QString cell = plainText(p.cell);
@@ -46,6 +47,7 @@ QString csvProblemText(const CsvProblem& p, Product product) {
     case CsvProblemKind::NoCode: why = uiText("「%1」（%2）はシフトJISにない文字です").arg(shownChar(p.ch), codeOf(p.ch)); break;
     case CsvProblemKind::Refused: why = uiText("「%1」（%2）は機器が表示できない文字です").arg(shownChar(p.ch), codeOf(p.ch)); break;
     case CsvProblemKind::TooLong: why = uiText("タイトルは%1文字までです").arg(p.limit); break;
+    case CsvProblemKind::More: break;
     }
     return where + why;
 }

@@ -153,6 +153,8 @@ std::optional<std::u32string> fromCodePage(std::string_view s, CachedCodec& code
     return out;
 }
 
+constexpr std::size_t kMaxCells = 8;
+
 struct Record {
     int row = 0;
     std::vector<std::u32string> cells;
@@ -190,6 +192,12 @@ std::vector<Record> records(std::u32string_view text, std::vector<CsvProblem>& p
             continue;
         }
         if (c == U',') {
+            // Cells past any header's stay one cell: a row of commas cannot
+            // make millions of them.
+            if (rec.cells.size() >= kMaxCells) {
+                cell += c;
+                continue;
+            }
             rec.cells.emplace_back();
             quoted = false;
             any = true;
@@ -423,6 +431,11 @@ TitleCsvImport readTitlesCsv(std::string_view file, Product p, const TitleCharCo
         if (page && line && problems.empty()) result.rows.push_back({*page - 1, *line - 1, std::move(bytes)});
     }
     if (!problems.empty()) result.rows.clear();
+    if (problems.size() > kCsvProblemsListed) {
+        const int more = static_cast<int>(problems.size() - kCsvProblemsListed);
+        problems.resize(kCsvProblemsListed);
+        problems.push_back(problemAt(0, 0, CsvProblemKind::More, 0, {}, more));
+    }
     return result;
 }
 

@@ -50,7 +50,11 @@ enum class CsvProblemKind {
     NoCode,          // the character has no code page 932 code
     Refused,         // the character is not one the device shows
     TooLong,         // more characters than the line takes (`limit` characters)
+    More,            // the list stops here; `limit` more problems were found
 };
+
+// A file of nothing but wrong rows is named by its first problems.
+inline constexpr std::size_t kCsvProblemsListed = 1000;
 
 struct CsvProblem {
     int row = 0;          // 1 is the header row
@@ -70,7 +74,7 @@ struct TitleCsvRow {
 struct TitleCsvImport {
     CsvEncoding encoding = CsvEncoding::Utf8;
     std::vector<TitleCsvRow> rows;      // only when there is no problem
-    std::vector<CsvProblem> problems;   // in row order
+    std::vector<CsvProblem> problems;   // in row order, at most kCsvProblemsListed and a More
     int converted = 0;                  // half-width characters made full-width
     explicit operator bool() const { return problems.empty(); }
 };

@@ -168,8 +168,17 @@ TEST(TitleCsv, EveryRefusalNamesItsRowAndKeepsNothing) {
     EXPECT_EQ(longRow.problems[0].kind, CsvProblemKind::TooLong);
     EXPECT_EQ(longRow.problems[0].limit, 28);
     EXPECT_TRUE(readTitlesCsv(head + "1,1," + std::string(28, 'x') + "\n", Product::Multi, codec()));
-    // Every problem of a file is listed, not just the first.
+    // Every problem of a file is listed, not just the first; a flood of them is cut short.
     EXPECT_EQ(readTitlesCsv(head + "0,1,a\n1,0,\xE2\x98\x83\xE2\x98\x83\n", Product::Multi, codec()).problems.size(), 3u);
+    std::string flood = head;
+    for (int i = 0; i < 1500; ++i) flood += "0,1,a\n";
+    const TitleCsvImport many = readTitlesCsv(flood, Product::Multi, codec());
+    ASSERT_EQ(many.problems.size(), kCsvProblemsListed + 1);
+    EXPECT_EQ(many.problems.back().kind, CsvProblemKind::More);
+    EXPECT_EQ(many.problems.back().limit, 500);
+    const TitleCsvImport commas = readTitlesCsv(head + "1,1,a" + std::string(1 << 20, ','), Product::Multi, codec());
+    ASSERT_EQ(commas.problems.size(), 1u);
+    EXPECT_EQ(commas.problems[0].kind, CsvProblemKind::ExtraCell);
 }
 
 }  // namespace
