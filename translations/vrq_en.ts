@@ -154,6 +154,126 @@
         <translation>Data (*.dat)</translation>
     </message>
     <message>
+        <source>タイトルの書き出し（CSV）…</source>
+        <translation>Export Titles (CSV)…</translation>
+    </message>
+    <message>
+        <source>タイトルの読み込み（CSV）…</source>
+        <translation>Import Titles (CSV)…</translation>
+    </message>
+    <message>
+        <source>タイトルの書き出し（CSV）</source>
+        <translation>Export Titles (CSV)</translation>
+    </message>
+    <message>
+        <source>タイトルの読み込み（CSV）</source>
+        <translation>Import Titles (CSV)</translation>
+    </message>
+    <message>
+        <source>CSV(*.csv);;すべて(*.*)</source>
+        <translation>CSV (*.csv);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>%1件のタイトルをCSVファイルに書き出しました。</source>
+        <translation>%1 titles were written to the CSV file.</translation>
+    </message>
+    <message>
+        <source>CSVファイルからタイトルを読み込みました。</source>
+        <translation>Titles were read from the CSV file.</translation>
+    </message>
+    <message>
+        <source>変更したタイトル：%1件</source>
+        <translation>Titles changed: %1</translation>
+    </message>
+    <message>
+        <source>全角にした文字：%1字</source>
+        <translation>Characters made full-width: %1</translation>
+    </message>
+    <message>
+        <source>文字コード：%1</source>
+        <translation>Encoding: %1</translation>
+    </message>
+    <message>
+        <source>シフトJIS（CP932）</source>
+        <translation>Shift-JIS (CP932)</translation>
+    </message>
+    <message>
+        <source>UTF-8（BOM付き）</source>
+        <translation>UTF-8 with byte-order mark</translation>
+    </message>
+    <message>
+        <source>次の問題があるため読み込みませんでした。タイトルは変わっていません。</source>
+        <translation>The file was not read because of the problems below. The titles are unchanged.</translation>
+    </message>
+    <message>
+        <source>%1行目・%2列目：</source>
+        <translation>Row %1, column %2: </translation>
+    </message>
+    <message>
+        <source>%1行目：</source>
+        <translation>Row %1: </translation>
+    </message>
+    <message>
+        <source>UTF-8またはシフトJISのテキストではありません</source>
+        <translation>not text in UTF-8 or Shift-JIS</translation>
+    </message>
+    <message>
+        <source>見出しの行（%1）がありません</source>
+        <translation>the header row (%1) is missing</translation>
+    </message>
+    <message>
+        <source>別の機種の見出しです（%1）</source>
+        <translation>the header is the other model's (%1)</translation>
+    </message>
+    <message>
+        <source>「"」で始まるセルが閉じていません</source>
+        <translation>a cell opened with " is not closed</translation>
+    </message>
+    <message>
+        <source>セルが足りません</source>
+        <translation>a cell is missing</translation>
+    </message>
+    <message>
+        <source>タイトルの後にもセルがあります（「,」を含むタイトルは「"」で囲みます）</source>
+        <translation>a cell follows the title (a title with "," goes in quotes)</translation>
+    </message>
+    <message>
+        <source>「%1」は数字ではありません</source>
+        <translation>"%1" is not a number</translation>
+    </message>
+    <message>
+        <source>ページ%1は1～512の範囲にありません</source>
+        <translation>page %1 is not within 1 to 512</translation>
+    </message>
+    <message>
+        <source>ライン%1は1～10の範囲にありません</source>
+        <translation>line %1 is not within 1 to 10</translation>
+    </message>
+    <message>
+        <source>%1行目と同じタイトルです</source>
+        <translation>the same title as row %1</translation>
+    </message>
+    <message>
+        <source>タイトルに改行があります</source>
+        <translation>a line break in the title</translation>
+    </message>
+    <message>
+        <source>「%1」（%2）はシフトJISにない文字です</source>
+        <translation>"%1" (%2) has no Shift-JIS code</translation>
+    </message>
+    <message>
+        <source>「%1」（%2）は機器が表示できない文字です</source>
+        <translation>"%1" (%2) is not a character the device shows</translation>
+    </message>
+    <message>
+        <source>タイトルは%1文字までです</source>
+        <translation>a title holds at most %1 characters</translation>
+    </message>
+    <message>
+        <source>ほかに%1件の問題があります</source>
+        <translation>and %1 more problems</translation>
+    </message>
+    <message>
         <source>ファイルのオープン</source>
         <translation>Open File</translation>
     </message>

@@ -13,6 +13,7 @@ namespace vrq::ctl {
 const char* const kUsage =
     "usage: vrqctl [options] send LINE | send-all FILE.dat | read-all FILE.dat|DIR\n"
     "                        | verify FILE.dat | diff A.dat B.dat\n"
+    "                        | export-titles DOC.dat [OUT.csv] | import-titles DOC.dat IN.csv OUT.dat\n"
     "\n"
     "  send LINE          send one command (CR LF is appended) and print the answer\n"
     "  send-all FILE.dat  send every setting of a settings document, as \"全項目の設定\"\n"
@@ -20,6 +21,13 @@ const char* const kUsage =
     "  read-all DIR       with several devices: one document per device in DIR, named after it\n"
     "  verify FILE.dat    read every device and list each setting that differs from the document\n"
     "  diff A.dat B.dat   list the settings in which two documents differ (no device)\n"
+    "  export-titles DOC.dat [OUT.csv]\n"
+    "                     every title of DOC as CSV (page,line,title; --single: page,title),\n"
+    "                     UTF-8 with a byte-order mark, to OUT or standard output (- or none)\n"
+    "  import-titles DOC.dat IN.csv OUT.dat\n"
+    "                     DOC with the titles of the rows of IN (UTF-8 or CP932; half-width\n"
+    "                     letters and kana made full-width) written to OUT; nothing is written\n"
+    "                     and every problem is listed when any row is refused (no device)\n"
     "\n"
     "links (repeat --serial and --tcp for several devices):\n"
     "  --serial PATH            serial device (a tty or pseudo-terminal)\n"
@@ -85,6 +93,19 @@ bool toAddresses(const std::string& s, std::vector<int>& out) {
 bool sameDevice(const Device& a, const Device& b) {
     return a.link == b.link && a.serialPath == b.serialPath && a.host == b.host && a.port == b.port &&
            a.rs485 == b.rs485;
+}
+
+// The spreadsheet commands work on files alone; a link given is ignored.
+Parsed titleFileOptions(Options o, const std::vector<std::string>& rest) {
+    const bool exporting = rest[0] == "export-titles";
+    if (exporting ? (rest.size() < 2 || rest.size() > 3) : rest.size() != 4)
+        return {std::nullopt, exporting ? "'export-titles' takes a document and an optional CSV file"
+                                        : "'import-titles' takes a document, a CSV file and the document to write"};
+    o.action = exporting ? Action::ExportTitles : Action::ImportTitles;
+    o.argument = rest[1];
+    o.argument2 = rest.size() > 2 ? rest[2] : "-";
+    if (!exporting) o.argument3 = rest[3];
+    return {o, {}};
 }
 
 }  // namespace
@@ -212,6 +233,7 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     std::vector<std::string> rest;
     for (const QString& r : parser.positionalArguments()) rest.push_back(r.toLocal8Bit().toStdString());
     if (rest.empty()) return fail("no command given");
+    if (rest[0] == "export-titles" || rest[0] == "import-titles") return titleFileOptions(o, rest);
     const std::size_t wanted = rest[0] == "diff" ? 3 : 2;
     if (rest.size() != wanted)
         return fail("'" + rest[0] + "' takes exactly " + (wanted == 3 ? "two arguments" : "one argument"));

@@ -10,7 +10,7 @@
 namespace vrq::ctl {
 
 enum class LinkKind { None, Serial, Tcp, Listen };
-enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help, Version };
+enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help, Version, ExportTitles, ImportTitles };
 
 // One device of a run.
 struct Device {
@@ -36,7 +36,8 @@ struct Options {
     std::string logPath;
     Action action = Action::Help;
     std::string argument;   // the line, the document path, or read-all's folder for many devices
-    std::string argument2;  // diff: the second document
+    std::string argument2;  // diff: the second document; export-titles, import-titles: the CSV
+    std::string argument3;  // import-titles: the document written
     // The first device is the one above; these follow in command-line order.
     std::vector<Device> more;
     int listenDevices = 1;  // --devices: how many devices to wait for in the server role

@@ -6,6 +6,7 @@
 
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
+#include "ctl/title_csv_run.h"
 #include "model/product_names.h"
 #include "protocol/bulk_runs.h"
 
@@ -34,6 +35,7 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
         return kExitOk;
     }
     if (o.action == Action::Diff) return runDiff(o, out, err);
+    if (o.action == Action::ExportTitles || o.action == Action::ImportTitles) return runTitleCsv(o, out, err);
     // Refused before a link opens: nothing may go out.
     if (const std::string why = broadcastProblem(o); !why.empty()) {
         err << "vrqctl: " << why << "\n";

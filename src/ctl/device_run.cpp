@@ -216,6 +216,8 @@ private:
             case Action::ReadAll:
             case Action::Verify: readAll(); break;
             case Action::Diff:
+            case Action::ExportTitles:
+            case Action::ImportTitles:
             case Action::Help:
             case Action::Version: finish(kExitOk); break;
         }

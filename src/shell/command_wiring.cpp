@@ -25,6 +25,7 @@
 #include "protocol/reply_parser.h"
 #include "shell/document_commands.h"
 #include "shell/main_window.h"
+#include "shell/title_csv_commands.h"
 #include "variants/commands.h"
 
 namespace vrq {
@@ -38,6 +39,8 @@ ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSour
     glyphFiles_ = std::make_unique<FileDialogGlyphChooser>();
     documents_ = std::make_unique<DocumentCommands>(
         c, *files_, [this](const std::string& path) { window_.setDocumentName(QString::fromStdString(path)); });
+    titleCsvUi_ = std::make_unique<QtTitleCsvUi>(&window);
+    titleCsv_ = std::make_unique<TitleCsvCommands>(c, *titleCsvUi_);
 }
 
 ConsoleServices::~ConsoleServices() {
@@ -86,6 +89,8 @@ void ConsoleServices::wireCommands() {
     on(cmd::kOpen, [this] { documents_->openDocument(); });
     on(cmd::kSave, [this] { documents_->saveDocument(); });
     on(cmd::kSaveAs, [this] { documents_->saveDocumentAs(); });
+    on(cmd::kExportTitlesCsv, [this] { titleCsv_->exportTitles(); });
+    on(cmd::kImportTitlesCsv, [this] { titleCsv_->importTitles(); });
 
     on(cmd::kDateTime, [this, &c, parent] { open<DateTimeDialog>(c, parent, &clock_); });
     on(cmd::kTitle, [this, &c, parent] { open<TitleEditor>(c, parent); });

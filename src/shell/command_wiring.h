@@ -17,6 +17,8 @@ class QtFileChooser;
 class FileDialogGlyphChooser;
 class ClockSource;
 class TrafficMonitor;
+class QtTitleCsvUi;
+class TitleCsvCommands;
 
 class ConsoleServices {
 public:
@@ -46,6 +48,8 @@ private:
     std::unique_ptr<QtFileChooser> files_;
     std::unique_ptr<FileDialogGlyphChooser> glyphFiles_;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<QtTitleCsvUi> titleCsvUi_;
+    std::unique_ptr<TitleCsvCommands> titleCsv_;
     // Recorded from the start, so the monitor opened after a failure shows it.
     TrafficLog traffic_;
     QPointer<TrafficMonitor> monitor_;

@@ -41,6 +41,9 @@ inline constexpr int kDisplayOffset = 32810;
 inline constexpr int kScrollSpeed = 32811;
 // Our own: the traffic monitor window.
 inline constexpr int kTrafficMonitor = 32812;
+// Our own: every title to a spreadsheet file and back.
+inline constexpr int kExportTitlesCsv = 32813;
+inline constexpr int kImportTitlesCsv = 32814;
 
 inline constexpr int kFirstToolButton = 501;
 

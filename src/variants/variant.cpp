@@ -13,6 +13,8 @@ MenuEntry submenu(const char* label, std::vector<MenuEntry> children) { return {
 MenuEntry fileMenu() {
     return submenu("ﾌｧｲﾙ", {item("新規作成", cmd::kNew), item("開く", cmd::kOpen), item("上書き保存", cmd::kSave),
                            item("名前を付けて保存", cmd::kSaveAs), separator(),
+                           item("タイトルの書き出し（CSV）…", cmd::kExportTitlesCsv),
+                           item("タイトルの読み込み（CSV）…", cmd::kImportTitlesCsv), separator(),
                            item("ｱﾌﾟﾘｹｰｼｮﾝの終了", cmd::kExit)});
 }
 

@@ -1,4 +1,4 @@
-#include "dialogs/shift_jis.h"
+#include "link/shift_jis.h"
 
 #include <QList>
 #include <QStringDecoder>

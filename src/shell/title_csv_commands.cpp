@@ -1,0 +1,86 @@
+#include "shell/title_csv_commands.h"
+
+#include <QFileDialog>
+#include <filesystem>
+
+#include "dialogs/title_csv_dialog.h"
+#include "dialogs/ui_text.h"
+#include "link/title_char_codec.h"
+#include "model/product_names.h"
+#include "model/safe_file.h"
+#include "model/settings_file.h"
+#include "protocol/notifier.h"
+
+namespace vrq {
+
+namespace {
+
+const char* const kCsvFilters = "CSV(*.csv);;すべて(*.*)";
+
+}  // namespace
+
+std::string QtTitleCsvUi::chooseCsvToRead() {
+    QString filter = uiText("CSV(*.csv)");
+    return QFileDialog::getOpenFileName(parent_, uiText("タイトルの読み込み（CSV）"), QString(), uiText(kCsvFilters),
+                                        &filter)
+        .toStdString();
+}
+
+std::string QtTitleCsvUi::chooseCsvToWrite() {
+    QString filter = uiText("CSV(*.csv)");
+    return QFileDialog::getSaveFileName(parent_, uiText("タイトルの書き出し（CSV）"), QString(), uiText(kCsvFilters),
+                                        &filter)
+        .toStdString();
+}
+
+void QtTitleCsvUi::showProblems(const std::vector<CsvProblem>& problems, Product product, const std::string& path) {
+    TitleCsvProblemsDialog dialog(problems, product, path, parent_);
+    dialog.exec();
+}
+
+bool TitleCsvCommands::exportTitles() {
+    if (c_.reply.runActive) return false;
+    std::string path = ui_.chooseCsvToWrite();
+    if (path.empty()) return false;
+    if (std::filesystem::u8path(path).extension().empty()) {
+        path += ".csv";
+        // The file dialog asked about the name as typed, not about this one.
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::u8path(path), ec) && c_.notifier &&
+            !c_.notifier->ask(productTitle(c_.product), overwriteQuestion(path)))
+            return false;
+    }
+    const std::string csv = exportTitlesCsv(c_.settings, c_.product, titleCharCodec());
+    if (const FileResult r = writeFileAtomically(path, csv); !r) {
+        if (c_.notifier) showError(*c_.notifier, fileProblemText(r, path, true));
+        return false;
+    }
+    const int titles = c_.single() ? kPages : kPages * kLines;
+    if (c_.notifier)
+        showSuccess(*c_.notifier,
+                    uiText("%1件のタイトルをCSVファイルに書き出しました。").arg(titles).toStdString() + "\n" + path);
+    return true;
+}
+
+bool TitleCsvCommands::importTitles() {
+    if (c_.reply.runActive) return false;
+    const std::string path = ui_.chooseCsvToRead();
+    if (path.empty()) return false;
+    std::string bytes;
+    if (const FileResult r = readRegularFile(path, kTitleCsvSizeCap, bytes); !r) {
+        if (c_.notifier) showError(*c_.notifier, fileProblemText(r, path, false));
+        return false;
+    }
+    const TitleCsvImport imp = readTitlesCsv(bytes, c_.product, titleCharCodec());
+    if (!imp) {
+        ui_.showProblems(imp.problems, c_.product, path);
+        return false;
+    }
+    const int changed = applyTitleRows(c_.settings, c_.product, imp.rows);
+    // The title editor reads the model when it opens: the new titles are there.
+    noteDocumentChanges(c_);
+    if (c_.notifier) showSuccess(*c_.notifier, csvImportSummary(imp, changed, path));
+    return true;
+}
+
+}  // namespace vrq
