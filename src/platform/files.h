@@ -5,7 +5,9 @@
 // version converts the path to UTF-16, writes the temporary with CreateFileW,
 // syncs it with FlushFileBuffers and renames it with MoveFileExW
 // (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, which also makes the
-// rename last), and refuses anything GetFileType does not call a disk file.
+// rename last), and refuses anything GetFileType does not call a disk file;
+// it tells a temporary's process from OpenProcess failing with
+// ERROR_INVALID_PARAMETER, and makes private files with an owner-only DACL.
 
 #include <cstddef>
 #include <string>
