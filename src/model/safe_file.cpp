@@ -29,6 +29,10 @@ FileResult writeFileAtomically(const std::string& path, std::string_view bytes) 
     return resultOf(platform::replaceFileSynced(path, bytes));
 }
 
+FileResult writePrivateFileAtomically(const std::string& path, std::string_view bytes) {
+    return resultOf(platform::replaceFileSynced(path, bytes, true));
+}
+
 FileResult readRegularFile(const std::string& path, std::size_t cap, std::string& out) {
     return resultOf(platform::readRegularFileBounded(path, cap, out));
 }

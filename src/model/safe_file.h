@@ -1,7 +1,8 @@
 #pragma once
 // File mechanics that never lose a file: a replacement is written beside the
 // old file, checked, synced and renamed over it; a read takes regular files
-// only and never more than a cap.
+// only and never more than a cap. A save also removes the temporaries that
+// saves cut short by a crash left in its folder.
 
 #include <cstddef>
 #include <string>
@@ -35,6 +36,9 @@ inline constexpr std::size_t kGlyphFileSizeCap = std::size_t{1} << 20;
 // on any failure and its permission bits on success; a symbolic link is
 // followed, so the file it names is replaced and the link stays.
 FileResult writeFileAtomically(const std::string& path, std::string_view bytes);
+// The same for a file only its owner may read (0600 from its creation, also
+// over an old file that allowed more).
+FileResult writePrivateFileAtomically(const std::string& path, std::string_view bytes);
 
 // The whole file into `out`, which is left empty on any problem. Opening never
 // waits (a FIFO without writer is refused, not waited for).

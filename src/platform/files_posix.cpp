@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,22 +58,74 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A new file beside `path` that nobody else uses; 0666 less the umask, as any
-// new file gets.
-int createTemporary(const std::string& path, std::string& tmp) {
+constexpr int kTemporaryAttempts = 100;
+
+// A new file ".NAME.PID-N.tmp" beside `path` that nobody else uses; `mode`
+// less the umask.
+int createTemporary(const std::string& path, std::string& tmp, mode_t mode) {
     const std::string base = folderOf(path) + "/." + path.substr(path.rfind('/') + 1) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
         tmp = base + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
 }
 
+// Digits as std::to_string writes them (no sign, no leading zero) and their
+// value, at most `limit`; -1 for anything else.
+long long decimal(std::string_view digits, long long limit) {
+    if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits[0] == '0')) return -1;
+    long long v = 0;
+    for (const char ch : digits) {
+        if (ch < '0' || ch > '9') return -1;
+        v = v * 10 + (ch - '0');
+    }
+    return v <= limit ? v : -1;
+}
+
+// The process that made `name` when it is exactly one of createTemporary's
+// names; 0 for any other name.
+pid_t temporaryOwner(std::string_view name) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() <= kSuffix.size() || name.front() != '.' ||
+        name.substr(name.size() - kSuffix.size()) != kSuffix)
+        return 0;
+    name.remove_suffix(kSuffix.size());
+    const std::size_t dash = name.rfind('-');
+    if (dash == std::string_view::npos || decimal(name.substr(dash + 1), kTemporaryAttempts - 1) < 0) return 0;
+    name = name.substr(0, dash);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot < 2) return 0;  // the NAME between the dots is never empty
+    const long long pid = decimal(name.substr(dot + 1), 0x7fffffff);
+    return pid > 0 ? static_cast<pid_t>(pid) : 0;
+}
+
+// Our temporaries in `folder` whose process has ended: a save cut short by a
+// crash or a power loss. A process that still runs (or that we may not ask
+// about), other users' files and anything not a plain file are left alone.
+void removeStaleTemporaries(const std::string& folder) {
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) return;
+    const pid_t self = ::getpid();
+    const uid_t me = ::geteuid();
+    while (const dirent* e = ::readdir(d)) {
+        const pid_t owner = temporaryOwner(e->d_name);
+        if (owner <= 0 || owner == self) continue;
+        if (::kill(owner, 0) == 0 || errno != ESRCH) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != me)
+            continue;
+        ::unlinkat(::dirfd(d), e->d_name, 0);
+    }
+    ::closedir(d);
+}
+
 }  // namespace
 
-FileOutcome replaceFileSynced(const std::string& given, std::string_view bytes) {
+FileOutcome replaceFileSynced(const std::string& given, std::string_view bytes, bool ownerOnly) {
     if (given.empty()) return failed(FileStatus::WriteFailed, ENOENT);
     keepFileSizeLimitReportable();
     const std::string path = target(given);
@@ -81,12 +134,16 @@ FileOutcome replaceFileSynced(const std::string& given, std::string_view bytes) 
     const bool existed = ::stat(path.c_str(), &old) == 0;
     if (existed && !S_ISREG(old.st_mode)) return {FileStatus::NotRegular, 0};
 
+    // Before the new temporary, so a disk that a crash left full gets its space back.
+    removeStaleTemporaries(folderOf(path));
     std::string tmp;
-    const int fd = createTemporary(path, tmp);
+    // 0666 less the umask, as any new file gets; a private file is never more
+    // than 0600, not even for a moment.
+    const int fd = createTemporary(path, tmp, ownerOnly ? 0600 : 0666);
     if (fd < 0) return failed(FileStatus::WriteFailed, errno);
 
     bool ok = writeAll(fd, bytes);
-    if (ok && existed) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok && existed && !ownerOnly) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     if (ok) ok = ::fsync(fd) == 0;
     int err = errno;
     if (::close(fd) != 0 && ok) {
@@ -158,7 +215,13 @@ bool fileIsMissing(const std::string& path) {
     return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
-void makePrivateFolder(const std::string& path) { ::mkdir(path.c_str(), 0700); }
+void makePrivateFolder(const std::string& path) {
+    // Each missing folder on the way is made 0700 as it is created (an
+    // existing one answers EEXIST and stays as it is).
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+        ::mkdir(path.substr(0, slash).c_str(), 0700);
+    ::mkdir(path.c_str(), 0700);
+}
 
 void removeFile(const std::string& path) { ::unlink(path.c_str()); }
 

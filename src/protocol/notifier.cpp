@@ -22,6 +22,14 @@ bool RecordingNotifier::ask(std::string_view, std::string_view text) {
     return a;
 }
 
+Answer RecordingNotifier::askYesNoCancel(std::string_view title, std::string_view text) {
+    if (choices.empty()) return ask(title, text) ? Answer::Yes : Answer::No;
+    questions.emplace_back(text);
+    const Answer a = choices.front();
+    choices.erase(choices.begin());
+    return a;
+}
+
 std::string overwriteQuestion(std::string_view path) {
     std::string text = "%1 は既に存在します。\n上書きしますか？";
     return text.replace(0, 2, path);

@@ -32,6 +32,7 @@ public:
     SerialLink& serial() { return *serial_; }
     TcpLink& tcp() { return *tcp_; }
     TrafficLog& traffic() { return traffic_; }
+    DocumentCommands& documents() { return *documents_; }
     TrafficMonitor* trafficMonitor() const;
 
 private:

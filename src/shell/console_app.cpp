@@ -14,6 +14,7 @@
 #include "model/product_names.h"
 #include "model/reset_settings.h"
 #include "shell/command_wiring.h"
+#include "shell/document_commands.h"
 #include "shell/icons.h"
 #include "shell/main_window.h"
 #include "shell/message_box_notifier.h"
@@ -35,12 +36,11 @@ std::string configFilePath(Product p) {
 }
 
 // Recovery copies go to the user's data folder, never beside the documents.
+// The copy itself makes the folder, private from its creation.
 std::string dataFolder() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dir.isEmpty()) dir = QDir::homePath();
-    dir += "/vrq700-console";
-    QDir().mkpath(dir);
-    return dir.toStdString();
+    return (dir + "/vrq700-console").toStdString();
 }
 
 }  // namespace
@@ -116,7 +116,10 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
     // question leaves the copies where they are.
     run.recovery = std::make_unique<RecoveryCopy>(dataFolder(), product);
     const RecoveryCopy& recovery = *run.recovery;
-    recovery.offer(console, [&window](const std::string& name) { window.setDocumentName(QString::fromStdString(name)); });
+    if (recovery.offer(console, [&window](const std::string& name) { window.setDocumentName(QString::fromStdString(name)); }))
+        // Kept until the recovered document is saved or let go, so a crash
+        // before that still finds it.
+        run.services->documents().whenSettled([&recovery] { recovery.discard(); });
     recovery.offerGlyphs(console);
 
     run.termination = std::make_unique<TerminationSignals>();

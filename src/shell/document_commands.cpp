@@ -53,6 +53,7 @@ void DocumentCommands::newDocument() {
     // defaults over the document that was open before.
     c_.app.currentFileName.clear();
     if (showPath_) showPath_("File Name");
+    settle();
 }
 
 void DocumentCommands::openDocument() {
@@ -69,6 +70,7 @@ void DocumentCommands::openDocument() {
     c_.app.currentFileName = path;
     markDocumentClean(c_);
     if (showPath_) showPath_(path);
+    settle();
     if (missing > 0) {
         // The defaults stand in for what the file lacked: saving writes them.
         c_.app.documentModified = true;
@@ -103,7 +105,16 @@ bool DocumentCommands::write(const std::string& path) {
         return false;
     }
     markDocumentClean(c_);
+    settle();
     return true;
+}
+
+void DocumentCommands::settle() {
+    if (!settled_) return;
+    // Once: the copy it removes belongs to the document on screen now.
+    const std::function<void()> settled = std::move(settled_);
+    settled_ = nullptr;
+    settled();
 }
 
 bool DocumentCommands::saveAs() {
@@ -126,8 +137,15 @@ bool DocumentCommands::saveAs() {
 
 bool DocumentCommands::confirmExit() {
     if (!noteDocumentChanges(c_)) return true;
-    if (ask("データを保存せずに終了しますか？")) return true;
-    return save();
+    if (!c_.notifier) return true;
+    switch (c_.notifier->askYesNoCancel(productTitle(c_.product), "データを保存せずに終了しますか？")) {
+    case Answer::Yes:
+        settle();
+        return true;
+    case Answer::No: return save();
+    case Answer::Cancel: break;  // also a question the program ends during: nothing is saved
+    }
+    return false;
 }
 
 }  // namespace vrq

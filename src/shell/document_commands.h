@@ -41,10 +41,16 @@ public:
     // operator, leaves the old file as it was and the document modified.
     bool saveDocument();
     bool saveDocumentAs();
-    // True when the program may end. A save the operator asked for that does
-    // not happen (cancelled or failed) keeps the program open, so the titles
-    // are not lost.
+    // True when the program may end: yes ends without saving, no saves
+    // first, cancel stays. A save the operator asked for that does not happen
+    // (cancelled or failed) keeps the program open, so the titles are not
+    // lost; a question the program ends during is a cancel, never a save.
     bool confirmExit();
+
+    // Runs once, when the document on screen needs no recovery copy any
+    // more: it was saved, or the operator let it go (New, Open, or ending
+    // without saving).
+    void whenSettled(std::function<void()> settled) { settled_ = std::move(settled); }
 
 private:
     bool runActive() const { return c_.reply.runActive; }
@@ -53,10 +59,12 @@ private:
     bool save();
     bool saveAs();
     bool write(const std::string& path);
+    void settle();
 
     Console& c_;
     FileChooser& files_;
     std::function<void(const std::string&)> showPath_;
+    std::function<void()> settled_;
 };
 
 }  // namespace vrq

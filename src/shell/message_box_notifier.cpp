@@ -75,9 +75,23 @@ void MessageBoxNotifier::showNext() {
     if (!queue_.empty()) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }
 
+// A box the program ends during (QApplication::exit on a termination signal
+// leaves its loop) has no button clicked: that is no answer, so nothing that
+// only an answer may start, such as a save, happens.
 bool MessageBoxNotifier::ask(std::string_view title, std::string_view text) {
     QMessageBox box(QMessageBox::Question, uiText(title), uiText(text), QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+Answer MessageBoxNotifier::askYesNoCancel(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::Question, uiText(title), uiText(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked != nullptr && clicked == box.button(QMessageBox::Yes)) return Answer::Yes;
+    if (clicked != nullptr && clicked == box.button(QMessageBox::No)) return Answer::No;
+    return Answer::Cancel;
 }
 
 }  // namespace vrq

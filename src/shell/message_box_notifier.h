@@ -24,6 +24,7 @@ public:
     void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) override;
     // Questions come from the operator's own actions and are answered at once.
     bool ask(std::string_view title, std::string_view text) override;
+    Answer askYesNoCancel(std::string_view title, std::string_view text) override;
 
     std::size_t queued() const { return queue_.size(); }
     // The text the queued notice `i` will show, its count filled in.

@@ -29,11 +29,13 @@ RecoveryCopy::RecoveryCopy(std::string folder, Product p) : folder_(std::move(fo
 
 bool RecoveryCopy::exists() const { return platform::fileExists(documentPath()); }
 
+// Copies hold the operator's titles: only the operator may read them, from
+// the moment they exist.
 FileResult RecoveryCopy::save(const Console& c) const {
     platform::makePrivateFolder(folder_);
     // The name first: a document without it is still offered, as unnamed.
-    if (FileResult r = writeFileAtomically(base_ + ".name", c.app.currentFileName); !r) return r;
-    return SettingsFile::save(c, documentPath());
+    if (FileResult r = writePrivateFileAtomically(base_ + ".name", c.app.currentFileName); !r) return r;
+    return writePrivateFileAtomically(documentPath(), SettingsFile::serialize(c));
 }
 
 void RecoveryCopy::discard() const {
@@ -41,8 +43,8 @@ void RecoveryCopy::discard() const {
     platform::removeFile(base_ + ".name");
 }
 
-void RecoveryCopy::offer(Console& c, const std::function<void(const std::string&)>& showName) const {
-    if (!exists() || !c.notifier) return;
+bool RecoveryCopy::offer(Console& c, const std::function<void(const std::string&)>& showName) const {
+    if (!exists() || !c.notifier) return false;
     std::string original;
     if (!readRegularFile(base_ + ".name", kNameCap, original)) original.clear();
     if (original.find_first_of("\r\n") != std::string::npos) original.clear();
@@ -50,18 +52,18 @@ void RecoveryCopy::offer(Console& c, const std::function<void(const std::string&
     const std::string question = "前回、保存されずに終了したデータがあります。\n" + shown + "\n開きますか？";
     if (!c.notifier->ask(productTitle(c.product), question)) {
         discard();
-        return;
+        return false;
     }
     const FileResult r = SettingsFile::load(c, documentPath());
     if (!r) {
         showError(*c.notifier, fileProblemText(r, documentPath(), false));
-        return;
+        return false;
     }
     // Unsaved, under its original's name: Save writes there, exit asks first.
     c.app.currentFileName = original;
     c.app.documentModified = true;
     if (showName) showName(original.empty() ? "File Name" : original);
-    discard();
+    return true;
 }
 
 std::string RecoveryCopy::glyphPath(GlyphSize size) const {
@@ -70,7 +72,7 @@ std::string RecoveryCopy::glyphPath(GlyphSize size) const {
 
 FileResult RecoveryCopy::saveGlyph(const GlyphState& g, GlyphSize size) const {
     platform::makePrivateFolder(folder_);
-    return GlyphFile::write(glyphPath(size), g, size);
+    return writePrivateFileAtomically(glyphPath(size), GlyphFile::format(g, size));
 }
 
 void RecoveryCopy::offerGlyphs(Console& c) const {

@@ -18,7 +18,8 @@ namespace vrq {
 
 class RecoveryCopy {
 public:
-    // `folder` is UTF-8 and created when needed; each program has its own files in it.
+    // `folder` is UTF-8 and created when a copy is saved, private (0700) from
+    // its creation, as the copies are (0600); each program has its own files in it.
     RecoveryCopy(std::string folder, Product p);
 
     std::string documentPath() const { return base_ + ".dat"; }
@@ -29,7 +30,9 @@ public:
     // A copy left by an earlier run is offered: yes loads it as an unsaved
     // document named after its original and shows that name; no deletes it.
     // A copy that cannot be read is reported and kept for the operator.
-    void offer(Console& c, const std::function<void(const std::string&)>& showName) const;
+    // True when loaded: the copy stays until the document is saved or let
+    // go (discard), so a crash before that loses nothing.
+    bool offer(Console& c, const std::function<void(const std::string&)>& showName) const;
     void discard() const;
 
     // An unsaved glyph of an open editor, as a glyph file beside the document copy.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "model/reset_settings.h"
@@ -55,6 +56,33 @@ TEST_F(SafeFile, ReplacementKeepsPermissionsAndLeavesNoTemporary) {
     ASSERT_TRUE(writeFileAtomically(file("link.dat"), "via link"));
     EXPECT_TRUE(fs::is_symlink(dir_ / "link.dat"));
     EXPECT_EQ(contents(path), "via link");
+}
+
+// A crash during a save leaves its temporary; the next save in that folder
+// removes it, but never one of a process that still runs, nor anything that
+// only looks like one.
+TEST_F(SafeFile, ASaveRemovesOurTemporariesWhoseProcessEndedAndNothingElse) {
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string dead = std::to_string(gone), live = std::to_string(::getppid());
+    const std::vector<std::string> stale = {".a.dat." + dead + "-0.tmp", ".b.dat." + dead + "-99.tmp"};
+    const std::vector<std::string> kept = {
+        ".a.dat." + live + "-0.tmp",  // a save that is running now
+        "a.dat." + dead + "-0.tmp",       ".a.dat." + dead + "-0.tmp~",  ".a.dat." + dead + "-100.tmp",
+        ".a.dat." + dead + "-01.tmp",     ".a.dat.0" + dead + "-0.tmp",  ".." + dead + "-0.tmp",
+        ".a.dat." + dead + "x-0.tmp",     ".a.dat.-" + dead + "-0.tmp",  ".a.dat." + dead + ".tmp",
+    };
+    for (const auto& name : stale) std::ofstream(file(name.c_str())) << "half";
+    for (const auto& name : kept) std::ofstream(file(name.c_str())) << "other";
+    fs::create_directory(dir_ / (".c.dat." + dead + "-1.tmp"));  // not a file
+
+    ASSERT_TRUE(writeFileAtomically(file("a.dat"), "new"));
+    for (const auto& name : stale) EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir_ / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir_ / (".c.dat." + dead + "-1.tmp")));
+    EXPECT_EQ(entries(), static_cast<int>(kept.size()) + 2);
 }
 
 // Failures midway (a file-size limit) and refused reads of documents are

@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -285,6 +286,48 @@ TEST_F(DocumentCommandsTest, ExitAnsweredNoSavesOrStaysOpen) {
     editTitle("x");
     notes.answers = {false};
     EXPECT_FALSE(docs->confirmExit());
+}
+
+TEST_F(DocumentCommandsTest, ExitCancelStaysAndOnlyASaveOrALetGoSettlesTheDocument) {
+    c->app.currentFileName = file("a.dat");
+    editTitle("t");
+    int settled = 0;
+    docs->whenSettled([&settled] { ++settled; });
+    notes.choices = {Answer::Cancel};
+    EXPECT_FALSE(docs->confirmExit());
+    EXPECT_FALSE(fs::exists(file("a.dat")));
+    EXPECT_TRUE(c->app.documentModified);
+    EXPECT_EQ(cellText(c->settings.titleText[0][0]), "t");
+
+    // Declined questions and failed saves keep the recovered document unsettled.
+    notes.answers = {false};
+    docs->newDocument();
+    c->app.currentFileName = dir.string();
+    EXPECT_FALSE(docs->saveDocument());
+    EXPECT_EQ(settled, 0);
+    c->app.currentFileName = file("a.dat");
+    ASSERT_TRUE(docs->saveDocument());
+    EXPECT_EQ(settled, 1);
+
+    // Ending without saving lets it go, as New and Open do; once only.
+    for (auto letGo : std::vector<std::function<void()>>{[&] {
+                                                             notes.choices = {Answer::Yes};
+                                                             EXPECT_TRUE(docs->confirmExit());
+                                                         },
+                                                         [&] { docs->newDocument(); },
+                                                         [&] {
+                                                             chooser.answers = {file("a.dat")};
+                                                             docs->openDocument();
+                                                         }}) {
+        settled = 0;
+        editTitle("u");
+        docs->whenSettled([&settled] { ++settled; });
+        letGo();
+        EXPECT_EQ(settled, 1);
+        c->app.currentFileName = file("a.dat");
+        ASSERT_TRUE(docs->saveDocument());
+        EXPECT_EQ(settled, 1);
+    }
 }
 
 std::string bytesOf(const std::string& path) {
