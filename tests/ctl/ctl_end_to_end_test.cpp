@@ -110,6 +110,10 @@ TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
         std::ostringstream out, err;
         o.action = Action::SendAll;
         ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+        // Told once, as the consoles tell it when they open the document.
+        const std::string told = "vrqctl: " + path + ": values out of range, sent as corrected: Character size, ";
+        EXPECT_NE(err.str().find(told), std::string::npos) << err.str();
+        EXPECT_EQ(err.str().find(told), err.str().rfind(told));
         o.action = Action::Verify;
         EXPECT_EQ(runCtl(o, out, err), kExitOk) << out.str() << err.str();
     }
