@@ -2,6 +2,8 @@
 // with a title typed but not saved: a recovery copy keeps the title, and the
 // next start offers it under the original's name.
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <csignal>
 #include <filesystem>
@@ -50,7 +52,9 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
         TitleEditor editor(*c, &w);
         QWidget* field = editor.findChild<QWidget*>("titleEdit");
         ASSERT_NE(field, nullptr);
-        QTest::keyClicks(field, "AB");
+        QInputMethodEvent typed;  // a title takes full-width characters only
+        typed.setCommitString(QString::fromUtf8("ＡＢ"));
+        QApplication::sendEvent(field, &typed);
         // The signal comes while the editor is still open.
         ::kill(::getpid(), SIGTERM);
         ASSERT_TRUE(QTest::qWaitFor([&] { return received == SIGTERM; }, 5000));
@@ -75,7 +79,7 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     ASSERT_TRUE(keepUnsavedWork(*c, copy));
     nextNotes.answers = {true};
     again.offer(*next, [&](const std::string& name) { shown = name; });
-    EXPECT_EQ(firstTitle(*next), "AB");
+    EXPECT_EQ(firstTitle(*next), "\x82\x60\x82\x61");
     EXPECT_EQ(next->app.currentFileName, original);
     EXPECT_TRUE(next->app.documentModified);
     EXPECT_EQ(shown, original);
