@@ -161,17 +161,21 @@ std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product 
     return found;
 }
 
-std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p) {
+std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p, bool english) {
     if (found.empty()) return {};
     constexpr std::size_t kNamed = 5;
-    std::string text = filled("%1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。",
+    std::string text = filled(english ? "titles holding characters the device does not take: %1"
+                                      : "%1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。",
                               {std::to_string(found.size())});
     for (std::size_t i = 0; i < found.size() && i < kNamed; ++i) {
         const UntakenTitleChar& u = found[i];
         const std::string page = padded(u.page + 1, 3), line = padded(u.line + 1, 2);
         const std::string code = u.jis ? hex(u.jis, 4) : hex(u.code, u.code > 0xFF ? 4 : 2);
         text += "\n";
-        if (p == Product::Single) {
+        if (english) {
+            text += "  page " + page + (p == Product::Single ? "" : " line " + line) + ": " +
+                    (u.jis ? "JIS " + code : "a character without a JIS code (" + code + ")");
+        } else if (p == Product::Single) {
             text += u.jis ? filled("ページ %1：JIS %2", {page, code})
                           : filled("ページ %1：JISコードのない文字（%2）", {page, code});
         } else {
@@ -179,7 +183,8 @@ std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Produc
                           : filled("ページ %1 ライン %2：JISコードのない文字（%3）", {page, line, code});
         }
     }
-    if (found.size() > kNamed) text += "\n" + filled("ほか%1か所", {std::to_string(found.size() - kNamed)});
+    if (found.size() > kNamed)
+        text += "\n" + filled(english ? "  and %1 more" : "ほか%1か所", {std::to_string(found.size() - kNamed)});
     return text;
 }
 

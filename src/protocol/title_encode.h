@@ -42,8 +42,8 @@ struct UntakenTitleChar {
 // One for each title line that holds such a character, in page order.
 std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product p);
 // The notice naming the first few by page and line, with their count; empty
-// for none.
-std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p);
+// for none. `english` for vrqctl.
+std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p, bool english = false);
 
 // Hex digits of `text` filled to `widthBytes` (56 for a line, 560 for a
 // single-line page); nothing when too long, odd or holding a refused code.

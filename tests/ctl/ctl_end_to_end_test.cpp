@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ctl/ctl_runner.h"
+#include "ctl/run_io.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
@@ -117,6 +118,19 @@ TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
         o.action = Action::Verify;
         EXPECT_EQ(runCtl(o, out, err), kExitOk) << out.str() << err.str();
     }
+}
+
+// What the consoles tell on opening a document, send-all tells on stderr.
+TEST(CtlSendTest, SendAllNamesCorrectedKindsAndTitlesTheDeviceDoesNotTake) {
+    auto c = makeConsole(Product::Single);
+    c->settings.pageDisplayPosition[10] = 2;
+    setCell(c->settings.singleTitleText[10], "\xEF\x9F");
+    std::ostringstream err;
+    tellCorrected(*c, "x.dat", err);
+    EXPECT_EQ(err.str(), "vrqctl: x.dat: values out of range, sent as corrected: Display position\n"
+                         "vrqctl: x.dat: titles holding characters the device does not take: 1\n"
+                         "  page 011: JIS 7E21\n");
+    EXPECT_EQ(c->settings.pageDisplayPosition[10], 0);
 }
 
 TEST(CtlSendTest, AnswersRefusalsAndSilence) {
