@@ -1264,8 +1264,44 @@ Keep it? (No: delete it)</translation>
         <translation>Title Settings </translation>
     </message>
     <message>
-        <source>この文字はタイトルに使えません（シフトJISにない文字です）</source>
-        <translation>This character cannot be used in a title (it is not in Shift-JIS)</translation>
+        <source>「%1」はシフトJISにない文字のため、タイトルに使えません</source>
+        <translation>"%1" cannot be used in a title: it is not in Shift-JIS</translation>
+    </message>
+    <message>
+        <source>「%1」は半角文字のため、タイトルに使えません。全角で入力してください</source>
+        <translation>"%1" cannot be used in a title: it is a half-width character. Type it full-width</translation>
+    </message>
+    <message>
+        <source>「%1」はJISコードのない文字のため、タイトルに使えません</source>
+        <translation>"%1" cannot be used in a title: it has no JIS code</translation>
+    </message>
+    <message>
+        <source>「%1」（JIS %2）は機器が受け付けない文字のため、タイトルに使えません</source>
+        <translation>"%1" (JIS %2) cannot be used in a title: the device does not take it</translation>
+    </message>
+    <message>
+        <source>%1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。</source>
+        <translation>Titles in %1 places hold characters the device does not take. Correct them in Title Settings.</translation>
+    </message>
+    <message>
+        <source>ページ %1 ライン %2：JIS %3</source>
+        <translation>Page %1 line %2: JIS %3</translation>
+    </message>
+    <message>
+        <source>ページ %1 ライン %2：JISコードのない文字（%3）</source>
+        <translation>Page %1 line %2: a character without a JIS code (%3)</translation>
+    </message>
+    <message>
+        <source>ページ %1：JIS %2</source>
+        <translation>Page %1: JIS %2</translation>
+    </message>
+    <message>
+        <source>ページ %1：JISコードのない文字（%2）</source>
+        <translation>Page %1: a character without a JIS code (%2)</translation>
+    </message>
+    <message>
+        <source>ほか%1か所</source>
+        <translation>and %1 more</translation>
     </message>
     <message>
         <source>タイトルは%1バイトまでです</source>

@@ -13,6 +13,7 @@
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
+#include "model/value_ranges.h"
 #include "platform/terminal.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
@@ -96,9 +97,11 @@ public:
         // A verify reads over the document, so what the run does not read counts as equal.
         if (job_.document && (o_.action == Action::SendAll || o_.action == Action::Verify))
             c_->settings = job_.document->settings;
-        else if (o_.action == Action::SendAll)
+        else if (o_.action == Action::SendAll) {
             if (const FileResult r = SettingsFile::load(*c_, job_.documentPath); !r)
                 return usage("cannot read the settings document " + job_.documentPath + ": " + fileProblemReason(r));
+            tellCorrected(*c_, job_.documentPath, err_);
+        }
         return openLink();
     }
 

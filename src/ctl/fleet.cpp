@@ -14,6 +14,7 @@
 
 #include "ctl/device_run.h"
 #include "ctl/fleet_report.h"
+#include "ctl/run_io.h"
 #include "model/console.h"
 #include "model/settings_file.h"
 #include "model/value_ranges.h"
@@ -104,6 +105,8 @@ private:
                 // when they open it: an out-of-range value went out corrected.
                 correctOutOfRange(document_->settings, o_.product);
                 titlesAsReadBack(document_->settings, o_.product);
+            } else {
+                tellCorrected(*document_, o_.argument, err_);
             }
         }
         std::vector<std::string> names;

@@ -3,7 +3,18 @@
 #include <filesystem>
 #include <ostream>
 
+#include "model/console.h"
+#include "model/value_ranges.h"
+#include "protocol/title_encode.h"
+
 namespace vrq::ctl {
+
+void tellCorrected(Console& document, const std::string& path, std::ostream& err) {
+    const std::vector<ValueKind> kinds = correctOutOfRange(document.settings, document.product);
+    if (!kinds.empty()) err << "vrqctl: " << path << ": " << correctedValuesText(kinds, true) << "\n";
+    const std::string titles = untakenTitlesText(untakenTitleChars(document.settings, document.product), document.product, true);
+    if (!titles.empty()) err << "vrqctl: " << path << ": " << titles << "\n";
+}
 
 void StderrNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) {
     err_ << "vrqctl: " << title << ": " << text << "\n";

@@ -11,7 +11,16 @@
 #include "protocol/notifier.h"
 #include "protocol/traffic_log.h"
 
+namespace vrq {
+struct Console;
+}
+
 namespace vrq::ctl {
+
+// Corrects the out-of-range values of a document about to be sent, which
+// changes no byte sent, and says so on `err` as the consoles do on opening
+// it; names its titles' characters the device does not take, as they do.
+void tellCorrected(Console& document, const std::string& path, std::ostream& err);
 
 // Notices become stderr lines; errors are counted for the exit status.
 class StderrNotifier : public Notifier {

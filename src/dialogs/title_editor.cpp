@@ -39,6 +39,21 @@ QString previewText(const QString& text) {
     return out;
 }
 
+// Why a title cannot hold `ch`, whose code page bytes are `bytes`, naming
+// it; empty when the device takes it. The rule is the one the send path and
+// the check on opening a document use.
+QString refusalOf(const QString& ch, const std::string& bytes) {
+    const QString shown = previewText(ch);
+    if (bytes.size() != 2) return uiText("「%1」は半角文字のため、タイトルに使えません。全角で入力してください").arg(shown);
+    const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                                 static_cast<unsigned char>(bytes[1]));
+    if (takenTitleJis(code)) return {};
+    const std::uint16_t jis = titleCharToJis(code);
+    if (jis == 0) return uiText("「%1」はJISコードのない文字のため、タイトルに使えません").arg(shown);
+    return uiText("「%1」（JIS %2）は機器が受け付けない文字のため、タイトルに使えません")
+        .arg(shown, QStringLiteral("%1").arg(jis, 4, 16, QLatin1Char('0')).toUpper());
+}
+
 }  // namespace
 
 TitleEditor::TitleEditor(Console& c, QWidget* parent)
@@ -158,9 +173,10 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
     const int budget = maxBytes() - static_cast<int>(kept.size());
 
     // Take the inserted characters in order while they fit; a line break
-    // would split the title's record in the settings document, and a
-    // character without a code page 932 code cannot be stored. What is taken
-    // is shown as the code page has it (〜 becomes ～).
+    // would split the title's record in the settings document, a character
+    // without a code page 932 code cannot be stored, and one the device does
+    // not take could never be sent. What is taken is shown as the code page
+    // has it (〜 becomes ～).
     ShiftJisText taken;
     int used = 0;
     QString why;
@@ -170,8 +186,9 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
         i += len;
         if (ch == "\r" || ch == "\n" || ch[0] == QChar::ParagraphSeparator || ch[0] == QChar::LineSeparator) continue;
         const std::optional<std::string> b = toShiftJis(ch);
-        if (!b) {
-            why = "この文字はタイトルに使えません（シフトJISにない文字です）";
+        const QString refused = b ? refusalOf(ch, *b) : uiText("「%1」はシフトJISにない文字のため、タイトルに使えません").arg(previewText(ch));
+        if (!refused.isEmpty()) {
+            if (why.isEmpty()) why = refused;  // the first one refused is named
             continue;
         }
         if (used + static_cast<int>(b->size()) > budget) {
@@ -184,10 +201,17 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
         for (std::string& unit : piece.bytes) taken.bytes.push_back(std::move(unit));
     }
 
+    // A keystroke wholly refused leaves the text as it was, a selection it
+    // would have replaced included.
+    const qsizetype editAt = head;
+    if (taken.text.isEmpty() && !why.isEmpty()) {
+        head = oldSize;
+        tail = 0;
+    }
     QString text = accepted_.left(head) + taken.text + accepted_.right(tail);
     std::vector<std::string> units(acceptedBytes_.begin(), acceptedBytes_.begin() + head);
     units.insert(units.end(), taken.bytes.begin(), taken.bytes.end());
-    units.insert(units.end(), keptTail, acceptedBytes_.end());
+    units.insert(units.end(), acceptedBytes_.end() - tail, acceptedBytes_.end());
     std::string bytes;
     for (const std::string& u : units) bytes += u;
     if (bytes != storedText() || text != accepted_) {  // a wholly refused keystroke changes nothing
@@ -202,7 +226,7 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
     reason_->setText(why);
     if (typed != accepted_) {
         loading_ = true;
-        const int at = static_cast<int>(std::min(head + taken.text.size(), accepted_.size()));
+        const int at = static_cast<int>(std::min(editAt + taken.text.size(), accepted_.size()));
         if (lineEdit_) {
             lineEdit_->setText(accepted_);
             lineEdit_->setCursorPosition(at);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/text_cell.h"
+#include "model/value_ranges.h"
 
 namespace vrq {
 namespace {
@@ -16,13 +17,13 @@ CommandLine twoDigits(const char* tmpl, int v, int lo, int hi) {
 // "xxxOF" and its "xxxON": the letter at `pos` becomes 'N' for on.
 CommandLine onOff(const char* offTemplate, std::size_t pos, int on) {
     CommandLine c(offTemplate);
-    if (on) *c.field(pos, 1) = 'N';
+    if (sentOnOff(on)) *c.field(pos, 1) = 'N';
     return c;
 }
 
 CommandLine connectors(const SettingsModel& m, const char* mnemonic) {
     CommandLine c(std::string(mnemonic) + "001002003004005006007008");
-    for (int n = 0; n < kConnectors; ++n) c.putDec3(3 + 3 * static_cast<std::size_t>(n), std::clamp(m.connectorAssign[n], 0, kPages - 1) + 1);
+    for (int n = 0; n < kConnectors; ++n) c.putDec3(3 + 3 * static_cast<std::size_t>(n), kConnectorPageRange.sent(m.connectorAssign[n]) + 1);
     return c;
 }
 
@@ -44,7 +45,7 @@ CommandLine clockCorrectionCommand() { return CommandLine("TSA"); }
 
 CommandLine clockRangeCommand(const SettingsModel& m) {
     CommandLine c("TSDR0");
-    *c.field(4, 1) = static_cast<char>('1' + std::clamp(m.clockDisplayRange, 0, 7));
+    *c.field(4, 1) = static_cast<char>('1' + kClockRangeRange.sent(m.clockDisplayRange));
     return c;
 }
 
@@ -52,13 +53,13 @@ CommandLine clockDisplayCommand(const SettingsModel& m) { return onOff("TSDOF", 
 
 CommandLine clockSizeCommand(const SettingsModel& m) {
     CommandLine c("TSDSS");
-    if (m.clockDisplaySize) *c.field(4, 1) = 'N';
+    if (sentOnOff(m.clockDisplaySize)) *c.field(4, 1) = 'N';
     return c;
 }
 
 CommandLine alarmModeCommand(const SettingsModel& m) {
     CommandLine c("AMI");
-    if (m.alarmMode) *c.field(2, 1) = 'E';
+    if (sentOnOff(m.alarmMode)) *c.field(2, 1) = 'E';
     return c;
 }
 
@@ -75,7 +76,7 @@ std::optional<CommandLine> alarmHoldTimeCommand(const SettingsModel& m) {
 
 CommandLine alarmPolarityCommand(const SettingsModel& m) {
     CommandLine c("APM");
-    if (m.alarmPolarity) *c.field(2, 1) = 'B';
+    if (sentOnOff(m.alarmPolarity)) *c.field(2, 1) = 'B';
     return c;
 }
 
@@ -85,28 +86,30 @@ CommandLine alarmConnectorCommand(const SettingsModel& m) { return connectors(m,
 CommandLine remoteConnectorCommand(const SettingsModel& m) { return connectors(m, "RCA"); }
 
 CommandLine remoteModeCommand(const SettingsModel& m) {
-    if (m.remoteMode == 2) return CommandLine("RMOPE");
+    const int mode = sentRemoteMode(m.remoteMode);
+    if (mode == 2) return CommandLine("RMOPE");
     CommandLine c("RMBIN");
-    if (m.remoteMode == 1) *c.field(4, 1) = 'T';
+    if (mode == 1) *c.field(4, 1) = 'T';
     return c;
 }
 
 CommandLine connectorInputCommand(const SettingsModel& m) {
     CommandLine c("CIA");
-    if (m.connectorInput) *c.field(2, 1) = 'R';
+    if (sentOnOff(m.connectorInput)) *c.field(2, 1) = 'R';
     return c;
 }
 
 CommandLine powerOnPageCommand(const SettingsModel& m) {
-    if (m.powerOnPage >= kPowerOnPas) return CommandLine("POSPAS");
+    const int page = kPowerOnPageRange.sent(m.powerOnPage);
+    if (page == kPowerOnPas) return CommandLine("POSPAS");
     CommandLine c("POSP001");
-    c.putDec3(4, std::max(m.powerOnPage, 0) + 1);
+    c.putDec3(4, page + 1);
     return c;
 }
 
 CommandLine videoLossCommand(const SettingsModel& m) {
     CommandLine c("VLBCN");
-    if (m.videoLossBackColour) *c.field(4, 1) = 'B';
+    if (sentOnOff(m.videoLossBackColour)) *c.field(4, 1) = 'B';
     return c;
 }
 
@@ -118,7 +121,7 @@ CommandLine activeAddressCommand(const SettingsModel& m) { return address("EAA",
 
 CommandLine subnetCommand(const SettingsModel& m) {
     CommandLine c("ESMA");
-    *c.field(3, 1) = static_cast<char>('A' + std::clamp(m.netSubnetClass, 0, 2));
+    *c.field(3, 1) = static_cast<char>('A' + kSubnetClassRange.sent(m.netSubnetClass));
     return c;
 }
 
@@ -138,7 +141,7 @@ CommandLine keepAliveCommand(const SettingsModel& m) { return onOff("EKAOF", 4, 
 
 CommandLine timeRegisterCommand(const SettingsModel& m) {
     CommandLine c("ETR1");
-    *c.field(3, 1) = static_cast<char>('1' + std::clamp(m.netTimeRegister, 0, 5));
+    *c.field(3, 1) = static_cast<char>('1' + kTimeRegisterRange.sent(m.netTimeRegister));
     return c;
 }
 

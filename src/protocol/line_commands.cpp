@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/value_ranges.h"
+
 namespace vrq {
 namespace {
 
@@ -9,12 +11,14 @@ namespace {
 int clampTo(int v, int lo, int hi) { return std::clamp(v, lo, hi); }
 int pageIndex(int p) { return clampTo(p, 0, kPages - 1); }
 int lineIndex(int l) { return clampTo(l, 0, kLines - 1); }
-char digitChar(int v, int hi) { return static_cast<char>('0' + clampTo(v, 0, hi)); }
+char colourDigit(int v) { return static_cast<char>('0' + kColourRange.sent(v)); }
+char onOffLetter(int v) { return sentOnOff(v) ? 'N' : 'F'; }
+const char* onOffText(int v) { return sentOnOff(v) ? "ON" : "OF"; }
 
 }  // namespace
 
 char charSizeLetter(int code) {
-    switch (code) {
+    switch (sentMultiCharSize(code)) {
         case 1: return 'M';
         case 2: return 'S';
         default: return 'L';
@@ -27,7 +31,7 @@ CommandLine blinkLineCommand(const SettingsModel& m, int page, int line) {
     CommandLine c("CBS001L01OF");
     c.putDec3(3, page + 1);
     c.putDec2(7, line + 1);
-    c.put(9, m.lineBlink[page][line] ? "ON" : "OF");
+    c.put(9, onOffText(m.lineBlink[page][line]));
     return c;
 }
 
@@ -35,7 +39,7 @@ CommandLine blinkPageCommand(const SettingsModel& m, int page) {
     page = pageIndex(page);
     CommandLine c("CBS001FFFFFFFFFF");
     c.putDec3(3, page + 1);
-    for (int l = 0; l < kLines; ++l) *c.field(6 + l, 1) = m.lineBlink[page][l] ? 'N' : 'F';
+    for (int l = 0; l < kLines; ++l) *c.field(6 + l, 1) = onOffLetter(m.lineBlink[page][l]);
     return c;
 }
 
@@ -63,7 +67,7 @@ CommandLine spacingLineCommand(const SettingsModel& m, int page, int line) {
     CommandLine c("IDLS001L0101");
     c.putDec3(4, page + 1);
     c.putDec2(8, line + 1);
-    c.putDec2(10, clampTo(m.lineSpacing[page][line], 0, 63));
+    c.putDec2(10, kSpacingRange.sent(m.lineSpacing[page][line]));
     return c;
 }
 
@@ -71,7 +75,7 @@ CommandLine spacingPageCommand(const SettingsModel& m, int page) {
     page = pageIndex(page);
     CommandLine c("IDLS00101020304050607080910");
     c.putDec3(4, page + 1);
-    for (int l = 0; l < kLines; ++l) c.putDec2(7 + 2 * l, clampTo(m.lineSpacing[page][l], 0, 63));
+    for (int l = 0; l < kLines; ++l) c.putDec2(7 + 2 * l, kSpacingRange.sent(m.lineSpacing[page][l]));
     return c;
 }
 
@@ -81,8 +85,8 @@ CommandLine colourLineCommand(const SettingsModel& m, int page, int line) {
     CommandLine c("CABC001L0170");
     c.putDec3(4, page + 1);
     c.putDec2(8, line + 1);
-    *c.field(10, 1) = digitChar(m.lineCharColour[page][line], 8);
-    *c.field(11, 1) = digitChar(m.lineEdgeColour[page][line], 8);
+    *c.field(10, 1) = colourDigit(m.lineCharColour[page][line]);
+    *c.field(11, 1) = colourDigit(m.lineEdgeColour[page][line]);
     return c;
 }
 
@@ -91,8 +95,8 @@ CommandLine colourPageCommand(const SettingsModel& m, int page) {
     CommandLine c("CABC00170707070707070707070");
     c.putDec3(4, page + 1);
     for (int l = 0; l < kLines; ++l) {
-        *c.field(7 + 2 * l, 1) = digitChar(m.lineCharColour[page][l], 8);
-        *c.field(8 + 2 * l, 1) = digitChar(m.lineEdgeColour[page][l], 8);
+        *c.field(7 + 2 * l, 1) = colourDigit(m.lineCharColour[page][l]);
+        *c.field(8 + 2 * l, 1) = colourDigit(m.lineEdgeColour[page][l]);
     }
     return c;
 }
@@ -103,7 +107,7 @@ CommandLine fillLineCommand(const SettingsModel& m, int page, int line) {
     CommandLine c("FB001L01OF");
     c.putDec3(2, page + 1);
     c.putDec2(6, line + 1);
-    c.put(8, m.lineFill[page][line] ? "ON" : "OF");
+    c.put(8, onOffText(m.lineFill[page][line]));
     return c;
 }
 
@@ -111,7 +115,7 @@ CommandLine fillPageCommand(const SettingsModel& m, int page) {
     page = pageIndex(page);
     CommandLine c("FB001FFFFFFFFFF");
     c.putDec3(2, page + 1);
-    for (int l = 0; l < kLines; ++l) *c.field(5 + l, 1) = m.lineFill[page][l] ? 'N' : 'F';
+    for (int l = 0; l < kLines; ++l) *c.field(5 + l, 1) = onOffLetter(m.lineFill[page][l]);
     return c;
 }
 

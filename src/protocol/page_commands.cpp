@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "model/value_ranges.h"
+
 namespace vrq {
 namespace {
 
 int pageInRange(int p) { return std::clamp(p, 0, kPages - 1); }
-char levelDigit(int v) { return static_cast<char>('0' + std::clamp(v, 0, 4)); }
+char levelDigit(int v) { return static_cast<char>('0' + kCharLevelRange.sent(v)); }
 
 }  // namespace
 
@@ -15,13 +17,13 @@ CommandLine autoSwitchPageCommand(const SettingsModel& m, int page) {
     page = pageInRange(page);
     CommandLine c("PAST00101");
     c.putDec3(4, page + 1);
-    c.putDec2(7, std::clamp(m.pageAutoSwitch[page], 0, 99));
+    c.putDec2(7, kAutoSwitchSecondsRange.sent(m.pageAutoSwitch[page]));
     return c;
 }
 
 CommandLine autoSwitchAllCommand(const SettingsModel& m) {
     CommandLine c("PAST" + std::string(2 * kPages, '0'));
-    for (int p = 0; p < kPages; ++p) c.putDec2(4 + 2 * p, std::clamp(m.pageAutoSwitch[p], 0, 99));
+    for (int p = 0; p < kPages; ++p) c.putDec2(4 + 2 * p, kAutoSwitchSecondsRange.sent(m.pageAutoSwitch[p]));
     return c;
 }
 
@@ -58,15 +60,15 @@ CommandLine scheduleDayCommand(const SettingsModel& m, int day) {
     c.putDec2(2, day + 1);
     for (int k = 0; k < kScheduleEntries; ++k) {
         const std::size_t at = 4 + 7 * static_cast<std::size_t>(k);
-        c.putDec2(at, std::clamp(m.scheduleHour[day][k], 0, 23));
-        c.putDec2(at + 2, std::clamp(m.scheduleMinute[day][k], 0, 59));
-        const int page = m.schedulePage[day][k];
-        if (page >= 0 && page < kPages) {
-            c.putDec3(at + 4, page + 1);
-        } else if (page == kSchedulePas) {
+        c.putDec2(at, kHourRange.sent(m.scheduleHour[day][k]));
+        c.putDec2(at + 2, kMinuteRange.sent(m.scheduleMinute[day][k]));
+        const int page = sentSchedulePage(m.schedulePage[day][k]);
+        if (page == kSchedulePas) {
             c.put(at + 4, "PAS");
+        } else if (page == kScheduleNone) {
+            c.put(at + 4, "000");
         } else {
-            c.put(at + 4, "000");  // no entry, or a value no list offers
+            c.putDec3(at + 4, page + 1);
         }
     }
     return c;

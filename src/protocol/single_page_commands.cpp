@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/value_ranges.h"
 #include "protocol/codecs.h"
 
 namespace vrq {
@@ -29,7 +30,11 @@ Shape shapeOf(SingleSetting s) {
     return {"", 0, ""};
 }
 
-char sizeLetter(int code) { return code == 0 ? 'L' : code == 1 ? 'M' : 'S'; }
+char sizeLetter(int code) {
+    const int sent = sentSingleCharSize(code);
+    return sent == 0 ? 'L' : sent == 1 ? 'M' : 'S';
+}
+const char* onOffLetter(int v) { return sentOnOff(v) ? "N" : "F"; }
 
 // The characters of page p's value in the all-pages form. Model values may
 // come from a damaged document or a garbled read-back: every field is kept in
@@ -37,20 +42,20 @@ char sizeLetter(int code) { return code == 0 ? 'L' : code == 1 ? 'M' : 'S'; }
 std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
     std::string v;
     switch (s) {
-        case SingleSetting::AutoSwitch: return m.pageAutoSwitch[p] != 0 ? "L" : "S";
-        case SingleSetting::Blink: return m.lineBlink[p][0] != 0 ? "N" : "F";
-        case SingleSetting::Position: return m.pageDisplayPosition[p] == 1 ? "B" : "T";
-        case SingleSetting::Fill: return m.lineFill[p][0] != 0 ? "N" : "F";
+        case SingleSetting::AutoSwitch: return sentOnOff(m.pageAutoSwitch[p]) ? "L" : "S";
+        case SingleSetting::Blink: return onOffLetter(m.lineBlink[p][0]);
+        case SingleSetting::Position: return sentSinglePosition(m.pageDisplayPosition[p]) == 1 ? "B" : "T";
+        case SingleSetting::Fill: return onOffLetter(m.lineFill[p][0]);
         case SingleSetting::CharSize: return std::string(1, sizeLetter(m.lineCharSize[p][0]));
-        case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + std::clamp(m.pageScrollSpeed[p], 0, 3) + 1));
+        case SingleSetting::ScrollSpeed: return std::string(1, static_cast<char>('0' + kScrollSpeedRange.sent(m.pageScrollSpeed[p]) + 1));
         case SingleSetting::Offset:
             v = "00";
-            putDecimal2(v.data(), std::clamp(m.pagePositionOffset[p], 0, 15));
+            putDecimal2(v.data(), kPositionOffsetRange.sent(m.pagePositionOffset[p]));
             return v;
         case SingleSetting::Colour:
             v = "00";
-            v[0] = static_cast<char>('0' + std::clamp(m.lineCharColour[p][0], 0, 8));
-            v[1] = static_cast<char>('0' + std::clamp(m.lineEdgeColour[p][0], 0, 8));
+            v[0] = static_cast<char>('0' + kColourRange.sent(m.lineCharColour[p][0]));
+            v[1] = static_cast<char>('0' + kColourRange.sent(m.lineEdgeColour[p][0]));
             return v;
     }
     return v;
@@ -58,8 +63,8 @@ std::string pageValue(const SettingsModel& m, SingleSetting s, int p) {
 
 // The one-page value differs from the all-pages letter only for the on/off pairs.
 std::string onePageValue(const SettingsModel& m, SingleSetting s, int p) {
-    if (s == SingleSetting::Blink) return m.lineBlink[p][0] != 0 ? "ON" : "OF";
-    if (s == SingleSetting::Fill) return m.lineFill[p][0] != 0 ? "ON" : "OF";
+    if (s == SingleSetting::Blink) return sentOnOff(m.lineBlink[p][0]) ? "ON" : "OF";
+    if (s == SingleSetting::Fill) return sentOnOff(m.lineFill[p][0]) ? "ON" : "OF";
     return pageValue(m, s, p);
 }
 

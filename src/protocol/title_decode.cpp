@@ -7,20 +7,17 @@
 
 #include "protocol/codecs.h"
 #include "protocol/jis.h"
+#include "protocol/title_encode.h"
 
 namespace vrq {
-
-namespace {
-// Codes beyond the last row of JIS level 2 are shown as blanks.
-constexpr std::uint16_t kLastTitleCode = 0x7C7E;
-}  // namespace
 
 std::string decodeTitleHex(std::string_view hex) {
     std::array<std::uint16_t, kTitleCodes> codes{};
     for (std::size_t i = 0; i < kTitleCodes && i * 4 + 3 < hex.size(); ++i) {
         const char* p = hex.data() + i * 4;
         std::uint16_t jis = static_cast<std::uint16_t>((getHexByte(p) << 8) | getHexByte(p + 2));
-        if (jis > kLastTitleCode) jis = kJisFullWidthSpace;
+        // A code the device does not keep is shown as a blank.
+        if (jis > kLastTakenTitleCode) jis = kJisFullWidthSpace;
         codes[i] = jis;
     }
     std::size_t used = kTitleCodes;

@@ -1,6 +1,7 @@
 #include "protocol/title_encode.h"
 
 #include <algorithm>
+#include <string>
 
 #include "model/text_cell.h"
 #include "protocol/codecs.h"
@@ -92,6 +93,99 @@ std::optional<std::string> encodeTitlePage(const SettingsModel& m, int page) {
 std::optional<std::string> encodeSingleTitlePage(const SettingsModel& m, int page) {
     if (page < 0 || page >= kPages) return std::nullopt;
     return encodeTitleText(cellText(m.singleTitleText[page]), kSingleTitleMaxBytes);
+}
+
+namespace {
+
+// The first character of `text` the device does not take.
+bool firstUntaken(std::string_view text, UntakenTitleChar& out) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (isShiftJisLead(lead) && i + 1 < text.size()) {
+            const auto code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(text[i + 1]));
+            i += 2;
+            if (takenTitleJis(code)) continue;
+            out.code = code;
+            out.jis = titleCharToJis(code);
+            return true;
+        }
+        out.code = lead;  // a single byte has no JIS code
+        out.jis = 0;
+        return true;
+    }
+    return false;
+}
+
+std::string hex(std::uint16_t v, int digits) {
+    std::string out;
+    putHex4(out, v);
+    return out.substr(4 - static_cast<std::size_t>(digits));
+}
+
+std::string padded(int n, std::size_t width) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+}
+
+// `text` with %1, %2, %3 replaced, the way the operator texts are filled.
+std::string filled(std::string text, const std::vector<std::string>& values) {
+    for (std::size_t i = values.size(); i-- > 0;) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), values[i]);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product p) {
+    std::vector<UntakenTitleChar> found;
+    UntakenTitleChar u;
+    for (int page = 0; page < kPages; ++page) {
+        if (p == Product::Single) {
+            if (firstUntaken(cellText(m.singleTitleText[page]), u)) {
+                u.page = page;
+                u.line = 0;
+                found.push_back(u);
+            }
+            continue;
+        }
+        for (int line = 0; line < kLines; ++line) {
+            if (!firstUntaken(cellText(m.titleText[page][line]), u)) continue;
+            u.page = page;
+            u.line = line;
+            found.push_back(u);
+        }
+    }
+    return found;
+}
+
+std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p, bool english) {
+    if (found.empty()) return {};
+    constexpr std::size_t kNamed = 5;
+    std::string text = filled(english ? "titles holding characters the device does not take: %1"
+                                      : "%1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。",
+                              {std::to_string(found.size())});
+    for (std::size_t i = 0; i < found.size() && i < kNamed; ++i) {
+        const UntakenTitleChar& u = found[i];
+        const std::string page = padded(u.page + 1, 3), line = padded(u.line + 1, 2);
+        const std::string code = u.jis ? hex(u.jis, 4) : hex(u.code, u.code > 0xFF ? 4 : 2);
+        text += "\n";
+        if (english) {
+            text += "  page " + page + (p == Product::Single ? "" : " line " + line) + ": " +
+                    (u.jis ? "JIS " + code : "a character without a JIS code (" + code + ")");
+        } else if (p == Product::Single) {
+            text += u.jis ? filled("ページ %1：JIS %2", {page, code})
+                          : filled("ページ %1：JISコードのない文字（%2）", {page, code});
+        } else {
+            text += u.jis ? filled("ページ %1 ライン %2：JIS %3", {page, line, code})
+                          : filled("ページ %1 ライン %2：JISコードのない文字（%3）", {page, line, code});
+        }
+    }
+    if (found.size() > kNamed)
+        text += "\n" + filled(english ? "  and %1 more" : "ほか%1か所", {std::to_string(found.size() - kNamed)});
+    return text;
 }
 
 std::optional<CommandLine> titleLineCommand(const SettingsModel& m, int page, int line) {

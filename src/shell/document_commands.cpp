@@ -10,6 +10,7 @@
 #include "model/value_ranges.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
+#include "protocol/title_encode.h"
 
 namespace vrq {
 
@@ -79,6 +80,9 @@ void DocumentCommands::openDocument() {
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
     if (!corrected.empty()) warn(correctedValuesText(corrected).c_str());
+    // The title editor takes no character the device does not; an older document may hold some.
+    const std::string titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
+    if (!titles.empty()) warn(titles);
 }
 
 bool DocumentCommands::saveDocument() {

@@ -87,6 +87,7 @@ inline void putOutOfRangeValues(Console& c) {
     if (c.single()) {
         s.pagePositionOffset[7] = 20;
         s.pageAutoSwitch[8] = 5;
+        s.pageDisplayPosition[10] = 2;  // goes out as the top
     } else {
         s.lineSpacing[7][2] = 99;
         s.pageAutoSwitch[8] = 150;

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "ctl/ctl_runner.h"
+#include "ctl/run_io.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "protocol/bulk_runs.h"
@@ -115,9 +116,26 @@ TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
         std::ostringstream out, err;
         o.action = Action::SendAll;
         ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
+        // Told once, as the consoles tell it when they open the document.
+        const std::string told = "vrqctl: " + path + ": values out of range, sent as corrected: Character size, ";
+        EXPECT_NE(err.str().find(told), std::string::npos) << err.str();
+        EXPECT_EQ(err.str().find(told), err.str().rfind(told));
         o.action = Action::Verify;
         EXPECT_EQ(runCtl(o, out, err), kExitOk) << out.str() << err.str();
     }
+}
+
+// What the consoles tell on opening a document, send-all tells on stderr.
+TEST(CtlSendTest, SendAllNamesCorrectedKindsAndTitlesTheDeviceDoesNotTake) {
+    auto c = makeConsole(Product::Single);
+    c->settings.pageDisplayPosition[10] = 2;
+    setCell(c->settings.singleTitleText[10], "\xEF\x9F");
+    std::ostringstream err;
+    tellCorrected(*c, "x.dat", err);
+    EXPECT_EQ(err.str(), "vrqctl: x.dat: values out of range, sent as corrected: Display position\n"
+                         "vrqctl: x.dat: titles holding characters the device does not take: 1\n"
+                         "  page 011: JIS 7E21\n");
+    EXPECT_EQ(c->settings.pageDisplayPosition[10], 0);
 }
 
 TEST(CtlSendTest, AnswersRefusalsAndSilence) {

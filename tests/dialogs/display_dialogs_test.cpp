@@ -232,8 +232,12 @@ TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
     click(&d, "lineSendButton");
     EXPECT_EQ(serial.lines.back(), "CA001L02" "2422" + rep("2121", 27) + "\r\n");
 
-    // An ASCII letter makes the line odd: refused with the JIS message.
+    // An ASCII letter is refused at entry, named; one a document brought
+    // makes the line odd: refused at send with the JIS message.
     commit(edit, QStringLiteral("A"));
+    EXPECT_EQ(cellText(c->settings.titleText[0][1]), "\x82\xA0");
+    EXPECT_TRUE(child<QLabel>(&d, "reasonLabel")->text().contains(QStringLiteral("「A」")));
+    setCell(c->settings.titleText[0][1], "\x82\xA0" "A");
     click(&d, "lineSendButton");
     click(&d, "pageSendButton");
     EXPECT_EQ(serial.lines.size(), 1u);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPixmap>
@@ -22,6 +23,7 @@
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
+#include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
 #include "link/port_lister.h"
 #include "link/serial_link.h"
@@ -86,6 +88,12 @@ TEST(Screenshots, JisWarningAndARowNinetyThreeTitle) {
     c->app.currentLine = 1;
     TitleEditor d(*c, nullptr);
     shoot(d, "title_row93.png");
+    // Typing a cell of row 94 over the selected title is refused, named by its code.
+    QInputMethodEvent typed;
+    const char32_t row94 = kTitlePlaceholderBase + 0x7E7E;
+    typed.setCommitString(QString::fromUcs4(&row94, 1));
+    QApplication::sendEvent(d.findChild<QLineEdit*>("titleEdit"), &typed);
+    shoot(d, "title_refused.png");
 }
 
 TEST(Screenshots, SerialDialogWithThePortChooser) {

@@ -12,6 +12,7 @@
 #include "dialogs/title_editor.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "protocol/title_chars.h"
 #include "protocol/transport.h"
 
 namespace vrq {
@@ -73,6 +74,35 @@ TEST_F(TitleText, RowNinetyThreeSurvivesEditingAndUntouchedCellsGoOutAsLoaded) {
     QTest::keyClick(edit, Qt::Key_Delete);  // the placeholder goes whole
     EXPECT_EQ(line0(), "\x82\xA2\x87\x90");
     EXPECT_TRUE(notes.notices.empty());
+}
+
+TEST_F(TitleText, RowsNinetyThreeAndFourAreRefusedAtEntryByTheirCode) {
+    TitleEditor d(*c, nullptr);
+    auto* edit = d.findChild<QLineEdit*>("titleEdit");
+    auto* reason = d.findChild<QLabel*>("reasonLabel");
+    commit(edit, QString::fromUtf8("あ"));
+    for (const char32_t jis : {0x7D21, 0x7D7E, 0x7E21, 0x7E7E}) {
+        const char32_t placeholder = kTitlePlaceholderBase + jis;
+        commit(edit, QString::fromUcs4(&placeholder, 1) + QString::fromUtf8("い"));
+        EXPECT_TRUE(reason->text().contains(QStringLiteral("JIS %1").arg(static_cast<int>(jis), 0, 16).toUpper()))
+            << reason->text().toStdString();
+        EXPECT_EQ(edit->text(), QString::fromUtf8("あい"));  // the rest of the insertion is taken
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    // The last cell the device keeps, and a gap of row 2, are taken.
+    for (const char32_t jis : {0x7C7E, 0x222F}) {
+        const char32_t placeholder = kTitlePlaceholderBase + jis;
+        commit(edit, QString::fromUcs4(&placeholder, 1));
+        EXPECT_TRUE(reason->text().isEmpty());
+    }
+    EXPECT_EQ(line0(), "\x82\xA0\xEE\xFC\x81\xAD");
+    EXPECT_EQ(sentLine(d), "24227C7E222F");
+    // Typed over a selection, a refused character leaves the selected text.
+    edit->selectAll();
+    const char32_t row94 = kTitlePlaceholderBase + 0x7E7E;
+    commit(edit, QString::fromUcs4(&row94, 1));
+    EXPECT_EQ(line0(), "\x82\xA0\xEE\xFC\x81\xAD");
+    EXPECT_FALSE(reason->text().isEmpty());
 }
 
 TEST_F(TitleText, TheDeletedOneOfTwoLookalikesIsTheOneThatGoes) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -84,7 +85,9 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
         TitleEditor editor(*c, &w);
         QWidget* field = editor.findChild<QWidget*>("titleEdit");
         ASSERT_NE(field, nullptr);
-        QTest::keyClicks(field, "AB");
+        QInputMethodEvent typed;  // a title takes full-width characters only
+        typed.setCommitString(QString::fromUtf8("ＡＢ"));
+        QApplication::sendEvent(field, &typed);
         // The signal comes while the editor is still open.
         ::kill(::getpid(), SIGTERM);
         ASSERT_TRUE(QTest::qWaitFor([&] { return received == SIGTERM; }, 5000));
@@ -109,7 +112,7 @@ TEST_P(RecoveryDrill, SigtermKeepsTheUnsavedTitleForTheNextStart) {
     ASSERT_TRUE(keepUnsavedWork(*c, copy));
     nextNotes.answers = {true};
     ASSERT_TRUE(again.offer(*next, [&](const std::string& name) { shown = name; }));
-    EXPECT_EQ(firstTitle(*next), "AB");
+    EXPECT_EQ(firstTitle(*next), "\x82\x60\x82\x61");
     EXPECT_EQ(next->app.currentFileName, original);
     EXPECT_TRUE(next->app.documentModified);
     EXPECT_EQ(shown, original);

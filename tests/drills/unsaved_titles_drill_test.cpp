@@ -1,6 +1,8 @@
 // Titles typed in the editor survive every way out of the program and every
 // New and Open question, until they are on disk or the operator lets them go.
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -52,9 +54,11 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
         TitleEditor editor(*c, &w);
         QWidget* field = editor.findChild<QWidget*>("titleEdit");
         ASSERT_NE(field, nullptr);
-        QTest::keyClicks(field, "AB");
+        QInputMethodEvent typed;  // a title takes full-width characters only
+        typed.setCommitString(QString::fromUtf8("ＡＢ"));
+        QApplication::sendEvent(field, &typed);
     }
-    ASSERT_EQ(firstTitle(*c), "AB");
+    ASSERT_EQ(firstTitle(*c), "\x82\x60\x82\x61");
     ASSERT_TRUE(c->app.documentModified);
 
     // New and Open, declined: nothing changes, no file dialog.
@@ -63,7 +67,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     notes.answers = {false};
     docs.openDocument();
     EXPECT_EQ(files.opens, 0);
-    EXPECT_EQ(firstTitle(*c), "AB");
+    EXPECT_EQ(firstTitle(*c), "\x82\x60\x82\x61");
 
     // Exit, "save first", no file name yet: the save dialog is cancelled.
     notes.answers = {false};
@@ -76,7 +80,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     ASSERT_FALSE(notes.notices.empty());
     EXPECT_NE(notes.notices.back().text.find(path("missing/t.dat")), std::string::npos);
     EXPECT_TRUE(c->app.appRunning);
-    EXPECT_EQ(firstTitle(*c), "AB");
+    EXPECT_EQ(firstTitle(*c), "\x82\x60\x82\x61");
     EXPECT_TRUE(c->app.documentModified);
 
     // With a file name whose save fails, the program stays open too.
@@ -92,7 +96,7 @@ TEST_P(UnsavedTitlesDrill, TitlesOutliveEveryExitAndQuestion) {
     EXPECT_FALSE(c->app.appRunning);
     auto back = makeConsole(GetParam());
     ASSERT_TRUE(SettingsFile::load(*back, path("t.dat")));
-    EXPECT_EQ(firstTitle(*back), "AB");
+    EXPECT_EQ(firstTitle(*back), "\x82\x60\x82\x61");
 }
 
 INSTANTIATE_TEST_SUITE_P(Drills, UnsavedTitlesDrill, ::testing::Values(Product::Multi, Product::Single),

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "model/reset_settings.h"
+#include "protocol/reply_test_support.h"
 #include "protocol/single_page_commands.h"
 
 namespace vrq {
 namespace {
 
-std::string repeat(const std::string& s, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += s;
-    return out;
-}
+using test::repeat;
 
 TEST(SinglePageCommandsTest, AllPagesAfterNewAreOneLineEach) {
     auto c = makeConsole(Product::Single);

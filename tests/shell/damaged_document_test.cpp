@@ -10,6 +10,7 @@
 #include "dialogs/page_setting_dialogs.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
+#include "model/text_cell.h"
 #include "model/value_ranges.h"
 #include "protocol/notifier.h"
 #include "protocol/transport.h"
@@ -82,6 +83,48 @@ TEST(DamagedDocumentTest, PreviewsAndListsShowWhatGoesOnTheWire) {
         EXPECT_EQ(d.findChild<QComboBox*>("hourCombo")->currentText(), "23");
         EXPECT_EQ(d.findChild<QComboBox*>("minuteCombo")->currentText(), "59");
     }
+}
+
+// Titles typed before the editor refused what the device does not take: the
+// document opens, with one notice naming the first few by page and line.
+TEST(DamagedDocumentTest, TitlesTheDeviceDoesNotTakeAreNamedOnOpening) {
+    QTemporaryDir dir;
+    OneFile chooser;
+    chooser.path = dir.filePath("titles.dat").toStdString();
+    auto open = [&chooser](const Console& written, Product p) {
+        EXPECT_TRUE(SettingsFile::save(written, chooser.path));
+        auto c = makeConsole(p);
+        RecordingNotifier notes;
+        c->notifier = &notes;
+        DocumentCommands docs(*c, chooser, {});
+        docs.openDocument();
+        EXPECT_EQ(c->app.currentFileName, chooser.path);
+        std::vector<std::string> texts;
+        for (const auto& n : notes.notices) texts.push_back(n.text);
+        return texts;
+    };
+
+    auto multi = makeConsole(Product::Multi);
+    setCell(multi->settings.titleText[3][5], "\x82\xA0\xEF\xFC");  // あ, then row 94's last cell
+    setCell(multi->settings.titleText[7][1], "\x82\xA0" "A");
+    for (int page = 10; page < 15; ++page) setCell(multi->settings.titleText[page][0], "\xEF\x9E");
+    setCell(multi->settings.titleText[20][0], "\x82\xA0\xEE\xFC");  // row 92 is taken
+    EXPECT_EQ(open(*multi, Product::Multi),
+              std::vector<std::string>{"7か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。\n"
+                                       "ページ 004 ライン 06：JIS 7E7E\n"
+                                       "ページ 008 ライン 02：JISコードのない文字（41）\n"
+                                       "ページ 011 ライン 01：JIS 7D7E\n"
+                                       "ページ 012 ライン 01：JIS 7D7E\n"
+                                       "ページ 013 ライン 01：JIS 7D7E\n"
+                                       "ほか2か所"});
+
+    auto single = makeConsole(Product::Single);
+    setCell(single->settings.singleTitleText[10], "\xEF\x9F");
+    single->settings.pageDisplayPosition[10] = 2;
+    EXPECT_EQ(open(*single, Product::Single),
+              (std::vector<std::string>{correctedValuesText({ValueKind::DisplayPosition}),
+                                        "1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。\n"
+                                        "ページ 011：JIS 7E21"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -89,7 +90,14 @@ TEST_P(DocumentModifiedTest, OneChangeInAnySettingDialogMakesExitAsk) {
                 combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
             } else {
                 if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->clear();
-                QTest::keyClicks(target, "7");
+                if (std::string_view(change.widget) == "titleEdit") {
+                    // A title takes full-width characters only: typed as an input method commits them.
+                    QInputMethodEvent e;
+                    e.setCommitString(QString::fromUtf8("７"));
+                    QApplication::sendEvent(target, &e);
+                } else {
+                    QTest::keyClicks(target, "7");
+                }
             }
         });
         EXPECT_TRUE(c->app.documentModified) << change.command << " " << change.widget;

@@ -170,6 +170,12 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
     EXPECT_EQ(uiText("ファイルに範囲外の値がありました。送信される値に直して表示します。\n点滅、表示位置"),
               "The file held values out of range. They are shown as the values that will be sent:\nBlink, "
               "Display position");
+    EXPECT_EQ(uiText("7か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。\n"
+                     "ページ 004 ライン 06：JIS 7E7E\nページ 008 ライン 02：JISコードのない文字（41）\n"
+                     "ページ 011：JIS 7E21\nほか2か所"),
+              "Titles in 7 places hold characters the device does not take. Correct them in Title Settings.\n"
+              "Page 004 line 06: JIS 7E7E\nPage 008 line 02: a character without a JIS code (41)\n"
+              "Page 011: JIS 7E21\nand 2 more");
     EXPECT_EQ(uiText("前回、保存されずに終了したデータがあります。\n/tmp/a.dat\n開きますか？"),
               "The program ended last time with unsaved data.\n/tmp/a.dat\nOpen it?");
     // A name the operator gave stays as it is, even one with %2 in it.
