@@ -414,8 +414,8 @@ TitleCsvImport readTitlesCsv(std::string_view file, Product p, const TitleCharCo
             const std::optional<std::string>& b = cached.encode(c);
             CsvProblemKind why = CsvProblemKind::NoCode;
             if (b && b->size() == 2 &&
-                titleCharToJis(static_cast<std::uint16_t>(static_cast<unsigned char>((*b)[0]) << 8 |
-                                                          static_cast<unsigned char>((*b)[1]))) != 0) {
+                takenTitleJis(static_cast<std::uint16_t>(static_cast<unsigned char>((*b)[0]) << 8 |
+                                                         static_cast<unsigned char>((*b)[1]))) != 0) {
                 bytes += *b;
                 continue;
             }

@@ -6,6 +6,7 @@
 #include "link/title_char_codec.h"
 #include "model/console.h"
 #include "model/text_cell.h"
+#include "protocol/title_chars.h"
 #include "protocol/title_csv.h"
 
 namespace vrq {
@@ -136,7 +137,9 @@ struct Refusal {
 TEST(TitleCsv, EveryRefusalNamesItsRowAndKeepsNothing) {
     const std::string head = "page,line,title\n";
     const std::string tooLong = "1,1," + std::string(29, 'x') + "\n";
+    const char32_t row94 = titlePlaceholder(0xEFFC);  // JIS 7E7E: the device keeps no row 93/94 code
     const Refusal cases[] = {
+        {head + "1,1," + QString::fromUcs4(&row94, 1).toStdString() + "\n", 2, 3, CsvProblemKind::Refused},
         {"page,line,title\n1,1,a\n0,1,b\n", 3, 1, CsvProblemKind::PageRange},
         {"page,line,title\n513,1,b\n", 2, 1, CsvProblemKind::PageRange},
         {"page,line,title\n1,11,b\n", 2, 2, CsvProblemKind::LineRange},
