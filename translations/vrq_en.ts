@@ -1394,5 +1394,13 @@ Keep it? (No: delete it)</translation>
         <source>設定ファイルではないため開けません。</source>
         <translation>This is not a settings document and cannot be opened.</translation>
     </message>
+    <message>
+        <source>シリアルポートが開いていないため送信できません。インターフェイスの設定でシリアルを選ぶと開き直します。</source>
+        <translation>The serial port is not open, so nothing was sent. Choosing serial in the interface settings opens it again.</translation>
+    </message>
+    <message>
+        <source>デバイスが割り当てられていません</source>
+        <translation>no device is assigned</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -21,6 +25,7 @@
 #include "dialogs/tcp_client_dialog.h"
 #include "dialogs/tcp_server_dialog.h"
 #include "link/fake_device.h"
+#include "link/serial_link.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
 #include "model/field_text.h"
@@ -81,6 +86,45 @@ TEST_F(ConnectionDialogs, SerialChosenTwiceOpensThePortOnce) {
     EXPECT_EQ(opened, 1);  // choosing TCP/IP opens nothing
     d.interfaceCombo()->setCurrentIndex(0);
     EXPECT_EQ(opened, 1);
+}
+
+// A port that failed at start-up opens once it can: when serial is chosen
+// again (already the choice) or its COM entry is given a working device.
+TEST_F(ConnectionDialogs, AFailedStartUpPortOpensWhenSerialIsChosenAgain) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const std::string pty = ::ptsname(master);
+    c->app.linkInterface = kLinkSerial;
+    c->app.comPortIndex = 1;
+    c->app.comDevicePath[1] = "/nonexistent/tty";
+    auto serial = std::make_unique<SerialLink>(*c);
+    EXPECT_FALSE(serial->open());
+    ASSERT_EQ(notes.notices.size(), 1u);
+
+    c->app.comDevicePath[1] = pty;
+    {
+        InterfaceDialog d(*c, [&] { serial->open(); });
+        ASSERT_EQ(d.interfaceCombo()->currentIndex(), kLinkSerial);
+        emit d.interfaceCombo()->activated(kLinkSerial);
+        EXPECT_TRUE(serial->isOpen());
+        EXPECT_TRUE(c->app.serialPortOpen);
+    }
+    {
+        // Taken again while open: nothing happens.
+        InterfaceDialog d(*c, [&] { ADD_FAILURE() << "opened twice"; });
+        emit d.interfaceCombo()->activated(kLinkSerial);
+    }
+
+    serial = std::make_unique<SerialLink>(*c);  // as at the next start, the port not yet open
+    c->app.serialPortOpen = false;
+    c->app.comDevicePath[1] = "/nonexistent/tty";
+    SerialSettingsDialog d(*c, nullptr, nullptr, [&] { serial->open(); });
+    d.portCombo()->setCurrentIndex(1);
+    d.pathEdit()->setText(QString::fromStdString(pty));
+    d.assignButton()->click();
+    EXPECT_TRUE(serial->isOpen());
+    EXPECT_EQ(notes.notices.size(), 1u);
+    ::close(master);
 }
 
 TEST_F(ConnectionDialogs, ChoicesLockWhileConnectedButTheSerialDialogStaysUsable) {
