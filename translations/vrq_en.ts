@@ -1402,5 +1402,9 @@ Keep it? (No: delete it)</translation>
         <source>デバイスが割り当てられていません</source>
         <translation>no device is assigned</translation>
     </message>
+    <message>
+        <source>機器が接続を切りました。もう一度つなぐには「接続」を押してください。</source>
+        <translation>The device closed the connection. Press "Connect" to connect again.</translation>
+    </message>
 </context>
 </TS>

@@ -20,7 +20,8 @@ namespace {
 const QString kNoDestination = " ";
 }
 
-TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
+TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent)
+    : QDialog(parent), c_(c), link_(link), portAtOpen_(cellText(c.settings.netPortNumber)) {
     setWindowTitle(uiText("TCP/IPの設定(Server)"));
     auto* layout = new QVBoxLayout(this);
 
@@ -124,8 +125,7 @@ void TcpServerDialog::chooseRow(int row) {
 }
 
 void TcpServerDialog::done(int result) {
-    writeConnectionValue(c_, "p_port_number", cellText(c_.settings.netPortNumber));
-    QDialog::done(result);
+    if (storePortOnClose(c_, result, portAtOpen_)) QDialog::done(result);
 }
 
 }  // namespace vrq

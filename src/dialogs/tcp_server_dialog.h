@@ -3,6 +3,7 @@
 // one commands go to. The port is written to the ini file when it closes.
 
 #include <QDialog>
+#include <string>
 #include <vector>
 
 #include "model/console.h"
@@ -40,6 +41,7 @@ private:
 
     Console& c_;
     TcpLink& link_;
+    std::string portAtOpen_;
     QLineEdit* transmissionEdit_ = nullptr;
     QListWidget* clientList_ = nullptr;
     QLineEdit* portEdit_ = nullptr;

@@ -234,13 +234,17 @@ void TcpLink::onSocketError(QTcpSocket* s, int error) {
     if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s != main_ && slotOf(s) < 0) return;  // already closed by us
     if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
-    onSocketClosed(s);
+    onSocketClosed(s, true);
 }
 
-void TcpLink::onSocketClosed(QTcpSocket* s) {
+void TcpLink::onSocketClosed(QTcpSocket* s, bool told) {
     if (s && s == main_) {
-        // The client role keeps tcpConnected: the operator disconnects in the dialog.
+        // Noticed even while idle: the dialog shows it disconnected and the
+        // next send says so, instead of a failed send much later.
         dropSocket(s);
+        const bool wasConnected = c_.app.tcpConnected;
+        c_.app.tcpConnected = false;
+        if (wasConnected && !told && c_.notifier) showWarning(*c_.notifier, kPeerLeftText);
         emit connectionClosed();
         return;
     }

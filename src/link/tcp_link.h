@@ -30,6 +30,8 @@ inline constexpr std::string_view kCannotBindText = "Bindできません";
 inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
 inline constexpr std::string_view kNoDestinationText =
     "送信先の機器が接続を切りました。TCP/IP設定で送信先を選び直してください。";
+// Client role: the device closed or reset the connection.
+inline constexpr std::string_view kPeerLeftText = "機器が接続を切りました。もう一度つなぐには「接続」を押してください。";
 inline constexpr std::string_view kBadListenAddressText =
     "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。";
 // What the traffic monitor shows when a device comes, goes or is turned away.
@@ -91,7 +93,7 @@ public:
 
 signals:
     void connected();         // client: the connection completed
-    void connectionClosed();  // client: the device closed the connection
+    void connectionClosed();  // client: the device closed the connection (tcpConnected is cleared)
     void clientsChanged();    // server: a device was accepted or went away
 
 private:
@@ -101,7 +103,7 @@ private:
     static void keepAlive(QTcpSocket* s);
     void onNewConnections();
     void onSocketError(QTcpSocket* s, int error);
-    void onSocketClosed(QTcpSocket* s);
+    void onSocketClosed(QTcpSocket* s, bool told = false);
     void onReadyRead(QTcpSocket* s);
     int slotOf(const QTcpSocket* s) const;
     void dropSocket(QTcpSocket* s);

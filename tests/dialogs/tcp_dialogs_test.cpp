@@ -199,9 +199,9 @@ TEST_F(ConnectionDialogs, DestinationStaysWhileARunIsActive) {
 
 // ---- TCP/IP client ----
 
-TEST(PeerListText, ThreeDigitGroups) {
-    EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192 .168 .001 .010");
-    EXPECT_EQ(peerListText(Octets{}), "000 .000 .000 .000");
+TEST(PeerListText, PlainDottedAddresses) {
+    EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192.168.1.10");
+    EXPECT_EQ(peerListText(Octets{127, 0, 0, 1}), "127.0.0.1");
 }
 
 TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
@@ -213,6 +213,10 @@ TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
         EXPECT_EQ(d.hostList()->count(), 0) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
         EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+        // Left as typed, to be put right, also when the focus moves on.
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(d.addressEdit(), &out);
+        EXPECT_EQ(d.addressEdit()->text(), QString(text));
     }
     EXPECT_EQ(c->app.peerListCount, 0);
     EXPECT_EQ(ini("list_count"), "<none>");
@@ -222,7 +226,7 @@ TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
     d.addressEdit()->setText(typed);
     d.addButton()->click();
     ASSERT_EQ(d.hostList()->count(), 1);
-    EXPECT_EQ(d.hostList()->item(0)->text(), "192 .168 .001 .002");
+    EXPECT_EQ(d.hostList()->item(0)->text(), "192.168.1.2");
 }
 
 TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
@@ -233,7 +237,7 @@ TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
     }
     EXPECT_EQ(ini("list_count"), "3");
     EXPECT_EQ(d.hostList()->count(), 3);
-    EXPECT_EQ(d.hostList()->item(2)->text(), "010 .000 .000 .003");
+    EXPECT_EQ(d.hostList()->item(2)->text(), "10.0.0.3");
 
     d.hostList()->setCurrentRow(0);
     d.removeButton()->click();
@@ -243,7 +247,7 @@ TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
     EXPECT_EQ(ini("ip01_3"), "3");
     EXPECT_EQ(ini("ip02_3"), "3");  // the former last entry stays in the file
     ASSERT_EQ(d.hostList()->count(), 2);
-    EXPECT_EQ(d.hostList()->item(0)->text(), "010 .000 .000 .002");
+    EXPECT_EQ(d.hostList()->item(0)->text(), "10.0.0.2");
 
     // Nothing is selected after a removal: a second press removes nothing.
     d.removeButton()->click();
@@ -311,8 +315,24 @@ TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
     d.connectButton()->click();  // not a port: refused before any attempt
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+    // Nor is it kept by "設定": the dialog stays open with the message.
+    d.show();
+    for (const char* text : {"ab", "0", "99999"}) {
+        notes.notices.clear();
+        d.portEdit()->setText(text);
+        d.accept();
+        EXPECT_TRUE(d.isVisible()) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+        EXPECT_EQ(ini("p_port_number"), "09004") << text;
+    }
+    // Closed without "設定", the port is the one it was.
+    d.reject();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(cellText(c->settings.netPortNumber), "09004");
+    d.portEdit()->setText("9005");
     d.accept();
-    EXPECT_EQ(ini("p_port_number"), "ab");
+    EXPECT_EQ(ini("p_port_number"), "9005");
 }
 
 TEST_F(ConnectionDialogs, ServerListensOnlyOnAChosenPort) {
