@@ -144,7 +144,14 @@ void SerialLink::dropLeftovers() {
         const QByteArray unread = port_.readAll();
         junk.append(unread.constData(), static_cast<std::size_t>(unread.size()));
     }
-    if (!junk.empty()) report(TrafficDirection::Dropped, junk, DropReason::Unasked);
+    // A row per line as it came; what follows the last LF is a row of its own.
+    std::string_view rest(junk);
+    while (!rest.empty()) {
+        const auto lf = rest.find('\n');
+        const std::size_t take = lf == std::string_view::npos ? rest.size() : lf + 1;
+        report(TrafficDirection::Dropped, rest.substr(0, take), DropReason::Unasked);
+        rest.remove_prefix(take);
+    }
 }
 
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -111,6 +112,8 @@ private:
     void takeLines(QTcpSocket* s, const QByteArray& chunk);
     void report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes, DropReason why = DropReason::None);
     void dropUnread(QTcpSocket* s, DropReason why);
+    void dropBytes(QTcpSocket* s, std::string_view bytes, DropReason why);
+    void flushJunk(QTcpSocket* s);
 
     bool send(std::string_view bytes, bool answerDue, int target) override;
     int drainMs() const override { return 0; }
@@ -130,6 +133,12 @@ private:
     RequestSession session_;
     QPointer<QTcpSocket> inFlight_;  // where the command in flight went
     bool closing_ = false;
+    // Dropped bytes of each socket after their last LF, waiting for the rest of the line.
+    struct Junk {
+        std::string bytes;
+        DropReason why = DropReason::None;
+    };
+    std::map<const QTcpSocket*, Junk> junk_;
 };
 
 }  // namespace vrq

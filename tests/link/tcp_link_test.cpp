@@ -278,6 +278,24 @@ TEST_F(LinkFixture, ADeviceLeavingWhileIdleIsNoticedOnce) {
     }
 }
 
+// Every line that arrives is a row of its own, answered, dropped or unasked;
+// bytes after the last LF wait for the rest of their line.
+TEST_F(LinkFixture, EachArrivingLineIsARowOfItsOwn) {
+    std::vector<std::string> rows;
+    c->traffic = [&](const TrafficEvent& e) {
+        rows.push_back(std::string(directionMark(e.direction)) + " " + printable(e.bytes));
+    };
+    FakeDevice dev([](const std::string& line) {
+        if (line == "TWO\r\n") return std::vector<Chunk>{{0, "GO\r\nGO\r\nha"}, {50, "lf\r\nGO\r\n"}};
+        return std::vector<Chunk>{{0, "GO\r\n"}};
+    });
+    connectTo(dev);
+    send("TWO\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows.size() >= 5; }, 3000));
+    EXPECT_EQ(rows, (std::vector<std::string>{"> TWO\\r\\n", "< GO\\r\\n", "x GO\\r\\n", "x half\\r\\n",
+                                              "x GO\\r\\n"}));
+}
+
 // ---- server role ----
 
 struct ServerFixture : LinkFixture {
