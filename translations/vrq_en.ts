@@ -1406,5 +1406,13 @@ Keep it? (No: delete it)</translation>
         <source>機器が接続を切りました。もう一度つなぐには「接続」を押してください。</source>
         <translation>The device closed the connection. Press "Connect" to connect again.</translation>
     </message>
+    <message>
+        <source>送信先</source>
+        <translation>destination</translation>
+    </message>
+    <message>
+        <source>接続中</source>
+        <translation>connected</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ctl/ctl_runner.h"
 
 #include <QEventLoop>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -25,7 +26,12 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
         err << "vrqctl: " << why << "\n";
         return kExitUsage;
     }
-    if (manyDevices(o) || o.action == Action::Verify) return runFleet(o, out, err);
+    // read-all into a folder names the document after the device, also for one.
+    std::error_code e;
+    const bool intoFolder = o.action == Action::ReadAll &&
+                            (std::filesystem::is_directory(std::filesystem::u8path(o.argument), e) ||
+                             (!o.argument.empty() && o.argument.back() == '/'));
+    if (manyDevices(o) || o.action == Action::Verify || intoFolder) return runFleet(o, out, err);
     QEventLoop loop;
     DeviceRun run(o, DeviceJob{devicesOf(o).front(), o.argument, nullptr, nullptr, {}}, out, err);
     run.onFinished = [&loop](int rc) { loop.exit(rc); };

@@ -421,15 +421,24 @@ TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     second.connectToHost(QHostAddress::LocalHost, link.listenPort());
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 2; }, 3000));
 
+    // Two devices of one host: told apart by their ports.
+    const QString firstPeer = QStringLiteral("127.0.0.1:%1").arg(first->localPort());
+    const QString secondPeer = QStringLiteral("127.0.0.1:%1").arg(second.localPort());
+    EXPECT_TRUE(d.clientList()->item(0)->text().startsWith(firstPeer + " "));
+    EXPECT_TRUE(d.clientList()->item(1)->text().startsWith(secondPeer + " "));
+    EXPECT_TRUE(d.clientList()->item(1)->text().endsWith(QStringLiteral("接続中")));
+
     first.reset();  // the device of slot 1 leaves
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 1; }, 3000));
     EXPECT_EQ(d.rowSlots(), std::vector<int>{2});
-    EXPECT_EQ(d.clientList()->item(0)->text(), "127.0.0.1");
+    EXPECT_TRUE(d.clientList()->item(0)->text().startsWith(secondPeer));
 
-    doubleClick(d.clientList(), 0);
+    // One click chooses.
+    emit d.clientList()->itemClicked(d.clientList()->item(0));
     EXPECT_EQ(c->app.selectedSlot, 2);
     EXPECT_TRUE(c->app.tcpConnected);
-    EXPECT_EQ(d.transmissionEdit()->text(), "127.0.0.1");
+    EXPECT_EQ(d.transmissionEdit()->text(), secondPeer);
+    EXPECT_TRUE(d.clientList()->item(0)->text().endsWith(QStringLiteral("送信先")));
 
     d.disconnectButton()->click();
     EXPECT_FALSE(link.isListening());
