@@ -274,7 +274,7 @@ Parsed parseOptions(const std::vector<std::string>& args) {
             Device d = devices[k];
             d.rs485 = address;
             for (const Device& seen : all)
-                if (sameDevice(seen, d)) return fail("a device is named twice (after resolving names)");
+                if (sameDevice(seen, d)) return fail("a device is named twice");
             all.push_back(d);
         }
     }

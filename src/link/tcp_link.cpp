@@ -93,6 +93,7 @@ int TcpLink::connectedClientCount() const {
 bool TcpLink::connectToPeer() {
     // A pending or dead attempt is replaced, never left behind.
     if (main_) dropSocket(main_);
+    failureTold_ = false;
 
     const int index = c_.app.peerIndex;
     const int port = portNumber(cellText(c_.settings.netPortNumber));
@@ -247,7 +248,8 @@ void TcpLink::onSocketClosed(QTcpSocket* s, bool told) {
         dropSocket(s);
         const bool wasConnected = c_.app.tcpConnected;
         c_.app.tcpConnected = false;
-        if (wasConnected && !told && c_.notifier) showWarning(*c_.notifier, kPeerLeftText);
+        // Told once: a command that just failed on this connection already said so.
+        if (wasConnected && !told && !failureTold_ && c_.notifier) showWarning(*c_.notifier, kPeerLeftText);
         emit connectionClosed();
         return;
     }
@@ -374,6 +376,7 @@ bool TcpLink::send(std::string_view line, bool, int target) {
     report(TrafficDirection::Sent, s, line);
     if (s->write(line.data(), size) != size) return false;
     inFlight_ = s;
+    failureTold_ = false;
     return true;
 }
 
@@ -390,6 +393,7 @@ void TcpLink::ended(RequestEnd e) {
     c_.reply.tcpLine.clear();
     c_.reply.replyError = true;
     if (closing_ || !c_.notifier) return;
+    failureTold_ = true;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
 }
 

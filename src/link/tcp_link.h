@@ -133,6 +133,7 @@ private:
     RequestSession session_;
     QPointer<QTcpSocket> inFlight_;  // where the command in flight went
     bool closing_ = false;
+    bool failureTold_ = false;  // the last command failed with a notice; nothing sent since
     // Dropped bytes of each socket after their last LF, waiting for the rest of the line.
     struct Junk {
         std::string bytes;
