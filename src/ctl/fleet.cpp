@@ -1,5 +1,6 @@
 #include "ctl/fleet.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -8,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -120,7 +120,8 @@ private:
             if (!std::filesystem::is_directory(o_.argument, e))
                 return usage("read-all of several devices needs a folder: " + o_.argument);
             // Found out now, not after every device was read.
-            const auto probe = std::filesystem::path(o_.argument) / (".vrqctl-probe-" + std::to_string(::getpid()));
+            const auto probe = std::filesystem::path(o_.argument) /
+                               (".vrqctl-probe-" + std::to_string(QCoreApplication::applicationPid()));
             const bool writable = std::ofstream(probe).good();
             std::filesystem::remove(probe, e);
             if (!writable) return usage("cannot write into the folder " + o_.argument);
