@@ -1566,5 +1566,25 @@ The device cannot be asked for the following settings; they keep the values they
         <source>時計表示サイズ、表示オフセット、ネットワーク設定</source>
         <translation>clock display size, display offset, network settings</translation>
     </message>
+    <message>
+        <source>シリアルポートが開いていないため送信できません。インターフェイスの設定でシリアルを選ぶと開き直します。</source>
+        <translation>The serial port is not open, so nothing was sent. Choosing serial in the interface settings opens it again.</translation>
+    </message>
+    <message>
+        <source>デバイスが割り当てられていません</source>
+        <translation>no device is assigned</translation>
+    </message>
+    <message>
+        <source>機器が接続を切りました。もう一度つなぐには「接続」を押してください。</source>
+        <translation>The device closed the connection. Press "Connect" to connect again.</translation>
+    </message>
+    <message>
+        <source>送信先</source>
+        <translation>destination</translation>
+    </message>
+    <message>
+        <source>接続中</source>
+        <translation>connected</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "ctl/ctl_options.h"
 
+#include <filesystem>
+
 #include <QCommandLineParser>
 #include <QStringList>
 #include <cstdlib>
@@ -90,7 +92,36 @@ bool toAddresses(const std::string& s, std::vector<int>& out) {
     return true;
 }
 
-bool sameDevice(const Device& a, const Device& b) {
+// A device as the system reaches it: "localhost" and 127.000.0.1 are
+// 127.0.0.1, a link to a serial device is the device.
+Device resolved(Device d) {
+    if (d.link == LinkKind::Serial) {
+        std::error_code e;
+        const auto real = std::filesystem::weakly_canonical(std::filesystem::path(d.serialPath), e);
+        if (!e) d.serialPath = real.string();
+    } else if (d.host == "localhost") {
+        d.host = "127.0.0.1";
+    } else {
+        std::string dotted;
+        int value = -1, parts = 0;
+        for (std::size_t i = 0; i <= d.host.size(); ++i) {
+            const char ch = i < d.host.size() ? d.host[i] : '.';
+            if (ch >= '0' && ch <= '9' && value < 1000) {
+                value = (value < 0 ? 0 : value * 10) + (ch - '0');
+            } else if (ch == '.' && value >= 0 && value <= 255) {
+                dotted += (parts++ ? "." : "") + std::to_string(value);
+                value = -1;
+            } else {
+                return d;  // not a dotted address: compared as given
+            }
+        }
+        if (parts == 4) d.host = dotted;
+    }
+    return d;
+}
+
+bool sameDevice(const Device& x, const Device& y) {
+    const Device a = resolved(x), b = resolved(y);
     return a.link == b.link && a.serialPath == b.serialPath && a.host == b.host && a.port == b.port &&
            a.rs485 == b.rs485;
 }

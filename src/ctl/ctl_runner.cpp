@@ -1,6 +1,7 @@
 #include "ctl/ctl_runner.h"
 
 #include <QEventLoop>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -41,7 +42,13 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
         err << "vrqctl: " << why << "\n";
         return kExitUsage;
     }
-    const int rc = manyDevices(o) || o.action == Action::Verify ? runFleet(o, out, err) : runOne(o, out, err);
+    // read-all into a folder names the document after the device, also for one.
+    std::error_code e;
+    const bool intoFolder = o.action == Action::ReadAll &&
+                            (std::filesystem::is_directory(std::filesystem::u8path(o.argument), e) ||
+                             (!o.argument.empty() && o.argument.back() == '/'));
+    const bool fleet = manyDevices(o) || o.action == Action::Verify || intoFolder;
+    const int rc = fleet ? runFleet(o, out, err) : runOne(o, out, err);
     // Said once, however many devices: what no read request can reach.
     const bool compared = o.action == Action::Verify && rc != kExitUsage;
     if (compared || (o.action == Action::ReadAll && (rc == kExitOk || o.keepPartial))) {

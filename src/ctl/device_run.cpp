@@ -52,6 +52,14 @@ bool parseIpv4(const std::string& host, Octets& out) {
 }
 
 
+std::string openFailureText(const SerialOpenFailure& f) {
+    std::string s = "cannot open the serial device " + f.path.toStdString() + ": " + f.reason.toStdString();
+    if (f.permissionDenied)
+        s += "; the device belongs to " + (f.group.empty() ? std::string("a group") : "group " + f.group) +
+             ": add the user to it and log in again";
+    return s;
+}
+
 // No time between commands is the answer-paced run: a zero-time timer would
 // fire without pause while a command is in flight.
 Options zeroPeriodPaced(Options o) {
@@ -137,7 +145,12 @@ private:
             a.serialMode = d_.rs485 >= 0 ? kRs485 : kRs232c;
             a.slaveAddressIndex = d_.rs485 >= 0 ? d_.rs485 : 0;
             serial_ = std::make_unique<SerialLink>(*c_);
-            if (!serial_->open()) return usage("cannot open the serial device " + d_.serialPath);
+            // One line in our own words instead of the console's notice.
+            std::string why;
+            serial_->onOpenFailed = [&why](const SerialOpenFailure& f) { why = openFailureText(f); };
+            const bool opened = serial_->open();
+            serial_->onOpenFailed = nullptr;
+            if (!opened) return usage(why);
             serial_->session().setTimeoutMs(o_.timeoutMs);
             serial_->session().setRetries(o_.retries);
             QTimer::singleShot(0, &period_, [this] { startAction(); });

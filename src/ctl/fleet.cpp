@@ -1,5 +1,6 @@
 #include "ctl/fleet.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -120,6 +122,12 @@ private:
             std::filesystem::create_directories(o_.argument, e);
             if (!std::filesystem::is_directory(o_.argument, e))
                 return usage("read-all of several devices needs a folder: " + o_.argument);
+            // Found out now, not after every device was read.
+            const auto probe = std::filesystem::path(o_.argument) /
+                               (".vrqctl-probe-" + std::to_string(QCoreApplication::applicationPid()));
+            const bool writable = std::ofstream(probe).good();
+            std::filesystem::remove(probe, e);
+            if (!writable) return usage("cannot write into the folder " + o_.argument);
         }
         return kExitOk;
     }
@@ -135,9 +143,9 @@ private:
         return lanes_.size() - 1;
     }
 
-    std::size_t addRow(const Device& d, std::size_t lane) {
+    std::size_t addRow(const Device& d, std::size_t lane, std::string name = {}) {
         DeviceRow r;
-        r.name = deviceName(d);
+        r.name = name.empty() ? deviceName(d) : std::move(name);
         if (o_.action == Action::ReadAll) r.file = (std::filesystem::path(o_.argument) / (r.name + ".dat")).string();
         rows_.push_back(std::move(r));
         devices_.push_back(d);
@@ -255,9 +263,13 @@ private:
             Device d = devicesOf(o_).front();
             d.host = (v4 ? QHostAddress(raw) : s->peerAddress()).toString().toStdString();
             d.port = s->peerPort();
+            // Named by the address, which stays from run to run (the port is
+            // the system's pick); devices sharing an address by their order of arrival.
+            const int seen = ++arrivals_[d.host];
+            const std::string name = seen == 1 ? d.host : d.host + "_" + std::to_string(seen);
             const std::size_t lane = lanes_.size();
             lanes_.emplace_back();
-            const std::size_t i = addRow(d, lane);
+            const std::size_t i = addRow(d, lane, name);
             lanes_[lane].next = 1;
             startRow(i, s);
         }
@@ -299,6 +311,7 @@ private:
     std::map<std::string, std::size_t> busLanes_;
     std::unique_ptr<QTcpServer> server_;
     int accepted_ = 0;
+    std::map<std::string, int> arrivals_;  // devices accepted from each address
     bool waiting_ = false;
     std::size_t drawn_ = 0;
     QEventLoop loop_;

@@ -42,8 +42,7 @@ bool RunLog::open(const std::string& path) {
 
 void RunLog::line(TrafficDirection dir, std::string_view bytes, DropReason why) {
     if (!file_.is_open() || failed_) return;
-    std::string text = logLine(TrafficClock::now(), dir, bytes, why);
-    if (!device_.empty()) text.insert(text.find(' ') + 1, device_ + ' ');
+    std::string text = logLine(TrafficClock::now(), dir, bytes, why, device_);
     text += '\n';
     // One write per line, so lines of devices sharing the file never mix.
     file_.write(text.data(), static_cast<std::streamsize>(text.size()));

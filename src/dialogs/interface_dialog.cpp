@@ -52,6 +52,14 @@ InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, Q
         combo_->setEnabled(!c_.reply.runActive);
     }
     connect(combo_, &QComboBox::currentIndexChanged, this, &InterfaceDialog::choose);
+    // Serial picked again while it is the choice: a port that failed or
+    // vanished is opened anew (an open port stays as it is).
+    connect(combo_, &QComboBox::activated, this, [this](int index) {
+        if (!justOpened_ && index == kLinkSerial && c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen &&
+            openSerial_)
+            openSerial_();
+        justOpened_ = false;
+    });
     connect(setButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -69,7 +77,10 @@ void InterfaceDialog::choose(int index) {
     }
     c_.app.linkInterface = index;
     writeConnectionValue(c_, "Interface", index);
-    if (c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen && openSerial_) openSerial_();
+    if (c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen && openSerial_) {
+        openSerial_();
+        justOpened_ = true;  // the activation that follows is this same choice
+    }
 }
 
 }  // namespace vrq

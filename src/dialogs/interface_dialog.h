@@ -1,6 +1,7 @@
 #pragma once
 // "インターフェイスの設定": serial or TCP/IP. The choice is written to the ini
-// file at once; choosing serial opens the port when none is open yet.
+// file at once; choosing serial opens the port when none is open yet, also
+// when serial was already the choice.
 
 #include <QDialog>
 #include <functional>
@@ -31,6 +32,7 @@ private:
     Console& c_;
     std::function<void()> openSerial_;
     QComboBox* combo_ = nullptr;
+    bool justOpened_ = false;
 };
 
 }  // namespace vrq

@@ -40,8 +40,9 @@ QString comName(int index) { return QStringLiteral("COM %1").arg(index + 1); }
 
 }  // namespace
 
-SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const PortLister* ports)
-    : QDialog(parent), c_(c), ports_(ports ? ports : &systemPorts()) {
+SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const PortLister* ports,
+                                           std::function<void()> openSerial)
+    : QDialog(parent), c_(c), ports_(ports ? ports : &systemPorts()), openSerial_(std::move(openSerial)) {
     setWindowTitle(uiText("RS-232C/485の設定"));
     auto* layout = new QVBoxLayout(this);
 
@@ -195,6 +196,7 @@ void SerialSettingsDialog::assignPath() {
     c_.app.comDevicePath[static_cast<std::size_t>(index)] = path.toStdString();
     writeConnectionValue(c_, "com" + std::to_string(index + 1) + "_device", path.toStdString());
     showDevicePath(index);
+    if (c_.app.linkInterface == kLinkSerial && !c_.app.serialPortOpen && openSerial_) openSerial_();
 }
 
 }  // namespace vrq

@@ -1,12 +1,14 @@
 #pragma once
 // "RS-232C/485の設定": which COM port and which line kind. Written to the ini
-// file at once; an open port keeps its old COM port until the next start.
+// file at once; an open port keeps its old COM port until the next start, a
+// closed one is opened when its COM entry is given a device.
 // On systems without COM names each COM entry leads to a device path; the
 // operator picks one of the system's ports or types a path for the chosen
 // entry (comN_device).
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "model/console.h"
 
@@ -24,7 +26,9 @@ class SerialSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // `ports` lists the system's ports; null uses QSerialPortInfo.
-    SerialSettingsDialog(Console& c, QWidget* parent = nullptr, const PortLister* ports = nullptr);
+    // `openSerial` opens the port of comPortIndex when it is closed.
+    SerialSettingsDialog(Console& c, QWidget* parent = nullptr, const PortLister* ports = nullptr,
+                         std::function<void()> openSerial = {});
 
     QComboBox* portCombo() const { return portCombo_; }
     QComboBox* modeCombo() const { return modeCombo_; }
@@ -47,6 +51,7 @@ private:
 
     Console& c_;
     const PortLister* ports_;
+    std::function<void()> openSerial_;
     QComboBox* portCombo_ = nullptr;
     QComboBox* modeCombo_ = nullptr;
     QLabel* pathLabel_ = nullptr;

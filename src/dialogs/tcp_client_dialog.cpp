@@ -20,17 +20,26 @@
 
 namespace vrq {
 
-QString peerListText(const Octets& o) {
-    QString text = "    .    .    .   ";
-    for (int k = 0; k < 4; ++k)
-        text.replace(5 * k, 3, QString("%1").arg(o[static_cast<std::size_t>(k)], 3, 10, QChar('0')));
-    return text;
-}
+QString peerListText(const Octets& o) { return QString::fromStdString(TcpLink::dottedAddress(o)); }
 
 std::optional<int> checkedPort(Console& c) {
     const std::optional<int> port = parsePortNumber(cellText(c.settings.netPortNumber));
     if (!port && c.notifier) showError(*c.notifier, kPortRefusedText);
     return port;
+}
+
+bool storePortOnClose(Console& c, int result, const std::string& atOpen) {
+    if (!parsePortNumber(cellText(c.settings.netPortNumber))) {
+        if (result == QDialog::Accepted) {
+            // "設定" keeps nothing that is not a port: the dialog stays open.
+            if (c.notifier) showError(*c.notifier, kPortRefusedText);
+            return false;
+        }
+        // Closed without "設定": the port stays what it was.
+        setCell(c.settings.netPortNumber, atOpen);
+    }
+    writeConnectionValue(c, "p_port_number", cellText(c.settings.netPortNumber));
+    return true;
 }
 
 QLineEdit* makePortEdit(Console& c, QWidget* parent) {
@@ -47,7 +56,8 @@ QLineEdit* makePortEdit(Console& c, QWidget* parent) {
     return edit;
 }
 
-TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
+TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent)
+    : QDialog(parent), c_(c), link_(link), portAtOpen_(cellText(c.settings.netPortNumber)) {
     setWindowTitle(uiText("TCP/IPの設定(Client)"));
     auto* layout = new QVBoxLayout(this);
 
@@ -190,8 +200,7 @@ void TcpClientDialog::disconnectPeer() {
 }
 
 void TcpClientDialog::done(int result) {
-    writeConnectionValue(c_, "p_port_number", cellText(c_.settings.netPortNumber));
-    QDialog::done(result);
+    if (storePortOnClose(c_, result, portAtOpen_)) QDialog::done(result);
 }
 
 }  // namespace vrq

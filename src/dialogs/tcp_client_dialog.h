@@ -1,11 +1,12 @@
 #pragma once
 // "TCP/IPの設定(Client)": the saved device addresses, the port, connect and
 // disconnect. Address list changes go to the ini file at once; the port when
-// the dialog closes.
+// the dialog closes, and only a port number.
 
 #include <QDialog>
 #include <QString>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/console.h"
@@ -18,7 +19,7 @@ namespace vrq {
 
 class TcpLink;
 
-// The saved-address text "192 .168 .001 .010".
+// The saved-address text "192.168.1.10".
 QString peerListText(const Octets& o);
 inline constexpr std::string_view kPeerListFullText =
     "Host List は100件までです。不要なアドレスを削除してから追加してください。";
@@ -27,6 +28,10 @@ inline constexpr std::string_view kPeerListFullText =
 QLineEdit* makePortEdit(Console& c, QWidget* parent);
 // The port both roles use, or nothing after telling the operator it is not one.
 std::optional<int> checkedPort(Console& c);
+// What both dialogs do with the port as they close: written when it is one;
+// refused with the message after "設定" (false: the dialog stays open);
+// otherwise put back to `atOpen`, the port when the dialog opened.
+bool storePortOnClose(Console& c, int result, const std::string& atOpen);
 
 class TcpClientDialog : public QDialog {
     Q_OBJECT
@@ -57,6 +62,7 @@ private:
 
     Console& c_;
     TcpLink& link_;
+    std::string portAtOpen_;
     QLineEdit* addressEdit_ = nullptr;
     QListWidget* hostList_ = nullptr;
     QLineEdit* portEdit_ = nullptr;

@@ -1,5 +1,6 @@
 #include "dialogs/tcp_server_dialog.h"
 
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -20,7 +21,21 @@ namespace {
 const QString kNoDestination = " ";
 }
 
-TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : QDialog(parent), c_(c), link_(link) {
+QString peerText(const ClientSlot& entry) {
+    return QStringLiteral("%1:%2").arg(QString::fromStdString(entry.addressText)).arg(entry.port);
+}
+
+QString clientRowText(const ClientSlot& entry, bool chosen) {
+    // Address and port first, padded so the times line up under each other.
+    const QString since = QDateTime::fromMSecsSinceEpoch(
+        std::chrono::duration_cast<std::chrono::milliseconds>(entry.since.time_since_epoch()).count())
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return QStringLiteral("%1  %2  %3")
+        .arg(peerText(entry).leftJustified(21), since, uiText(chosen ? "送信先" : "接続中"));
+}
+
+TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent)
+    : QDialog(parent), c_(c), link_(link), portAtOpen_(cellText(c.settings.netPortNumber)) {
     setWindowTitle(uiText("TCP/IPの設定(Server)"));
     auto* layout = new QVBoxLayout(this);
 
@@ -61,6 +76,9 @@ TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : Q
     connect(connectButton_, &QPushButton::clicked, this, &TcpServerDialog::startListening);
     connect(disconnectButton_, &QPushButton::clicked, this, &TcpServerDialog::stopAll);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+    // One click chooses (a double click, as before, too).
+    connect(clientList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseRow(clientList_->row(item)); });
     connect(clientList_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { chooseRow(clientList_->row(item)); });
     connect(&link_, &TcpLink::clientsChanged, this, &TcpServerDialog::refresh);
@@ -71,15 +89,15 @@ TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent) : Q
 void TcpServerDialog::refresh() {
     clientList_->clear();
     rowSlots_.clear();
+    const int chosen = c_.app.selectedSlot;
     for (int slot = 1; slot < kClientSlots; ++slot) {
         const ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
         if (!entry.inUse) continue;
-        clientList_->addItem(QString::fromStdString(entry.addressText));
+        clientList_->addItem(clientRowText(entry, slot == chosen));
         rowSlots_.push_back(slot);
     }
-    const int chosen = c_.app.selectedSlot;
     if (!rowSlots_.empty() && chosen >= 1 && chosen < kClientSlots)
-        transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(chosen)].addressText));
+        transmissionEdit_->setText(peerText(c_.app.clientSlots[static_cast<std::size_t>(chosen)]));
     else if (c_.app.tcpConnected)
         transmissionEdit_->setText(kNoDestination);  // the chosen device left
     portEdit_->setText(QString::fromLatin1(cellText(c_.settings.netPortNumber)));
@@ -119,13 +137,13 @@ void TcpServerDialog::chooseRow(int row) {
     }
     const int slot = rowSlots_[static_cast<std::size_t>(row)];
     c_.app.selectedSlot = slot;
-    transmissionEdit_->setText(QString::fromStdString(c_.app.clientSlots[static_cast<std::size_t>(slot)].addressText));
     c_.app.tcpConnected = true;
+    refresh();  // the rows' states and the destination
+    clientList_->setCurrentRow(row);
 }
 
 void TcpServerDialog::done(int result) {
-    writeConnectionValue(c_, "p_port_number", cellText(c_.settings.netPortNumber));
-    QDialog::done(result);
+    if (storePortOnClose(c_, result, portAtOpen_)) QDialog::done(result);
 }
 
 }  // namespace vrq

@@ -1,8 +1,11 @@
 #pragma once
-// "TCP/IPの設定(Server)": listen, the connected devices in slot order, and the
-// one commands go to. The port is written to the ini file when it closes.
+// "TCP/IPの設定(Server)": listen, the connected devices in slot order (address
+// and port, since when, destination or not), and the one commands go to,
+// chosen with one click. The port is written to the ini file when it closes.
 
 #include <QDialog>
+#include <QString>
+#include <string>
 #include <vector>
 
 #include "model/console.h"
@@ -14,6 +17,11 @@ class QPushButton;
 namespace vrq {
 
 class TcpLink;
+
+// A device as the list shows it: "127.0.0.1:41234", then when it connected
+// and whether it is the destination.
+QString peerText(const ClientSlot& entry);
+QString clientRowText(const ClientSlot& entry, bool chosen);
 
 class TcpServerDialog : public QDialog {
     Q_OBJECT
@@ -40,6 +48,7 @@ private:
 
     Console& c_;
     TcpLink& link_;
+    std::string portAtOpen_;
     QLineEdit* transmissionEdit_ = nullptr;
     QListWidget* clientList_ = nullptr;
     QLineEdit* portEdit_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QShortcut>
-#include <QStringDecoder>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -45,41 +44,22 @@ QString directionColumn(TrafficDirection d) {
 }
 
 // A row shows the head of a long line; laying out whole 600-byte title lines
-// would cost a run its speed. The saved file has every byte.
+// would cost a run its speed. The saved file has every byte the record kept.
 constexpr std::size_t kShownBytes = 120;
-
-// ASCII as it is; each run of Shift-JIS through one decoder, not one per
-// character as the title editor must.
-QString wireText(std::string_view text) {
-    QString out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t j = i;
-        if (static_cast<unsigned char>(text[i]) < 0x80) {
-            while (j < text.size() && static_cast<unsigned char>(text[j]) < 0x80) ++j;
-            out += QLatin1StringView(text.data() + i, static_cast<qsizetype>(j - i));
-        } else {
-            while (j < text.size() && static_cast<unsigned char>(text[j]) >= 0x80)
-                j += isShiftJisLead(static_cast<unsigned char>(text[j])) ? 2 : 1;
-            j = std::min(j, text.size());
-            QStringDecoder dec("Shift_JIS");
-            out += dec.isValid() ? dec.decode(QByteArrayView(text.data() + i, static_cast<qsizetype>(j - i)))
-                                 : QString::fromLatin1(text.data() + i, static_cast<qsizetype>(j - i));
-        }
-        i = j;
-    }
-    return out;
-}
 
 QString shownBytes(const std::string& bytes) {
     // Escaping at most quadruples a byte, so this head is enough to fill a row.
     const std::string text = printable(std::string_view(bytes).substr(0, kShownBytes + 1));
-    std::size_t end = 0;
-    while (end < text.size() && end < kShownBytes)
-        end += isShiftJisLead(static_cast<unsigned char>(text[end])) ? 2 : 1;  // keep Shift-JIS pairs whole
-    if (end >= text.size() && bytes.size() <= kShownBytes) return wireText(text);
-    end = std::min(end, text.size());
-    return wireText(std::string_view(text).substr(0, end)) + uiText("… (%1 バイト)").arg(bytes.size());
+    if (text.size() <= kShownBytes && bytes.size() <= kShownBytes) return QString::fromLatin1(text);
+    // Never cut inside an escape.
+    std::size_t end = kShownBytes;
+    const std::size_t slash = text.rfind('\\', end);
+    if (slash != std::string::npos && slash + 4 > end) {
+        std::size_t run = 0;  // backslashes before it: an odd count means it starts an escape
+        while (slash >= run + 1 && text[slash - run - 1] == '\\') ++run;
+        if (run % 2 == 0) end = slash;
+    }
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(end)) + uiText("… (%1 バイト)").arg(bytes.size());
 }
 
 // Why a dropped line was dropped, behind its bytes.
@@ -202,11 +182,11 @@ void TrafficMonitor::refresh() {
         showCounts();
         return;
     }
-    const std::string filter = filter_->text().toStdString();
+    const QString filter = filter_->text();
     QStringList batch;
     for (std::uint64_t n = seen_; n < log_.added(); ++n) {
-        const TrafficEntry& e = log_.at(static_cast<std::size_t>(n - first));
-        if (trafficMatches(e, filter)) batch.push_back(rowText(e));
+        QString row = rowText(log_.at(static_cast<std::size_t>(n - first)));
+        if (row.contains(filter)) batch.push_back(std::move(row));
     }
     seen_ = log_.added();
     if (!batch.isEmpty()) {
@@ -241,11 +221,22 @@ void TrafficMonitor::showCounts() {
 }
 
 bool TrafficMonitor::saveTo(const std::string& path) {
-    const std::string filter = filter_->text().toStdString();
-    std::string text;
+    // The rows the filter shows, matched as shown (in the chosen language).
+    const QString filter = filter_->text();
+    std::vector<std::size_t> kept;
+    std::string firstDevice;
+    bool severalDevices = false;
     for (std::size_t i = 0; i < log_.size(); ++i) {
-        if (!trafficMatches(log_.at(i), filter)) continue;
-        text += logLine(log_.at(i));
+        if (!filter.isEmpty() && !rowText(log_.at(i)).contains(filter)) continue;
+        kept.push_back(i);
+        const std::string device = trafficDevice(log_.at(i));
+        if (kept.size() == 1) firstDevice = device;
+        else severalDevices = severalDevices || device != firstDevice;
+    }
+    std::string text;
+    for (const std::size_t i : kept) {
+        // As `vrqctl --log` writes a file shared by several devices.
+        text += severalDevices ? logLine(log_.at(i), trafficDevice(log_.at(i))) : logLine(log_.at(i));
         text += '\n';
     }
     const FileResult r = writeFileAtomically(path, text);

@@ -6,6 +6,8 @@ namespace vrq {
 
 std::string deviceGroup(const std::string& path) { return platform::deviceOwnerGroup(path); }
 
+bool deviceAccessDenied(const std::string& path) { return platform::deviceAccessDenied(path); }
+
 std::string permissionHintText(const std::string& group) {
     // Group membership is read at login: joining alone is not enough.
     const std::string who = group.empty() ? "このデバイスを所有するグループ" : "グループ「" + group + "」";

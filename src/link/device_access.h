@@ -9,6 +9,9 @@ namespace vrq {
 // group has no name, empty when the file cannot be examined.
 std::string deviceGroup(const std::string& path);
 
+// The account lacks permission to read and write `path`.
+bool deviceAccessDenied(const std::string& path);
+
 // The advice for a refused open; `group` as deviceGroup gives it.
 std::string permissionHintText(const std::string& group);
 

@@ -25,9 +25,14 @@ SerialLink::SerialLink(Console& c, QObject* parent) : QObject(parent), c_(c), se
     // Line errors are cleared and reading goes on; a pty reports errors for
     // modem lines it does not have, so only a line that is really gone (hung
     // up: its read would fail at once, forever) is closed. Later sends then
-    // go nowhere and the no-reply timeout tells the operator.
+    // tell the operator the port is closed.
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         if (e == QSerialPort::NoError) return;
+        if (opening_) {
+            // Cleared below, so open() would no longer see why it failed.
+            openError_ = e;
+            openErrorText_ = port_.errorString();
+        }
         port_.clearError();
         const bool maybeGone =
             e == QSerialPort::ResourceError || (e == QSerialPort::ReadError && platform::readErrorMayMeanHangUp());
@@ -50,11 +55,9 @@ QString SerialLink::devicePath() const {
     return QString::fromStdString(c_.app.comDevicePath[static_cast<std::size_t>(i)]);
 }
 
-QString SerialLink::fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason) {
-    QString text = QStringLiteral("Miss! File Open");
-    if (permissionDenied)
-        text += QStringLiteral("\n%1: %2\n").arg(path, reason) +
-                QString::fromStdString(permissionHintText(deviceGroup(path.toStdString())));
+QString SerialLink::fileOpenFailureText(const SerialOpenFailure& f) {
+    QString text = QStringLiteral("Miss! File Open\n%1: %2").arg(f.path, f.reason);
+    if (f.permissionDenied) text += QLatin1Char('\n') + QString::fromStdString(permissionHintText(f.group));
     return text;
 }
 
@@ -63,9 +66,8 @@ void SerialLink::error(const QString& text) {
 }
 
 bool SerialLink::open() {
-    if (c_.app.linkInterface != kLinkSerial || c_.app.serialPortOpen) return isOpen();
+    if (c_.app.linkInterface != kLinkSerial || port_.isOpen()) return isOpen();
 
-    // The steps of the open, each attempted even after an earlier failure.
     const QString path = devicePath();
     port_.setPortName(path);
     // What the open applies itself must work on every device; parity and the
@@ -75,21 +77,34 @@ bool SerialLink::open() {
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (path.isEmpty() || !port_.open(QIODevice::ReadWrite)) {
-        error(fileOpenFailureText(path, port_.error() == QSerialPort::PermissionError, port_.errorString()));
+    openError_ = QSerialPort::NoError;
+    openErrorText_.clear();
+    opening_ = true;
+    const bool opened = !path.isEmpty() && port_.open(QIODevice::ReadWrite);
+    opening_ = false;
+    if (!opened) {
+        // One notice: the steps after the open have no port to work on, so
+        // their failures would only repeat this one.
+        SerialOpenFailure f;
+        f.path = path.isEmpty() ? QStringLiteral("COM%1").arg(c_.app.comPortIndex + 1) : path;
+        f.reason = path.isEmpty() ? QString::fromUtf8("デバイスが割り当てられていません") : openErrorText_;
+        if (f.reason.isEmpty()) f.reason = port_.errorString();
+        f.permissionDenied = openError_ == QSerialPort::PermissionError && deviceAccessDenied(path.toStdString());
+        if (f.permissionDenied) f.group = deviceGroup(path.toStdString());
+        c_.app.serialPortOpen = false;
+        if (onOpenFailed)
+            onOpenFailed(f);
+        else
+            error(fileOpenFailureText(f));
+        return false;
     }
-    // Received bytes are watched by the port itself; there is no mask to set.
-    if (!port_.isOpen()) error(QStringLiteral("Miss! Mask Set"));
+    // Received bytes are watched by the port itself (no mask to set); reads
+    // take what is queued and writes do not wait (no timeouts to set).
     port_.setReadBufferSize(kQueueSize);
-    if (!port_.isOpen()) error(QStringLiteral("Miss! Buffer Set"));
-    // Reads take what is queued and writes do not wait: no timeouts to set.
-    if (!port_.isOpen()) error(QStringLiteral("Miss! Time Out Set"));
-    if (!port_.isOpen() || !applyLineSettings()) error(QStringLiteral("Miss! Set Comm State"));
-
-    // Reading runs on this thread's event loop; a port that failed to open
-    // delivers nothing, so nothing waits or spins on it.
+    if (!applyLineSettings()) error(QStringLiteral("Miss! Set Comm State"));
+    // Reading runs on this thread's event loop.
     c_.app.serialPortOpen = true;
-    return isOpen();
+    return true;
 }
 
 bool SerialLink::applyLineSettings() {
@@ -104,7 +119,8 @@ void SerialLink::closeIfHungUp() {
     const QString path = devicePath();
     port_.close();
     session_.linkDown();
-    // Told once; choosing the serial interface again opens it anew.
+    // Told once; choosing the serial interface again (or giving the COM
+    // entry its device anew) opens it.
     c_.app.serialPortOpen = false;
     error(QStringLiteral("シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
               .arg(path));
@@ -128,19 +144,25 @@ void SerialLink::dropLeftovers() {
         const QByteArray unread = port_.readAll();
         junk.append(unread.constData(), static_cast<std::size_t>(unread.size()));
     }
-    if (!junk.empty()) report(TrafficDirection::Dropped, junk, DropReason::Unasked);
+    // A row per line as it came; what follows the last LF is a row of its own.
+    std::string_view rest(junk);
+    while (!rest.empty()) {
+        const auto lf = rest.find('\n');
+        const std::size_t take = lf == std::string_view::npos ? rest.size() : lf + 1;
+        report(TrafficDirection::Dropped, rest.substr(0, take), DropReason::Unasked);
+        rest.remove_prefix(take);
+    }
 }
 
 bool SerialLink::send(std::string_view bytes, bool answerDue, int) {
     dropLeftovers();
+    // A closed port takes nothing: said at once, not after a silent wait.
+    if (!port_.isOpen()) return false;
     // The no-reply count runs from the moment the command is on the wire.
     if (answerDue) {
         c_.reply.replyExpected = true;
         c_.reply.noReplyTicks = 0;
     }
-    // A closed port takes the bytes nowhere; the no-reply timeout tells, and
-    // a broadcast, which has no answer to miss, fails at once.
-    if (!port_.isOpen()) return answerDue;
     report(TrafficDirection::Sent, bytes);
     return port_.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) ||
            answerDue;
@@ -166,7 +188,17 @@ void SerialLink::ended(RequestEnd e) {
         c_.reply.noReplyTicks = 0;
         error(QStringLiteral("No Connect"));
     }
-    if (e == RequestEnd::SendFailed) error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
+    if (e != RequestEnd::SendFailed) return;
+    if (!port_.isOpen()) {
+        // Nothing to wait for; a run stops at its next step instead of
+        // telling this for every command.
+        c_.reply.replyExpected = false;
+        c_.reply.noReplyTicks = 0;
+        c_.reply.replyError = true;
+        error(QString::fromUtf8(kSerialClosedText.data(), static_cast<qsizetype>(kSerialClosedText.size())));
+        return;
+    }
+    error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
 }
 
 void SerialLink::report(TrafficDirection d, std::string_view bytes, DropReason why) {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,18 @@ namespace vrq {
 
 // A broadcast that could not leave the port (closed, or held back by flow control).
 inline constexpr std::string_view kSerialSendFailedText = "シリアルポートへ送信できませんでした。";
+// A command given while the port is closed: nothing was sent.
+inline constexpr std::string_view kSerialClosedText =
+    "シリアルポートが開いていないため送信できません。インターフェイスの設定でシリアルを選ぶと開き直します。";
+
+// Why the port did not open: the device, the system's reason, and for a
+// refused permission the group that owns the device (empty when unknown).
+struct SerialOpenFailure {
+    QString path;
+    QString reason;
+    bool permissionDenied = false;
+    std::string group;
+};
 
 class SerialLink : public QObject, public Transport, private RequestSession::Wire {
     Q_OBJECT
@@ -30,15 +43,18 @@ public:
     ~SerialLink() override;
 
     // Opens and configures the port chosen by comPortIndex. Does nothing on the
-    // TCP/IP interface or once serialPortOpen is set (the attempt is made once
-    // per run and sets it, as the start of the reader did; isOpen() tells
-    // whether the port works). A port that vanished clears it, so the next
-    // call opens the device again. Each failed step shows its own error
-    // notice. True when the port is open.
+    // TCP/IP interface or while the port is open; serialPortOpen is set only
+    // by an open that worked, so a port that failed or vanished is tried
+    // again by the next call. A failed open is one notice naming the device
+    // and the reason (or goes to onOpenFailed when set); a line that opened
+    // but refused its settings says so. True when the port is open.
     bool open();
+    // Replaces the notice of a failed open (vrqctl words it itself).
+    std::function<void(const SerialOpenFailure&)> onOpenFailed;
 
     // The framed bytes, queued behind the command in flight; the outcome of
     // the write is not examined (a lost line shows up as the no-reply timeout).
+    // On a closed port nothing goes and the operator is told so at once.
     void writeLine(std::string_view bytes) override;
     bool busy() const override { return session_.busy(); }
     bool answerTimedOut() override { return session_.timedOut(); }
@@ -52,10 +68,9 @@ public:
     // comDevicePath elsewhere; empty for an index outside 0..5.
     QString devicePath() const;
 
-    // The notice for a failed open: the bare text, or with the device and the
-    // system's reason when the operator lacks permission to use the device,
-    // followed by what to do about it.
-    static QString fileOpenFailureText(const QString& path, bool permissionDenied, const QString& reason);
+    // The notice for a failed open: "Miss! File Open", then the device and the
+    // system's reason, and for a refused permission what to do about it.
+    static QString fileOpenFailureText(const SerialOpenFailure& f);
 
 private:
     bool send(std::string_view bytes, bool answerDue, int target) override;
@@ -75,6 +90,10 @@ private:
     LineAssembler assembler_;
     RequestSession session_;
     bool closePending_ = false;
+    // The port's own error during open(), kept before the error is cleared.
+    bool opening_ = false;
+    QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
+    QString openErrorText_;
 };
 
 }  // namespace vrq

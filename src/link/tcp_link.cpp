@@ -66,6 +66,7 @@ void TcpLink::resetTable() {
     for (ClientSlot& slot : c_.app.clientSlots) {
         slot.inUse = false;
         slot.addressText = kFreeSlotText;
+        slot.port = 0;
     }
     c_.app.clientSlots[0].inUse = true;  // slot 0 is never handed out
 }
@@ -92,6 +93,7 @@ int TcpLink::connectedClientCount() const {
 bool TcpLink::connectToPeer() {
     // A pending or dead attempt is replaced, never left behind.
     if (main_) dropSocket(main_);
+    failureTold_ = false;
 
     const int index = c_.app.peerIndex;
     const int port = portNumber(cellText(c_.settings.netPortNumber));
@@ -200,6 +202,8 @@ int TcpLink::adopt(QTcpSocket* s) {
     ClientSlot& slot = c_.app.clientSlots[static_cast<std::size_t>(free)];
     slot.inUse = true;
     slot.addressText = v4 ? QHostAddress(raw).toString().toStdString() : s->peerAddress().toString().toStdString();
+    slot.port = s->peerPort();
+    slot.since = std::chrono::system_clock::now();
     sockets_[static_cast<std::size_t>(free)] = s;
     adoptClientSocket(s);
     keepAlive(s);
@@ -234,13 +238,18 @@ void TcpLink::onSocketError(QTcpSocket* s, int error) {
     if (error == QAbstractSocket::SocketTimeoutError) return;
     if (s != main_ && slotOf(s) < 0) return;  // already closed by us
     if (c_.notifier) showError(*c_.notifier, kSocketEventErrorText);
-    onSocketClosed(s);
+    onSocketClosed(s, true);
 }
 
-void TcpLink::onSocketClosed(QTcpSocket* s) {
+void TcpLink::onSocketClosed(QTcpSocket* s, bool told) {
     if (s && s == main_) {
-        // The client role keeps tcpConnected: the operator disconnects in the dialog.
+        // Noticed even while idle: the dialog shows it disconnected and the
+        // next send says so, instead of a failed send much later.
         dropSocket(s);
+        const bool wasConnected = c_.app.tcpConnected;
+        c_.app.tcpConnected = false;
+        // Told once: a command that just failed on this connection already said so.
+        if (wasConnected && !told && !failureTold_ && c_.notifier) showWarning(*c_.notifier, kPeerLeftText);
         emit connectionClosed();
         return;
     }
@@ -263,9 +272,8 @@ void TcpLink::onReadyRead(QTcpSocket* s) {
     while (s->bytesAvailable() > 0 && !answered_) takeLines(s, s->read(kLineBufferSize - 1));
     // One command, one answer: what came behind it came before any next command.
     if (answered_) {
+        dropBytes(s, lines_.takePending(), DropReason::AfterAnswer);
         dropUnread(s, DropReason::AfterAnswer);
-        const std::string partial = lines_.takePending();
-        if (!partial.empty()) report(TrafficDirection::Dropped, s, partial, DropReason::AfterAnswer);
     }
 }
 
@@ -297,6 +305,8 @@ void TcpLink::takeLines(QTcpSocket* s, const QByteArray& chunk) {
 
 void TcpLink::dropSocket(QTcpSocket* s) {
     if (!s) return;
+    flushJunk(s);
+    junk_.erase(s);
     const int slot = slotOf(s);
     if (slot >= 0) {
         // The chosen device is gone: the next device to take its slot must be
@@ -306,6 +316,7 @@ void TcpLink::dropSocket(QTcpSocket* s) {
         ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
         entry.inUse = false;
         entry.addressText = kFreeSlotText;
+        entry.port = 0;
     }
     if (s == main_) main_ = nullptr;
     if (s == inFlight_) session_.linkDown();
@@ -356,14 +367,16 @@ void TcpLink::writeLine(std::string_view line) {
 bool TcpLink::send(std::string_view line, bool, int target) {
     QTcpSocket* s = destination(target);
     if (!s || s->state() != QAbstractSocket::ConnectedState) return false;
-    // Bytes still queued from earlier belong to no command of ours.
+    // Bytes still queued from earlier belong to no command of ours; a line
+    // they began ends here, as the answer to this command starts afresh.
+    dropBytes(s, lines_.takePending(), DropReason::Unasked);
     dropUnread(s, DropReason::Unasked);
-    const std::string partial = lines_.takePending();
-    if (!partial.empty()) report(TrafficDirection::Dropped, s, partial, DropReason::Unasked);
+    flushJunk(s);
     const auto size = static_cast<qint64>(line.size());
     report(TrafficDirection::Sent, s, line);
     if (s->write(line.data(), size) != size) return false;
     inFlight_ = s;
+    failureTold_ = false;
     return true;
 }
 
@@ -380,13 +393,40 @@ void TcpLink::ended(RequestEnd e) {
     c_.reply.tcpLine.clear();
     c_.reply.replyError = true;
     if (closing_ || !c_.notifier) return;
+    failureTold_ = true;
     showWarning(*c_.notifier, e == RequestEnd::SendFailed ? kSendFailedText : kNoAnswerText);
 }
 
 void TcpLink::dropUnread(QTcpSocket* s, DropReason why) {
     const QByteArray junk = s->readAll();
-    if (!junk.isEmpty())
-        report(TrafficDirection::Dropped, s, std::string_view(junk.constData(), static_cast<std::size_t>(junk.size())), why);
+    dropBytes(s, std::string_view(junk.constData(), static_cast<std::size_t>(junk.size())), why);
+}
+
+void TcpLink::dropBytes(QTcpSocket* s, std::string_view bytes, DropReason why) {
+    if (bytes.empty()) return;
+    // One row per line as it arrived: the bytes after the last LF wait for
+    // the rest of their line (bounded like any line).
+    Junk& j = junk_[s];
+    if (j.bytes.empty()) j.why = why;
+    while (!bytes.empty()) {
+        const auto lf = bytes.find('\n');
+        const std::size_t take = lf == std::string_view::npos ? bytes.size() : lf + 1;
+        j.bytes.append(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        if (lf != std::string_view::npos || j.bytes.size() >= LineAssembler::kMaxLine) {
+            report(TrafficDirection::Dropped, s, j.bytes, j.why);
+            j.bytes.clear();
+            j.why = why;
+        }
+    }
+}
+
+void TcpLink::flushJunk(QTcpSocket* s) {
+    const auto at = junk_.find(s);
+    if (at == junk_.end() || at->second.bytes.empty()) return;
+    const Junk j = std::move(at->second);
+    at->second.bytes.clear();
+    report(TrafficDirection::Dropped, s, j.bytes, j.why);
 }
 
 void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes, DropReason why) {
@@ -396,8 +436,11 @@ void TcpLink::report(TrafficDirection d, const QTcpSocket* s, std::string_view b
     if (!c_.traffic) return;
     std::string link;
     const int slot = slotOf(s);
-    if (slot >= 0) link = "ｽﾛｯﾄ" + std::to_string(slot) + " ";
-    if (s) {
+    if (slot >= 0) {
+        // From the table: a socket that closed no longer knows its peer.
+        const ClientSlot& entry = c_.app.clientSlots[static_cast<std::size_t>(slot)];
+        link = "ｽﾛｯﾄ" + std::to_string(slot) + " " + entry.addressText + ":" + std::to_string(entry.port);
+    } else if (s) {
         bool v4 = false;
         const quint32 raw = s->peerAddress().toIPv4Address(&v4);
         link += (v4 ? QHostAddress(raw).toString() : s->peerAddress().toString()).toStdString() + ":" +

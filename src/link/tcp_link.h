@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ inline constexpr std::string_view kCannotBindText = "Bindできません";
 inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
 inline constexpr std::string_view kNoDestinationText =
     "送信先の機器が接続を切りました。TCP/IP設定で送信先を選び直してください。";
+// Client role: the device closed or reset the connection.
+inline constexpr std::string_view kPeerLeftText = "機器が接続を切りました。もう一度つなぐには「接続」を押してください。";
 inline constexpr std::string_view kBadListenAddressText =
     "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。";
 // What the traffic monitor shows when a device comes, goes or is turned away.
@@ -91,7 +94,7 @@ public:
 
 signals:
     void connected();         // client: the connection completed
-    void connectionClosed();  // client: the device closed the connection
+    void connectionClosed();  // client: the device closed the connection (tcpConnected is cleared)
     void clientsChanged();    // server: a device was accepted or went away
 
 private:
@@ -101,7 +104,7 @@ private:
     static void keepAlive(QTcpSocket* s);
     void onNewConnections();
     void onSocketError(QTcpSocket* s, int error);
-    void onSocketClosed(QTcpSocket* s);
+    void onSocketClosed(QTcpSocket* s, bool told = false);
     void onReadyRead(QTcpSocket* s);
     int slotOf(const QTcpSocket* s) const;
     void dropSocket(QTcpSocket* s);
@@ -109,6 +112,8 @@ private:
     void takeLines(QTcpSocket* s, const QByteArray& chunk);
     void report(TrafficDirection d, const QTcpSocket* s, std::string_view bytes, DropReason why = DropReason::None);
     void dropUnread(QTcpSocket* s, DropReason why);
+    void dropBytes(QTcpSocket* s, std::string_view bytes, DropReason why);
+    void flushJunk(QTcpSocket* s);
 
     bool send(std::string_view bytes, bool answerDue, int target) override;
     int drainMs() const override { return 0; }
@@ -128,6 +133,13 @@ private:
     RequestSession session_;
     QPointer<QTcpSocket> inFlight_;  // where the command in flight went
     bool closing_ = false;
+    bool failureTold_ = false;  // the last command failed with a notice; nothing sent since
+    // Dropped bytes of each socket after their last LF, waiting for the rest of the line.
+    struct Junk {
+        std::string bytes;
+        DropReason why = DropReason::None;
+    };
+    std::map<const QTcpSocket*, Junk> junk_;
 };
 
 }  // namespace vrq

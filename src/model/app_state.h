@@ -2,6 +2,7 @@
 // Application state shared by many dialogs, and the transient protocol state.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -25,6 +26,8 @@ enum class TcpLineState { Idle, Partial, Discarding };
 struct ClientSlot {
     bool inUse = false;
     std::string addressText;  // dotted IPv4 text
+    int port = 0;             // the device's own port: tells devices of one host apart
+    std::chrono::system_clock::time_point since{};  // when it connected
 };
 
 // How often a command may be asked again: enough for a noisy line, few

@@ -11,4 +11,8 @@ namespace vrq::platform {
 // empty when the file cannot be examined.
 std::string deviceOwnerGroup(const std::string& path);
 
+// This account may not read and write `path` (the file exists but its
+// permissions refuse us). A port that is merely busy or locked is not this.
+bool deviceAccessDenied(const std::string& path);
+
 }  // namespace vrq::platform

@@ -8,7 +8,7 @@ namespace vrq {
 
 namespace {
 
-std::string escaped(std::string_view bytes, bool highBytes) {
+std::string escaped(std::string_view bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string s;
     s.reserve(bytes.size() + 8);
@@ -18,7 +18,9 @@ std::string escaped(std::string_view bytes, bool highBytes) {
             s += "\\r";
         } else if (ch == '\n') {
             s += "\\n";
-        } else if (b < 0x20 || b == 0x7F || (highBytes && b >= 0x80)) {
+        } else if (ch == '\\') {
+            s += "\\\\";
+        } else if (b < 0x20 || b >= 0x7F) {
             s += "\\x";
             s += kHex[b >> 4];
             s += kHex[b & 0xF];
@@ -31,8 +33,8 @@ std::string escaped(std::string_view bytes, bool highBytes) {
 
 }  // namespace
 
-std::string printable(std::string_view bytes) { return escaped(bytes, false); }
-std::string printableAscii(std::string_view bytes) { return escaped(bytes, true); }
+std::string printable(std::string_view bytes) { return escaped(bytes); }
+std::string printableAscii(std::string_view bytes) { return escaped(bytes); }
 
 const char* directionMark(TrafficDirection d) {
     switch (d) {
@@ -60,9 +62,14 @@ std::string isoMillis(TrafficClock::time_point at) {
     return s;
 }
 
-std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes, DropReason reason) {
+std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes, DropReason reason,
+                    std::string_view device) {
     std::string s = isoMillis(at);
     s += ' ';
+    if (!device.empty()) {
+        s += device;
+        s += ' ';
+    }
     s += directionMark(d);
     s += ' ';
     s += printable(bytes);
@@ -115,7 +122,7 @@ void TrafficLog::add(const TrafficEvent& e, TrafficClock::time_point at) {
     n.at = at;
     n.direction = e.direction;
     n.bytes.assign(e.bytes.substr(0, kMaxBytes));
-    n.link.assign(e.link.substr(0, 64));
+    n.link.assign(e.link.substr(0, kMaxLinkBytes));
     n.address = e.address;
     n.reason = e.reason;
     ++added_;
@@ -124,6 +131,28 @@ void TrafficLog::add(const TrafficEvent& e, TrafficClock::time_point at) {
 void TrafficLog::clear() {
     // Swapped out so the memory goes back, not only the count.
     std::deque<TrafficEntry>().swap(entries_);
+}
+
+std::string trafficDevice(const TrafficEntry& e) {
+    // The link's last word: the device path, or the peer's address and port.
+    std::string_view link(e.link);
+    if (const auto space = link.rfind(' '); space != std::string_view::npos) link.remove_prefix(space + 1);
+    std::string device(link);
+    // Named as vrqctl names its devices: ttyUSB0, serial-by-id-x, 192.168.0.5_9004.
+    if (device.rfind("/dev/", 0) == 0) {
+        device.erase(0, 5);
+        for (char& ch : device)
+            if (ch == '/') ch = '-';
+    } else if (const auto slash = device.rfind('/'); slash != std::string::npos) {
+        device.erase(0, slash + 1);
+    } else if (const auto colon = device.rfind(':'); colon != std::string::npos) {
+        device[colon] = '_';
+    }
+    for (char& ch : device)
+        if (static_cast<unsigned char>(ch) <= 0x20 || static_cast<unsigned char>(ch) >= 0x7F) ch = '_';
+    if (e.address == 255) device += "_FF";
+    else if (e.address >= 0) device += (e.address < 10 ? "_0" : "_") + std::to_string(e.address);
+    return device.empty() ? std::string("-") : device;
 }
 
 bool trafficMatches(const TrafficEntry& e, std::string_view filter) {

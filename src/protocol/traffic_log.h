@@ -51,11 +51,11 @@ struct TrafficEntry {
     DropReason reason = DropReason::None;
 };
 
-// CR and LF as \r and \n, every other control byte and DEL as \xHH; bytes
-// from 0x80 up stay as they are (Shift-JIS text).
+// CR and LF as \r and \n, the backslash as \\, every other byte outside
+// printable ASCII (control bytes, DEL, 0x80 and up) as \xHH: plain ASCII in
+// which every escape reads one way.
 std::string printable(std::string_view bytes);
-// The same, with bytes from 0x80 up as \xHH too: for a terminal, where a lone
-// byte of that range may act as a control (0x9B is CSI on some).
+// The same; the name says it is safe for a terminal.
 std::string printableAscii(std::string_view bytes);
 
 // The mark of a direction in the log: ">" sent, "<" received, "x" dropped,
@@ -67,19 +67,29 @@ std::string isoMillis(TrafficClock::time_point at);
 
 // One line of the log file, without its newline: "<time> <mark> <bytes>",
 // and for a dropped line with a known reason "  (<reason>)" after the bytes.
+// With several devices in one file, each line names its device after the
+// time: "<time> <device> <mark> <bytes>".
 std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes,
-                    DropReason reason = DropReason::None);
-inline std::string logLine(const TrafficEntry& e) { return logLine(e.at, e.direction, e.bytes, e.reason); }
+                    DropReason reason = DropReason::None, std::string_view device = {});
+inline std::string logLine(const TrafficEntry& e, std::string_view device = {}) {
+    return logLine(e.at, e.direction, e.bytes, e.reason, device);
+}
+// The device of an entry as a log line names it, as vrqctl names devices: the
+// serial device (ttyUSB0) with "_NN" for an RS-485 address, or the peer's
+// address and port (192.168.0.5_9004); no spaces.
+std::string trafficDevice(const TrafficEntry& e);
 
 // The two digits in front of an RS-485 line, or -1 when it has none.
 int rs485Address(std::string_view line);
 
 // The last `capacity` lines; older ones fall off. Each line keeps at most
-// kMaxBytes of its bytes, so the whole record has a bound.
+// kMaxBytes of its bytes (longer than any line of the protocol) and
+// kMaxLinkBytes of its link, so the whole record has a bound.
 class TrafficLog {
 public:
     static constexpr std::size_t kDefaultCapacity = 10000;
     static constexpr std::size_t kMaxBytes = 2048;
+    static constexpr std::size_t kMaxLinkBytes = 256;
 
     explicit TrafficLog(std::size_t capacity = kDefaultCapacity) : capacity_(capacity ? capacity : 1) {}
 

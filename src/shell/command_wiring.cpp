@@ -109,7 +109,9 @@ void ConsoleServices::wireCommands() {
     on(cmd::kSlaveAddress, [this, &c, parent] { open<SlaveAddressDialog>(c, parent); });
     on(cmd::kReadAll, [this, &c, parent] { open<ReadAllDialog>(c, parent); });
     on(cmd::kInterface, [this, &c, parent] { open<InterfaceDialog>(c, [this] { serial_->open(); }, parent); });
-    on(cmd::kSerialSettings, [this, &c, parent] { open<SerialSettingsDialog>(c, parent); });
+    on(cmd::kSerialSettings, [this, &c, parent] {
+        open<SerialSettingsDialog>(c, parent, nullptr, [this] { serial_->open(); });
+    });
     on(cmd::kClientServer, [this, &c, parent] { open<ClientServerDialog>(c, parent); });
     on(cmd::kTcpSettings, [this, &c, parent] {
         if (c.app.tcpRole == kTcpServer)

@@ -118,7 +118,11 @@ void MainWindow::applyMenuRules() {
     enable(cmd::kSlaveAddress, rs485);
 }
 
-void MainWindow::updateTitle() { setWindowTitle(plainText(c_.app.tcpRole == kTcpServer ? v_.serverTitle : v_.clientTitle)); }
+// The server title only where the console is a server: on the serial line it is neither.
+void MainWindow::updateTitle() {
+    const bool server = c_.app.tcpRole == kTcpServer && c_.app.linkInterface == kLinkTcp;
+    setWindowTitle(plainText(server ? v_.serverTitle : v_.clientTitle));
+}
 
 void MainWindow::dispatch(int id) {
     const int command = commandForId(v_, id);
@@ -138,7 +142,7 @@ void MainWindow::dispatch(int id) {
     }
     auto it = handlers_.find(command);
     if (it != handlers_.end() && it->second) it->second();
-    if (command == cmd::kClientServer) updateTitle();
+    if (command == cmd::kClientServer || command == cmd::kInterface) updateTitle();
 }
 
 void MainWindow::showVersion() {

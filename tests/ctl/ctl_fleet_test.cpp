@@ -2,6 +2,9 @@
 // loopback TCP, and three slaves on one RS-485 pseudo-terminal.
 
 #include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -218,6 +221,48 @@ TEST(CtlDiffTest, TwoDocumentsOffline) {
     ASSERT_TRUE(SettingsFile::save(*model, b));
     o.argument2 = b;
     EXPECT_EQ(runCtl(o, out, err), kExitRefused);
+}
+
+// read-all into a folder names each document after its device, also for
+// one device; devices that call in are named by their address, so the names
+// stay from night to night (two from one address: in order of arrival).
+TEST(CtlFleetTest, ReadAllIntoAFolderNamesDevicesStably) {
+    QTemporaryDir dir;
+    test::SimProcess one({"--single", "--tcp-listen", "0"});
+    Options single = fleetOptions({});
+    single.link = LinkKind::Tcp;
+    single.host = "127.0.0.1";
+    single.port = listenedPort(one);
+    single.product = Product::Single;
+    EXPECT_EQ(run(single, Action::ReadAll, dir.path().toStdString()), kExitOk);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("127.0.0.1_%1.dat").arg(single.port))));
+
+    Options o = fleetOptions({});
+    o.link = LinkKind::Listen;
+    o.listenDevices = 2;
+    o.waitS = 20;
+    {
+        QTcpServer probe;  // a port free right now
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        o.port = probe.serverPort();
+    }
+    for (const char* night : {"night1", "night2"}) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(night));
+        std::unique_ptr<test::SimProcess> devices;
+        QTimer::singleShot(200, [&] {
+            devices = std::make_unique<test::SimProcess>(std::vector<std::string>{
+                "--single", "--tcp-connect", "127.0.0.1:" + std::to_string(o.port), "--connections", "2"});
+        });
+        EXPECT_EQ(run(o, Action::ReadAll, dir.filePath(night).toStdString()), kExitOk) << night;
+        EXPECT_EQ(QDir(dir.filePath(night)).entryList(QDir::Files),
+                  (QStringList{"127.0.0.1.dat", "127.0.0.1_2.dat"}));
+    }
+
+    // A folder that cannot be written is found before anything is read.
+    if (::geteuid() != 0) {
+        QFile::setPermissions(dir.filePath("night1"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(run(single, Action::ReadAll, dir.filePath("night1").toStdString()), kExitUsage);
+    }
 }
 
 }  // namespace

@@ -102,6 +102,13 @@ TEST(CtlOptionsTest, ManyDevices) {
     EXPECT_EQ(p.options->argument2, "b.dat");
 
     EXPECT_FALSE(parse({"--tcp", "h", "--tcp", "h", "read-all", "d"}).options);  // named twice
+    // ... also under other names for the same device
+    const Parsed twice = parse({"--tcp", "127.0.0.1:9100", "--tcp", "localhost:9100", "read-all", "d"});
+    EXPECT_FALSE(twice.options);
+    EXPECT_NE(twice.error.find("named twice"), std::string::npos) << twice.error;
+    EXPECT_FALSE(parse({"--tcp", "127.0.0.1:9100", "--tcp", "127.000.0.01:9100", "read-all", "d"}).options);
+    EXPECT_FALSE(parse({"--serial", "/dev/../dev/null", "--serial", "/dev/null", "read-all", "d"}).options);
+    EXPECT_TRUE(parse({"--tcp", "127.0.0.1:9100", "--tcp", "localhost:9101", "read-all", "d"}).options);
     EXPECT_FALSE(parse({"--tcp", "h", "--tcp", "i", "send", "RVN"}).options);
     EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "05,FF", "read-all", "d"}).options);
     EXPECT_FALSE(parse({"--serial", "/x", "--rs485", "05,", "read-all", "d"}).options);

@@ -20,6 +20,9 @@
 #include "dialogs/serial_settings_dialog.h"
 #include "dialogs/title_editor.h"
 #include "dialogs/traffic_monitor.h"
+#include "dialogs/tcp_server_dialog.h"
+#include "link/tcp_link.h"
+#include <QTcpSocket>
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "dialogs/shift_jis.h"
@@ -158,6 +161,33 @@ TEST(Screenshots, TrafficMonitorDuringSendAll) {
     EXPECT_TRUE(m.grab().save(QDir(dir).filePath("traffic_monitor.png")));
     EXPECT_TRUE(d.runActive());
     EXPECT_GT(m.rows(), 10);
+}
+
+TEST(Screenshots, PermissionNoticeAndServerDeviceList) {
+    if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    {
+        const QString text =
+            SerialLink::fileOpenFailureText({"/dev/ttyUSB0", "Permission denied", true, "dialout"});
+        auto box = makeNoticeBox("Error", text, QMessageBox::Critical);
+        shoot(*box, "serial_permission_notice.png");
+    }
+    auto c = makeConsole(Product::Multi);
+    c->app.tcpRole = kTcpServer;
+    c->app.linkInterface = kLinkTcp;
+    setCell(c->settings.netPortNumber, "0");
+    TcpLink link(*c);
+    ASSERT_TRUE(link.listen(QHostAddress::LocalHost));
+    setCell(c->settings.netPortNumber, std::to_string(link.listenPort()));
+    std::vector<std::unique_ptr<QTcpSocket>> devices;
+    for (int i = 0; i < 4; ++i) {
+        devices.push_back(std::make_unique<QTcpSocket>());
+        devices.back()->connectToHost(QHostAddress::LocalHost, link.listenPort());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return link.connectedClientCount() == i + 1; }, 3000));
+    }
+    TcpServerDialog d(*c, link);
+    d.resize(520, d.sizeHint().height());
+    d.chooseRow(2);
+    shoot(d, "server_device_list.png");
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -21,6 +25,7 @@
 #include "dialogs/tcp_client_dialog.h"
 #include "dialogs/tcp_server_dialog.h"
 #include "link/fake_device.h"
+#include "link/serial_link.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
 #include "model/field_text.h"
@@ -81,6 +86,45 @@ TEST_F(ConnectionDialogs, SerialChosenTwiceOpensThePortOnce) {
     EXPECT_EQ(opened, 1);  // choosing TCP/IP opens nothing
     d.interfaceCombo()->setCurrentIndex(0);
     EXPECT_EQ(opened, 1);
+}
+
+// A port that failed at start-up opens once it can: when serial is chosen
+// again (already the choice) or its COM entry is given a working device.
+TEST_F(ConnectionDialogs, AFailedStartUpPortOpensWhenSerialIsChosenAgain) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const std::string pty = ::ptsname(master);
+    c->app.linkInterface = kLinkSerial;
+    c->app.comPortIndex = 1;
+    c->app.comDevicePath[1] = "/nonexistent/tty";
+    auto serial = std::make_unique<SerialLink>(*c);
+    EXPECT_FALSE(serial->open());
+    ASSERT_EQ(notes.notices.size(), 1u);
+
+    c->app.comDevicePath[1] = pty;
+    {
+        InterfaceDialog d(*c, [&] { serial->open(); });
+        ASSERT_EQ(d.interfaceCombo()->currentIndex(), kLinkSerial);
+        emit d.interfaceCombo()->activated(kLinkSerial);
+        EXPECT_TRUE(serial->isOpen());
+        EXPECT_TRUE(c->app.serialPortOpen);
+    }
+    {
+        // Taken again while open: nothing happens.
+        InterfaceDialog d(*c, [&] { ADD_FAILURE() << "opened twice"; });
+        emit d.interfaceCombo()->activated(kLinkSerial);
+    }
+
+    serial = std::make_unique<SerialLink>(*c);  // as at the next start, the port not yet open
+    c->app.serialPortOpen = false;
+    c->app.comDevicePath[1] = "/nonexistent/tty";
+    SerialSettingsDialog d(*c, nullptr, nullptr, [&] { serial->open(); });
+    d.portCombo()->setCurrentIndex(1);
+    d.pathEdit()->setText(QString::fromStdString(pty));
+    d.assignButton()->click();
+    EXPECT_TRUE(serial->isOpen());
+    EXPECT_EQ(notes.notices.size(), 1u);
+    ::close(master);
 }
 
 TEST_F(ConnectionDialogs, ChoicesLockWhileConnectedButTheSerialDialogStaysUsable) {
@@ -155,9 +199,9 @@ TEST_F(ConnectionDialogs, DestinationStaysWhileARunIsActive) {
 
 // ---- TCP/IP client ----
 
-TEST(PeerListText, ThreeDigitGroups) {
-    EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192 .168 .001 .010");
-    EXPECT_EQ(peerListText(Octets{}), "000 .000 .000 .000");
+TEST(PeerListText, PlainDottedAddresses) {
+    EXPECT_EQ(peerListText(Octets{192, 168, 1, 10}), "192.168.1.10");
+    EXPECT_EQ(peerListText(Octets{127, 0, 0, 1}), "127.0.0.1");
 }
 
 TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
@@ -169,6 +213,10 @@ TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
         EXPECT_EQ(d.hostList()->count(), 0) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
         EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+        // Left as typed, to be put right, also when the focus moves on.
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(d.addressEdit(), &out);
+        EXPECT_EQ(d.addressEdit()->text(), QString(text));
     }
     EXPECT_EQ(c->app.peerListCount, 0);
     EXPECT_EQ(ini("list_count"), "<none>");
@@ -178,7 +226,7 @@ TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
     d.addressEdit()->setText(typed);
     d.addButton()->click();
     ASSERT_EQ(d.hostList()->count(), 1);
-    EXPECT_EQ(d.hostList()->item(0)->text(), "192 .168 .001 .002");
+    EXPECT_EQ(d.hostList()->item(0)->text(), "192.168.1.2");
 }
 
 TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
@@ -189,7 +237,7 @@ TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
     }
     EXPECT_EQ(ini("list_count"), "3");
     EXPECT_EQ(d.hostList()->count(), 3);
-    EXPECT_EQ(d.hostList()->item(2)->text(), "010 .000 .000 .003");
+    EXPECT_EQ(d.hostList()->item(2)->text(), "10.0.0.3");
 
     d.hostList()->setCurrentRow(0);
     d.removeButton()->click();
@@ -199,7 +247,7 @@ TEST_F(ConnectionDialogs, AddThreeRemoveFirstRewritesTheMovedEntries) {
     EXPECT_EQ(ini("ip01_3"), "3");
     EXPECT_EQ(ini("ip02_3"), "3");  // the former last entry stays in the file
     ASSERT_EQ(d.hostList()->count(), 2);
-    EXPECT_EQ(d.hostList()->item(0)->text(), "010 .000 .000 .002");
+    EXPECT_EQ(d.hostList()->item(0)->text(), "10.0.0.2");
 
     // Nothing is selected after a removal: a second press removes nothing.
     d.removeButton()->click();
@@ -267,8 +315,24 @@ TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
     d.connectButton()->click();  // not a port: refused before any attempt
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+    // Nor is it kept by "設定": the dialog stays open with the message.
+    d.show();
+    for (const char* text : {"ab", "0", "99999"}) {
+        notes.notices.clear();
+        d.portEdit()->setText(text);
+        d.accept();
+        EXPECT_TRUE(d.isVisible()) << text;
+        ASSERT_EQ(notes.notices.size(), 1u) << text;
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+        EXPECT_EQ(ini("p_port_number"), "09004") << text;
+    }
+    // Closed without "設定", the port is the one it was.
+    d.reject();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(cellText(c->settings.netPortNumber), "09004");
+    d.portEdit()->setText("9005");
     d.accept();
-    EXPECT_EQ(ini("p_port_number"), "ab");
+    EXPECT_EQ(ini("p_port_number"), "9005");
 }
 
 TEST_F(ConnectionDialogs, ServerListensOnlyOnAChosenPort) {
@@ -357,15 +421,24 @@ TEST_F(ConnectionDialogs, ServerListFollowsTheDevicesAndChoosesBySlot) {
     second.connectToHost(QHostAddress::LocalHost, link.listenPort());
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 2; }, 3000));
 
+    // Two devices of one host: told apart by their ports.
+    const QString firstPeer = QStringLiteral("127.0.0.1:%1").arg(first->localPort());
+    const QString secondPeer = QStringLiteral("127.0.0.1:%1").arg(second.localPort());
+    EXPECT_TRUE(d.clientList()->item(0)->text().startsWith(firstPeer + " "));
+    EXPECT_TRUE(d.clientList()->item(1)->text().startsWith(secondPeer + " "));
+    EXPECT_TRUE(d.clientList()->item(1)->text().endsWith(QStringLiteral("接続中")));
+
     first.reset();  // the device of slot 1 leaves
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.clientList()->count() == 1; }, 3000));
     EXPECT_EQ(d.rowSlots(), std::vector<int>{2});
-    EXPECT_EQ(d.clientList()->item(0)->text(), "127.0.0.1");
+    EXPECT_TRUE(d.clientList()->item(0)->text().startsWith(secondPeer));
 
-    doubleClick(d.clientList(), 0);
+    // One click chooses.
+    emit d.clientList()->itemClicked(d.clientList()->item(0));
     EXPECT_EQ(c->app.selectedSlot, 2);
     EXPECT_TRUE(c->app.tcpConnected);
-    EXPECT_EQ(d.transmissionEdit()->text(), "127.0.0.1");
+    EXPECT_EQ(d.transmissionEdit()->text(), secondPeer);
+    EXPECT_TRUE(d.clientList()->item(0)->text().endsWith(QStringLiteral("送信先")));
 
     d.disconnectButton()->click();
     EXPECT_FALSE(link.isListening());

@@ -12,10 +12,13 @@
 #include <sstream>
 
 #include "dialogs/traffic_monitor.h"
+#include "dialogs/ui_text.h"
 #include "protocol/notifier.h"
 
 namespace vrq {
 namespace {
+
+constexpr const char* kLeft = "接続が切れました";
 
 class TrafficMonitorTest : public ::testing::Test {
 protected:
@@ -116,8 +119,10 @@ TEST_F(TrafficMonitorTest, SavedFileHasTheLogFormatOfTheFilteredLines) {
     std::ifstream in(all, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_EQ(text.str(), logLine(log.at(0)) + "\n" + logLine(log.at(1)) + "\n" + logLine(log.at(2)) + "\n");
-    EXPECT_NE(text.str().find(" x 06VN9.99\\r\\n\n"), std::string::npos);
+    // Two addresses of the bus: every line names its device.
+    auto named = [&](std::size_t i) { return logLine(log.at(i), trafficDevice(log.at(i))) + "\n"; };
+    EXPECT_EQ(text.str(), named(0) + named(1) + named(2));
+    EXPECT_NE(text.str().find(" ttyUSB0_06 x 06VN9.99\\r\\n\n"), std::string::npos);
 
     m.filter()->setText("06");
     const std::string some = dir.filePath("some.txt").toStdString();
@@ -129,6 +134,36 @@ TEST_F(TrafficMonitorTest, SavedFileHasTheLogFormatOfTheFilteredLines) {
 
     EXPECT_FALSE(m.saveTo(dir.filePath("no/such/folder/x.txt").toStdString()));
     EXPECT_EQ(notes.notices.size(), 1u);
+}
+
+// Rows and the saved file are plain ASCII that reads one way, the file names
+// the device of every line once there are several, and the filter matches
+// the row as shown.
+TEST_F(TrafficMonitorTest, EveryFactKeptAndShownOneWay) {
+    QTemporaryDir dir;
+    TrafficMonitor m(*c, log);
+    add(TrafficDirection::Received, "05T\xE9\\r\r\n");
+    log.add({TrafficDirection::Event, kLeft, "ｽﾛｯﾄ2 127.0.0.1:4711", -1});
+    log.add({TrafficDirection::Sent, "RVN\r\n", "ｽﾛｯﾄ3 127.0.0.1:4712", -1});
+    m.refresh();
+    ASSERT_EQ(m.rows(), 3);
+    EXPECT_TRUE(m.row(0).endsWith(QStringLiteral("05T\\xE9\\\\r\\r\\n"))) << m.row(0).toStdString();
+    EXPECT_TRUE(m.row(1).contains(QStringLiteral("127.0.0.1:4711")));
+
+    const std::string path = dir.filePath("all.txt").toStdString();
+    ASSERT_TRUE(m.saveTo(path));
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    for (const char ch : text.str()) EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << int(ch);
+    EXPECT_NE(text.str().find(" ttyUSB0_05 < 05T\\xE9\\\\r\\r\\n\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find(" 127.0.0.1_4712 > RVN\\r\\n\n"), std::string::npos);
+
+    // Shown in English, the slot is "Slot": the filter finds what is on screen.
+    installUiLanguage(UiLanguage::English);
+    m.filter()->setText(uiText("ｽﾛｯﾄ") + "3");
+    installUiLanguage(UiLanguage::Japanese);
+    EXPECT_EQ(m.rows(), 1);
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ public:
 
     int port() const { return port_; }
     void hangUp() { hangUp_ = true; }
+    // The next hang-up resets the connection instead of closing it.
+    void resetOnHangUp() { reset_ = true; }
     std::vector<std::string> lines() {
         std::lock_guard<std::mutex> lock(mutex_);
         return lines_;
@@ -70,6 +72,10 @@ private:
                 continue;
             }
             if (hangUp_) {
+                if (reset_) {
+                    linger l{1, 0};
+                    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+                }
                 ::close(fd);
                 fd = -1;
                 hangUp_ = false;
@@ -105,6 +111,7 @@ private:
     int port_ = 0;
     std::atomic<bool> stop_{false};
     std::atomic<bool> hangUp_{false};
+    std::atomic<bool> reset_{false};
     std::mutex mutex_;
     std::vector<std::string> lines_;
     std::thread thread_;

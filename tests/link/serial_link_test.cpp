@@ -6,12 +6,19 @@
 #include "protocol/traffic_log.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <memory>
 
@@ -119,49 +126,80 @@ TEST_F(SerialLinkTest, OpensOncePerRunAndNotOnTcp) {
     ::unlink(alias.c_str());
 }
 
-TEST_F(SerialLinkTest, FailedOpenReportsEveryStepOnceAndNeverRetries) {
+// One notice per failed open, naming the device and the reason; the next
+// open tries again; a command on the closed port says so at once.
+TEST_F(SerialLinkTest, AFailedOpenIsOneNoticeAndSendsSayThePortIsClosed) {
     useDevice("/nonexistent/tty");
     SerialLink link(*c);
     EXPECT_FALSE(link.open());
-    std::vector<std::string> texts;
-    for (const auto& n : notes.notices) {
-        texts.push_back(n.text);
-        EXPECT_EQ(n.title, "Error");
-        EXPECT_EQ(n.icon, NoticeIcon::Stop);
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"Miss! File Open", "Miss! Mask Set", "Miss! Buffer Set",
-                                               "Miss! Time Out Set", "Miss! Set Comm State"}));
+    ASSERT_EQ(notes.notices.size(), 1u);
+    EXPECT_EQ(notes.notices[0].title, "Error");
+    EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
+    EXPECT_EQ(notes.notices[0].text, "Miss! File Open\n/nonexistent/tty: " + std::string(std::strerror(ENOENT)));
+    EXPECT_FALSE(c->app.serialPortOpen);
     EXPECT_FALSE(link.open());
-    EXPECT_EQ(notes.notices.size(), 5u);
+    EXPECT_EQ(notes.notices.size(), 2u);
 
-    // Sending still works as far as the console goes: the timeout reports the silence.
-    sendCommand(*c, CommandLine("RVN"));
-    EXPECT_TRUE(c->reply.replyExpected);
-
-    // A broadcast has no answer to miss: it fails at once, and says so.
-    link.session().setRetries(0);
     std::vector<RequestEnd> ends;
     c->requestEnded = [&](RequestEnd e) { ends.push_back(e); };
-    EXPECT_TRUE(link.answerTimedOut());
-    ASSERT_TRUE(waitFor([&] { return !link.busy(); }));  // after the quiet gap
-    c->app.serialMode = kRs485;
-    c->app.slaveAddressIndex = kBroadcastAddress;
-    sendCommand(*c, CommandLine("CFZON"));
-    EXPECT_EQ(ends, (std::vector<RequestEnd>{RequestEnd::NoAnswer, RequestEnd::SendFailed}));
-    EXPECT_EQ(notes.notices.back().text, kSerialSendFailedText);
+    sendCommand(*c, CommandLine("RVN"));
+    EXPECT_FALSE(c->reply.replyExpected);  // no "No Connect" to wait for
+    EXPECT_TRUE(c->reply.replyError);
+    EXPECT_EQ(ends, std::vector<RequestEnd>{RequestEnd::SendFailed});
+    ASSERT_EQ(notes.notices.size(), 3u);
+    EXPECT_EQ(notes.notices[2].text, kSerialClosedText);
+
+    Pty pty;
+    useDevice(pty.path());
+    EXPECT_TRUE(link.open());
+    EXPECT_TRUE(c->app.serialPortOpen);
+    EXPECT_EQ(notes.notices.size(), 3u);
 }
 
-TEST_F(SerialLinkTest, PermissionFailureNamesTheDeviceAndTheReason) {
-    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", false, "No such file"), "Miss! File Open");
-    EXPECT_EQ(SerialLink::fileOpenFailureText("/dev/ttyS0", true, "Permission denied").toStdString(),
-              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText(deviceGroup("/dev/ttyS0")));
-    if (::geteuid() == 0) GTEST_SKIP() << "root opens any device";
-    useDevice("/dev/ttyS0");
-    SerialLink link(*c);
-    if (::access("/dev/ttyS0", F_OK) != 0 || ::access("/dev/ttyS0", R_OK | W_OK) == 0) GTEST_SKIP();
-    link.open();
-    ASSERT_FALSE(notes.notices.empty());
-    EXPECT_NE(notes.notices[0].text.find("/dev/ttyS0"), std::string::npos);
+// Run as root, the check drops to "nobody" in a child run of this test: root
+// opens any device, so only an unprivileged account sees the refusal.
+TEST_F(SerialLinkTest, APermissionRefusalNamesTheDeviceTheReasonAndTheGroup) {
+    SerialOpenFailure f{"/dev/ttyS0", "Permission denied", true, "dialout"};
+    EXPECT_EQ(SerialLink::fileOpenFailureText(f).toStdString(),
+              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText("dialout"));
+
+    if (const char* denied = std::getenv("VRQ_TEST_DENIED_DEVICE")) {
+        useDevice(denied);
+        SerialLink link(*c);
+        EXPECT_FALSE(link.open());
+        ASSERT_EQ(notes.notices.size(), 1u);
+        f = {QString::fromUtf8(denied), QString::fromUtf8(std::strerror(EACCES)), true, deviceGroup(denied)};
+        EXPECT_EQ(notes.notices[0].text, SerialLink::fileOpenFailureText(f).toStdString());
+        EXPECT_NE(notes.notices[0].text.find("「" + f.group + "」"), std::string::npos);
+        return;
+    }
+    Pty pty;
+    ASSERT_FALSE(pty.path().empty());
+    if (::geteuid() != 0) {
+        // Our own device with no permission left is refused just the same.
+        ASSERT_EQ(::chmod(pty.path().c_str(), 0), 0);
+        useDevice(pty.path());
+        SerialLink link(*c);
+        EXPECT_FALSE(link.open());
+        ASSERT_EQ(notes.notices.size(), 1u);
+        EXPECT_NE(notes.notices[0].text.find(deviceGroup(pty.path())), std::string::npos) << notes.notices[0].text;
+        return;
+    }
+    if (QStandardPaths::findExecutable("setpriv").isEmpty()) GTEST_SKIP() << "no setpriv to drop to nobody";
+    const group* dialout = ::getgrnam("dialout");
+    ASSERT_EQ(::chown(pty.path().c_str(), 0, dialout ? dialout->gr_gid : 20), 0);
+    ASSERT_EQ(::chmod(pty.path().c_str(), 0660), 0);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VRQ_TEST_DENIED_DEVICE", QString::fromStdString(pty.path()));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", QCoreApplication::applicationFilePath(),
+                            "--gtest_filter=SerialLinkTest.APermissionRefusalNamesTheDeviceTheReasonAndTheGroup"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
 
 TEST_F(SerialLinkTest, RepliesAreSplitAtEveryLineFeedAndJoinedAcrossReads) {

@@ -252,18 +252,48 @@ TEST(TcpLinkSingle, SocketBoxesCarryTheSingleLineTitle) {
     EXPECT_EQ(notes.notices[0].title, "VRQ-700S");
 }
 
-TEST_F(LinkFixture, DeviceClosingKeepsTheClientMarkedAndSendsFail) {
-    FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
-    connectTo(dev);
-    QSignalSpy closed(link.get(), &TcpLink::connectionClosed);
-    dev.hangUp();
-    ASSERT_TRUE(closed.wait(3000));
-    EXPECT_TRUE(c->app.tcpConnected);  // the operator disconnects in the dialog
+// A device that leaves while nothing is asked, by closing or by a reset, is
+// noticed at once and told once; the next send says there is no connection.
+TEST_F(LinkFixture, ADeviceLeavingWhileIdleIsNoticedOnce) {
+    for (const bool reset : {false, true}) {
+        notes.notices.clear();
+        FakeDevice dev([](const std::string&) { return std::vector<Chunk>{{0, "GO\r\n"}}; });
+        connectTo(dev);
+        QSignalSpy closed(link.get(), &TcpLink::connectionClosed);
+        if (reset) {
+            // An abortive close: the peer's end sends RST.
+            dev.resetOnHangUp();
+        }
+        dev.hangUp();
+        ASSERT_TRUE(closed.wait(3000)) << reset;
+        EXPECT_FALSE(c->app.tcpConnected);
+        EXPECT_FALSE(link->clientConnected());
+        QTest::qWait(50);
+        ASSERT_EQ(notes.notices.size(), 1u) << reset;
+        EXPECT_EQ(notes.notices[0].text, kPeerLeftText);
 
-    send("CBS003L10ON\r\n");
-    EXPECT_TRUE(c->reply.replyError);
-    ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, "Socket 送信");
+        link->writeLine("CBS003L10ON\r\n");
+        ASSERT_EQ(notes.notices.size(), 2u);
+        EXPECT_EQ(notes.notices[1].text, kNotConnectedText);
+    }
+}
+
+// Every line that arrives is a row of its own, answered, dropped or unasked;
+// bytes after the last LF wait for the rest of their line.
+TEST_F(LinkFixture, EachArrivingLineIsARowOfItsOwn) {
+    std::vector<std::string> rows;
+    c->traffic = [&](const TrafficEvent& e) {
+        rows.push_back(std::string(directionMark(e.direction)) + " " + printable(e.bytes));
+    };
+    FakeDevice dev([](const std::string& line) {
+        if (line == "TWO\r\n") return std::vector<Chunk>{{0, "GO\r\nGO\r\nha"}, {50, "lf\r\nGO\r\n"}};
+        return std::vector<Chunk>{{0, "GO\r\n"}};
+    });
+    connectTo(dev);
+    send("TWO\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows.size() >= 5; }, 3000));
+    EXPECT_EQ(rows, (std::vector<std::string>{"> TWO\\r\\n", "< GO\\r\\n", "x GO\\r\\n", "x half\\r\\n",
+                                              "x GO\\r\\n"}));
 }
 
 // ---- server role ----

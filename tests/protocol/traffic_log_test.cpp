@@ -41,7 +41,10 @@ TEST(TrafficLogTest, AFloodKeepsOnlyTheNewestLinesAndEachLineIsCapped) {
 TEST(TrafficLogTest, LinesHaveTheLogFormatWithControlBytesEscaped) {
     EXPECT_EQ(printable("05GO\r\n"), "05GO\\r\\n");
     EXPECT_EQ(printable(std::string_view("\x11\x13\t\x7F\0A", 6)), "\\x11\\x13\\x09\\x7F\\x00A");
-    EXPECT_EQ(printable("\x83\x65\x83\x58"), "\x83\x65\x83\x58");  // Shift-JIS stays as sent
+    // Plain ASCII that reads one way: high bytes and the backslash escaped too,
+    // so 0xE9 never joins the escape after it and a literal "\r" is no CR.
+    EXPECT_EQ(printable("\x83\x65\xE9\r\n"), "\\x83e\\xE9\\r\\n");
+    EXPECT_EQ(printable("a\\rb\\"), "a\\\\rb\\\\");
     EXPECT_EQ(printableAscii("\x9B" "2J\x1B]0;\xFF\r\n"), "\\x9B2J\\x1B]0;\\xFF\\r\\n");
 
     const auto at = TrafficClock::now();
@@ -59,6 +62,11 @@ TEST(TrafficLogTest, LinesHaveTheLogFormatWithControlBytesEscaped) {
     TrafficLog log;
     log.add(event(TrafficDirection::Dropped, "06VN9.99\r\n", 6), at);
     EXPECT_EQ(logLine(log.at(0)), logLine(at, TrafficDirection::Dropped, "06VN9.99\r\n"));
+    // With several devices in a file every line names its device, without spaces.
+    EXPECT_EQ(trafficDevice(log.at(0)), "ttyUSB0_06");
+    EXPECT_EQ(logLine(log.at(0), trafficDevice(log.at(0))).substr(24), "ttyUSB0_06 x 06VN9.99\\r\\n");
+    log.add({TrafficDirection::Event, "x", "ｽﾛｯﾄ2 127.0.0.1:4711", -1});
+    EXPECT_EQ(trafficDevice(log.at(1)), "127.0.0.1_4711");
 }
 
 TEST(TrafficLogTest, AddressesAndFilter) {

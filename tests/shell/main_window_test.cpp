@@ -82,9 +82,14 @@ TEST_P(MainWindowTest, ProtocolIsRefusedOnTcp) {
 TEST_P(MainWindowTest, TitleFollowsTheRoleAfterTheClientServerDialog) {
     const std::string name = GetParam() == Product::Multi ? "VRQ-700" : "VRQ-700S";
     EXPECT_EQ(w->windowTitle().toStdString(), name + " Client Program");
+    c->app.linkInterface = kLinkTcp;
     w->setHandler(cmd::kClientServer, [&] { c->app.tcpRole = kTcpServer; });
     w->dispatch(cmd::kClientServer);
     EXPECT_EQ(w->windowTitle().toStdString(), name + " Server Program");
+    // Back on the serial line the console is no server.
+    w->setHandler(cmd::kInterface, [&] { c->app.linkInterface = kLinkSerial; });
+    w->dispatch(cmd::kInterface);
+    EXPECT_EQ(w->windowTitle().toStdString(), name + " Client Program");
 }
 
 TEST_P(MainWindowTest, ExitIsRefusedWhileConnectedAndAllowedAfter) {
