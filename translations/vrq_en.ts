@@ -1343,6 +1343,10 @@ Keep it? (No: delete it)</translation>
         <translation>character and edge colours</translation>
     </message>
     <message>
+        <source>（タイトルに伴う）</source>
+        <translation> (with the titles)</translation>
+    </message>
+    <message>
         <source>映像断時の背景色</source>
         <translation>background on video loss</translation>
     </message>
