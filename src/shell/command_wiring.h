@@ -17,6 +17,7 @@ class QtFileChooser;
 class FileDialogGlyphChooser;
 class ClockSource;
 class TrafficMonitor;
+class SendBases;
 
 class ConsoleServices {
 public:
@@ -31,6 +32,9 @@ public:
     TcpLink& tcp() { return *tcp_; }
     TrafficLog& traffic() { return traffic_; }
     TrafficMonitor* trafficMonitor() const;
+    // What each device holds, for "変更分の送信"; in memory until a folder is given.
+    SendBases& bases() { return *bases_; }
+    void keepBasesIn(const std::string& folder);
 
 private:
     void wireCommands();
@@ -49,6 +53,7 @@ private:
     // Recorded from the start, so the monitor opened after a failure shows it.
     TrafficLog traffic_;
     QPointer<TrafficMonitor> monitor_;
+    std::unique_ptr<SendBases> bases_;
 };
 
 }  // namespace vrq

@@ -41,6 +41,8 @@ inline constexpr int kDisplayOffset = 32810;
 inline constexpr int kScrollSpeed = 32811;
 // Our own: the traffic monitor window.
 inline constexpr int kTrafficMonitor = 32812;
+// Our own: only the settings changed since the device's last run.
+inline constexpr int kSendChanges = 32813;
 
 inline constexpr int kFirstToolButton = 501;
 
