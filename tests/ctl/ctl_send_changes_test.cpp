@@ -118,6 +118,31 @@ TEST(CtlSendChangesTest, ARefusedStepFailsAndNamesWhatWasNotSent) {
     EXPECT_EQ(err.str().find("verify"), std::string::npos) << err.str();
 }
 
+// Several devices: each gets the same steps, as with send-all.
+TEST(CtlSendChangesTest, EveryDeviceGetsTheChanges) {
+    QTemporaryDir dir;
+    const std::string basePath = dir.filePath("base.dat").toStdString();
+    const std::string newPath = dir.filePath("new.dat").toStdString();
+    const std::string record = dir.filePath("record").toStdString();
+    auto base = makeConsole(Product::Single);
+    ASSERT_TRUE(SettingsFile::save(*base, basePath));
+    auto now = makeConsole(Product::Single);
+    editThreeTitles(*now);
+    ASSERT_TRUE(SettingsFile::save(*now, newPath));
+    test::SimProcess sim({"--single", "--rs485", "05,06", "--record", record});
+    const Parsed parsed = parseOptions({"--single", "--paced", "--serial", sim.ptyPath(), "--rs485", "05,06",
+                                        "send-changes", newPath, "--from", basePath});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    std::ostringstream out, err;
+    ASSERT_EQ(runCtl(*parsed.options, out, err), kExitOk) << err.str();
+    std::string expected;
+    for (const char* address : {"05", "06"})
+        for (const ChangeStep& c : sendChangesSteps(base->settings, now->settings, Product::Single))
+            expected += address + buildSendAllStep(now->settings, Product::Single, c.step).line->text();
+    EXPECT_TRUE(readFile(record) == expected);
+    EXPECT_NE(out.str().find("ok"), std::string::npos) << out.str();
+}
+
 TEST(CtlSendChangesDryRunTest, ListsTheStepsAndSendsNothing) {
     QTemporaryDir dir;
     const std::string basePath = dir.filePath("base.dat").toStdString();
