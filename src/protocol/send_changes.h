@@ -24,7 +24,7 @@ struct ChangeStep {
 // all-pages commands). Nothing else depends on another step. Pure.
 std::vector<ChangeStep> sendChangesSteps(const SettingsModel& base, const SettingsModel& now, Product p);
 
-// "12件の変更" / "12 changes" style count of the changed steps alone.
+// How many of the steps changed; the others go along with them.
 int changedCount(const std::vector<ChangeStep>& steps);
 
 // The read request that reads back what send-all step `step` sets.
