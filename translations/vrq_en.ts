@@ -1499,6 +1499,62 @@ Keep it? (No: delete it)</translation>
         <translation>character and edge colours</translation>
     </message>
     <message>
+        <source>変更分の送信</source>
+        <translation>Send changes</translation>
+    </message>
+    <message>
+        <source>送信後に読み戻して確認する</source>
+        <translation>Read back and check after sending</translation>
+    </message>
+    <message>
+        <source>基準ファイルを選ぶ</source>
+        <translation>Choose base document</translation>
+    </message>
+    <message>
+        <source>全項目を送信</source>
+        <translation>Send everything</translation>
+    </message>
+    <message>
+        <source>基準にする設定ファイル</source>
+        <translation>Settings document to use as the base</translation>
+    </message>
+    <message>
+        <source>この送信先には、このプログラムで送信または読み込みに成功した設定がありません。基準にする設定ファイルを選ぶか、全項目を送信してください。</source>
+        <translation>Nothing has yet been sent to or read from this destination successfully by this program. Choose a settings document as the base, or send everything.</translation>
+    </message>
+    <message>
+        <source>基準は選んだ設定ファイルです。</source>
+        <translation>The base is the chosen settings document.</translation>
+    </message>
+    <message>
+        <source>基準から変更された設定はありません。</source>
+        <translation>No setting has changed since the base.</translation>
+    </message>
+    <message>
+        <source>変更 %1 件（送信 %2 件）:</source>
+        <translation>%1 changed (%2 to send):</translation>
+    </message>
+    <message>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>送信した %1 件を読み戻し、すべて一致しました。</source>
+        <translation>The %1 settings sent were read back and all match.</translation>
+    </message>
+    <message>
+        <source>読み戻した %1 件が送信した内容と異なります。</source>
+        <translation>%1 settings read back differ from what was sent.</translation>
+    </message>
+    <message>
+        <source>送信先が保持する内容の記録を削除できませんでした。変更分の送信の前に全項目の設定を行ってください。</source>
+        <translation>The record of what the destination holds could not be deleted. Send all settings before the next sending of changes.</translation>
+    </message>
+    <message>
+        <source>（タイトルに伴う）</source>
+        <translation> (with the titles)</translation>
+    </message>
+    <message>
         <source>映像断時の背景色</source>
         <translation>background on video loss</translation>
     </message>

@@ -16,6 +16,7 @@ const char* const kUsage =
     "usage: vrqctl [options] send LINE | send-all FILE.dat | read-all FILE.dat|DIR\n"
     "                        | verify FILE.dat | diff A.dat B.dat\n"
     "                        | export-titles DOC.dat [OUT.csv] | import-titles DOC.dat IN.csv OUT.dat\n"
+    "                        | send-changes NEW.dat --from BASE.dat [--dry-run] [--verify]\n"
     "\n"
     "  send LINE          send one command (CR LF is appended) and print the answer\n"
     "  send-all FILE.dat  send every setting of a settings document, as \"全項目の設定\"\n"
@@ -30,6 +31,9 @@ const char* const kUsage =
     "                     DOC with the titles of the rows of IN (UTF-8 or CP932; half-width\n"
     "                     letters and kana made full-width) written to OUT; nothing is written\n"
     "                     and every problem is listed when any row is refused (no device)\n"
+    "  send-changes NEW.dat --from BASE.dat\n"
+    "                     send only the steps of send-all in which NEW differs from BASE (the\n"
+    "                     document the devices hold: their last read-all, or what was last sent)\n"
     "\n"
     "links (repeat --serial and --tcp for several devices):\n"
     "  --serial PATH            serial device (a tty or pseudo-terminal)\n"
@@ -45,6 +49,9 @@ const char* const kUsage =
     "  --timeout MS             how long to wait for an answer (default 3000)\n"
     "  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)\n"
     "  --keep-partial           read-all: write the document even when some settings were not read (exit 1)\n"
+    "  --from BASE.dat          send-changes: the document the devices hold now\n"
+    "  --dry-run                send-changes: list the steps it would send, send nothing (no link needed)\n"
+    "  --verify                 send-changes: read back what was sent and list what differs (exit 1)\n"
     "  --log FILE               append every line sent, received or dropped, with a timestamp\n"
     "  --json                   verify, diff and the summary of several devices as JSON\n"
     "  -h, --help               this text\n"
@@ -120,6 +127,39 @@ Device resolved(Device d) {
     return d;
 }
 
+// send-changes NEW.dat --from BASE.dat: its own options may follow it.
+bool takeChangeOptions(std::vector<std::string>& rest, Options& o) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string& a = rest[i];
+        if (a == "--dry-run") {
+            o.dryRun = true;
+        } else if (a == "--verify") {
+            o.verify = true;
+        } else if (a == "--from" || a.rfind("--from=", 0) == 0) {
+            o.basePath = a == "--from" ? (i + 1 < rest.size() ? rest[++i] : std::string()) : a.substr(7);
+            if (o.basePath.empty()) return false;
+        } else {
+            kept.push_back(a);
+        }
+    }
+    rest = std::move(kept);
+    return true;
+}
+
+// --from, --dry-run and --verify belong to send-changes, which needs its base.
+std::string changesProblem(const Options& o) {
+    if (o.action != Action::SendChanges) {
+        if (!o.basePath.empty()) return "--from needs send-changes";
+        if (o.dryRun) return "--dry-run needs send-changes";
+        if (o.verify) return "--verify needs send-changes";
+        return {};
+    }
+    if (o.basePath.empty()) return "send-changes needs --from BASE.dat, the document the devices hold now";
+    if (o.dryRun && o.verify) return "--dry-run sends nothing to verify";
+    return {};
+}
+
 bool sameDevice(const Device& x, const Device& y) {
     const Device a = resolved(x), b = resolved(y);
     return a.link == b.link && a.serialPath == b.serialPath && a.host == b.host && a.port == b.port &&
@@ -154,6 +194,7 @@ std::string broadcastProblem(const Options& o) {
     std::string what;
     if (o.action == Action::ReadAll) what = "read-all";
     else if (o.action == Action::Verify) what = "verify";
+    else if (o.action == Action::SendChanges && o.verify) what = "--verify";
     else if (o.action == Action::Send && isReadRequest(o.argument)) what = o.argument + " asks for a setting and";
     if (what.empty()) return {};
     return "a broadcast (FF) reaches every device and none answers: " + what + " needs one slave address";
@@ -177,9 +218,12 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     flag({QStringLiteral("paced")});
     flag({QStringLiteral("json")});
     flag({QStringLiteral("keep-partial")});
+    flag({QStringLiteral("dry-run")});
+    flag({QStringLiteral("verify")});
     for (const auto& [name, value] : {std::pair{"serial", "PATH"}, {"tcp", "HOST[:PORT]"}, {"listen", "[ADDR:]PORT"},
                                       {"rs485", "NN"}, {"devices", "N"}, {"wait", "SECONDS"}, {"period", "MS"},
-                                      {"timeout", "MS"}, {"retries", "N"}, {"log", "FILE"}})
+                                      {"timeout", "MS"}, {"retries", "N"}, {"log", "FILE"},
+                                      {"from", "FILE"}})
         valued(name, value);
     QStringList qargs{QStringLiteral("vrqctl")};
     for (const std::string& a : args) qargs.push_back(QString::fromLocal8Bit(a.data(), static_cast<qsizetype>(a.size())));
@@ -256,6 +300,13 @@ Parsed parseOptions(const std::vector<std::string>& args) {
             if (!toInt(v, 0, 9, o.retries)) return fail("--retries needs a count 0..9");
         } else if (a == "--keep-partial") {
             o.keepPartial = true;
+        } else if (a == "--from") {
+            if (v.empty()) return fail("--from needs a settings document");
+            o.basePath = v;
+        } else if (a == "--dry-run") {
+            o.dryRun = true;
+        } else if (a == "--verify") {
+            o.verify = true;
         } else if (a == "--log") {
             if (v.empty()) return fail("--log needs a file");
             o.logPath = v;
@@ -265,6 +316,7 @@ Parsed parseOptions(const std::vector<std::string>& args) {
     for (const QString& r : parser.positionalArguments()) rest.push_back(r.toLocal8Bit().toStdString());
     if (rest.empty()) return fail("no command given");
     if (rest[0] == "export-titles" || rest[0] == "import-titles") return titleFileOptions(o, rest);
+    if (rest[0] == "send-changes" && !takeChangeOptions(rest, o)) return fail("--from needs a settings document");
     const std::size_t wanted = rest[0] == "diff" ? 3 : 2;
     if (rest.size() != wanted)
         return fail("'" + rest[0] + "' takes exactly " + (wanted == 3 ? "two arguments" : "one argument"));
@@ -278,13 +330,17 @@ Parsed parseOptions(const std::vector<std::string>& args) {
         o.action = Action::Verify;
     else if (rest[0] == "diff")
         o.action = Action::Diff;
+    else if (rest[0] == "send-changes")
+        o.action = Action::SendChanges;
     else
         return fail("unknown command " + rest[0]);
     o.argument = rest[1];
+    if (const std::string why = changesProblem(o); !why.empty()) return fail(why);
     if (o.action == Action::Diff) {
         o.argument2 = rest[2];
         return {o, {}};
     }
+    if (o.action == Action::SendChanges && o.dryRun) return {o, {}};  // sends nothing: no link
     if (devices.empty()) return fail("no link given (--serial, --tcp or --listen)");
     if (!pendingSlaves.empty()) return fail("--rs485 needs --serial");
 

@@ -10,7 +10,7 @@
 namespace vrq::ctl {
 
 enum class LinkKind { None, Serial, Tcp, Listen };
-enum class Action { Send, SendAll, ReadAll, Verify, Diff, Help, Version, ExportTitles, ImportTitles };
+enum class Action { Send, SendAll, SendChanges, ReadAll, Verify, Diff, Help, Version, ExportTitles, ImportTitles };
 
 // One device of a run.
 struct Device {
@@ -43,6 +43,10 @@ struct Options {
     int listenDevices = 1;  // --devices: how many devices to wait for in the server role
     int waitS = -1;         // --wait: how long to wait for them (-1: the usual)
     bool json = false;
+    // send-changes: the document the devices hold now, what to do.
+    std::string basePath;   // --from
+    bool dryRun = false;    // list the steps, send nothing
+    bool verify = false;    // read back what was sent and compare
 };
 
 // Every device of the run: the first, then `more`.

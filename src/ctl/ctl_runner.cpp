@@ -8,6 +8,7 @@
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
 #include "ctl/title_csv_run.h"
+#include "ctl/send_changes_plan.h"
 #include "model/product_names.h"
 #include "protocol/bulk_runs.h"
 
@@ -21,6 +22,7 @@ int runOne(const Options& o, std::ostream& out, std::ostream& err) {
     run.onFinished = [&loop](int rc) { loop.exit(rc); };
     if (const int rc = run.start(); rc != kExitOk) return rc;
     if (!run.finished()) loop.exec();
+    printDifferences(run.differences(), "", "sent", "device", out);
     return run.rc();
 }
 
@@ -37,6 +39,7 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     }
     if (o.action == Action::Diff) return runDiff(o, out, err);
     if (o.action == Action::ExportTitles || o.action == Action::ImportTitles) return runTitleCsv(o, out, err);
+    if (o.action == Action::SendChanges && o.dryRun) return runChangesDryRun(o, out, err);
     // Refused before a link opens: nothing may go out.
     if (const std::string why = broadcastProblem(o); !why.empty()) {
         err << "vrqctl: " << why << "\n";

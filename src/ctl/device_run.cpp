@@ -20,6 +20,7 @@
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
 #include "protocol/run_engine.h"
+#include "protocol/send_changes.h"
 #include "protocol/send_sequencer.h"
 #include "protocol/title_encode.h"
 #include "protocol/traffic_log.h"
@@ -103,12 +104,30 @@ public:
     int start() {
         if (!log_.open(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
         // A verify reads over the document, so what the run does not read counts as equal.
-        if (job_.document && (o_.action == Action::SendAll || o_.action == Action::Verify))
+        const bool sends = o_.action == Action::SendAll || o_.action == Action::SendChanges;
+        if (job_.document && (sends || o_.action == Action::Verify))
             c_->settings = job_.document->settings;
-        else if (o_.action == Action::SendAll) {
+        else if (sends) {
             if (const FileResult r = SettingsFile::load(*c_, job_.documentPath); !r)
                 return usage("cannot read the settings document " + job_.documentPath + ": " + fileProblemReason(r));
             tellCorrected(*c_, job_.documentPath, err_);
+        }
+        if (o_.action == Action::SendChanges) {
+            std::unique_ptr<Console> loaded;
+            const Console* base = job_.base;
+            if (!base) {
+                loaded = makeConsole(o_.product);
+                if (const FileResult r = SettingsFile::load(*loaded, o_.basePath); !r)
+                    return usage("cannot read the settings document " + o_.basePath + ": " + fileProblemReason(r));
+                base = loaded.get();
+            }
+            changes_ = sendChangesSteps(base->settings, c_->settings, o_.product);
+            // Nothing differs: nothing to send, and no link to open for it.
+            if (changes_.empty()) {
+                err_ << "vrqctl: send-changes: nothing to send, the documents are the same\n";
+                finish(kExitOk);
+                return kExitOk;
+            }
         }
         return openLink();
     }
@@ -229,6 +248,7 @@ private:
         switch (o_.action) {
             case Action::Send: sendOne(); break;
             case Action::SendAll: sendAll(); break;
+            case Action::SendChanges: sendChanges(); break;
             case Action::ReadAll:
             case Action::Verify: readAll(); break;
             case Action::Diff:
@@ -342,7 +362,7 @@ private:
 
     // What the run did not do, for stderr.
     std::string shortfall() const {
-        return what_ + ": " + runShortfallText(run_->tally(), o_.action != Action::SendAll, name_, true);
+        return what_ + ": " + runShortfallText(run_->tally(), reading_, name_, true);
     }
 
     void runOver(RunEngine::End end) {
@@ -377,6 +397,13 @@ private:
         if (o_.action == Action::Verify && job_.document) {
             diff_ = compareDocuments(job_.document->settings, c_->settings, c_->product);
             if (diff_.total > 0) return finish(kExitRefused);
+        }
+        if (o_.action == Action::SendChanges && o_.verify) {
+            if (!expected_) return readBackChanges();
+            diff_ = compareDocuments(*expected_, c_->settings, c_->product);
+            if (diff_.total > 0)
+                return finish(kExitRefused, "verify: " + std::to_string(diff_.total) +
+                                                " setting(s) read back differ from what was sent");
         }
         finish(kExitOk);
     }
@@ -415,7 +442,49 @@ private:
                  [p](int done) { return sendAllPercentText(p, done); }, [p](int s) { return sendAllStepName(p, s); });
     }
 
+    // The steps of send-all in which the document differs from the base.
+    void sendChanges() {
+        const Product p = c_->product;
+        auto step = [this, p](int i) {
+            if (!linkedStep()) return false;
+            const SendAllStep built = buildSendAllStep(c_->settings, p, changes_[static_cast<std::size_t>(i - 1)].step);
+            if (built.problem == SendAllStep::Problem::TitleRefused) {
+                showWarning(notes_, kJisRefusedText);
+                return false;
+            }
+            if (built.problem == SendAllStep::Problem::HoldTimeTooShort) {
+                showError(notes_, kHoldTimeTooShortText);
+                return true;
+            }
+            sendCommand(*c_, *built.line);
+            return true;
+        };
+        const int total = static_cast<int>(changes_.size());
+        startRun("send-changes", total, sendAllPeriodMs(p), step,
+                 [total](int done) { return changesPercentText(done, total); },
+                 [this, p](int i) { return changeStepName(p, changes_, i); });
+    }
+
+    // Reads back only what was just sent, over what was sent: a setting the
+    // reads do not touch stays equal.
+    void readBackChanges() {
+        const Product p = c_->product;
+        expected_ = std::make_unique<SettingsModel>(c_->settings);
+        settingsAsReadBack(*expected_, p);
+        c_->settings = *expected_;
+        reading_ = true;
+        auto step = [this, p](int i) {
+            if (!linkedStep()) return false;
+            sendCommand(*c_, readBackRequest(p, changes_[static_cast<std::size_t>(i - 1)].step));
+            return true;
+        };
+        const int total = static_cast<int>(changes_.size());
+        startRun("verify", total, readAllPeriodMs(p), step, [total](int done) { return changesPercentText(done, total); },
+                 [this, p](int i) { return changeStepName(p, changes_, i); });
+    }
+
     void readAll() {
+        reading_ = true;
         const Product p = c_->product;
         auto step = [this, p](int s) {
             if (!linkedStep()) return false;
@@ -454,6 +523,9 @@ private:
     std::string what_;
     std::string lastShown_;
     bool modeDifference_ = false;
+    bool reading_ = false;  // the run under way reads
+    std::vector<ChangeStep> changes_;            // send-changes: the steps to send
+    std::unique_ptr<SettingsModel> expected_;  // send-changes --verify: what the reads should give
 };
 
 DeviceRun::DeviceRun(const Options& o, DeviceJob job, std::ostream& out, std::ostream& err)

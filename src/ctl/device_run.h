@@ -26,6 +26,7 @@ struct DeviceJob {
     const Console* document = nullptr;  // loaded once for many devices: send-all's source, verify's reference
     QTcpSocket* accepted = nullptr;   // server role: a device that connected to the fleet's listener
     std::string logTag;               // its name in a log shared with other devices; empty for one device
+    const Console* base = nullptr;    // loaded once for many devices: send-changes' base
 };
 
 class DeviceRun {
@@ -40,7 +41,7 @@ public:
     int start();
     bool finished() const;
     int rc() const;
-    // verify: how the device differs from the document.
+    // verify (and send-changes --verify): how the device differs from the document.
     const DocumentDiff& differences() const;
 
     // Once, with the exit code; the run may not be destroyed from inside.

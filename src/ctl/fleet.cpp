@@ -19,28 +19,14 @@
 #include "ctl/run_io.h"
 #include "model/console.h"
 #include "model/settings_file.h"
-#include "model/value_ranges.h"
 #include "platform/terminal.h"
-#include "protocol/title_decode.h"
-#include "protocol/title_encode.h"
+#include "protocol/send_changes.h"
 
 namespace vrq::ctl {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The titles as a device gives them back (empty lines before a filled one
-// come back as full-width blanks), so a verify compares like with like.
-void titlesAsReadBack(SettingsModel& s, Product p) {
-    for (int page = 0; page < kPages; ++page) {
-        if (p == Product::Single) {
-            if (const auto hex = encodeSingleTitlePage(s, page)) storeSingleTitle(s, page, decodeTitleHex(*hex));
-        } else if (const auto hex = encodeTitlePage(s, page)) {
-            storeTitleLines(s, page, decodeTitleHex(*hex));
-        }
-    }
-}
 
 // The last notice a device's run wrote, without the program's name.
 std::string lastNotice(const std::string& notes) {
@@ -56,6 +42,7 @@ const char* actionName(Action a) {
         case Action::SendAll: return "send-all";
         case Action::ReadAll: return "read-all";
         case Action::Verify: return "verify";
+        case Action::SendChanges: return "send-changes";
         default: return "send";
     }
 }
@@ -98,15 +85,19 @@ private:
 
     // The document is read once, and a folder for read-all made, before any link opens.
     int prepare() {
-        if (o_.action == Action::SendAll || o_.action == Action::Verify) {
+        if (o_.action == Action::SendChanges) {
+            base_ = makeConsole(o_.product);
+            if (const FileResult r = SettingsFile::load(*base_, o_.basePath); !r)
+                return usage("cannot read the settings document " + o_.basePath + ": " + fileProblemReason(r));
+        }
+        if (o_.action == Action::SendAll || o_.action == Action::Verify || o_.action == Action::SendChanges) {
             document_ = makeConsole(o_.product);
             if (const FileResult r = SettingsFile::load(*document_, o_.argument); !r)
                 return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
             if (o_.action == Action::Verify) {
                 // What send-all put on the wire, as the consoles show a document
                 // when they open it: an out-of-range value went out corrected.
-                correctOutOfRange(document_->settings, o_.product);
-                titlesAsReadBack(document_->settings, o_.product);
+                settingsAsReadBack(document_->settings, o_.product);
             } else {
                 tellCorrected(*document_, o_.argument, err_);
             }
@@ -169,7 +160,7 @@ private:
     void startRow(std::size_t i, QTcpSocket* accepted) {
         started_[i] = Clock::now();
         const DeviceJob job{devices_[i], rows_[i].file, document_.get(), accepted,
-                            manyDevices(o_) ? rows_[i].name : std::string()};
+                            manyDevices(o_) ? rows_[i].name : std::string(), base_.get()};
         runs_[i] = std::make_unique<DeviceRun>(o_, job, out_, *notes_[i]);
         runs_[i]->onFinished = [this, i](int rc) { ended(i, rc); };
         runs_[i]->onProgress = [this, i](const std::string& percent, bool last) { progress(i, percent, last); };
@@ -301,6 +292,7 @@ private:
     std::ostream& err_;
     const bool tty_;
     std::unique_ptr<Console> document_;
+    std::unique_ptr<Console> base_;  // send-changes
     std::vector<DeviceRow> rows_;
     std::vector<Device> devices_;
     std::vector<std::unique_ptr<std::ostringstream>> notes_;  // outlive the runs that write them

@@ -36,17 +36,6 @@ std::string shownValue(const Difference& d, const std::string& v) {
     return d.text ? "\"" + shownText(v) + "\"" : v;
 }
 
-// `first`/`second` name the two sides: document and device, or A and B.
-void printDifferences(const DocumentDiff& diff, const std::string& prefix, const char* first, const char* second,
-                      std::ostream& out) {
-    for (const Difference& d : diff.items) {
-        const std::string place = d.place();
-        out << prefix << (place.empty() ? "" : place + " ") << d.field << ": " << first << " "
-            << shownValue(d, d.a) << ", " << second << " " << shownValue(d, d.b) << "\n";
-    }
-    if (diff.total > diff.items.size()) out << prefix << "and " << diff.total - diff.items.size() << " more\n";
-}
-
 void jsonDifferences(const DocumentDiff& diff, const char* first, const char* second, std::ostream& out) {
     out << "\"differences\":[";
     for (std::size_t i = 0; i < diff.items.size(); ++i) {
@@ -103,7 +92,7 @@ std::string shownText(std::string_view shiftJis) {
 std::string resultText(const Options& o, const DeviceRow& r) {
     if (r.rc < 0) return "running";
     if (r.rc == kExitOk) return "ok";
-    if (o.action == Action::Verify && r.rc == kExitRefused && r.diff.total > 0) return "differs";
+    if ((o.action == Action::Verify || o.verify) && r.rc == kExitRefused && r.diff.total > 0) return "differs";
     return "failed";
 }
 
@@ -118,7 +107,7 @@ void printSummary(const Options& o, const std::vector<DeviceRow>& rows, std::ost
                 << jsonString(resultText(o, r)) << ",\"seconds\":" << seconds;
             if (!r.reason.empty()) out << ",\"reason\":" << jsonString(r.reason);
             if (!r.file.empty() && r.rc == kExitOk) out << ",\"file\":" << jsonString(r.file);
-            if (o.action == Action::Verify) {
+            if (o.action == Action::Verify || o.verify) {
                 out << ",";
                 jsonDifferences(r.diff, "document", "device", out);
             }
@@ -140,6 +129,16 @@ void printSummary(const Options& o, const std::vector<DeviceRow>& rows, std::ost
         out << r.name << std::string(width - r.name.size() + 2, ' ') << line << detail << "\n";
     }
     for (const DeviceRow& r : rows) printDifferences(r.diff, r.name + ": ", "document", "device", out);
+}
+
+void printDifferences(const DocumentDiff& diff, const std::string& prefix, const char* first, const char* second,
+                      std::ostream& out) {
+    for (const Difference& d : diff.items) {
+        const std::string place = d.place();
+        out << prefix << (place.empty() ? "" : place + " ") << d.field << ": " << first << " "
+            << shownValue(d, d.a) << ", " << second << " " << shownValue(d, d.b) << "\n";
+    }
+    if (diff.total > diff.items.size()) out << prefix << "and " << diff.total - diff.items.size() << " more\n";
 }
 
 int runDiff(const Options& o, std::ostream& out, std::ostream& err) {

@@ -29,6 +29,11 @@ std::string shownText(std::string_view shiftJis);
 // "ok", "failed", "differs" or "running".
 std::string resultText(const Options& o, const DeviceRow& r);
 
+// Each difference on a line behind `prefix`; `first`/`second` name the two
+// sides: document and device, or A and B.
+void printDifferences(const DocumentDiff& diff, const std::string& prefix, const char* first, const char* second,
+                      std::ostream& out);
+
 // The summary table, then each difference; or all of it as one JSON object.
 void printSummary(const Options& o, const std::vector<DeviceRow>& rows, std::ostream& out);
 

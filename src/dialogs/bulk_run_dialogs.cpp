@@ -10,6 +10,7 @@
 
 #include "dialogs/ui_text.h"
 #include "model/app_config.h"
+#include "model/send_bases.h"
 #include "protocol/bulk_runs.h"
 #include "protocol/device_commands.h"
 #include "protocol/notifier.h"
@@ -23,6 +24,8 @@ namespace {
 
 const char* const kReadCaption = "設定項目の読み込み";
 const char* const kSendCaption = "全項目の設定";
+const char* const kBaseNotDroppedText =
+    "送信先が保持する内容の記録を削除できませんでした。変更分の送信の前に全項目の設定を行ってください。";
 // Wide enough to read the progress of a half-hour run at a glance.
 constexpr int kRunBarWidth = 360;
 
@@ -31,6 +34,17 @@ void sizeForLongRun(SettingDialog& d) {
 }
 
 }  // namespace
+
+void noteRunTarget(Console& c, SendBases* bases, const std::string& target, const SettingsModel& now, bool success,
+                   bool sent) {
+    if (!bases || target.empty()) return;
+    if (success) {
+        if (const FileResult r = bases->keep(target, now); !r && c.notifier)
+            showError(*c.notifier, fileProblemText(r, bases->pathOf(target), true));
+    } else if (sent && !bases->drop(target) && c.notifier) {
+        showError(*c.notifier, kBaseNotDroppedText);
+    }
+}
 
 QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
     auto* box = new QCheckBox(uiText("高速転送（応答を受けたら次を送る）"), &d);
@@ -43,7 +57,8 @@ QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
     return box;
 }
 
-ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kReadCaption, kReadCaption) {
+ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent, SendBases* bases)
+    : SettingDialog(c, parent, kReadCaption, kReadCaption), bases_(bases) {
     setObjectName("readAllDialog");
     // Reading from every device at once makes no sense: no broadcast here.
     QComboBox* addr = slaveAddressCombo();
@@ -83,6 +98,9 @@ void ReadAllDialog::start() {
     plan.fast = c.app.fastRuns;
     plan.name = [p](int step) { return readAllStepName(p, step); };
     plan.read = true;
+    plan.onOver = [this, target = sendTarget(c.app, c.settings)](bool success) {
+        noteRunTarget(console(), bases_, target, console().settings, success, false);
+    };
     plan.onEnded = [this, p](bool success) {
         if (cycle_) cycle_->setValue(0);
         if (!success) return;
@@ -110,7 +128,8 @@ void ReadAllDialog::start() {
     startRun(std::move(plan));
 }
 
-SendAllDialog::SendAllDialog(Console& c, QWidget* parent) : SettingDialog(c, parent, kSendCaption, kSendCaption) {
+SendAllDialog::SendAllDialog(Console& c, QWidget* parent, SendBases* bases)
+    : SettingDialog(c, parent, kSendCaption, kSendCaption), bases_(bases) {
     setObjectName("sendAllDialog");
     addSlaveAddressRow();
     fast_ = addFastRunBox(*this, c);
@@ -122,13 +141,12 @@ SendAllDialog::SendAllDialog(Console& c, QWidget* parent) : SettingDialog(c, par
     connect(start_, &QPushButton::clicked, this, &SendAllDialog::start);
 }
 
-bool SendAllDialog::step(int index) {
-    Console& c = console();
+bool sendStepOfAll(Console& c, int step) {
     if (!isLinked(c)) {
         if (c.notifier) showWarning(*c.notifier, kNotConnectedText);
         return false;
     }
-    const SendAllStep s = buildSendAllStep(c.settings, c.product, index + 1);
+    const SendAllStep s = buildSendAllStep(c.settings, c.product, step);
     switch (s.problem) {
         case SendAllStep::Problem::TitleRefused:
             // Pages before this one went out; this one and the rest do not.
@@ -143,6 +161,12 @@ bool SendAllDialog::step(int index) {
     return true;
 }
 
+// A run cut off by the end of the program ends here, while the dialog is
+// whole: the device's base goes with it.
+SendAllDialog::~SendAllDialog() { stopRun(); }
+
+bool SendAllDialog::step(int index) { return sendStepOfAll(console(), index + 1); }
+
 void SendAllDialog::start() {
     Console& c = console();
     const Product p = c.product;
@@ -154,6 +178,9 @@ void SendAllDialog::start() {
     plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
     plan.fast = c.app.fastRuns;
     plan.name = [p](int step) { return sendAllStepName(p, step); };
+    plan.onOver = [this, target = sendTarget(c.app, c.settings)](bool success) {
+        noteRunTarget(console(), bases_, target, console().settings, success, true);
+    };
     plan.onEnded = [this](bool success) {
         if (success) QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
     };

@@ -280,6 +280,7 @@ void SettingDialog::endRun(RunEngine::End end) {
         if (percentBox_) percentBox_->setText(QString::fromStdString(plan_.blank));
         if (progress_) progress_->setValue(0);
     }
+    if (plan_.onOver) plan_.onOver(success);
     if (end == RunEngine::End::Refused && plan_.onRefused) plan_.onRefused();
     if (end == RunEngine::End::Finished || end == RunEngine::End::Silent) {
         if (!success) {

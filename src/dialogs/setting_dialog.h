@@ -94,6 +94,7 @@ protected:
         StepNamer name;  // the operator's words for step i (1-based); pages by default
         bool read = false;  // it reads settings back rather than sending them
         std::function<void(bool success)> onEnded;  // every step went out and the last one ended
+        std::function<void(bool success)> onOver;   // any end of the run, before onEnded
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,

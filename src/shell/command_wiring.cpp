@@ -21,6 +21,8 @@
 #include "glyph_ui/glyph_insert_dialog.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
+#include "dialogs/send_changes_dialog.h"
+#include "model/send_bases.h"
 #include "model/settings_file.h"
 #include "protocol/reply_parser.h"
 #include "shell/document_commands.h"
@@ -37,6 +39,7 @@ ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSour
     tcp_ = std::make_unique<TcpLink>(c);
     files_ = std::make_unique<QtFileChooser>(&window);
     glyphFiles_ = std::make_unique<FileDialogGlyphChooser>();
+    bases_ = std::make_unique<SendBases>(std::string(), c.product);
     documents_ = std::make_unique<DocumentCommands>(
         c, *files_, [this](const std::string& path) { window_.setDocumentName(QString::fromStdString(path)); });
     titleCsvUi_ = std::make_unique<QtTitleCsvUi>(&window);
@@ -70,6 +73,8 @@ void ConsoleServices::open(Args&&... args) {
 }
 
 TrafficMonitor* ConsoleServices::trafficMonitor() const { return monitor_; }
+
+void ConsoleServices::keepBasesIn(const std::string& folder) { bases_ = std::make_unique<SendBases>(folder, c_.product); }
 
 void ConsoleServices::showTrafficMonitor() {
     // Not modal: it stays open beside the window and the runs it watches.
@@ -105,9 +110,10 @@ void ConsoleServices::wireCommands() {
        [this, &c, parent] { open<GlyphEditorDialog>(c, GlyphSize::Medium, glyphFiles_.get(), parent); });
     on(cmd::kGlyphLarge, [this, &c, parent] { open<GlyphEditorDialog>(c, GlyphSize::Large, glyphFiles_.get(), parent); });
     on(cmd::kGlyphInsert, [this, &c, parent] { open<GlyphInsertDialog>(c, parent); });
-    on(cmd::kSendAll, [this, &c, parent] { open<SendAllDialog>(c, parent); });
+    on(cmd::kSendAll, [this, &c, parent] { open<SendAllDialog>(c, parent, bases_.get()); });
+    on(cmd::kSendChanges, [this, &c, parent] { open<SendChangesDialog>(c, *bases_, parent); });
     on(cmd::kSlaveAddress, [this, &c, parent] { open<SlaveAddressDialog>(c, parent); });
-    on(cmd::kReadAll, [this, &c, parent] { open<ReadAllDialog>(c, parent); });
+    on(cmd::kReadAll, [this, &c, parent] { open<ReadAllDialog>(c, parent, bases_.get()); });
     on(cmd::kInterface, [this, &c, parent] { open<InterfaceDialog>(c, [this] { serial_->open(); }, parent); });
     on(cmd::kSerialSettings, [this, &c, parent] {
         open<SerialSettingsDialog>(c, parent, nullptr, [this] { serial_->open(); });

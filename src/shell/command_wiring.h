@@ -19,6 +19,7 @@ class ClockSource;
 class TrafficMonitor;
 class QtTitleCsvUi;
 class TitleCsvCommands;
+class SendBases;
 
 class ConsoleServices {
 public:
@@ -34,6 +35,9 @@ public:
     TrafficLog& traffic() { return traffic_; }
     DocumentCommands& documents() { return *documents_; }
     TrafficMonitor* trafficMonitor() const;
+    // What each device holds, for "変更分の送信"; in memory until a folder is given.
+    SendBases& bases() { return *bases_; }
+    void keepBasesIn(const std::string& folder);
 
 private:
     void wireCommands();
@@ -54,6 +58,7 @@ private:
     // Recorded from the start, so the monitor opened after a failure shows it.
     TrafficLog traffic_;
     QPointer<TrafficMonitor> monitor_;
+    std::unique_ptr<SendBases> bases_;
 };
 
 }  // namespace vrq

@@ -110,6 +110,7 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
     window.show();
 
     run.services = std::make_unique<ConsoleServices>(console, window, *run.clock);
+    run.services->keepBasesIn(dataFolder() + "/bases");
     run.services->start();
 
     // Offered before the signals are caught: ending the program during the

@@ -44,6 +44,8 @@ inline constexpr int kTrafficMonitor = 32812;
 // Our own: every title to a spreadsheet file and back.
 inline constexpr int kExportTitlesCsv = 32813;
 inline constexpr int kImportTitlesCsv = 32814;
+// Our own: only the settings changed since the device's last run.
+inline constexpr int kSendChanges = 32815;
 
 inline constexpr int kFirstToolButton = 501;
 

@@ -25,6 +25,7 @@ std::vector<MenuEntry> settingsTail() {
             item("外字挿入", cmd::kGlyphInsert),
             separator(),
             item("全項目の設定", cmd::kSendAll),
+            item("変更分の送信", cmd::kSendChanges),
             item("機器のスレーブアドレス", cmd::kSlaveAddress),
             submenu("メンテナンス", {item("設定項目の読み込み", cmd::kReadAll)})};
 }

@@ -3,7 +3,7 @@
 // line (commands plus answers, 11 bits a byte). Prints one row per run.
 //
 //   bench_runs [BAUD [WHICH]]   BAUD defaults to 38400; WHICH is any of
-//                               gui-send gui-read ctl-send ctl-read (all)
+//                               gui-send gui-read ctl-send ctl-read ctl-changes (all)
 
 #include <QApplication>
 #include <QEventLoop>
@@ -23,7 +23,9 @@
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
+#include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
+#include "protocol/send_changes.h"
 #include "support/sim_process.h"
 
 #include <ctime>
@@ -132,6 +134,34 @@ Row ctlRun(bool sendAll, const std::string& doc, int baud, const QString& record
     return {sendAll ? "vrqctl send-all --paced" : "vrqctl read-all --paced", secs, fileSize(record), answered};
 }
 
+// send-changes of a document with three titles changed on three pages, from
+// the same document as its base; the answers are counted as the device gives
+// them ("GO" to each step, a read-back in the shape of its step).
+Row ctlChanges(const std::string& base, const std::string& changed, int baud, const QString& record, bool verify) {
+    QFile::remove(record);
+    test::SimProcess sim({"--baud", std::to_string(baud), "--record", record.toStdString()});
+    ctl::Options o;
+    o.link = ctl::LinkKind::Serial;
+    o.serialPath = sim.ptyPath();
+    o.paced = true;
+    o.action = ctl::Action::SendChanges;
+    o.argument = changed;
+    o.basePath = base;
+    o.verify = verify;
+    auto a = makeConsole(Product::Multi), b = makeConsole(Product::Multi);
+    SettingsFile::load(*a, base);
+    SettingsFile::load(*b, changed);
+    long long answered = 0;
+    for (const ChangeStep& s : sendChangesSteps(a->settings, b->settings, Product::Multi))
+        answered += 4 + (verify ? sendAllStepBytes(Product::Multi, s.step) - 4 : 0);
+    std::ostringstream so, se;
+    QElapsedTimer t;
+    t.start();
+    if (ctl::runCtl(o, so, se) != 0) std::fprintf(stderr, "vrqctl: %s\n", se.str().c_str());
+    const double secs = static_cast<double>(t.elapsed()) / 1000.0;
+    return {verify ? "vrqctl send-changes -v" : "vrqctl send-changes", secs, fileSize(record), answered};
+}
+
 }  // namespace
 }  // namespace vrq
 
@@ -146,7 +176,7 @@ int main(int argc, char** argv) {
     vrq::SettingsFile::save(*c, doc);
     const QString record = dir.filePath("record.txt");
     std::printf("multi-line document, vrqsim --baud %d, pseudo-terminal\n", baud);
-    const std::string which = argc > 2 ? argv[2] : "gui-send monitor-send gui-read ctl-send ctl-read";
+    const std::string which = argc > 2 ? argv[2] : "gui-send monitor-send gui-read ctl-send ctl-read ctl-changes";
     auto wanted = [&](const char* name) { return which.find(name) != std::string::npos; };
     vrq::Row guiSend{}, guiRead{};
     if (wanted("gui-send") || wanted("ctl-send")) guiSend = vrq::guiRun(true, doc, baud, record);
@@ -155,6 +185,16 @@ int main(int argc, char** argv) {
     if (wanted("gui-read") || wanted("ctl-read")) guiRead = vrq::guiRun(false, doc, baud, record);
     if (wanted("gui-read")) vrq::print(guiRead, baud);
     if (wanted("ctl-send")) vrq::print(vrq::ctlRun(true, doc, baud, record, {}, guiSend.answered), baud);
+    if (wanted("ctl-changes")) {
+        // Three titles on three pages, one line each.
+        auto c2 = vrq::makeConsole(vrq::Product::Multi);
+        vrq::SettingsFile::load(*c2, doc);
+        for (const int page : {2, 99, 400}) vrq::setCell(c2->settings.titleText[page][1], "\x82\xa9\x82\xab");
+        const std::string changed = dir.filePath("changed.dat").toStdString();
+        vrq::SettingsFile::save(*c2, changed);
+        vrq::print(vrq::ctlChanges(doc, changed, baud, record, false), baud);
+        vrq::print(vrq::ctlChanges(doc, changed, baud, record, true), baud);
+    }
     if (wanted("ctl-read"))
         vrq::print(vrq::ctlRun(false, doc, baud, record, dir.filePath("back.dat").toStdString(), guiRead.answered), baud);
     return 0;

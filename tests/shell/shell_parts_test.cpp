@@ -24,8 +24,10 @@ TEST(VariantTest, MenusHoldEveryCommandOfTheirProgram) {
     const auto m = menuCommands(multi);
     const auto s = menuCommands(single);
     auto has = [](const std::vector<int>& v, int c) { return std::find(v.begin(), v.end(), c) != v.end(); };
-    EXPECT_EQ(m.size(), 35u);  // with our own traffic monitor and the two title spreadsheet entries
+    EXPECT_EQ(m.size(), 36u);  // with our own traffic monitor, the title spreadsheet entries and sending of the changes
     EXPECT_TRUE(has(m, cmd::kTrafficMonitor));
+    EXPECT_TRUE(has(m, cmd::kSendChanges));
+    EXPECT_TRUE(has(s, cmd::kSendChanges));
     EXPECT_TRUE(has(s, cmd::kTrafficMonitor));
     EXPECT_TRUE(has(m, cmd::kLineSpacing));
     EXPECT_FALSE(has(s, cmd::kLineSpacing));  // the single-line program cannot reach it

@@ -1,0 +1,42 @@
+#include "ctl/send_changes_plan.h"
+
+#include <memory>
+#include <ostream>
+
+#include "ctl/device_run.h"
+#include "ctl/fleet_report.h"
+#include "model/console.h"
+#include "model/document_diff.h"
+#include "model/settings_file.h"
+#include "protocol/send_changes.h"
+
+namespace vrq::ctl {
+
+int runChangesDryRun(const Options& o, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<Console> docs[2] = {makeConsole(o.product), makeConsole(o.product)};
+    const std::string* paths[2] = {&o.basePath, &o.argument};
+    for (int i = 0; i < 2; ++i) {
+        if (const FileResult r = SettingsFile::load(*docs[i], *paths[i]); !r) {
+            err << "vrqctl: cannot read the settings document " << *paths[i] << ": " << fileProblemReason(r) << "\n";
+            return kExitUsage;
+        }
+    }
+    const SettingsModel& base = docs[0]->settings;
+    const SettingsModel& now = docs[1]->settings;
+    const std::vector<ChangeStep> steps = sendChangesSteps(base, now, o.product);
+    if (steps.empty()) {
+        out << "nothing to send: the documents are the same in every setting send-all sends\n";
+        return kExitOk;
+    }
+    const int changed = changedCount(steps);
+    out << steps.size() << (steps.size() == 1 ? " step" : " steps") << " to send, " << changed
+        << " changed:\n";
+    for (int i = 1; i <= static_cast<int>(steps.size()); ++i)
+        out << "  " << changeStepName(o.product, steps, i).english << "\n";
+    const DocumentDiff diff = compareDocuments(base, now, o.product, 50);
+    out << "settings that differ:\n";
+    printDifferences(diff, "  ", "base", "new", out);
+    return kExitOk;
+}
+
+}  // namespace vrq::ctl
