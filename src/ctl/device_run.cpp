@@ -422,22 +422,25 @@ private:
         return false;
     }
 
+    // Step `s` of send-all; false ends the run.
+    bool sendAllStep(int s) {
+        if (!linkedStep()) return false;
+        const SendAllStep built = buildSendAllStep(c_->settings, c_->product, s);
+        if (built.problem == SendAllStep::Problem::TitleRefused) {
+            showWarning(notes_, kJisRefusedText);
+            return false;
+        }
+        if (built.problem == SendAllStep::Problem::HoldTimeTooShort) {
+            showError(notes_, kHoldTimeTooShortText);
+            return true;  // the run goes on without it
+        }
+        sendCommand(*c_, *built.line);
+        return true;
+    }
+
     void sendAll() {
         const Product p = c_->product;
-        auto step = [this, p](int s) {
-            if (!linkedStep()) return false;
-            const SendAllStep built = buildSendAllStep(c_->settings, p, s);
-            if (built.problem == SendAllStep::Problem::TitleRefused) {
-                showWarning(notes_, kJisRefusedText);
-                return false;
-            }
-            if (built.problem == SendAllStep::Problem::HoldTimeTooShort) {
-                showError(notes_, kHoldTimeTooShortText);
-                return true;
-            }
-            sendCommand(*c_, *built.line);
-            return true;
-        };
+        auto step = [this](int s) { return sendAllStep(s); };
         startRun("send-all", sendAllStepCount(p), sendAllPeriodMs(p), step,
                  [p](int done) { return sendAllPercentText(p, done); }, [p](int s) { return sendAllStepName(p, s); });
     }
@@ -445,20 +448,7 @@ private:
     // The steps of send-all in which the document differs from the base.
     void sendChanges() {
         const Product p = c_->product;
-        auto step = [this, p](int i) {
-            if (!linkedStep()) return false;
-            const SendAllStep built = buildSendAllStep(c_->settings, p, changes_[static_cast<std::size_t>(i - 1)].step);
-            if (built.problem == SendAllStep::Problem::TitleRefused) {
-                showWarning(notes_, kJisRefusedText);
-                return false;
-            }
-            if (built.problem == SendAllStep::Problem::HoldTimeTooShort) {
-                showError(notes_, kHoldTimeTooShortText);
-                return true;
-            }
-            sendCommand(*c_, *built.line);
-            return true;
-        };
+        auto step = [this](int i) { return sendAllStep(changes_[static_cast<std::size_t>(i - 1)].step); };
         const int total = static_cast<int>(changes_.size());
         startRun("send-changes", total, sendAllPeriodMs(p), step,
                  [total](int done) { return changesPercentText(done, total); },
