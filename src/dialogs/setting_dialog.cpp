@@ -26,9 +26,11 @@ PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
 
-void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) {
+void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) { dataAt(p, x, y, uiText(text)); }
+
+void PreviewPanel::dataAt(QPainter& p, int x, int y, const QString& text) {
     const QFontMetrics fm = p.fontMetrics();
-    p.drawText(QPoint(x, y + fm.ascent()), uiText(text));
+    p.drawText(QPoint(x, y + fm.ascent()), text);
 }
 
 void PreviewPanel::paintEvent(QPaintEvent*) {

@@ -40,6 +40,8 @@ public:
 
     // Text with its top-left corner at (x, y), as the device-pixel origins are given.
     static void textAt(QPainter& p, int x, int y, const QString& text);
+    // A text that holds the operator's data (a title): drawn as it is.
+    static void dataAt(QPainter& p, int x, int y, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -306,8 +306,9 @@ QStringList TitleEditor::previewTexts() const {
 
 void TitleEditor::paintPreview(QPainter& p) {
     const QStringList texts = previewTexts();
-    PreviewPanel::textAt(p, 80, 1, texts[0]);
-    for (int l = 1; l <= kLines; ++l) PreviewPanel::textAt(p, 20, 20 * l, texts[l]);
+    // Titles are the operator's: never translated.
+    PreviewPanel::dataAt(p, 80, 1, texts[0]);
+    for (int l = 1; l <= kLines; ++l) PreviewPanel::dataAt(p, 20, 20 * l, texts[l]);
 }
 
 }  // namespace vrq

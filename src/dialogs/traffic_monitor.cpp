@@ -160,6 +160,19 @@ TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     rebuild();
 }
 
+namespace {
+
+// The slot word is ours; a device path or an address is the operator's and
+// is shown as it is, whatever the language.
+QString shownLink(const std::string& link) {
+    static const std::string_view kSlot = "ｽﾛｯﾄ";
+    if (std::string_view(link).substr(0, kSlot.size()) == kSlot)
+        return uiText(kSlot) + plainText(std::string_view(link).substr(kSlot.size()));
+    return plainText(link);
+}
+
+}  // namespace
+
 QString TrafficMonitor::rowText(const TrafficEntry& e) {
     QString address = QStringLiteral("--");
     if (e.address == 255)
@@ -168,7 +181,7 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
         address = QStringLiteral("%1").arg(e.address, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1 %2 %3 %4 %5 %6")
         .arg(QString::fromStdString(isoMillis(e.at).substr(11)), directionColumn(e.direction),
-             QString::fromLatin1(directionMark(e.direction)), uiText(e.link).leftJustified(24),
+             QString::fromLatin1(directionMark(e.direction)), shownLink(e.link).leftJustified(24),
              address,
              // An event's bytes are a description in UTF-8, not wire bytes.
              e.direction == TrafficDirection::Event ? uiText(e.bytes) : shownBytes(e.bytes) + reasonSuffix(e));

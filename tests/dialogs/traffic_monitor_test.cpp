@@ -162,8 +162,13 @@ TEST_F(TrafficMonitorTest, EveryFactKeptAndShownOneWay) {
     // Shown in English, the slot is "Slot": the filter finds what is on screen.
     installUiLanguage(UiLanguage::English);
     m.filter()->setText(uiText("ｽﾛｯﾄ") + "3");
+    // A device path is the operator's: shown byte for byte in English too.
+    const QString device = QStringLiteral("COM1 /home/op/新しい 設定/vrq");
+    TrafficEntry sent{{}, TrafficDirection::Sent, "RVN\r\n", device.toStdString(), -1, DropReason::None};
+    const QString shown = TrafficMonitor::rowText(sent);
     installUiLanguage(UiLanguage::Japanese);
     EXPECT_EQ(m.rows(), 1);
+    EXPECT_TRUE(shown.contains(device)) << shown.toStdString();
 }
 
 }  // namespace
