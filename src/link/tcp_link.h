@@ -35,10 +35,6 @@ inline constexpr std::string_view kNoDestinationText =
 inline constexpr std::string_view kPeerLeftText = "機器が接続を切りました。もう一度つなぐには「接続」を押してください。";
 inline constexpr std::string_view kBadListenAddressText =
     "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。";
-// What the traffic monitor shows when a device comes, goes or is turned away.
-inline constexpr std::string_view kConnectedEvent = "接続しました";
-inline constexpr std::string_view kLeftEvent = "接続が切れました";
-inline constexpr std::string_view kRefusedEvent = "接続数が上限のため切断しました";
 
 // How soon a peer that vanished without a word (cable pulled) is found: the
 // first probe after a minute of silence, then every 10 s, 6 unanswered.

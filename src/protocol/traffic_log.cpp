@@ -62,6 +62,17 @@ std::string isoMillis(TrafficClock::time_point at) {
     return s;
 }
 
+namespace {
+
+std::string eventLogText(std::string_view event) {
+    if (event == kConnectedEvent) return "connected";
+    if (event == kLeftEvent) return "connection closed";
+    if (event == kRefusedEvent) return "turned away: every slot is taken";
+    return printable(event);
+}
+
+}  // namespace
+
 std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes, DropReason reason,
                     std::string_view device) {
     std::string s = isoMillis(at);
@@ -72,7 +83,7 @@ std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string
     }
     s += directionMark(d);
     s += ' ';
-    s += printable(bytes);
+    s += d == TrafficDirection::Event ? eventLogText(bytes) : printable(bytes);
     if (d == TrafficDirection::Dropped && reason != DropReason::None) {
         s += "  (";
         s += dropReasonLogText(reason);

@@ -65,10 +65,16 @@ const char* directionMark(TrafficDirection d);
 // Local time, ISO 8601 with milliseconds, no zone: 2026-12-08T23:05:01.123
 std::string isoMillis(TrafficClock::time_point at);
 
+// What the traffic monitor shows when a device comes, goes or is turned away.
+inline constexpr std::string_view kConnectedEvent = "接続しました";
+inline constexpr std::string_view kLeftEvent = "接続が切れました";
+inline constexpr std::string_view kRefusedEvent = "接続数が上限のため切断しました";
+
 // One line of the log file, without its newline: "<time> <mark> <bytes>",
 // and for a dropped line with a known reason "  (<reason>)" after the bytes.
 // With several devices in one file, each line names its device after the
-// time: "<time> <device> <mark> <bytes>".
+// time: "<time> <device> <mark> <bytes>". The link's own events are
+// written in English words, as the rest of a log file.
 std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string_view bytes,
                     DropReason reason = DropReason::None, std::string_view device = {});
 inline std::string logLine(const TrafficEntry& e, std::string_view device = {}) {

@@ -158,6 +158,7 @@ TEST_F(TrafficMonitorTest, EveryFactKeptAndShownOneWay) {
     for (const char ch : text.str()) EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << int(ch);
     EXPECT_NE(text.str().find(" ttyUSB0_05 < 05T\\xE9\\\\r\\r\\n\n"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find(" 127.0.0.1_4712 > RVN\\r\\n\n"), std::string::npos);
+    EXPECT_NE(text.str().find(" 127.0.0.1_4711 ! connection closed\n"), std::string::npos) << text.str();
 
     // Shown in English, the slot is "Slot": the filter finds what is on screen.
     installUiLanguage(UiLanguage::English);
