@@ -7,6 +7,7 @@
 #include "link/title_char_codec.h"
 #include "model/console.h"
 #include "model/settings_file.h"
+#include "protocol/utf8.h"
 
 namespace vrq::ctl {
 
@@ -22,21 +23,7 @@ std::string codePoint(char32_t ch) {
 std::string shownChar(char32_t ch) {
     if (ch < 0x20 || ch == 0x7F || (ch >= 0x80 && ch < 0xA0)) return codePoint(ch);
     std::string s;
-    if (ch < 0x80) {
-        s += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        s += static_cast<char>(0xC0 | (ch >> 6));
-        s += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        s += static_cast<char>(0xE0 | (ch >> 12));
-        s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (ch >> 18));
-        s += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (ch & 0x3F));
-    }
+    appendUtf8(s, ch);
     return "'" + s + "' (" + codePoint(ch) + ")";
 }
 

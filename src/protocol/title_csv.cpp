@@ -6,6 +6,7 @@
 #include "model/text_cell.h"
 #include "protocol/title_chars.h"
 #include "protocol/title_encode.h"
+#include "protocol/utf8.h"
 
 namespace vrq {
 
@@ -15,59 +16,6 @@ constexpr std::string_view kMark = "\xEF\xBB\xBF";
 
 CsvProblem problemAt(int row, int column, CsvProblemKind kind, char32_t ch = 0, std::string cell = {}, int limit = 0) {
     return CsvProblem{row, column, kind, ch, std::move(cell), limit};
-}
-
-void putUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-std::string utf8(std::u32string_view s) {
-    std::string out;
-    for (char32_t c : s) putUtf8(out, c);
-    return out;
-}
-
-// Strict UTF-8 (no overlong forms, no surrogates); `bad` gets the offset of
-// the first byte that is none.
-std::optional<std::u32string> fromUtf8(std::string_view s, std::size_t& bad) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int len = 0;
-        char32_t c = 0, min = 0;
-        if (b < 0x80) len = 1, c = b;
-        else if ((b & 0xE0) == 0xC0) len = 2, c = b & 0x1F, min = 0x80;
-        else if ((b & 0xF0) == 0xE0) len = 3, c = b & 0x0F, min = 0x800;
-        else if ((b & 0xF8) == 0xF0) len = 4, c = b & 0x07, min = 0x10000;
-        bool ok = len > 0 && i + static_cast<std::size_t>(len) <= s.size();
-        for (int k = 1; ok && k < len; ++k) {
-            const auto t = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            ok = (t & 0xC0) == 0x80;
-            c = (c << 6) | (t & 0x3F);
-        }
-        if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            bad = i;
-            return std::nullopt;
-        }
-        out += c;
-        i += static_cast<std::size_t>(len);
-    }
-    return out;
 }
 
 // Remembers the codec's answers: a full document has 150,000 characters but
@@ -119,13 +67,13 @@ std::u32string titleChars(std::string_view bytes, CachedCodec& codec) {
 void putCell(std::string& out, std::u32string_view cell) {
     const bool quote = cell.find_first_of(U",\"\r\n") != std::u32string_view::npos;
     if (!quote) {
-        for (char32_t c : cell) putUtf8(out, c);
+        for (char32_t c : cell) appendUtf8(out, c);
         return;
     }
     out += '"';
     for (char32_t c : cell) {
         if (c == U'"') out += '"';
-        putUtf8(out, c);
+        appendUtf8(out, c);
     }
     out += '"';
 }
