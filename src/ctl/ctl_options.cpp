@@ -59,6 +59,28 @@ const char* const kUsage =
     "an option's value may follow it or be joined to it with '=' (--tcp=HOST:PORT)\n"
     "exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage or file error\n";
 
+bool parseIpv4(const std::string& host, Octets& out) {
+    if (host == "localhost") {
+        out = {127, 0, 0, 1};
+        return true;
+    }
+    int parts = 0, value = -1;
+    for (std::size_t i = 0; i <= host.size(); ++i) {
+        const char ch = i < host.size() ? host[i] : '.';
+        if (ch == '.') {
+            if (value < 0 || value > 255 || parts >= 4) return false;
+            out[static_cast<std::size_t>(parts++)] = static_cast<std::uint8_t>(value);
+            value = -1;
+        } else if (ch >= '0' && ch <= '9') {
+            value = (value < 0 ? 0 : value * 10) + (ch - '0');
+            if (value > 255) return false;
+        } else {
+            return false;
+        }
+    }
+    return parts == 4;
+}
+
 namespace {
 
 constexpr int kBroadcast = 32;  // "FF"
@@ -106,23 +128,9 @@ Device resolved(Device d) {
         std::error_code e;
         const auto real = std::filesystem::weakly_canonical(std::filesystem::path(d.serialPath), e);
         if (!e) d.serialPath = real.string();
-    } else if (d.host == "localhost") {
-        d.host = "127.0.0.1";
-    } else {
-        std::string dotted;
-        int value = -1, parts = 0;
-        for (std::size_t i = 0; i <= d.host.size(); ++i) {
-            const char ch = i < d.host.size() ? d.host[i] : '.';
-            if (ch >= '0' && ch <= '9' && value < 1000) {
-                value = (value < 0 ? 0 : value * 10) + (ch - '0');
-            } else if (ch == '.' && value >= 0 && value <= 255) {
-                dotted += (parts++ ? "." : "") + std::to_string(value);
-                value = -1;
-            } else {
-                return d;  // not a dotted address: compared as given
-            }
-        }
-        if (parts == 4) d.host = dotted;
+    } else if (Octets a{}; parseIpv4(d.host, a)) {
+        d.host = std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." +
+                 std::to_string(a[3]);
     }
     return d;
 }

@@ -65,6 +65,9 @@ Parsed parseOptions(const std::vector<std::string>& args);
 // takes a broadcast and none answers, so nothing can be read through one.
 std::string broadcastProblem(const Options& o);
 
+// A dotted IPv4 address (or "localhost"), as --tcp takes it.
+bool parseIpv4(const std::string& host, Octets& out);
+
 extern const char* const kUsage;
 
 }  // namespace vrq::ctl

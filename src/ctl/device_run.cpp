@@ -30,29 +30,6 @@ namespace vrq::ctl {
 
 namespace {
 
-bool parseIpv4(const std::string& host, Octets& out) {
-    if (host == "localhost") {
-        out = {127, 0, 0, 1};
-        return true;
-    }
-    int parts = 0, value = -1;
-    for (std::size_t i = 0; i <= host.size(); ++i) {
-        const char ch = i < host.size() ? host[i] : '.';
-        if (ch == '.') {
-            if (value < 0 || value > 255 || parts >= 4) return false;
-            out[static_cast<std::size_t>(parts++)] = static_cast<std::uint8_t>(value);
-            value = -1;
-        } else if (ch >= '0' && ch <= '9') {
-            value = (value < 0 ? 0 : value * 10) + (ch - '0');
-            if (value > 255) return false;
-        } else {
-            return false;
-        }
-    }
-    return parts == 4;
-}
-
-
 std::string openFailureText(const SerialOpenFailure& f) {
     std::string s = "cannot open the serial device " + f.path.toStdString() + ": " + f.reason.toStdString();
     if (f.permissionDenied)
