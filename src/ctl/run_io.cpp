@@ -5,6 +5,7 @@
 
 #include "model/console.h"
 #include "model/value_ranges.h"
+#include "link/ui_language.h"
 #include "protocol/title_encode.h"
 
 namespace vrq::ctl {
@@ -16,16 +17,16 @@ void tellCorrected(Console& document, const std::string& path, std::ostream& err
     if (!titles.empty()) err << "vrqctl: " << path << ": " << titles << "\n";
 }
 
-void StderrNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) {
-    err_ << "vrqctl: " << title << ": " << text << "\n";
+void StderrNotifier::notify(const Message& title, const Message& text, NoticeIcon icon, bool) {
+    err_ << "vrqctl: " << renderUtf8(title) << ": " << renderUtf8(text) << "\n";
     if (icon == NoticeIcon::Stop || icon == NoticeIcon::Exclamation) {
         ++errors;
         if (onError) onError();
     }
 }
 
-bool StderrNotifier::ask(std::string_view, std::string_view text) {
-    err_ << "vrqctl: " << text << " (no)\n";
+bool StderrNotifier::ask(const Message&, const Message& text) {
+    err_ << "vrqctl: " << renderUtf8(text) << " (no)\n";
     return false;
 }
 

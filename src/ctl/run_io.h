@@ -26,8 +26,8 @@ void tellCorrected(Console& document, const std::string& path, std::ostream& err
 class StderrNotifier : public Notifier {
 public:
     explicit StderrNotifier(std::ostream& err) : err_(err) {}
-    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override;
-    bool ask(std::string_view, std::string_view text) override;
+    void notify(const Message& title, const Message& text, NoticeIcon icon, bool) override;
+    bool ask(const Message&, const Message& text) override;
     int errors = 0;
     std::function<void()> onError;
 

@@ -1,11 +1,11 @@
 #include "dialogs/ui_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -14,7 +14,6 @@ namespace vrq {
 
 namespace {
 
-UiLanguage g_language = UiLanguage::Japanese;
 
 // The sources of the translation file: phrases replaced inside composed texts,
 // longest first, and texts with %1.. matched as a whole line.
@@ -133,64 +132,31 @@ QString phrasesReplaced(const QString& text) {
     return out + replaced(text.mid(at));
 }
 
-QTranslator* g_qtTranslator = nullptr;
-QTranslator* g_ourTranslator = nullptr;
+QTranslator* g_legacyTranslator = nullptr;
+std::optional<UiLanguage> g_loadedFor;
 
-// An installed translation beside the program wins over the built-in one, so
-// an integrator can correct a text without a rebuild.
-QString ourTranslationFolder() {
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vrq700-console/translations");
-    return QFile::exists(installed + QStringLiteral("/vrq_en.qm")) ? installed : QStringLiteral(":/i18n");
+// The old translation file follows the installed language.
+void followLanguage() {
+    if (g_loadedFor == uiLanguage()) return;
+    g_loadedFor = uiLanguage();
+    if (g_legacyTranslator) QCoreApplication::removeTranslator(g_legacyTranslator);
+    delete g_legacyTranslator;
+    g_legacyTranslator = nullptr;
+    g_phrases.clear();
+    g_patterns.clear();
+    setLegacyTranslator(uiText);
+    if (uiLanguage() == UiLanguage::Japanese) return;
+    g_legacyTranslator = new QTranslator;
+    if (g_legacyTranslator->load(QStringLiteral("legacy_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(g_legacyTranslator);
+    loadSources(QStringLiteral(":/i18n/legacy_en.ts"));
 }
 
 }  // namespace
 
-UiLanguage languageForLocale(const QByteArray& lcAll, const QByteArray& lcMessages, const QByteArray& lang) {
-    for (const QByteArray& v : {lcAll, lcMessages, lang}) {
-        if (v.isEmpty()) continue;
-        return v.startsWith("ja") ? UiLanguage::Japanese : UiLanguage::English;
-    }
-    return UiLanguage::Japanese;
-}
-
-UiLanguage languageFromEnvironment() {
-    return languageForLocale(qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
-}
-
-std::optional<UiLanguage> languageNamed(const QString& name) {
-    if (name == QLatin1String("ja")) return UiLanguage::Japanese;
-    if (name == QLatin1String("en")) return UiLanguage::English;
-    return std::nullopt;
-}
-
-void installUiLanguage(UiLanguage language) {
-    for (QTranslator** t : {&g_qtTranslator, &g_ourTranslator}) {
-        if (*t) QCoreApplication::removeTranslator(*t);
-        delete *t;
-        *t = nullptr;
-    }
-    g_phrases.clear();
-    g_patterns.clear();
-    g_language = language;
-    if (language == UiLanguage::Japanese) {
-        // Qt's own buttons speak Japanese like the rest of the console.
-        g_qtTranslator = new QTranslator;
-        if (g_qtTranslator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(g_qtTranslator);
-        return;
-    }
-    // Qt's own texts are English without a translator.
-    g_ourTranslator = new QTranslator;
-    const QString folder = ourTranslationFolder();
-    if (g_ourTranslator->load(QStringLiteral("vrq_en"), folder)) QCoreApplication::installTranslator(g_ourTranslator);
-    loadSources(QStringLiteral(":/i18n/vrq_en.ts"));
-}
-
-UiLanguage uiLanguage() { return g_language; }
-
 QString uiText(const QString& japanese) {
-    if (g_language == UiLanguage::Japanese) return japanese;
+    followLanguage();
+    if (uiLanguage() == UiLanguage::Japanese) return japanese;
     QString out;
     if (translateWhole(japanese, out)) return out;
     QStringList lines = japanese.split(QLatin1Char('\n'));
@@ -201,7 +167,8 @@ QString uiText(const QString& japanese) {
 }
 
 QString uiTextAs(std::string_view japanese, const char* use) {
-    if (g_language == UiLanguage::Japanese) return uiText(japanese);
+    followLanguage();
+    if (uiLanguage() == UiLanguage::Japanese) return uiText(japanese);
     const std::string source(japanese);
     const QString own = QCoreApplication::translate(kTextContext, source.c_str(), use);
     return own != QString::fromStdString(source) ? own : uiText(japanese);

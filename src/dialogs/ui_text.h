@@ -1,31 +1,17 @@
 #pragma once
-// The language of the operator's texts. The Japanese texts in the code are the
-// translation sources; a text is translated where Qt shows it, never where it
-// is composed, so command bytes, documents and ini files stay as they are.
+// Transitional: operator texts looked up whole in the old translation file,
+// for the callers that do not mark their texts yet.
 
-#include <optional>
 #include <string_view>
 
 #include <QString>
 
+#include "link/ui_language.h"
+
 namespace vrq {
 
-enum class UiLanguage { Japanese, English };
-
-// The fixed translation context of every operator text.
+// The fixed translation context of the texts still looked up whole.
 inline constexpr const char* kTextContext = "vrq";
-
-// Japanese for a Japanese locale or none at all (LC_ALL, LC_MESSAGES, LANG
-// unset), English for any other.
-UiLanguage languageForLocale(const QByteArray& lcAll, const QByteArray& lcMessages, const QByteArray& lang);
-UiLanguage languageFromEnvironment();
-// "ja" or "en"; nothing for any other name.
-std::optional<UiLanguage> languageNamed(const QString& name);
-
-// Installs the translators of `language` on the running application (Qt's own
-// texts for Japanese, ours for English). Japanese leaves every text as it is.
-void installUiLanguage(UiLanguage language);
-UiLanguage uiLanguage();
 
 // The operator text in the chosen language. A text composed below the UI
 // (a notice with a number or a name in it) is translated line by line and,

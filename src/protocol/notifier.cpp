@@ -2,37 +2,36 @@
 
 namespace vrq {
 
-void showSuccess(Notifier& n, std::string_view text) { n.notify(kSuccessTitle, text, NoticeIcon::None, true); }
+void showSuccess(Notifier& n, const Message& text) { n.notify(kSuccessTitle, text, NoticeIcon::None, true); }
 
-void showError(Notifier& n, std::string_view text) { n.notify(kErrorTitle, text, NoticeIcon::Stop, true); }
+void showError(Notifier& n, const Message& text) { n.notify(kErrorTitle, text, NoticeIcon::Stop, true); }
 
-void showWarning(Notifier& n, std::string_view text) {
+void showWarning(Notifier& n, const Message& text) {
     n.notify(kErrorTitle, text, NoticeIcon::Exclamation, true);
 }
 
-void RecordingNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) {
-    notices.push_back({std::string(title), std::string(text), icon});
+void RecordingNotifier::notify(const Message& title, const Message& text, NoticeIcon icon, bool) {
+    notices.push_back({title.japanese(), text.japanese(), icon});
 }
 
-bool RecordingNotifier::ask(std::string_view, std::string_view text) {
-    questions.emplace_back(text);
+bool RecordingNotifier::ask(const Message&, const Message& text) {
+    questions.push_back(text.japanese());
     if (answers.empty()) return true;
     const bool a = answers.front();
     answers.erase(answers.begin());
     return a;
 }
 
-Answer RecordingNotifier::askYesNoCancel(std::string_view title, std::string_view text) {
+Answer RecordingNotifier::askYesNoCancel(const Message& title, const Message& text) {
     if (choices.empty()) return ask(title, text) ? Answer::Yes : Answer::No;
-    questions.emplace_back(text);
+    questions.push_back(text.japanese());
     const Answer a = choices.front();
     choices.erase(choices.begin());
     return a;
 }
 
-std::string overwriteQuestion(std::string_view path) {
-    std::string text = "%1 は既に存在します。\n上書きしますか？";
-    return text.replace(0, 2, path);
+Message overwriteQuestion(std::string_view path) {
+    return Message(VRQ_TEXT("Notices", "%1 は既に存在します。\n上書きしますか？")).arg(path);
 }
 
 }  // namespace vrq

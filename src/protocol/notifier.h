@@ -1,10 +1,13 @@
 #pragma once
-// The operator notices. Texts are UTF-8; the programs show message boxes with a
-// beep, vrqctl writes lines to stderr, tests record.
+// The operator notices. The programs show message boxes with a beep in the
+// operator's language, vrqctl writes lines to stderr, tests record the
+// Japanese text.
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/message.h"
 
 namespace vrq {
 
@@ -16,27 +19,26 @@ class Notifier {
 public:
     virtual ~Notifier() = default;
     // A modal notice with one OK button; `beep` sounds before it is shown.
-    virtual void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) = 0;
+    virtual void notify(const Message& title, const Message& text, NoticeIcon icon, bool beep) = 0;
     // A yes/no question; true for yes. A question the program ends during
     // (a termination signal) is no, never yes.
-    virtual bool ask(std::string_view title, std::string_view text) = 0;
+    virtual bool ask(const Message& title, const Message& text) = 0;
     // A yes/no question with a way back; one the program ends during is
     // cancelled. Without a box to show, as yes/no.
-    virtual Answer askYesNoCancel(std::string_view title, std::string_view text) {
+    virtual Answer askYesNoCancel(const Message& title, const Message& text) {
         return ask(title, text) ? Answer::Yes : Answer::No;
     }
 };
 
-inline constexpr std::string_view kSuccessTitle = "Success";
-inline constexpr std::string_view kErrorTitle = "Error";
+inline constexpr Text kSuccessTitle = VRQ_TEXT("Notices", "Success");
+inline constexpr Text kErrorTitle = VRQ_TEXT("Notices", "Error");
 
-void showSuccess(Notifier& n, std::string_view text);
-void showError(Notifier& n, std::string_view text);
-void showWarning(Notifier& n, std::string_view text);
+void showSuccess(Notifier& n, const Message& text);
+void showError(Notifier& n, const Message& text);
+void showWarning(Notifier& n, const Message& text);
 
-// "<path> は既に存在します。…" as one text with the path filled in, so the
-// English text places the path without translating anything inside it.
-std::string overwriteQuestion(std::string_view path);
+// "<path> は既に存在します。…" with the path placed as it is.
+Message overwriteQuestion(std::string_view path);
 
 // Records every notice; answers questions from a queue (yes when empty). A
 // yes/no/cancel question takes its answer from `choices`, from `answers`
@@ -47,9 +49,9 @@ public:
         std::string title, text;
         NoticeIcon icon;
     };
-    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool) override;
-    bool ask(std::string_view title, std::string_view text) override;
-    Answer askYesNoCancel(std::string_view title, std::string_view text) override;
+    void notify(const Message& title, const Message& text, NoticeIcon icon, bool) override;
+    bool ask(const Message& title, const Message& text) override;
+    Answer askYesNoCancel(const Message& title, const Message& text) override;
 
     std::vector<Notice> notices;
     std::vector<std::string> questions;

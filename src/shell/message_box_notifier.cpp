@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "shell/notice_box.h"
 
 namespace vrq {
@@ -25,9 +26,9 @@ QMessageBox::Icon boxIcon(NoticeIcon icon) {
 
 }  // namespace
 
-void MessageBoxNotifier::notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) {
+void MessageBoxNotifier::notify(const Message& title, const Message& text, NoticeIcon icon, bool beep) {
     const bool wasEmpty = queue_.empty();
-    enqueue({uiText(title), uiText(text), icon, beep});
+    enqueue({render(title), render(text), icon, beep});
     if (!showing_ && wasEmpty) QTimer::singleShot(0, &context_, [this] { showNext(); });
 }
 
@@ -57,7 +58,7 @@ void MessageBoxNotifier::enqueue(Notice n) {
 }
 
 QString MessageBoxNotifier::shownText(const Notice& n) {
-    return n.count > 1 ? n.text + uiText("（%1回）").arg(n.count) : n.text;
+    return n.count > 1 ? n.text + render(Message(VRQ_TEXT("Notices", "（%1回）")).arg(n.count)) : n.text;
 }
 
 QString MessageBoxNotifier::queuedText(std::size_t i) const {
@@ -78,14 +79,14 @@ void MessageBoxNotifier::showNext() {
 // A box the program ends during (QApplication::exit on a termination signal
 // leaves its loop) has no button clicked: that is no answer, so nothing that
 // only an answer may start, such as a save, happens.
-bool MessageBoxNotifier::ask(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Question, uiText(title), uiText(text), QMessageBox::Yes | QMessageBox::No);
+bool MessageBoxNotifier::ask(const Message& title, const Message& text) {
+    QMessageBox box(QMessageBox::Question, render(title), render(text), QMessageBox::Yes | QMessageBox::No);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
-Answer MessageBoxNotifier::askYesNoCancel(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Question, uiText(title), uiText(text),
+Answer MessageBoxNotifier::askYesNoCancel(const Message& title, const Message& text) {
+    QMessageBox box(QMessageBox::Question, render(title), render(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();

@@ -21,10 +21,10 @@ public:
     static constexpr std::size_t kMaxQueued = 32;
     static constexpr std::size_t kMaxDifferent = 64;
 
-    void notify(std::string_view title, std::string_view text, NoticeIcon icon, bool beep) override;
+    void notify(const Message& title, const Message& text, NoticeIcon icon, bool beep) override;
     // Questions come from the operator's own actions and are answered at once.
-    bool ask(std::string_view title, std::string_view text) override;
-    Answer askYesNoCancel(std::string_view title, std::string_view text) override;
+    bool ask(const Message& title, const Message& text) override;
+    Answer askYesNoCancel(const Message& title, const Message& text) override;
 
     std::size_t queued() const { return queue_.size(); }
     // The text the queued notice `i` will show, its count filled in.

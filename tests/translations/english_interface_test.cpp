@@ -184,7 +184,7 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
               "Serial port /dev/%2 ");
     EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
     // Known words inside a path are its own characters, not phrases.
-    EXPECT_EQ(uiText(QString::fromStdString(overwriteQuestion("/tmp/設定 表示/設定.dat"))),
+    EXPECT_EQ(uiText(QString::fromStdString(overwriteQuestion("/tmp/設定 表示/設定.dat").japanese())),
               QString::fromUtf8("/tmp/設定 表示/設定.dat already exists.\nOverwrite it?"));
     EXPECT_TRUE(uiText(QString::fromStdString(fileProblemText({FileProblem::CannotOpen, {}}, "/home/設定 表示.dat", false)))
                     .endsWith(QString::fromUtf8("\n/home/設定 表示.dat")));
