@@ -1,11 +1,15 @@
 #pragma once
-// The console's own icons, drawn at start-up so nothing external is needed.
+// The console's icons: one pictogram per setting (data/toolbar/*.svg, in the
+// resources), the same in the toolbar and the menus.
 
 #include <QIcon>
 #include <QString>
 
 namespace vrq {
 
+// The pictogram of a menu command; a null icon for a command without one.
+QIcon commandIcon(int command);
+// Transitional: the old lettered tool button, until the toolbar uses commandIcon.
 QIcon toolIcon(const QString& text, int index, int width, int height);
 QIcon appIcon();
 
