@@ -66,7 +66,7 @@ void DocumentCommands::openDocument() {
     int missing = 0;
     const FileResult r = SettingsFile::load(c_, path, &missing);
     if (!r) {
-        // The console's words of old in Japanese; the English translation words it properly.
+        // Worded as the console always has; the English translation says it plainly.
         warn(r.problem == FileProblem::CannotOpen ? Message(VRQ_TEXT("Documents", "Can't file open"))
                                                   : Message(fileProblemText(r, path, false)));
         return;
