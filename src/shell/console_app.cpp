@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 
 #include "dialogs/clock_source.h"
-#include "dialogs/ui_text.h"
 #include "model/app_config.h"
 #include "model/product_names.h"
 #include "model/reset_settings.h"
@@ -20,11 +19,15 @@
 #include "shell/message_box_notifier.h"
 #include "shell/recovery.h"
 #include "shell/single_instance.h"
+#include "link/ui_language.h"
 #include "variants/variant.h"
 
 namespace vrq {
 
 namespace {
+
+// A name or a number, never translated.
+QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // One ini file per program in the user's configuration folder.
 std::string configFilePath(Product p) {
@@ -32,7 +35,7 @@ std::string configFilePath(Product p) {
     if (dir.isEmpty()) dir = QDir::homePath();
     dir += "/vrq700-console";
     QDir().mkpath(dir);
-    return (dir + "/" + plainText(iniFileName(p))).toStdString();
+    return (dir + "/" + fromUtf8(iniFileName(p))).toStdString();
 }
 
 // Recovery copies go to the user's data folder, never beside the documents.
@@ -45,7 +48,7 @@ std::string dataFolder() {
 
 }  // namespace
 
-QString consoleVersion(Product) { return plainText(kReleaseNumber); }
+QString consoleVersion(Product) { return fromUtf8(kReleaseNumber); }
 
 std::optional<UiLanguage> parseConsoleArguments(QCommandLineParser& parser, const QStringList& arguments,
                                                 QString& error, Product product) {
@@ -89,10 +92,10 @@ std::optional<int> startConsole(Product product, const QStringList& arguments, R
     }
     installUiLanguage(*language);
 
-    run.instance = std::make_unique<SingleInstance>(plainText(instanceMutexName(product)));
+    run.instance = std::make_unique<SingleInstance>(fromUtf8(instanceMutexName(product)));
     if (!run.instance->acquired()) {
-        QMessageBox box(QMessageBox::NoIcon, plainText(productTitle(product)), uiText("２重に起動はできません"),
-                        QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, fromUtf8(productTitle(product)),
+                        render(VRQ_TEXT("Console", "２重に起動はできません")), QMessageBox::Ok);
         box.exec();
         return 0;
     }

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <filesystem>
 
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
@@ -16,39 +16,40 @@ namespace vrq {
 
 namespace {
 
-const char* const kFilters = "データ(*.dat);;すべて(*.*)";
-const char* const kCantOpen = "Can't file open";
+// The selected filter has to be one of the list word for word, in either language.
+QString dataFilter() { return render(VRQ_TEXT("Documents", "データ(*.dat)")); }
+QString filters() { return render(VRQ_TEXT("Documents", "データ(*.dat);;すべて(*.*)")); }
 
 }  // namespace
 
 std::string QtFileChooser::chooseOpenFile() {
-    QString filter = uiText("データ(*.dat)");
-    const QString name = QFileDialog::getOpenFileName(parent_, uiText("ファイルのオープン"), QString(),
-                                                      uiText(kFilters), &filter);
+    QString filter = dataFilter();
+    const QString name = QFileDialog::getOpenFileName(parent_, render(VRQ_TEXT("Documents", "ファイルのオープン")),
+                                                      QString(), filters(), &filter);
     return name.toStdString();
 }
 
 std::string QtFileChooser::chooseSaveFile() {
-    QString filter = uiText("データ(*.dat)");
-    const QString name = QFileDialog::getSaveFileName(parent_, uiText("ファイルの保存"), QString(),
-                                                      uiText(kFilters), &filter);
+    QString filter = dataFilter();
+    const QString name = QFileDialog::getSaveFileName(parent_, render(VRQ_TEXT("Documents", "ファイルの保存")),
+                                                      QString(), filters(), &filter);
     return name.toStdString();
 }
 
 DocumentCommands::DocumentCommands(Console& c, FileChooser& files, std::function<void(const std::string&)> showPath)
     : c_(c), files_(files), showPath_(std::move(showPath)) {}
 
-bool DocumentCommands::ask(const char* question) {
-    return c_.notifier ? c_.notifier->ask(productTitle(c_.product), question) : true;
+bool DocumentCommands::ask(const Text& question) {
+    return c_.notifier ? c_.notifier->ask(Message::plain(productTitle(c_.product)), question) : true;
 }
 
-void DocumentCommands::warn(const std::string& text) {
+void DocumentCommands::warn(const Message& text) {
     if (c_.notifier) showWarning(*c_.notifier, text);
 }
 
 void DocumentCommands::newDocument() {
     if (runActive()) return;
-    if (noteDocumentChanges(c_) && !ask("データを保存せずに新規作成しますか？")) return;
+    if (noteDocumentChanges(c_) && !ask(VRQ_TEXT("Documents", "データを保存せずに新規作成しますか？"))) return;
     resetSettings(c_);
     // A new document has no name: Save asks for one instead of writing the
     // defaults over the document that was open before.
@@ -59,13 +60,15 @@ void DocumentCommands::newDocument() {
 
 void DocumentCommands::openDocument() {
     if (runActive()) return;
-    if (noteDocumentChanges(c_) && !ask("データを保存せずに別のファイルを開きますか？")) return;
+    if (noteDocumentChanges(c_) && !ask(VRQ_TEXT("Documents", "データを保存せずに別のファイルを開きますか？"))) return;
     const std::string path = files_.chooseOpenFile();
     if (path.empty()) return;
     int missing = 0;
     const FileResult r = SettingsFile::load(c_, path, &missing);
     if (!r) {
-        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpen) : fileProblemText(r, path, false));
+        // Worded as the console always has; the English translation says it plainly.
+        warn(r.problem == FileProblem::CannotOpen ? Message(VRQ_TEXT("Documents", "Can't file open"))
+                                                  : Message(fileProblemText(r, path, false)));
         return;
     }
     c_.app.currentFileName = path;
@@ -75,14 +78,14 @@ void DocumentCommands::openDocument() {
     if (missing > 0) {
         // The defaults stand in for what the file lacked: saving writes them.
         c_.app.documentModified = true;
-        warn(std::to_string(missing) + "件の設定がファイルにありませんでした。初期値にしています。");
+        warn(Message(VRQ_TEXT_N("Documents", "%n件の設定がファイルにありませんでした。初期値にしています。")).count(missing));
     }
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
-    if (!corrected.empty()) warn(correctedValuesText(corrected).c_str());
+    if (!corrected.empty()) warn(Message(correctedValuesText(corrected)));
     // The title editor takes no character the device does not; an older document may hold some.
-    const std::string titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
-    if (!titles.empty()) warn(titles);
+    const auto titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
+    if (!titles.empty()) warn(Message(titles));
 }
 
 bool DocumentCommands::saveDocument() {
@@ -105,7 +108,7 @@ bool DocumentCommands::write(const std::string& path) {
     const FileResult r = SettingsFile::save(c_, path);
     if (!r) {
         // The old file is untouched and the document stays modified.
-        if (c_.notifier) showError(*c_.notifier, fileProblemText(r, path, true));
+        if (c_.notifier) showError(*c_.notifier, Message(fileProblemText(r, path, true)));
         return false;
     }
     markDocumentClean(c_);
@@ -129,7 +132,7 @@ bool DocumentCommands::saveAs() {
         // The file dialog asked about the name as typed, not about this one.
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::u8path(path), ec) && c_.notifier &&
-            !c_.notifier->ask(productTitle(c_.product), overwriteQuestion(path)))
+            !c_.notifier->ask(Message::plain(productTitle(c_.product)), overwriteQuestion(path)))
             return false;
     }
     if (!write(path)) return false;
@@ -142,7 +145,8 @@ bool DocumentCommands::saveAs() {
 bool DocumentCommands::confirmExit() {
     if (!noteDocumentChanges(c_)) return true;
     if (!c_.notifier) return true;
-    switch (c_.notifier->askYesNoCancel(productTitle(c_.product), "データを保存せずに終了しますか？")) {
+    switch (c_.notifier->askYesNoCancel(Message::plain(productTitle(c_.product)),
+                                        VRQ_TEXT("Documents", "データを保存せずに終了しますか？"))) {
     case Answer::Yes:
         settle();
         return true;

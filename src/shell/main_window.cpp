@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "dialogs/clock_source.h"
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "shell/clock_text.h"
@@ -19,6 +19,21 @@
 #include "variants/commands.h"
 
 namespace vrq {
+
+namespace {
+
+// A tooltip is written like the menu item it names; shown, it loses the
+// shortcut marks and "&&" becomes "&".
+QString withoutShortcutMarks(const QString& menuText) {
+    QString out;
+    for (qsizetype i = 0; i < menuText.size(); ++i) {
+        if (menuText[i] == QLatin1Char('&') && i + 1 < menuText.size()) ++i;
+        out += menuText[i];
+    }
+    return out;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Console& c, const Variant& v, const ClockSource& clock, QWidget* parent)
     : QMainWindow(parent), c_(c), v_(v), clock_(clock) {
@@ -49,9 +64,9 @@ void MainWindow::buildMenus() {
             if (e.isSeparator()) {
                 menu->addSeparator();
             } else if (!e.children.empty()) {
-                fill(menu->addMenu(uiTextAs(e.label, "menu")), e.children);
+                fill(menu->addMenu(vrq::render(e.label)), e.children);
             } else {
-                QAction* a = menu->addAction(uiTextAs(e.label, "menu"));
+                QAction* a = menu->addAction(vrq::render(e.label));
                 const int command = e.command;
                 connect(a, &QAction::triggered, this, [this, command] { dispatch(command); });
                 actions_[command] = a;
@@ -59,7 +74,7 @@ void MainWindow::buildMenus() {
         }
     };
     for (const MenuEntry& top : v_.menuBar) {
-        QMenu* m = menuBar()->addMenu(uiTextAs(top.label, "menu"));
+        QMenu* m = menuBar()->addMenu(vrq::render(top.label));
         fill(m, top.children);
         // The greying follows the link whenever a menu is about to show.
         connect(m, &QMenu::aboutToShow, this, &MainWindow::applyMenuRules);
@@ -78,8 +93,8 @@ void MainWindow::buildToolbar() {
     bar->setIconSize(QSize(v_.toolImageWidth, v_.toolImageHeight));
     int index = 0;
     for (const ToolButton& b : v_.toolbar) {
-        QAction* a = bar->addAction(toolIcon(uiTextAs(b.iconText, "icon"), index++, v_.toolImageWidth, v_.toolImageHeight), "");
-        a->setToolTip(uiText(tooltipFor(v_, b.id)));
+        QAction* a = bar->addAction(toolIcon(vrq::render(b.iconText), index++, v_.toolImageWidth, v_.toolImageHeight), "");
+        a->setToolTip(withoutShortcutMarks(vrq::render(tooltipFor(v_, b.id))));
         a->setObjectName(QString("tool%1").arg(b.id));
         const int id = b.id;
         connect(a, &QAction::triggered, this, [this, id] { dispatch(id); });
@@ -121,7 +136,7 @@ void MainWindow::applyMenuRules() {
 // The server title only where the console is a server: on the serial line it is neither.
 void MainWindow::updateTitle() {
     const bool server = c_.app.tcpRole == kTcpServer && c_.app.linkInterface == kLinkTcp;
-    setWindowTitle(plainText(server ? v_.serverTitle : v_.clientTitle));
+    setWindowTitle(QString::fromStdString(server ? v_.serverTitle : v_.clientTitle));
 }
 
 void MainWindow::dispatch(int id) {
@@ -137,7 +152,7 @@ void MainWindow::dispatch(int id) {
     }
     if (command == cmd::kProtocol && c_.app.linkInterface == kLinkTcp) {
         // The device's network settings travel over the serial line only.
-        if (c_.notifier) showError(*c_.notifier, "インターフェイスをRS-232Cにしてください。");
+        if (c_.notifier) showError(*c_.notifier, VRQ_TEXT("MainWindow", "インターフェイスをRS-232Cにしてください。"));
         return;
     }
     auto it = handlers_.find(command);
@@ -148,9 +163,9 @@ void MainWindow::dispatch(int id) {
 void MainWindow::showVersion() {
     QMessageBox box(this);
     box.setObjectName("versionBox");
-    box.setWindowTitle(uiText(v_.versionBoxTitle));
+    box.setWindowTitle(vrq::render(v_.versionBoxTitle));
     box.setIconPixmap(appIcon().pixmap(32, 32));
-    box.setText(plainText(v_.versionText));
+    box.setText(QString::fromStdString(v_.versionText));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
@@ -184,7 +199,7 @@ QString MainWindow::documentText() const { return docLabel_->text(); }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (c_.app.tcpConnected) {
-        if (c_.notifier) showError(*c_.notifier, "TCP/IPを切断してください。");
+        if (c_.notifier) showError(*c_.notifier, VRQ_TEXT("MainWindow", "TCP/IPを切断してください。"));
         e->ignore();
         return;
     }

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "dialogs/ui_text.h"
 #include "link/ui_language.h"
 #include "shell/notice_box.h"
 

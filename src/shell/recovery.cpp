@@ -8,6 +8,7 @@
 
 #include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "model/settings_file.h"
 #include "platform/files.h"
@@ -48,15 +49,16 @@ bool RecoveryCopy::offer(Console& c, const std::function<void(const std::string&
     std::string original;
     if (!readRegularFile(base_ + ".name", kNameCap, original)) original.clear();
     if (original.find_first_of("\r\n") != std::string::npos) original.clear();
-    const std::string shown = original.empty() ? "(名前なし)" : original;
-    const std::string question = "前回、保存されずに終了したデータがあります。\n" + shown + "\n開きますか？";
-    if (!c.notifier->ask(productTitle(c.product), question)) {
+    const Message shown = original.empty() ? Message(VRQ_TEXT("Recovery", "(名前なし)")) : Message::plain(original);
+    const Message question =
+        Message(VRQ_TEXT("Recovery", "前回、保存されずに終了したデータがあります。\n%1\n開きますか？")).arg(shown);
+    if (!c.notifier->ask(Message::plain(productTitle(c.product)), question)) {
         discard();
         return false;
     }
     const FileResult r = SettingsFile::load(c, documentPath());
     if (!r) {
-        showError(*c.notifier, fileProblemText(r, documentPath(), false));
+        showError(*c.notifier, Message(fileProblemText(r, documentPath(), false)));
         return false;
     }
     // Unsaved, under its original's name: Save writes there, exit asks first.
@@ -85,11 +87,14 @@ void RecoveryCopy::offerGlyphs(Console& c) const {
         std::tm local {};
         if (platform::localTime(now, local)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
         const std::string kept = base_ + "-glyph-" + stamp + std::string(glyphGeometry(size).extension);
-        const std::string question = "前回、保存されずに終了した外字データがあります。\n残すと次のファイルになり、外字登録の「開く」で開けます。\n" +
-                                     kept + "\n残しますか？（いいえ: 削除します）";
-        if (c.notifier->ask(productTitle(c.product), question)) {
+        const Message question =
+            Message(VRQ_TEXT("Recovery", "前回、保存されずに終了した外字データがあります。\n残すと次のファイルになり、"
+                                         "外字登録の「開く」で開けます。\n%1\n残しますか？（いいえ: 削除します）"))
+                .arg(kept);
+        if (c.notifier->ask(Message::plain(productTitle(c.product)), question)) {
             if (const int err = platform::renameFile(path, kept); err != 0)
-                showError(*c.notifier, fileProblemText({FileProblem::WriteFailed, std::strerror(err)}, kept, true));
+                showError(*c.notifier,
+                          Message(fileProblemText({FileProblem::WriteFailed, std::strerror(err)}, kept, true)));
         } else {
             platform::removeFile(path);
         }
@@ -101,7 +106,7 @@ bool keepUnsavedWork(Console& c, const RecoveryCopy& copy) {
     auto report = [&ok](const FileResult& r, const std::string& path) {
         if (r) return;
         ok = false;
-        std::fprintf(stderr, "%s\n", fileProblemText(r, path, true).c_str());
+        std::fprintf(stderr, "%s\n", renderUtf8(Message(fileProblemText(r, path, true))).c_str());
     };
     if (noteDocumentChanges(c)) report(copy.save(c), copy.documentPath());
     for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -5,29 +5,32 @@
 #include <string>
 #include <vector>
 
+#include "model/message.h"
 #include "model/settings_model.h"
 
 namespace vrq {
 
+// Menu and toolbar texts share the context "Menu": a command has one name
+// wherever the operator meets it.
 struct MenuEntry {
-    std::string label;        // empty with command 0 and no children: a separator
+    Text label;  // none (with command 0 and no children): a separator
     int command = 0;
     std::vector<MenuEntry> children;
 
-    bool isSeparator() const { return label.empty(); }
+    bool isSeparator() const { return label.source == nullptr; }
 };
 
 struct ToolButton {
     int id;       // 501..
     int command;  // the menu command it stands for
-    std::string tooltip;
-    std::string iconText;  // drawn on our own icon
+    Text tooltip;
+    Message iconText;  // drawn on our own icon; a symbol is shown as it is
 };
 
 struct Variant {
     Product product;
     std::string boxTitle;       // "VRQ-700" / "VRQ-700S"
-    std::string clientTitle;    // main window title by tcpRole
+    std::string clientTitle;    // main window title by tcpRole, the same in every language
     std::string serverTitle;
     int windowWidth;
     int windowHeight;
@@ -35,16 +38,16 @@ struct Variant {
     int toolImageHeight;
     std::vector<MenuEntry> menuBar;
     std::vector<ToolButton> toolbar;
-    std::string versionBoxTitle;
-    std::string versionText;
+    Text versionBoxTitle;
+    std::string versionText;  // a name and a number: never translated
 };
 
 const Variant& variantFor(Product p);
 
 // Toolbar id -> menu command; menu commands pass through. 0 for an unknown id.
 int commandForId(const Variant& v, int id);
-// Tooltip by toolbar id (looked up by id - 500); empty when there is none.
-std::string tooltipFor(const Variant& v, int id);
+// Tooltip by toolbar id (looked up by id - 500); no text when there is none.
+Text tooltipFor(const Variant& v, int id);
 // Every command reachable from the menu bar, depth first.
 std::vector<int> menuCommands(const Variant& v);
 

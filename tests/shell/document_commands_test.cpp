@@ -11,9 +11,11 @@
 
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
+#include "link/ui_language.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "shell/document_commands.h"
+#include "shell/recovery.h"
 
 namespace vrq {
 namespace {
@@ -394,6 +396,41 @@ TEST_F(DocumentCommandsTest, OpenRefusesWhatIsNoDocumentOfThisModel) {
     }
     EXPECT_NE(notes.notices[0].text.find("別の機種"), std::string::npos);
     EXPECT_TRUE(shown.empty());
+}
+
+// What the operator reads in English: the data in its place, the count in its plural.
+struct EnglishNotifier : RecordingNotifier {
+    std::vector<std::string> shown;
+    void notify(const Message&, const Message& text, NoticeIcon, bool) override { shown.push_back(renderUtf8(text)); }
+    bool ask(const Message&, const Message& text) override {
+        shown.push_back(renderUtf8(text));
+        return false;
+    }
+    Answer askYesNoCancel(const Message&, const Message& text) override {
+        shown.push_back(renderUtf8(text));
+        return Answer::Cancel;
+    }
+};
+
+TEST_F(DocumentCommandsTest, NoticesAndQuestionsInEnglish) {
+    installUiLanguage(UiLanguage::English);
+    EnglishNotifier english;
+    c->notifier = &english;
+    const std::string whole = SettingsFile::serialize(*c);
+    std::ofstream(file("short.dat"), std::ios::binary) << whole.substr(0, whole.size() - 20);
+    chooser.answers = {file("short.dat")};
+    docs->openDocument();
+    EXPECT_FALSE(docs->confirmExit());
+    RecoveryCopy copy(dir.string(), Product::Multi);
+    c->app.currentFileName.clear();
+    ASSERT_TRUE(copy.save(*c));
+    EXPECT_FALSE(copy.offer(*c, nullptr));
+    installUiLanguage(UiLanguage::Japanese);
+    ASSERT_EQ(english.shown.size(), 3u);
+    EXPECT_NE(english.shown[0].find(" settings were not in the file. They are set to their defaults."), std::string::npos)
+        << english.shown[0];
+    EXPECT_EQ(english.shown[1], "Exit without saving the changes?");
+    EXPECT_EQ(english.shown[2], "The program ended last time with unsaved data.\n(unnamed)\nOpen it?");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "model/reset_settings.h"
 #include "protocol/notifier.h"
 #include "dialogs/clock_source.h"
+#include "link/ui_language.h"
 #include "shell/main_window.h"
 #include "variants/commands.h"
 
@@ -129,11 +130,32 @@ TEST_P(MainWindowTest, TimerRunsTheReplyStepThenTheClock) {
 
 TEST_P(MainWindowTest, TooltipsComeFromTheTable) {
     const Variant& v = variantFor(GetParam());
-    EXPECT_EQ(tooltipFor(v, 501), "日付，時刻の設定");
-    EXPECT_EQ(tooltipFor(v, 500 + static_cast<int>(v.toolbar.size()) + 1), "");
+    EXPECT_STREQ(tooltipFor(v, 501).source, "日付，時刻の設定");
+    EXPECT_EQ(tooltipFor(v, 500 + static_cast<int>(v.toolbar.size()) + 1).source, nullptr);
     auto* tool = w->findChild<QAction*>("tool502");
     ASSERT_NE(tool, nullptr);
     EXPECT_EQ(tool->toolTip().toStdString(), "タイトルの設定");
+}
+
+// In English a tooltip names its setting as the menu does (an ampersand is
+// doubled only in menus); the window titles read the same in both languages.
+TEST_P(MainWindowTest, EnglishTooltipsAreTheMenuNamesAndTitlesStay) {
+    installUiLanguage(UiLanguage::English);
+    const std::string name = GetParam() == Product::Multi ? "VRQ-700" : "VRQ-700S";
+    c->app.linkInterface = kLinkTcp;
+    c->app.tcpRole = kTcpServer;
+    MainWindow english(*c, variantFor(GetParam()), clock);
+    installUiLanguage(UiLanguage::Japanese);
+    EXPECT_EQ(english.windowTitle().toStdString(), name + " Server Program");
+    w->updateTitle();
+    EXPECT_EQ(w->windowTitle().toStdString(), name + " Server Program");
+    for (const ToolButton& b : variantFor(GetParam()).toolbar) {
+        auto* tool = english.findChild<QAction*>(QString("tool%1").arg(b.id));
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->toolTip(), english.actionFor(b.command)->text().replace("&&", "&")) << b.id;
+    }
+    EXPECT_EQ(english.actionFor(cmd::kColour)->text(), "Character && Edge Colour");
+    EXPECT_EQ(english.findChild<QAction*>("tool501")->toolTip(), "Date and Time");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, MainWindowTest, ::testing::Values(Product::Multi, Product::Single),

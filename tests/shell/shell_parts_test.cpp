@@ -40,8 +40,8 @@ TEST(VariantTest, MenusHoldEveryCommandOfTheirProgram) {
     EXPECT_EQ(commandForId(single, 516), cmd::kDisplayPage);
     EXPECT_EQ(commandForId(multi, 515), 0);
     EXPECT_EQ(commandForId(multi, cmd::kReadAll), cmd::kReadAll);
-    EXPECT_EQ(multi.menuBar.back().children.at(0).label, "VRQ700 のﾊﾞｰｼﾞｮﾝ情報.");
-    EXPECT_EQ(single.menuBar.back().children.at(1).label, "通信モニタ");
+    EXPECT_STREQ(multi.menuBar.back().children.at(0).label.source, "VRQ700 のﾊﾞｰｼﾞｮﾝ情報.");
+    EXPECT_STREQ(single.menuBar.back().children.at(1).label.source, "通信モニタ");
     EXPECT_EQ(single.versionText, "VRQ700S Version 1.00");
 }
 

@@ -57,7 +57,7 @@ TEST_P(TitleCsvCommandsTest, MenuEntriesInTheFileMenu) {
     const MenuEntry& fileMenu = variantFor(GetParam()).menuBar.front();
     std::vector<std::string> labels;
     for (const MenuEntry& e : fileMenu.children)
-        if (e.command == cmd::kExportTitlesCsv || e.command == cmd::kImportTitlesCsv) labels.push_back(e.label);
+        if (e.command == cmd::kExportTitlesCsv || e.command == cmd::kImportTitlesCsv) labels.push_back(e.label.source);
     EXPECT_EQ(labels, (std::vector<std::string>{"タイトルの書き出し（CSV）…", "タイトルの読み込み（CSV）…"}));
 }
 
