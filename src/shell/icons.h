@@ -9,8 +9,6 @@ namespace vrq {
 
 // The pictogram of a menu command; a null icon for a command without one.
 QIcon commandIcon(int command);
-// Transitional: the old lettered tool button, until the toolbar uses commandIcon.
-QIcon toolIcon(const QString& text, int index, int width, int height);
 QIcon appIcon();
 
 }  // namespace vrq

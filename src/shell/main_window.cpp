@@ -66,7 +66,7 @@ void MainWindow::buildMenus() {
             } else if (!e.children.empty()) {
                 fill(menu->addMenu(vrq::render(e.label)), e.children);
             } else {
-                QAction* a = menu->addAction(vrq::render(e.label));
+                QAction* a = menu->addAction(commandIcon(e.command), vrq::render(e.label));
                 const int command = e.command;
                 connect(a, &QAction::triggered, this, [this, command] { dispatch(command); });
                 actions_[command] = a;
@@ -91,9 +91,8 @@ void MainWindow::buildToolbar() {
                        "QToolButton:hover { background: #dfe6f5; } QToolButton:pressed { background: #b9c6e6; }");
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setIconSize(QSize(v_.toolImageWidth, v_.toolImageHeight));
-    int index = 0;
     for (const ToolButton& b : v_.toolbar) {
-        QAction* a = bar->addAction(toolIcon(vrq::render(b.iconText), index++, v_.toolImageWidth, v_.toolImageHeight), "");
+        QAction* a = bar->addAction(commandIcon(b.command), "");
         a->setToolTip(withoutShortcutMarks(vrq::render(tooltipFor(v_, b.id))));
         a->setObjectName(QString("tool%1").arg(b.id));
         const int id = b.id;

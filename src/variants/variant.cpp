@@ -11,8 +11,7 @@ MenuEntry separator() { return {}; }
 MenuEntry submenu(Text label, std::vector<MenuEntry> children) { return {label, 0, std::move(children)}; }
 
 // The toolbar's tooltips name the setting as its menu item does.
-ToolButton button(int id, int command, Text tooltip, Message icon) { return {id, command, tooltip, std::move(icon)}; }
-Message symbol(const char* icon) { return Message::plain(icon); }
+ToolButton button(int id, int command, Text tooltip) { return {id, command, tooltip}; }
 
 MenuEntry fileMenu() {
     return submenu(VRQ_TEXT("Menu", "ﾌｧｲﾙ"), {item(VRQ_TEXT("Menu", "新規作成"), cmd::kNew),
@@ -73,20 +72,20 @@ Variant makeMulti() {
     v.menuBar = {fileMenu(), submenu(VRQ_TEXT3("Menu", "設定", "menu title"), settings)};
     for (auto& m : otherMenus(VRQ_TEXT("Menu", "VRQ700 のﾊﾞｰｼﾞｮﾝ情報."))) v.menuBar.push_back(m);
     v.toolbar = {
-        button(501, cmd::kDateTime, VRQ_TEXT3("Menu", "日付，時刻の設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "時", "toolbar icon")),
-        button(502, cmd::kTitle, VRQ_TEXT3("Menu", "タイトルの設定", "toolbar tooltip"), symbol("T")),
-        button(503, cmd::kCharSize, VRQ_TEXT3("Menu", "文字サイズの設定", "toolbar tooltip"), symbol("Aa")),
-        button(504, cmd::kLineSpacing, VRQ_TEXT3("Menu", "表示行間の設定", "toolbar tooltip"), symbol("≡")),
-        button(505, cmd::kBlink, VRQ_TEXT3("Menu", "表示点滅の設定", "toolbar tooltip"), symbol("✦")),
-        button(506, cmd::kAutoSwitch, VRQ_TEXT3("Menu", "自動切換えの設定", "toolbar tooltip"), symbol("⟳")),
-        button(507, cmd::kColour, VRQ_TEXT3("Menu", "文字＆縁取り色の設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "色", "toolbar icon")),
-        button(508, cmd::kFill, VRQ_TEXT3("Menu", "背景色ベタ塗りの設定", "toolbar tooltip"), symbol("■")),
-        button(509, cmd::kCharLevel, VRQ_TEXT3("Menu", "文字レベルの設定", "toolbar tooltip"), symbol("Lv")),
-        button(510, cmd::kSchedule, VRQ_TEXT3("Menu", "スケジュールの設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "予", "toolbar icon")),
-        button(511, cmd::kAlarm, VRQ_TEXT3("Menu", "アラームの設定", "toolbar tooltip"), symbol("!")),
-        button(512, cmd::kRemote, VRQ_TEXT3("Menu", "リモートの設定", "toolbar tooltip"), symbol("R")),
-        button(513, cmd::kOther, VRQ_TEXT3("Menu", "その他の設定", "toolbar tooltip"), symbol("…")),
-        button(514, cmd::kDisplayPage, VRQ_TEXT3("Menu", "表示ページの設定", "toolbar tooltip"), symbol("P"))};
+        button(501, cmd::kDateTime, VRQ_TEXT3("Menu", "日付，時刻の設定", "toolbar tooltip")),
+        button(502, cmd::kTitle, VRQ_TEXT3("Menu", "タイトルの設定", "toolbar tooltip")),
+        button(503, cmd::kCharSize, VRQ_TEXT3("Menu", "文字サイズの設定", "toolbar tooltip")),
+        button(504, cmd::kLineSpacing, VRQ_TEXT3("Menu", "表示行間の設定", "toolbar tooltip")),
+        button(505, cmd::kBlink, VRQ_TEXT3("Menu", "表示点滅の設定", "toolbar tooltip")),
+        button(506, cmd::kAutoSwitch, VRQ_TEXT3("Menu", "自動切換えの設定", "toolbar tooltip")),
+        button(507, cmd::kColour, VRQ_TEXT3("Menu", "文字＆縁取り色の設定", "toolbar tooltip")),
+        button(508, cmd::kFill, VRQ_TEXT3("Menu", "背景色ベタ塗りの設定", "toolbar tooltip")),
+        button(509, cmd::kCharLevel, VRQ_TEXT3("Menu", "文字レベルの設定", "toolbar tooltip")),
+        button(510, cmd::kSchedule, VRQ_TEXT3("Menu", "スケジュールの設定", "toolbar tooltip")),
+        button(511, cmd::kAlarm, VRQ_TEXT3("Menu", "アラームの設定", "toolbar tooltip")),
+        button(512, cmd::kRemote, VRQ_TEXT3("Menu", "リモートの設定", "toolbar tooltip")),
+        button(513, cmd::kOther, VRQ_TEXT3("Menu", "その他の設定", "toolbar tooltip")),
+        button(514, cmd::kDisplayPage, VRQ_TEXT3("Menu", "表示ページの設定", "toolbar tooltip"))};
     return v;
 }
 
@@ -115,22 +114,22 @@ Variant makeSingle() {
     v.menuBar = {fileMenu(), submenu(VRQ_TEXT3("Menu", "設定", "menu title"), settings)};
     for (auto& m : otherMenus(VRQ_TEXT("Menu", "VRQ700S のﾊﾞｰｼﾞｮﾝ情報."))) v.menuBar.push_back(m);
     v.toolbar = {
-        button(501, cmd::kDateTime, VRQ_TEXT3("Menu", "日付，時刻の設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "時", "toolbar icon")),
-        button(502, cmd::kTitle, VRQ_TEXT3("Menu", "タイトルの設定", "toolbar tooltip"), symbol("T")),
-        button(503, cmd::kCharSize, VRQ_TEXT3("Menu", "文字サイズの設定", "toolbar tooltip"), symbol("Aa")),
-        button(504, cmd::kDisplayPosition, VRQ_TEXT3("Menu", "表示位置の設定", "toolbar tooltip"), symbol("⇕")),
-        button(505, cmd::kDisplayOffset, VRQ_TEXT3("Menu", "表示オフセットの設定", "toolbar tooltip"), symbol("±")),
-        button(506, cmd::kScrollSpeed, VRQ_TEXT3("Menu", "表示速度の設定", "toolbar tooltip"), symbol("»")),
-        button(507, cmd::kBlink, VRQ_TEXT3("Menu", "文字点滅の設定", "toolbar tooltip"), symbol("✦")),
-        button(508, cmd::kAutoSwitch, VRQ_TEXT3("Menu", "自動切換えの設定", "toolbar tooltip"), symbol("⟳")),
-        button(509, cmd::kColour, VRQ_TEXT3("Menu", "文字色の設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "色", "toolbar icon")),
-        button(510, cmd::kFill, VRQ_TEXT3("Menu", "背景色ベタ塗りの設定", "toolbar tooltip"), symbol("■")),
-        button(511, cmd::kCharLevel, VRQ_TEXT3("Menu", "文字レベルの設定", "toolbar tooltip"), symbol("Lv")),
-        button(512, cmd::kSchedule, VRQ_TEXT3("Menu", "スケジュールの設定", "toolbar tooltip"), VRQ_TEXT3("Menu", "予", "toolbar icon")),
-        button(513, cmd::kAlarm, VRQ_TEXT3("Menu", "アラームの設定", "toolbar tooltip"), symbol("!")),
-        button(514, cmd::kRemote, VRQ_TEXT3("Menu", "リモートの設定", "toolbar tooltip"), symbol("R")),
-        button(515, cmd::kOther, VRQ_TEXT3("Menu", "その他の設定", "toolbar tooltip"), symbol("…")),
-        button(516, cmd::kDisplayPage, VRQ_TEXT3("Menu", "表示ページの設定", "toolbar tooltip"), symbol("P"))};
+        button(501, cmd::kDateTime, VRQ_TEXT3("Menu", "日付，時刻の設定", "toolbar tooltip")),
+        button(502, cmd::kTitle, VRQ_TEXT3("Menu", "タイトルの設定", "toolbar tooltip")),
+        button(503, cmd::kCharSize, VRQ_TEXT3("Menu", "文字サイズの設定", "toolbar tooltip")),
+        button(504, cmd::kDisplayPosition, VRQ_TEXT3("Menu", "表示位置の設定", "toolbar tooltip")),
+        button(505, cmd::kDisplayOffset, VRQ_TEXT3("Menu", "表示オフセットの設定", "toolbar tooltip")),
+        button(506, cmd::kScrollSpeed, VRQ_TEXT3("Menu", "表示速度の設定", "toolbar tooltip")),
+        button(507, cmd::kBlink, VRQ_TEXT3("Menu", "文字点滅の設定", "toolbar tooltip")),
+        button(508, cmd::kAutoSwitch, VRQ_TEXT3("Menu", "自動切換えの設定", "toolbar tooltip")),
+        button(509, cmd::kColour, VRQ_TEXT3("Menu", "文字色の設定", "toolbar tooltip")),
+        button(510, cmd::kFill, VRQ_TEXT3("Menu", "背景色ベタ塗りの設定", "toolbar tooltip")),
+        button(511, cmd::kCharLevel, VRQ_TEXT3("Menu", "文字レベルの設定", "toolbar tooltip")),
+        button(512, cmd::kSchedule, VRQ_TEXT3("Menu", "スケジュールの設定", "toolbar tooltip")),
+        button(513, cmd::kAlarm, VRQ_TEXT3("Menu", "アラームの設定", "toolbar tooltip")),
+        button(514, cmd::kRemote, VRQ_TEXT3("Menu", "リモートの設定", "toolbar tooltip")),
+        button(515, cmd::kOther, VRQ_TEXT3("Menu", "その他の設定", "toolbar tooltip")),
+        button(516, cmd::kDisplayPage, VRQ_TEXT3("Menu", "表示ページの設定", "toolbar tooltip"))};
     return v;
 }
 

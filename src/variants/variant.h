@@ -23,8 +23,7 @@ struct MenuEntry {
 struct ToolButton {
     int id;       // 501..
     int command;  // the menu command it stands for
-    Text tooltip;
-    Message iconText;  // drawn on our own icon; a symbol is shown as it is
+    Text tooltip;  // its pictogram is the command's
 };
 
 struct Variant {
