@@ -10,6 +10,472 @@
     </message>
 </context>
 <context>
+    <name>Ctl</name>
+    <message>
+        <location filename="../src/apps/vrqctl/main.cpp" line="+18"/>
+        <source>&apos;%1&apos; という言語はありません。ja か en を指定してください。</source>
+        <translation>unknown language &apos;%1&apos;: use ja or en</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/ctl_options.cpp" line="+19"/>
+        <source>使い方: vrqctl [オプション] send LINE | send-all FILE.dat | read-all FILE.dat|DIR
+                        | verify FILE.dat | diff A.dat B.dat
+                        | export-titles DOC.dat [OUT.csv] | import-titles DOC.dat IN.csv OUT.dat
+                        | send-changes NEW.dat --from BASE.dat [--dry-run] [--verify]
+
+  send LINE          コマンドを1行送信し（CR LF を付けます）、応答を表示します
+  send-all FILE.dat  設定ファイルのすべての設定を送信します（「全項目の設定」）
+  read-all FILE.dat  機器からすべての設定を読み込み、新しい設定ファイルにします
+                     （「設定項目の読み込み」）
+  read-all DIR       複数の機器のとき: 機器ごとに、機器の名前の設定ファイルを DIR に作ります
+  verify FILE.dat    すべての機器を読み込み、設定ファイルと違う設定を一覧にします
+  diff A.dat B.dat   2つの設定ファイルで違う設定を一覧にします（機器は使いません）
+  export-titles DOC.dat [OUT.csv]
+                     DOC のすべてのタイトルを CSV（page,line,title。--single では page,title）にして、
+                     BOM 付きの UTF-8 で OUT か標準出力（- または指定なし）に書き出します
+                     （「タイトルの書き出し（CSV）」）
+  import-titles DOC.dat IN.csv OUT.dat
+                     IN の各行のタイトルを DOC に入れて OUT に書き込みます（UTF-8 か CP932。
+                     半角の英数字とカナは全角にします）。受け付けられない行が1つでもあれば、
+                     何も書き込まず、問題をすべて一覧にします（機器は使いません）
+                     （「タイトルの読み込み（CSV）」）
+  send-changes NEW.dat --from BASE.dat
+                     send-all の手順のうち、NEW が BASE（機器が今持っている設定ファイル:
+                     最後に read-all したもの、または最後に送信したもの）と違う手順だけを送信します
+                     （「変更分の送信」）
+</source>
+        <translation>usage: vrqctl [options] send LINE | send-all FILE.dat | read-all FILE.dat|DIR
+                        | verify FILE.dat | diff A.dat B.dat
+                        | export-titles DOC.dat [OUT.csv] | import-titles DOC.dat IN.csv OUT.dat
+                        | send-changes NEW.dat --from BASE.dat [--dry-run] [--verify]
+
+  send LINE          send one command (CR LF is appended) and print the answer
+  send-all FILE.dat  send every setting of a settings document (&quot;Send All Settings&quot;, 全項目の設定)
+  read-all FILE.dat  read every setting from the device into a new settings document
+                     (&quot;Read All Settings&quot;, 設定項目の読み込み)
+  read-all DIR       with several devices: one document per device in DIR, named after it
+  verify FILE.dat    read every device and list each setting that differs from the document
+  diff A.dat B.dat   list the settings in which two documents differ (no device)
+  export-titles DOC.dat [OUT.csv]
+                     every title of DOC as CSV (page,line,title; --single: page,title),
+                     UTF-8 with a byte-order mark, to OUT or standard output (- or none)
+                     (&quot;Export Titles (CSV)&quot;, タイトルの書き出し（CSV）)
+  import-titles DOC.dat IN.csv OUT.dat
+                     DOC with the titles of the rows of IN (UTF-8 or CP932; half-width
+                     letters and kana made full-width) written to OUT; nothing is written
+                     and every problem is listed when any row is refused (no device)
+                     (&quot;Import Titles (CSV)&quot;, タイトルの読み込み（CSV）)
+  send-changes NEW.dat --from BASE.dat
+                     send only the steps of send-all in which NEW differs from BASE (the
+                     document the devices hold: their last read-all, or what was last sent)
+                     (&quot;Send Changes&quot;, 変更分の送信)
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>
+接続先（複数の機器には --serial と --tcp を繰り返します）:
+  --serial PATH            シリアルデバイス（tty または擬似端末）
+  --tcp HOST[:PORT]        機器に接続します（ポートの既定は 9004）
+  --listen [ADDR:]PORT     機器からの接続を待ちます（サーバー）
+オプション:
+  --single                 1行表示の機種 VRQ-700S
+  --rs485 NN[,NN...]|FF    直前の --serial の RS-485 スレーブアドレス（00〜31）、またはブロードキャスト
+  --devices N              --listen: N 台の機器を待ちます（1〜96）
+  --wait SECONDS           --listen: 機器を待つ時間（既定 30 秒）
+  --period MS              コマンドの間隔（既定: 処理ごとの間隔。0 は --paced）
+  --paced                  応答が届いたらすぐに次のコマンドを送信します
+  --timeout MS             応答を待つ時間（既定 3000）
+  --retries N              正しい応答がないとき、コマンドを N 回（0〜9）まで送り直します（既定 1）
+  --keep-partial           read-all: 読み込めなかった設定があっても設定ファイルを書き込みます（終了状態 1）
+  --from BASE.dat          send-changes: 機器が今持っている設定ファイル
+  --dry-run                send-changes: 送信する手順を一覧にし、何も送信しません（接続先は不要）
+  --verify                 send-changes: 送信した設定を読み戻し、違うものを一覧にします（終了状態 1）
+  --log FILE               送信、受信、破棄したすべての行を時刻付きで追記します
+  --json                   verify、diff、複数の機器のまとめを JSON で出力します
+  --lang ja|en             表示の言語（既定: LC_ALL、LC_MESSAGES、LANG の順にロケールから。
+                           どれも設定されていなければ日本語）
+  -h, --help               この説明
+  --version                vrqctl のバージョン
+オプションの値は後に続けるか、&apos;=&apos; でつなぎます（--tcp=HOST:PORT）
+終了状態: 0 完了、1 機器が拒否した・応答しなかった・違いがあった、2 使い方の誤りかファイルのエラー
+</source>
+        <translation>
+links (repeat --serial and --tcp for several devices):
+  --serial PATH            serial device (a tty or pseudo-terminal)
+  --tcp HOST[:PORT]        connect to a device (port 9004 by default)
+  --listen [ADDR:]PORT     wait for devices to connect (server role)
+options:
+  --single                 the single-line model VRQ-700S
+  --rs485 NN[,NN...]|FF    RS-485 slave address(es) 00..31 on the --serial before it, or broadcast
+  --devices N              --listen: wait for N devices (1..96)
+  --wait SECONDS           --listen: how long to wait for them (default 30)
+  --period MS              time between commands (default: the run&apos;s own period; 0 is --paced)
+  --paced                  send the next command as soon as the answer has arrived
+  --timeout MS             how long to wait for an answer (default 3000)
+  --retries N              send a command again up to N times (0..9) when no valid answer came (default 1)
+  --keep-partial           read-all: write the document even when some settings were not read (exit 1)
+  --from BASE.dat          send-changes: the document the devices hold now
+  --dry-run                send-changes: list the steps it would send, send nothing (no link needed)
+  --verify                 send-changes: read back what was sent and list what differs (exit 1)
+  --log FILE               append every line sent, received or dropped, with a timestamp
+  --json                   verify, diff and the summary of several devices as JSON
+  --lang ja|en             language of the messages (default: from the locale, LC_ALL, then
+                           LC_MESSAGES, then LANG; Japanese when none is set)
+  -h, --help               this text
+  --version                the version of vrqctl
+an option&apos;s value may follow it or be joined to it with &apos;=&apos; (--tcp=HOST:PORT)
+exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage or file error
+</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1 は send-changes でだけ使えます。</source>
+        <translation>%1 needs send-changes</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>send-changes には --from BASE.dat（機器が今持っている設定ファイル）を指定してください。</source>
+        <translation>send-changes needs --from BASE.dat, the document the devices hold now</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--dry-run は何も送信しないため、確かめるものがありません。</source>
+        <translation>--dry-run sends nothing to verify</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&apos;export-titles&apos; には設定ファイルと、必要なら CSV ファイルを指定してください。</source>
+        <translation>&apos;export-titles&apos; takes a document and an optional CSV file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;import-titles&apos; には設定ファイル、CSV ファイル、書き込む設定ファイルを指定してください。</source>
+        <translation>&apos;import-titles&apos; takes a document, a CSV file and the document to write</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>ブロードキャスト（FF）はすべての機器に届きますが、どの機器も応答しません。%1 は設定を問い合わせるため、スレーブアドレスを1つ指定してください。</source>
+        <translation>a broadcast (FF) reaches every device and none answers: %1 asks for a setting and needs one slave address</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ブロードキャスト（FF）はすべての機器に届きますが、どの機器も応答しません。%1 にはスレーブアドレスを1つ指定してください。</source>
+        <translation>a broadcast (FF) reaches every device and none answers: %1 needs one slave address</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>--serial にはデバイスのパスを指定してください。</source>
+        <translation>--serial needs a device path</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--tcp には HOST[:PORT] を指定してください。</source>
+        <translation>--tcp needs HOST[:PORT]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--listen には [ADDR:]PORT を指定してください。</source>
+        <translation>--listen needs [ADDR:]PORT</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--rs485 には 00〜31 のアドレスか FF を指定してください。</source>
+        <translation>--rs485 needs an address 00..31 or FF</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--devices には 1〜%1 の台数を指定してください。</source>
+        <translation>--devices needs a count 1..%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--wait には秒数を指定してください。</source>
+        <translation>--wait needs seconds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>%1 にはミリ秒を指定してください。</source>
+        <translation>%1 needs milliseconds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--retries には 0〜9 の回数を指定してください。</source>
+        <translation>--retries needs a count 0..9</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+16"/>
+        <source>--from には設定ファイルを指定してください。</source>
+        <translation>--from needs a settings document</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>--log にはファイルを指定してください。</source>
+        <translation>--log needs a file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>コマンドが指定されていません。</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&apos;%1&apos; には引数を2つ指定してください。</source>
+        <translation>&apos;%1&apos; takes exactly two arguments</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;%1&apos; には引数を1つ指定してください。</source>
+        <translation>&apos;%1&apos; takes exactly one argument</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 というコマンドはありません。</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>接続先が指定されていません（--serial、--tcp、--listen）。</source>
+        <translation>no link given (--serial, --tcp or --listen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--rs485 には --serial が必要です。</source>
+        <translation>--rs485 needs --serial</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>同じ機器が2回指定されています。</source>
+        <translation>a device is named twice</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--devices には --listen が必要です。</source>
+        <translation>--devices needs --listen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--listen はほかの接続先と一緒には使えません。--devices N を使ってください。</source>
+        <translation>--listen takes no other link; use --devices N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>複数の機器を指定したときは、ブロードキャスト（FF）は使えません。</source>
+        <translation>a broadcast (FF) reaches no single device of several</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;send&apos; には機器を1台だけ指定してください。</source>
+        <translation>&apos;send&apos; takes one device</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/device_run.cpp" line="+37"/>
+        <source>シリアルデバイス %1 を開けませんでした（%2）。</source>
+        <translation>cannot open the serial device %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは特定のグループのユーザーだけです。ユーザーをそのグループに加えて、ログインし直してください。</source>
+        <translation>cannot open the serial device %1: %2; the device belongs to a group: add the user to it and log in again</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのはグループ %3 のユーザーだけです。ユーザーをこのグループに加えて、ログインし直してください。</source>
+        <translation>cannot open the serial device %1: %2; the device belongs to group %3: add the user to it and log in again</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>行末がないまま %1 バイトを超えた応答を捨てました。</source>
+        <translation>an answer of more than %1 bytes without a line end was dropped</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>ログファイル %1 を開けませんでした。</source>
+        <translation>cannot open the log file %1</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>send-changes: 2つの設定ファイルは同じです。送信するものはありません。</source>
+        <translation>send-changes: nothing to send, the documents are the same</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>ログファイル %1 に書き込めませんでした。</source>
+        <translation>cannot write the log file %1</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>機器をつなぐ空きがありません。</source>
+        <translation>no slot for the device</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>機器が接続してきませんでした。</source>
+        <translation>no device connected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1:%2 に接続できませんでした。</source>
+        <translation>cannot connect to %1:%2</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>行が長すぎます。</source>
+        <translation>the line is too long</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>送信できませんでした。</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>行を届けられませんでした。</source>
+        <translation>the line could not be delivered</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>応答がありませんでした。</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>正しい応答がありませんでした。届いた応答は壊れているか、別のコマンドへの応答でした。</source>
+        <translation>no valid answer: what came was damaged or answered something else</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 を中止しました。機器が GN と応答しました。この機器は複数行の VRQ-700 です。</source>
+        <translation>%1 stopped: the device answers GN, it is the multi-line VRQ-700</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 を中止しました。機器が GN と応答しました。この機器は1行の VRQ-700S です。</source>
+        <translation>%1 stopped: the device answers GN, it is the single-line VRQ-700S</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 を中止しました。機器がコマンドを拒否しました。
+%2</source>
+        <translation>%1 stopped: the device refused a command
+%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 を中止しました。
+%2</source>
+        <translation>%1 stopped
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%1 を中止しました。%n 件のコマンドに続けて応答がありませんでした。
+%2</source>
+        <translation>
+            <numerusform>%1 stopped: %n command in a row went unanswered
+%2</numerusform>
+            <numerusform>%1 stopped: %n commands in a row went unanswered
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 を中止しました。</source>
+        <translation>%1 stopped</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>設定ファイル %1 を書き込めませんでした（%2）。</source>
+        <translation>cannot write the settings document %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+19"/>
+        <source>verify: 読み戻した %n 件の設定が、送信した内容と違います。</source>
+        <translation>
+            <numerusform>verify: %n setting read back differs from what was sent</numerusform>
+            <numerusform>verify: %n settings read back differ from what was sent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet.cpp" line="+110"/>
+        <source>2台の機器が同じ名前 %1 になります。</source>
+        <translation>two devices would both be named %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>複数の機器の read-all にはフォルダを指定してください（%1）。</source>
+        <translation>read-all of several devices needs a folder: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>フォルダ %1 に書き込めませんでした。</source>
+        <translation>cannot write into the folder %1</translation>
+    </message>
+    <message>
+        <location line="+158"/>
+        <source>接続してきませんでした。</source>
+        <translation>did not connect</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ctl/fleet_report.cpp" line="+57"/>
+        <source>%n 件の違い</source>
+        <translation>
+            <numerusform>%n difference</numerusform>
+            <numerusform>%n differences</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>2つの設定ファイルは同じです。</source>
+        <translation>the documents are the same</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/run_io.cpp" line="+29"/>
+        <source>%1（いいえ）</source>
+        <translation>%1 (no)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/run_io.h" line="+22"/>
+        <source>設定ファイル %1 を読み込めませんでした（%2）。</source>
+        <translation>cannot read the settings document %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 には 192.0.2.10 のような IPv4 アドレスを指定してください。</source>
+        <translation>%1 needs a dotted IPv4 address</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ポート %1 で接続を待てませんでした。</source>
+        <translation>cannot listen on port %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ポート %1 で接続を待っています。</source>
+        <translation>listening on port %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/send_changes_plan.cpp" line="+30"/>
+        <source>送信するものはありません。send-all が送信する設定は、2つの設定ファイルですべて同じです。</source>
+        <translation>nothing to send: the documents are the same in every setting send-all sends</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>送信する手順は %n 件、変更された設定は %1 件です:</source>
+        <translation>
+            <numerusform>%n step to send, %1 changed:</numerusform>
+            <numerusform>%n steps to send, %1 changed:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>違う設定:</source>
+        <translation>settings that differ:</translation>
+    </message>
+</context>
+<context>
     <name>Documents</name>
     <message>
         <location filename="../src/shell/document_commands.cpp" line="+20"/>
@@ -63,7 +529,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/shell/main_window.cpp" line="+155"/>
+        <location filename="../src/shell/main_window.cpp" line="+154"/>
         <source>インターフェイスをRS-232Cにしてください。</source>
         <translation>Choose RS-232C in Interface Settings first.</translation>
     </message>
@@ -76,7 +542,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/variants/variant.cpp" line="+18"/>
+        <location filename="../src/variants/variant.cpp" line="+17"/>
         <source>ﾌｧｲﾙ</source>
         <translation>File</translation>
     </message>
@@ -317,13 +783,6 @@
         <translation>Date and Time</translation>
     </message>
     <message>
-        <location line="-42"/>
-        <location line="+42"/>
-        <source>時</source>
-        <comment>toolbar icon</comment>
-        <translation>Clk</translation>
-    </message>
-    <message>
         <location line="-41"/>
         <location line="+42"/>
         <source>タイトルの設定</source>
@@ -363,14 +822,7 @@
         <translation>Character &amp;&amp; Edge Colour</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+44"/>
-        <source>色</source>
-        <comment>toolbar icon</comment>
-        <translation>Col</translation>
-    </message>
-    <message>
-        <location line="-43"/>
+        <location line="+1"/>
         <location line="+44"/>
         <source>背景色ベタ塗りの設定</source>
         <comment>toolbar tooltip</comment>
@@ -389,13 +841,6 @@
         <source>スケジュールの設定</source>
         <comment>toolbar tooltip</comment>
         <translation>Schedule</translation>
-    </message>
-    <message>
-        <location line="-44"/>
-        <location line="+44"/>
-        <source>予</source>
-        <comment>toolbar icon</comment>
-        <translation>Sch</translation>
     </message>
     <message>
         <location line="-43"/>
@@ -537,6 +982,78 @@ Open it?</translation>
 If you keep them, they are saved as the file below; open it with Open in User Glyphs.
 %1
 Keep them? (No deletes them.)</translation>
+    </message>
+</context>
+<context>
+    <name>Sim</name>
+    <message>
+        <location filename="../src/apps/vrqsim/main.cpp" line="+20"/>
+        <source>使い方: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]
+              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]
+              [--delay-ms D] [--record FILE]
+              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]
+              [--wrong-row-at K] [--late-at K] [--late-ms MS] [--damage-every N]
+              [--baud N] [--lang ja|en] [--help] [--version]
+TCP のオプションがなければ、新しい擬似端末で応答し、そのパスを表示します。
+--baud N: N ボー、8E1（1バイト 11 ビット）の回線より速くは送受信しません。
+--rs485 05,06,07: 1本の回線に複数のスレーブを置き、それぞれが自分の設定を持ちます。
+--lang ja|en: メッセージの言語（既定: LC_ALL、LC_MESSAGES、LANG の順にロケールから。
+              どれも設定されていなければ日本語）。
+オプションの値は後に続けるか、&apos;=&apos; でつなぎます（--baud=38400）。
+</source>
+        <translation>usage: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]
+              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]
+              [--delay-ms D] [--record FILE]
+              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]
+              [--wrong-row-at K] [--late-at K] [--late-ms MS] [--damage-every N]
+              [--baud N] [--lang ja|en] [--help] [--version]
+Without a TCP option the device answers on a new pseudo-terminal and prints its path.
+--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).
+--rs485 05,06,07 puts several slaves on the one line, each with its own settings.
+--lang ja|en: the language of the messages (default: from the locale, LC_ALL, then
+              LC_MESSAGES, then LANG; Japanese when none is set).
+An option&apos;s value may follow it or be joined to it with &apos;=&apos; (--baud=38400).
+</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>引数 %1 が正しくありません。</source>
+        <translation>bad argument %1</translation>
+    </message>
+    <message>
+        <location line="+100"/>
+        <source>複数のスレーブはシリアル回線でだけ使えます。</source>
+        <translation>several slaves need the serial line</translation>
+    </message>
+    <message>
+        <location filename="../src/sim/sim_io.cpp" line="+110"/>
+        <source>HOST:PORT の形で指定してください。</source>
+        <translation>expected HOST:PORT</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 のアドレスがわかりませんでした。</source>
+        <translation>cannot resolve %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>ポート %1 で接続を待てませんでした（%2）。</source>
+        <translation>cannot listen on port %1: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 に接続できませんでした（%2）。</source>
+        <translation>cannot connect to %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>擬似端末を開けませんでした（%1）。</source>
+        <translation>cannot open a pseudo-terminal: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>リンク %1 を作れませんでした（%2）。</source>
+        <translation>cannot link %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "link/ui_language.h"
 #include "model/settings_model.h"
 
 namespace vrq::ctl {
@@ -54,7 +55,7 @@ std::vector<Device> devicesOf(const Options& o);
 // Several devices: each gets its own line of progress and a summary row.
 bool manyDevices(const Options& o);
 
-// The options, or the one-line reason they are wrong.
+// The options, or the one-line reason they are wrong, in the language installed.
 struct Parsed {
     std::optional<Options> options;
     std::string error;
@@ -68,6 +69,11 @@ std::string broadcastProblem(const Options& o);
 // A dotted IPv4 address (or "localhost"), as --tcp takes it.
 bool parseIpv4(const std::string& host, Octets& out);
 
-extern const char* const kUsage;
+// --help, in the language installed.
+std::string usageText();
+
+// The language of the messages: --lang ja|en, else the locale's. A --lang
+// value naming no language goes to `unknown`.
+UiLanguage chosenLanguage(const std::vector<std::string>& args, std::string& unknown);
 
 }  // namespace vrq::ctl

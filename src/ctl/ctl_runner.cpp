@@ -30,7 +30,7 @@ int runOne(const Options& o, std::ostream& out, std::ostream& err) {
 
 int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     if (o.action == Action::Help) {
-        out << kUsage;
+        out << usageText();
         return kExitOk;
     }
     if (o.action == Action::Version) {

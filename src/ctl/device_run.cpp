@@ -8,6 +8,7 @@
 
 #include "ctl/run_io.h"
 #include "link/line_assembler.h"
+#include "link/ui_language.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
 #include "model/reset_settings.h"
@@ -31,11 +32,21 @@ namespace vrq::ctl {
 namespace {
 
 std::string openFailureText(const SerialOpenFailure& f) {
-    std::string s = "cannot open the serial device " + f.path.toStdString() + ": " + f.reason.toStdString();
-    if (f.permissionDenied)
-        s += "; the device belongs to " + (f.group.empty() ? std::string("a group") : "group " + f.group) +
-             ": add the user to it and log in again";
-    return s;
+    const std::string path = f.path.toStdString(), reason = f.reason.toStdString();
+    if (!f.permissionDenied)
+        return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。")).arg(path).arg(reason));
+    if (f.group.empty())
+        return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは"
+                                                  "特定のグループのユーザーだけです。ユーザーをそのグループに加えて、"
+                                                  "ログインし直してください。"))
+                              .arg(path)
+                              .arg(reason));
+    return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは"
+                                              "グループ %3 のユーザーだけです。ユーザーをこのグループに加えて、"
+                                              "ログインし直してください。"))
+                          .arg(path)
+                          .arg(reason)
+                          .arg(f.group));
 }
 
 // No time between commands is the answer-paced run: a zero-time timer would
@@ -67,8 +78,10 @@ public:
             log_.line(TrafficDirection::Dropped, e.bytes, e.reason);
             if (e.reason == DropReason::TooLong && !toldTooLong_) {
                 toldTooLong_ = true;
-                err_ << "vrqctl: an answer of more than " << LineAssembler::kMaxLine
-                     << " bytes without a line end was dropped\n";
+                err_ << "vrqctl: "
+                     << renderUtf8(Message(VRQ_TEXT("Ctl", "行末がないまま %1 バイトを超えた応答を捨てました。"))
+                                       .arg(LineAssembler::kMaxLine))
+                     << "\n";
             }
         };
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
@@ -79,14 +92,15 @@ public:
 
     // A TCP/IP link first has to come up; the rest follows from its signals.
     int start() {
-        if (!log_.open(o_.logPath)) return usage("cannot open the log file " + o_.logPath);
+        if (!log_.open(o_.logPath))
+            return usage(Message(VRQ_TEXT("Ctl", "ログファイル %1 を開けませんでした。")).arg(o_.logPath));
         // A verify reads over the document, so what the run does not read counts as equal.
         const bool sends = o_.action == Action::SendAll || o_.action == Action::SendChanges;
         if (job_.document && (sends || o_.action == Action::Verify))
             c_->settings = job_.document->settings;
         else if (sends) {
             if (const FileResult r = SettingsFile::load(*c_, job_.documentPath); !r)
-                return usage("cannot read the settings document " + job_.documentPath + ": " + fileProblemReason(r));
+                return usage(Message(kCannotReadText).arg(job_.documentPath).arg(fileProblemReason(r)));
             tellCorrected(*c_, job_.documentPath, err_);
         }
         if (o_.action == Action::SendChanges) {
@@ -95,13 +109,15 @@ public:
             if (!base) {
                 loaded = makeConsole(o_.product);
                 if (const FileResult r = SettingsFile::load(*loaded, o_.basePath); !r)
-                    return usage("cannot read the settings document " + o_.basePath + ": " + fileProblemReason(r));
+                    return usage(Message(kCannotReadText).arg(o_.basePath).arg(fileProblemReason(r)));
                 base = loaded.get();
             }
             changes_ = sendChangesSteps(base->settings, c_->settings, o_.product);
             // Nothing differs: nothing to send, and no link to open for it.
             if (changes_.empty()) {
-                err_ << "vrqctl: send-changes: nothing to send, the documents are the same\n";
+                err_ << "vrqctl: "
+                     << renderUtf8(VRQ_TEXT("Ctl", "send-changes: 2つの設定ファイルは同じです。送信するものはありません。"))
+                     << "\n";
                 finish(kExitOk);
                 return kExitOk;
             }
@@ -113,15 +129,16 @@ public:
     DocumentDiff diff_;
 
 private:
-    int usage(const std::string& why) {
-        err_ << "vrqctl: " << why << "\n";
+    int usage(const Message& why) {
+        err_ << "vrqctl: " << renderUtf8(why) << "\n";
         return kExitUsage;
     }
-    void finish(int rc, const std::string& why = {}) {
+    void finish(int rc, const Message& why = {}) {
         if (rc_ >= 0) return;
-        if (!why.empty()) err_ << "vrqctl: " << why << "\n";
+        if (!why.empty()) err_ << "vrqctl: " << renderUtf8(why) << "\n";
         if (log_.failed()) {
-            err_ << "vrqctl: cannot write the log file " << o_.logPath << "\n";
+            err_ << "vrqctl: "
+                 << renderUtf8(Message(VRQ_TEXT("Ctl", "ログファイル %1 に書き込めませんでした。")).arg(o_.logPath)) << "\n";
             if (rc == kExitOk) rc = kExitUsage;
         }
         rc_ = rc;
@@ -146,7 +163,7 @@ private:
             serial_->onOpenFailed = [&why](const SerialOpenFailure& f) { why = openFailureText(f); };
             const bool opened = serial_->open();
             serial_->onOpenFailed = nullptr;
-            if (!opened) return usage(why);
+            if (!opened) return usage(Message::plain(why));
             serial_->session().setTimeoutMs(o_.timeoutMs);
             serial_->session().setRetries(o_.retries);
             QTimer::singleShot(0, &period_, [this] { startAction(); });
@@ -164,13 +181,13 @@ private:
             // The fleet's listener took the connection; this link only talks over it.
             a.tcpRole = kTcpServer;
             a.selectedSlot = tcp_->adopt(job_.accepted);
-            if (a.selectedSlot < 0) return usage("no slot for the device");
+            if (a.selectedSlot < 0) return usage(VRQ_TEXT("Ctl", "機器をつなぐ空きがありません。"));
             QTimer::singleShot(0, &period_, [this] { linkUp(); });
             return kExitOk;
         }
         if (d_.link == LinkKind::Tcp) {
             a.tcpRole = kTcpClient;
-            if (!parseIpv4(d_.host, a.peerAddress[0])) return usage("--tcp needs a dotted IPv4 address");
+            if (!parseIpv4(d_.host, a.peerAddress[0])) return usage(Message(kIpv4Text).arg("--tcp"));
             a.peerIndex = 0;
             QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
             notes_.onError = [this] {
@@ -187,14 +204,14 @@ private:
         QHostAddress bindTo(QHostAddress::AnyIPv4);
         if (!d_.host.empty()) {
             Octets at{};
-            if (!parseIpv4(d_.host, at)) return usage("--listen needs a dotted IPv4 address");
+            if (!parseIpv4(d_.host, at)) return usage(Message(kIpv4Text).arg("--listen"));
             bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
         }
         if (!tcp_->listen(bindTo)) {
-            err_ << "vrqctl: cannot listen on port " << d_.port << "\n";
+            err_ << "vrqctl: " << renderUtf8(Message(kCannotListenText).arg(d_.port)) << "\n";
             return kExitRefused;
         }
-        err_ << "vrqctl: listening on port " << tcp_->listenPort() << "\n";
+        err_ << "vrqctl: " << renderUtf8(Message(kListeningText).arg(static_cast<int>(tcp_->listenPort()))) << "\n";
         QObject::connect(tcp_.get(), &TcpLink::clientsChanged, [this] {
             if (c_->app.tcpConnected) return;
             for (int slot = 1; slot < kClientSlots; ++slot) {
@@ -209,9 +226,9 @@ private:
         return kExitOk;
     }
 
-    std::string linkFailure() const {
-        if (d_.link == LinkKind::Listen) return "no device connected";
-        return "cannot connect to " + d_.host + ":" + std::to_string(d_.port);
+    Message linkFailure() const {
+        if (d_.link == LinkKind::Listen) return VRQ_TEXT("Ctl", "機器が接続してきませんでした。");
+        return Message(VRQ_TEXT("Ctl", "%1:%2 に接続できませんでした。")).arg(d_.host).arg(d_.port);
     }
 
     void linkUp() {
@@ -248,11 +265,11 @@ private:
     // ---- one command ----
 
     void sendOne() {
-        if (o_.argument.size() + 2 > CommandLine::kMaxLength) return finish(usage("the line is too long"));
+        if (o_.argument.size() + 2 > CommandLine::kMaxLength) return finish(usage(VRQ_TEXT("Ctl", "行が長すぎます。")));
         errorsBefore_ = notes_.errors;
         sendCommand(*c_, CommandLine(o_.argument));
         // Refused before it reached the wire (the link is down): nothing to wait for.
-        if (!linkBusy(*c_) && rc_ < 0 && !ended_) finish(kExitRefused, "not sent");
+        if (!linkBusy(*c_) && rc_ < 0 && !ended_) finish(kExitRefused, VRQ_TEXT("Ctl", "送信できませんでした。"));
     }
 
     // Escaped as in the log: an answer may hold bytes a terminal would act on.
@@ -275,9 +292,11 @@ private:
             case RequestEnd::Answered: return finish(kExitOk);
             case RequestEnd::Refused: return finish(kExitRefused);  // the device's notice said why
             case RequestEnd::SendFailed:
-            case RequestEnd::LinkDown: return finish(kExitRefused, "the line could not be delivered");
-            case RequestEnd::NoAnswer: return finish(kExitRefused, "no answer");
-            case RequestEnd::Damaged: return finish(kExitRefused, "no valid answer: what came was damaged or answered something else");
+            case RequestEnd::LinkDown: return finish(kExitRefused, VRQ_TEXT("Ctl", "行を届けられませんでした。"));
+            case RequestEnd::NoAnswer: return finish(kExitRefused, VRQ_TEXT("Ctl", "応答がありませんでした。"));
+            case RequestEnd::Damaged:
+                return finish(kExitRefused, VRQ_TEXT("Ctl", "正しい応答がありませんでした。届いた応答は壊れているか、"
+                                                            "別のコマンドへの応答でした。"));
         }
     }
 
@@ -331,8 +350,11 @@ private:
 
     void runEnded(RequestEnd e) {
         if (modeDifference_) {
-            const char* other = o_.product == Product::Single ? "the multi-line VRQ-700" : "the single-line VRQ-700S";
-            return finish(kExitRefused, what_ + " stopped: the device answers GN, it is " + std::string(other));
+            return finish(kExitRefused,
+                          Message(o_.product == Product::Single
+                                      ? VRQ_TEXT("Ctl", "%1 を中止しました。機器が GN と応答しました。この機器は複数行の VRQ-700 です。")
+                                      : VRQ_TEXT("Ctl", "%1 を中止しました。機器が GN と応答しました。この機器は1行の VRQ-700S です。"))
+                              .arg(what_));
         }
         if (run_ && run_->running()) follow(run_->requestEnded(e));
     }
@@ -348,22 +370,32 @@ private:
         if (!run_->success() && o_.action == Action::ReadAll && o_.keepPartial && !saveDocument()) return;
         switch (end) {
             case RunEngine::End::ErrorStop:
-                return finish(kExitRefused, what_ + " stopped: the device refused a command\n" + shortfall());
-            case RunEngine::End::Refused: return finish(kExitRefused, what_ + " stopped\n" + shortfall());
+                return finish(kExitRefused,
+                              Message(VRQ_TEXT("Ctl", "%1 を中止しました。機器がコマンドを拒否しました。\n%2"))
+                                  .arg(what_)
+                                  .arg(shortfall()));
+            case RunEngine::End::Refused:
+                return finish(kExitRefused, Message(VRQ_TEXT("Ctl", "%1 を中止しました。\n%2")).arg(what_).arg(shortfall()));
             case RunEngine::End::Silent:
-                return finish(kExitRefused, what_ + " stopped: " + std::to_string(run_->unansweredInARow()) +
-                                                " command(s) in a row went unanswered\n" + shortfall());
-            case RunEngine::End::Stopped: return finish(kExitRefused, what_ + " stopped");
+                return finish(kExitRefused,
+                              Message(VRQ_TEXT_N("Ctl", "%1 を中止しました。%n 件のコマンドに続けて応答がありませんでした。\n%2"))
+                                  .arg(what_)
+                                  .arg(shortfall())
+                                  .count(run_->unansweredInARow()));
+            case RunEngine::End::Stopped:
+                return finish(kExitRefused, Message(VRQ_TEXT("Ctl", "%1 を中止しました。")).arg(what_));
             case RunEngine::End::None:
             case RunEngine::End::Finished: break;
         }
-        if (!run_->success()) return finish(kExitRefused, shortfall());
+        if (!run_->success()) return finish(kExitRefused, Message::plain(shortfall()));
         complete();
     }
 
     bool saveDocument() {
         if (const FileResult r = SettingsFile::save(*c_, job_.documentPath); !r) {
-            finish(usage("cannot write the settings document " + job_.documentPath + ": " + fileProblemReason(r)));
+            finish(usage(Message(VRQ_TEXT("Ctl", "設定ファイル %1 を書き込めませんでした（%2）。"))
+                             .arg(job_.documentPath)
+                             .arg(fileProblemReason(r))));
             return false;
         }
         return true;
@@ -379,8 +411,9 @@ private:
             if (!expected_) return readBackChanges();
             diff_ = compareDocuments(*expected_, c_->settings, c_->product);
             if (diff_.total > 0)
-                return finish(kExitRefused, "verify: " + std::to_string(diff_.total) +
-                                                " setting(s) read back differ from what was sent");
+                return finish(kExitRefused,
+                              Message(VRQ_TEXT_N("Ctl", "verify: 読み戻した %n 件の設定が、送信した内容と違います。"))
+                                  .count(static_cast<long long>(diff_.total)));
         }
         finish(kExitOk);
     }

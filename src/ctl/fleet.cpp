@@ -18,6 +18,7 @@
 #include "ctl/fleet_report.h"
 #include "ctl/run_io.h"
 #include "model/console.h"
+#include "link/ui_language.h"
 #include "model/settings_file.h"
 #include "platform/terminal.h"
 #include "protocol/send_changes.h"
@@ -78,8 +79,8 @@ public:
     }
 
 private:
-    int usage(const std::string& why) {
-        err_ << "vrqctl: " << why << "\n";
+    int usage(const Message& why) {
+        err_ << "vrqctl: " << renderUtf8(why) << "\n";
         return kExitUsage;
     }
 
@@ -88,12 +89,12 @@ private:
         if (o_.action == Action::SendChanges) {
             base_ = makeConsole(o_.product);
             if (const FileResult r = SettingsFile::load(*base_, o_.basePath); !r)
-                return usage("cannot read the settings document " + o_.basePath + ": " + fileProblemReason(r));
+                return usage(Message(kCannotReadText).arg(o_.basePath).arg(fileProblemReason(r)));
         }
         if (o_.action == Action::SendAll || o_.action == Action::Verify || o_.action == Action::SendChanges) {
             document_ = makeConsole(o_.product);
             if (const FileResult r = SettingsFile::load(*document_, o_.argument); !r)
-                return usage("cannot read the settings document " + o_.argument + ": " + fileProblemReason(r));
+                return usage(Message(kCannotReadText).arg(o_.argument).arg(fileProblemReason(r)));
             if (o_.action == Action::Verify) {
                 // What send-all put on the wire, as the consoles show a document
                 // when they open it: an out-of-range value went out corrected.
@@ -106,19 +107,21 @@ private:
         for (const Device& d : devicesOf(o_)) {
             names.push_back(deviceName(d));
             if (std::count(names.begin(), names.end(), names.back()) > 1)
-                return usage("two devices would both be named " + names.back());
+                return usage(Message(VRQ_TEXT("Ctl", "2台の機器が同じ名前 %1 になります。")).arg(names.back()));
         }
         if (o_.action == Action::ReadAll) {
             std::error_code e;
             std::filesystem::create_directories(o_.argument, e);
             if (!std::filesystem::is_directory(o_.argument, e))
-                return usage("read-all of several devices needs a folder: " + o_.argument);
+                return usage(Message(VRQ_TEXT("Ctl", "複数の機器の read-all にはフォルダを指定してください（%1）。"))
+                                 .arg(o_.argument));
             // Found out now, not after every device was read.
             const auto probe = std::filesystem::path(o_.argument) /
                                (".vrqctl-probe-" + std::to_string(QCoreApplication::applicationPid()));
             const bool writable = std::ofstream(probe).good();
             std::filesystem::remove(probe, e);
-            if (!writable) return usage("cannot write into the folder " + o_.argument);
+            if (!writable)
+                return usage(Message(VRQ_TEXT("Ctl", "フォルダ %1 に書き込めませんでした。")).arg(o_.argument));
         }
         return kExitOk;
     }
@@ -223,16 +226,16 @@ private:
         const Device d = devicesOf(o_).front();
         QHostAddress bindTo(QHostAddress::AnyIPv4);
         if (!d.host.empty() && !bindTo.setAddress(QString::fromStdString(d.host))) {
-            err_ << "vrqctl: --listen needs a dotted IPv4 address\n";
+            err_ << "vrqctl: " << renderUtf8(Message(kIpv4Text).arg("--listen")) << "\n";
             return false;
         }
         server_ = std::make_unique<QTcpServer>();
         server_->setMaxPendingConnections(kClientSlots);
         if (!server_->listen(bindTo, static_cast<quint16>(d.port))) {
-            err_ << "vrqctl: cannot listen on port " << d.port << "\n";
+            err_ << "vrqctl: " << renderUtf8(Message(kCannotListenText).arg(d.port)) << "\n";
             return false;
         }
-        err_ << "vrqctl: listening on port " << server_->serverPort() << "\n";
+        err_ << "vrqctl: " << renderUtf8(Message(kListeningText).arg(static_cast<int>(server_->serverPort()))) << "\n";
         QObject::connect(server_.get(), &QTcpServer::newConnection, [this] { accept(); });
         waiting_ = true;
         waitEnd_.start((o_.waitS > 0 ? o_.waitS : 30) * 1000);
@@ -276,7 +279,7 @@ private:
             DeviceRow r;
             r.name = "(device " + std::to_string(k + 1) + ")";
             r.rc = kExitRefused;
-            r.reason = "did not connect";
+            r.reason = renderUtf8(VRQ_TEXT("Ctl", "接続してきませんでした。"));
             rows_.push_back(std::move(r));
         }
         if (allDone()) loop_.exit(0);

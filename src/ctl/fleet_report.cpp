@@ -7,6 +7,8 @@
 #include <ostream>
 
 #include "ctl/device_run.h"
+#include "ctl/run_io.h"
+#include "link/ui_language.h"
 #include "model/console.h"
 #include "model/settings_file.h"
 
@@ -51,7 +53,9 @@ void jsonDifferences(const DocumentDiff& diff, const char* first, const char* se
     out << "],\"total\":" << diff.total;
 }
 
-std::string differencesText(std::size_t n) { return std::to_string(n) + (n == 1 ? " difference" : " differences"); }
+std::string differencesText(std::size_t n) {
+    return renderUtf8(Message(VRQ_TEXT_N("Ctl", "%n 件の違い")).count(static_cast<long long>(n)));
+}
 
 }  // namespace
 
@@ -146,7 +150,7 @@ int runDiff(const Options& o, std::ostream& out, std::ostream& err) {
     const std::string* paths[2] = {&o.argument, &o.argument2};
     for (int i = 0; i < 2; ++i) {
         if (const FileResult r = SettingsFile::load(*docs[i], *paths[i]); !r) {
-            err << "vrqctl: cannot read the settings document " << *paths[i] << ": " << fileProblemReason(r) << "\n";
+            err << "vrqctl: " << renderUtf8(Message(kCannotReadText).arg(*paths[i]).arg(fileProblemReason(r))) << "\n";
             return kExitUsage;
         }
     }
@@ -157,7 +161,8 @@ int runDiff(const Options& o, std::ostream& out, std::ostream& err) {
         out << "}\n";
     } else {
         printDifferences(diff, "", "A", "B", out);
-        out << (diff.total ? differencesText(diff.total) : std::string("the documents are the same")) << "\n";
+        out << (diff.total ? differencesText(diff.total) : renderUtf8(VRQ_TEXT("Ctl", "2つの設定ファイルは同じです。")))
+            << "\n";
     }
     return diff.total ? kExitRefused : kExitOk;
 }

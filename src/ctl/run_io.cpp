@@ -26,7 +26,7 @@ void StderrNotifier::notify(const Message& title, const Message& text, NoticeIco
 }
 
 bool StderrNotifier::ask(const Message&, const Message& text) {
-    err_ << "vrqctl: " << renderUtf8(text) << " (no)\n";
+    err_ << "vrqctl: " << renderUtf8(Message(VRQ_TEXT("Ctl", "%1（いいえ）")).arg(text)) << "\n";
     return false;
 }
 

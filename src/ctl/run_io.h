@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
 #include "protocol/notifier.h"
 #include "protocol/traffic_log.h"
 
@@ -16,6 +17,12 @@ struct Console;
 }
 
 namespace vrq::ctl {
+
+// Said by a single device's run and by a fleet alike.
+constexpr Text kCannotReadText = VRQ_TEXT("Ctl", "設定ファイル %1 を読み込めませんでした（%2）。");
+constexpr Text kIpv4Text = VRQ_TEXT("Ctl", "%1 には 192.0.2.10 のような IPv4 アドレスを指定してください。");
+constexpr Text kCannotListenText = VRQ_TEXT("Ctl", "ポート %1 で接続を待てませんでした。");
+constexpr Text kListeningText = VRQ_TEXT("Ctl", "ポート %1 で接続を待っています。");
 
 // Corrects the out-of-range values of a document about to be sent, which
 // changes no byte sent, and says so on `err` as the consoles do on opening

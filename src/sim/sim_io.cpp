@@ -104,10 +104,10 @@ int listenTcp(int port, std::string& error) {
     return fd;
 }
 
-int connectTcp(const std::string& hostPort, std::string& error) {
+int connectTcp(const std::string& hostPort, Message& error) {
     const auto colon = hostPort.rfind(':');
     if (colon == std::string::npos) {
-        error = "expected HOST:PORT";
+        error = VRQ_TEXT("Sim", "HOST:PORT の形で指定してください。");
         return -1;
     }
     addrinfo hints{};
@@ -116,19 +116,21 @@ int connectTcp(const std::string& hostPort, std::string& error) {
     addrinfo* res = nullptr;
     if (::getaddrinfo(hostPort.substr(0, colon).c_str(), hostPort.substr(colon + 1).c_str(), &hints, &res) != 0 ||
         !res) {
-        error = "cannot resolve " + hostPort;
+        error = Message(VRQ_TEXT("Sim", "%1 のアドレスがわかりませんでした。")).arg(hostPort);
         return -1;
     }
     const int fd = ::socket(res->ai_family, res->ai_socktype, 0);
     const int rc = fd < 0 ? -1 : ::connect(fd, res->ai_addr, res->ai_addrlen);
     ::freeaddrinfo(res);
     if (rc < 0) {
-        error = std::strerror(errno);
+        error = Message::plain(std::strerror(errno));
         if (fd >= 0) ::close(fd);
         return -1;
     }
     return fd;
 }
+
+std::string said(const IoOptions& io, const Message& m) { return io.say ? io.say(m) : m.japanese(); }
 
 }  // namespace
 
@@ -180,7 +182,11 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
     if (io.tcpListenPort >= 0) {
         listenFd = listenTcp(io.tcpListenPort, error);
         if (listenFd < 0) {
-            std::cerr << "vrqsim: cannot listen on port " << io.tcpListenPort << ": " << error << "\n";
+            std::cerr << "vrqsim: "
+                      << said(io, Message(VRQ_TEXT("Sim", "ポート %1 で接続を待てませんでした（%2）。"))
+                                      .arg(io.tcpListenPort)
+                                      .arg(error))
+                      << "\n";
             return 1;
         }
         // Port 0 takes any free port; say which, so several simulators can run side by side.
@@ -191,9 +197,12 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
                   << std::endl;
     } else if (!io.tcpConnect.empty()) {
         for (int i = 0; i < std::max(1, io.connections); ++i) {
-            const int fd = connectTcp(io.tcpConnect, error);
+            Message why;
+            const int fd = connectTcp(io.tcpConnect, why);
             if (fd < 0) {
-                std::cerr << "vrqsim: cannot connect to " << io.tcpConnect << ": " << error << "\n";
+                std::cerr << "vrqsim: "
+                          << said(io, Message(VRQ_TEXT("Sim", "%1 に接続できませんでした（%2）。")).arg(io.tcpConnect).arg(why))
+                          << "\n";
                 return 1;
             }
             streams.push_back(fd);
@@ -206,7 +215,8 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
         std::string path;
         const int master = openPty(path, error);
         if (master < 0) {
-            std::cerr << "vrqsim: cannot open a pseudo-terminal: " << error << "\n";
+            std::cerr << "vrqsim: " << said(io, Message(VRQ_TEXT("Sim", "擬似端末を開けませんでした（%1）。")).arg(error))
+                      << "\n";
             return 1;
         }
         isPty = true;
@@ -214,7 +224,11 @@ int runSimulator(const std::vector<SimDevice*>& devices, const IoOptions& io) {
         if (!io.linkPath.empty()) {
             ::unlink(io.linkPath.c_str());
             if (::symlink(path.c_str(), io.linkPath.c_str()) != 0) {
-                std::cerr << "vrqsim: cannot link " << io.linkPath << ": " << std::strerror(errno) << "\n";
+                std::cerr << "vrqsim: "
+                          << said(io, Message(VRQ_TEXT("Sim", "リンク %1 を作れませんでした（%2）。"))
+                                          .arg(io.linkPath)
+                                          .arg(std::strerror(errno)))
+                          << "\n";
                 return 1;
             }
         }

@@ -26,7 +26,9 @@ public:
             std::vector<char*> argv;
             std::string prog = VRQSIM_PATH;
             argv.push_back(prog.data());
-            std::vector<std::string> copy = args;
+            // Its messages in one language whatever the machine's locale.
+            std::vector<std::string> copy = {"--lang", "en"};
+            copy.insert(copy.end(), args.begin(), args.end());
             for (auto& a : copy) argv.push_back(a.data());
             argv.push_back(nullptr);
             ::execv(prog.c_str(), argv.data());

@@ -1,30 +1,46 @@
 // vrqsim: a simulated title display device for trials and tests.
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "sim/sim_device.h"
 #include "sim/sim_io.h"
 
 namespace {
 
-const char* kUsage =
-    "usage: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]\n"
+constexpr vrq::Text kUsage = VRQ_TEXT(
+    "Sim",
+    "使い方: vrqsim [--single] [--link PATH | --tcp-listen PORT | --tcp-connect HOST:PORT]\n"
     "              [--rs485 NN[,NN...]] [--menu] [--error-at K] [--error-code EN] [--silent]\n"
     "              [--delay-ms D] [--record FILE]\n"
     "              [--silent-after K] [--drop-after K] [--garbage K] [--connections N]\n"
     "              [--wrong-row-at K] [--late-at K] [--late-ms MS] [--damage-every N]\n"
-    "              [--baud N] [--help] [--version]\n"
-    "Without a TCP option the device answers on a new pseudo-terminal and prints its path.\n"
-    "--baud N takes and gives bytes no faster than a line of N baud, 8E1 (11 bits a byte).\n"
-    "--rs485 05,06,07 puts several slaves on the one line, each with its own settings.\n"
-    "An option's value may follow it or be joined to it with '=' (--baud=38400).\n";
+    "              [--baud N] [--lang ja|en] [--help] [--version]\n"
+    "TCP のオプションがなければ、新しい擬似端末で応答し、そのパスを表示します。\n"
+    "--baud N: N ボー、8E1（1バイト 11 ビット）の回線より速くは送受信しません。\n"
+    "--rs485 05,06,07: 1本の回線に複数のスレーブを置き、それぞれが自分の設定を持ちます。\n"
+    "--lang ja|en: メッセージの言語（既定: LC_ALL、LC_MESSAGES、LANG の順にロケールから。\n"
+    "              どれも設定されていなければ日本語）。\n"
+    "オプションの値は後に続けるか、'=' でつなぎます（--baud=38400）。\n");
+
+std::string usage() { return vrq::renderUtf8(kUsage); }
+
+// A bad value of an option, with the help.
+int badArgument(const std::string& what) {
+    std::cerr << "vrqsim: " << vrq::renderUtf8(vrq::Message(VRQ_TEXT("Sim", "引数 %1 が正しくありません。")).arg(what))
+              << "\n"
+              << usage();
+    return 2;
+}
 
 bool toInt(const std::string& s, int& out) {
     char* end = nullptr;
@@ -51,6 +67,8 @@ bool toAddresses(const std::string& s, std::vector<int>& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // For the translator alone: the device itself runs on plain POSIX calls.
+    QCoreApplication app(argc, argv);
     vrq::sim::SimOptions opt;
     vrq::sim::IoOptions io;
     std::vector<int> slaves;
@@ -64,14 +82,23 @@ int main(int argc, char** argv) {
                              "delay-ms", "silent-after", "drop-after", "garbage", "baud", "connections",
                              "wrong-row-at", "late-at", "late-ms", "damage-every"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("ja|en"));
+    parser.addOption(lang);
     QStringList args;
     for (int i = 0; i < argc; ++i) args.push_back(QString::fromLocal8Bit(argv[i]));
-    if (!parser.parse(args)) {
-        std::cerr << "vrqsim: " << parser.errorText().toLocal8Bit().constData() << "\n" << kUsage;
+    const bool parsed = parser.parse(args);
+    // Chosen before any problem is told: a bad command line is told in it.
+    const std::optional<vrq::UiLanguage> named =
+        parser.isSet(lang) ? vrq::languageNamed(parser.value(lang)) : vrq::languageFromEnvironment();
+    vrq::installUiLanguage(named.value_or(vrq::languageFromEnvironment()));
+    io.say = [](const vrq::Message& m) { return vrq::renderUtf8(m); };
+    if (!parsed) {
+        std::cerr << "vrqsim: " << parser.errorText().toLocal8Bit().constData() << "\n" << usage();
         return 2;
     }
+    if (!named) return badArgument("--lang " + parser.value(lang).toStdString());
     if (parser.isSet(QStringLiteral("help"))) {
-        std::cout << kUsage;
+        std::cout << usage();
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -79,9 +106,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::cerr << "vrqsim: bad argument " << parser.positionalArguments().front().toLocal8Bit().constData() << "\n"
-                  << kUsage;
-        return 2;
+        return badArgument(parser.positionalArguments().front().toLocal8Bit().toStdString());
     }
     for (const QString& name : parser.optionNames()) {
         const std::string a = "--" + name.toStdString();
@@ -107,13 +132,12 @@ int main(int argc, char** argv) {
         else if (a == "--damage-every") ok = toInt(v, opt.damageEvery);
         else if (a == "--baud") ok = toInt(v, io.baud) && io.baud >= 50;
         else if (a == "--connections") ok = toInt(v, io.connections) && io.connections >= 1 && io.connections <= 200;
-        if (!ok) {
-            std::cerr << "vrqsim: bad argument " << a << " " << v << "\n" << kUsage;
-            return 2;
-        }
+        if (!ok) return badArgument(a + " " + v);
     }
     if (slaves.size() > 1 && (io.tcpListenPort >= 0 || !io.tcpConnect.empty())) {
-        std::cerr << "vrqsim: several slaves need the serial line\n" << kUsage;
+        std::cerr << "vrqsim: "
+                  << vrq::renderUtf8(VRQ_TEXT("Sim", "複数のスレーブはシリアル回線でだけ使えます。")) << "\n"
+                  << usage();
         return 2;
     }
     if (slaves.empty()) slaves.push_back(-1);
