@@ -14,17 +14,17 @@
         <translation>No file is open. Use Save As.</translation>
     </message>
     <message>
-        <location line="+126" />
+        <location line="+127" />
         <source>新規作成</source>
         <translation>New</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+1" />
         <source>データを保存せずに新規作成しますか？</source>
         <translation>Start a new document without saving the data?</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+13" />
         <source>データを保存せずに別のファイルを開きますか？</source>
         <translation>Open another file without saving the data?</translation>
     </message>
@@ -246,7 +246,7 @@ Encoding: %3
         <translation>Export Titles (CSV)</translation>
     </message>
     <message numerus="yes">
-        <location line="+30" />
+        <location line="+29" />
         <source>%n件のタイトルをCSVファイルに書き出しました。
 %1</source>
         <translation>
@@ -279,7 +279,7 @@ Encoding: %3
 <context>
     <name>vrq::GlyphEditorDialog</name>
     <message>
-        <location filename="../src/glyph_ui/glyph_editor_dialog.cpp" line="-108" />
+        <location filename="../src/glyph_ui/glyph_editor_dialog.cpp" line="-112" />
         <source>新規作成</source>
         <translation>New</translation>
     </message>
@@ -325,7 +325,7 @@ Encoding: %3
         <translation>%1;;All Files (*.*)</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+38" />
         <source>ファイルのオープン</source>
         <translation>Open File</translation>
     </message>
@@ -433,7 +433,7 @@ Encoding: %3
     <message>
         <location line="+0" />
         <source>シリアル番号</source>
-        <translation>Serial number</translation>
+        <translation>Serial Number</translation>
     </message>
     <message>
         <location line="+12" />

@@ -18,6 +18,7 @@ TitleCsvProblemsDialog::TitleCsvProblemsDialog(const std::vector<CsvProblem>& pr
     auto* head = new QLabel(tr("次の問題があるため読み込みませんでした。タイトルは変わっていません。\n%1")
                                 .arg(QString::fromStdString(path)),
                             this);
+    head->setTextFormat(Qt::PlainText);  // a path is shown as it is
     head->setWordWrap(true);
     layout->addWidget(head);
     auto* list = new QPlainTextEdit(this);

@@ -152,7 +152,10 @@ void GlyphEditorDialog::mousePressEvent(QMouseEvent* e) {
 void GlyphEditorDialog::newGlyph() {
     Console& c = console();
     if (c.reply.glyphReplyPending) return;
-    if (changed_ && c.notifier && !c.notifier->ask(VRQ_TEXT("GlyphEditorDialog", "新規作成"), VRQ_TEXT("GlyphEditorDialog", "データを保存せずに新規作成しますか？"))) return;
+    if (changed_ && c.notifier &&
+        !c.notifier->ask(VRQ_TEXT("GlyphEditorDialog", "新規作成"),
+                         VRQ_TEXT("GlyphEditorDialog", "データを保存せずに新規作成しますか？")))
+        return;
     clearGlyphPattern(c.glyph);
     currentFile_.clear();
     grid_->update();
@@ -163,7 +166,8 @@ void GlyphEditorDialog::openGlyph() {
     Console& c = console();
     if (c.reply.glyphReplyPending) return;
     if (changed_ && c.notifier &&
-        !c.notifier->ask(productTitle(c.product), VRQ_TEXT("GlyphEditorDialog", "データを保存せずに別のファイルを開きますか？"))) {
+        !c.notifier->ask(productTitle(c.product),
+                         VRQ_TEXT("GlyphEditorDialog", "データを保存せずに別のファイルを開きますか？"))) {
         return;
     }
     const QString path = chooser_->openFileName(this, tr("ファイルのオープン"), filters());

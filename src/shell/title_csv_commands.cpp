@@ -61,8 +61,9 @@ bool TitleCsvCommands::exportTitles() {
     }
     const int titles = c_.single() ? kPages : kPages * kLines;
     if (c_.notifier)
-        showSuccess(*c_.notifier,
-                    Message(VRQ_TEXT_N("TitleCsv", "%n件のタイトルをCSVファイルに書き出しました。\n%1")).count(titles).arg(path));
+        showSuccess(*c_.notifier, Message(VRQ_TEXT_N("TitleCsv", "%n件のタイトルをCSVファイルに書き出しました。\n%1"))
+                                      .count(titles)
+                                      .arg(path));
     return true;
 }
 
