@@ -12,8 +12,4 @@ namespace vrq::ctl {
 
 int runTitleCsv(const Options& o, std::ostream& out, std::ostream& err);
 
-// "row 4, column 3: ..." in English.
-std::string csvProblemText(const CsvProblem& p);
-const char* csvEncodingName(CsvEncoding e);
-
 }  // namespace vrq::ctl

@@ -7,22 +7,21 @@
 #include <QVBoxLayout>
 
 #include "dialogs/interface_dialog.h"
-#include "dialogs/ui_text.h"
 #include "protocol/run_target.h"
 
 namespace vrq {
 
 ClientServerDialog::ClientServerDialog(Console& c, QWidget* parent) : QDialog(parent), c_(c) {
-    setWindowTitle(uiText("クライアント/サーバー"));
+    setWindowTitle(tr("クライアント/サーバー"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(uiText("選択"), this);
+    auto* group = new QGroupBox(tr("選択"), this);
     auto* groupLayout = new QVBoxLayout(group);
     combo_ = new QComboBox(group);
     combo_->setObjectName("roleCombo");
     combo_->addItems({"Client", "Server"});
     groupLayout->addWidget(combo_);
     layout->addWidget(group);
-    auto* setButton = new QPushButton(uiText("設定"), this);
+    auto* setButton = new QPushButton(tr("設定", "button"), this);
     setButton->setObjectName("setButton");
     setButton->setDefault(true);
     layout->addWidget(setButton);

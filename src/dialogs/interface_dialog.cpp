@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "dialogs/ui_text.h"
 #include "model/app_config.h"
 #include "model/safe_file.h"
 #include "protocol/notifier.h"
@@ -29,16 +28,16 @@ void writeConnectionValue(Console& c, std::string_view key, int value) {
 
 InterfaceDialog::InterfaceDialog(Console& c, std::function<void()> openSerial, QWidget* parent)
     : QDialog(parent), c_(c), openSerial_(std::move(openSerial)) {
-    setWindowTitle(uiText("インターフェイスの設定"));
+    setWindowTitle(tr("インターフェイスの設定"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox("Interface", this);
+    auto* group = new QGroupBox(tr("Interface"), this);
     auto* groupLayout = new QVBoxLayout(group);
     combo_ = new QComboBox(group);
     combo_->setObjectName("interfaceCombo");
     combo_->addItems({"RS-232C/485", "TCP/IP"});
     groupLayout->addWidget(combo_);
     layout->addWidget(group);
-    auto* setButton = new QPushButton(uiText("設定"), this);
+    auto* setButton = new QPushButton(tr("設定", "button"), this);
     setButton->setObjectName("setButton");
     setButton->setDefault(true);
     layout->addWidget(setButton);

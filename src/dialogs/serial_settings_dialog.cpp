@@ -15,7 +15,6 @@
 #include <string>
 
 #include "dialogs/interface_dialog.h"
-#include "dialogs/ui_text.h"
 #include "link/port_lister.h"
 #include "platform/serial_line.h"
 #include "protocol/run_target.h"
@@ -43,10 +42,10 @@ QString comName(int index) { return QStringLiteral("COM %1").arg(index + 1); }
 SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const PortLister* ports,
                                            std::function<void()> openSerial)
     : QDialog(parent), c_(c), ports_(ports ? ports : &systemPorts()), openSerial_(std::move(openSerial)) {
-    setWindowTitle(uiText("RS-232C/485の設定"));
+    setWindowTitle(tr("RS-232C/485の設定"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* portGroup = new QGroupBox(uiText("コム ポート"), this);
+    auto* portGroup = new QGroupBox(tr("コム ポート"), this);
     auto* portLayout = new QVBoxLayout(portGroup);
     auto* portRow = new QHBoxLayout;
     portCombo_ = new QComboBox(portGroup);
@@ -76,12 +75,12 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     pathLabel_->setVisible(!kComNames);
     layout->addWidget(portGroup);
 
-    auto* chooserGroup = new QGroupBox(uiText("接続先のデバイス"), this);
+    auto* chooserGroup = new QGroupBox(tr("接続先のデバイス"), this);
     auto* chooserLayout = new QVBoxLayout(chooserGroup);
     portList_ = new QTreeWidget(chooserGroup);
     portList_->setObjectName("systemPortList");
     portList_->setRootIsDecorated(false);
-    portList_->setHeaderLabels({uiText("デバイス"), uiText("説明"), uiText("メーカー"), uiText("シリアル番号")});
+    portList_->setHeaderLabels({tr("デバイス"), tr("説明"), tr("メーカー"), tr("シリアル番号")});
     portList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     portList_->setMinimumHeight(110);
     chooserLayout->addWidget(portList_);
@@ -93,20 +92,20 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     // A control character would break the ini line the path is kept in.
     pathEdit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^\\x00-\\x1f\\x7f]*"), pathEdit_));
     editRow->addWidget(pathEdit_, 1);
-    refreshButton_ = new QPushButton(uiText("更新"), chooserGroup);
+    refreshButton_ = new QPushButton(tr("更新"), chooserGroup);
     refreshButton_->setObjectName("refreshPortsButton");
     editRow->addWidget(refreshButton_);
     assignButton_ = new QPushButton(chooserGroup);
     assignButton_->setObjectName("assignPathButton");
     // Room for the widest caption: the fallback CJK font is measured short.
-    assignButton_->setMinimumWidth(assignButton_->fontMetrics().horizontalAdvance("COM 6 に割り当て") +
+    assignButton_->setMinimumWidth(assignButton_->fontMetrics().horizontalAdvance(tr("%1 に割り当て").arg(comName(5))) +
                                    3 * assignButton_->fontMetrics().height());
     editRow->addWidget(assignButton_);
     chooserLayout->addLayout(editRow);
     chooserGroup->setVisible(!kComNames);
     layout->addWidget(chooserGroup);
 
-    auto* modeGroup = new QGroupBox(uiText("コントロール"), this);
+    auto* modeGroup = new QGroupBox(tr("コントロール"), this);
     auto* modeLayout = new QVBoxLayout(modeGroup);
     modeCombo_ = new QComboBox(modeGroup);
     modeCombo_->setObjectName("serialModeCombo");
@@ -114,7 +113,7 @@ SerialSettingsDialog::SerialSettingsDialog(Console& c, QWidget* parent, const Po
     modeLayout->addWidget(modeCombo_);
     layout->addWidget(modeGroup);
 
-    auto* setButton = new QPushButton(uiText("設定"), this);
+    auto* setButton = new QPushButton(tr("設定", "button"), this);
     setButton->setObjectName("setButton");
     setButton->setDefault(true);
     layout->addWidget(setButton);
@@ -185,7 +184,7 @@ void SerialSettingsDialog::showDevicePath(int index) {
 
 void SerialSettingsDialog::updateAssignButton() {
     const int index = portCombo_->currentIndex();
-    assignButton_->setText(index < 0 ? uiText("割り当て") : comName(index) + uiText(" に割り当て"));
+    assignButton_->setText(index < 0 ? tr("割り当て") : tr("%1 に割り当て").arg(comName(index)));
     assignButton_->setEnabled(index >= 0 && !pathEdit_->text().trimmed().isEmpty() && !c_.reply.runActive);
 }
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "dialogs/interface_dialog.h"
-#include "dialogs/ui_text.h"
 #include "link/tcp_link.h"
 #include "model/app_config.h"
 #include "model/field_text.h"
@@ -58,10 +57,10 @@ QLineEdit* makePortEdit(Console& c, QWidget* parent) {
 
 TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent)
     : QDialog(parent), c_(c), link_(link), portAtOpen_(cellText(c.settings.netPortNumber)) {
-    setWindowTitle(uiText("TCP/IPの設定(Client)"));
+    setWindowTitle(tr("TCP/IPの設定(Client)"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* addressGroup = new QGroupBox("Host IP Address", this);
+    auto* addressGroup = new QGroupBox(tr("Host IP Address"), this);
     auto* addressLayout = new QVBoxLayout(addressGroup);
     addressEdit_ = new QLineEdit(addressGroup);
     addressEdit_->setObjectName("ipAddressEdit");
@@ -70,32 +69,32 @@ TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent)
     addressLayout->addWidget(addressEdit_);
     layout->addWidget(addressGroup);
 
-    auto* listGroup = new QGroupBox("Host List", this);
+    auto* listGroup = new QGroupBox(tr("Host List"), this);
     auto* listLayout = new QVBoxLayout(listGroup);
     hostList_ = new QListWidget(listGroup);
     hostList_->setObjectName("hostList");
     listLayout->addWidget(hostList_);
     layout->addWidget(listGroup);
 
-    auto* portGroup = new QGroupBox("Port Number", this);
+    auto* portGroup = new QGroupBox(tr("Port Number"), this);
     auto* portLayout = new QVBoxLayout(portGroup);
     portEdit_ = makePortEdit(c_, portGroup);
     portLayout->addWidget(portEdit_);
     layout->addWidget(portGroup);
 
     auto* buttons = new QHBoxLayout();
-    auto button = [&](const char* text, const char* name) {
-        auto* b = new QPushButton(uiText(text), this);
+    auto button = [&](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
-    addButton_ = button("追加", "addButton");
-    removeButton_ = button("削除", "removeButton");
-    setButton_ = button("設定", "setButton");
-    connectButton_ = button("接続", "connectButton");
-    disconnectButton_ = button("切断", "disconnectButton");
+    addButton_ = button(tr("追加"), "addButton");
+    removeButton_ = button(tr("削除"), "removeButton");
+    setButton_ = button(tr("設定", "button"), "setButton");
+    connectButton_ = button(tr("接続", "button"), "connectButton");
+    disconnectButton_ = button(tr("切断", "button"), "disconnectButton");
     setButton_->setDefault(true);
     layout->addLayout(buttons);
 
@@ -187,7 +186,7 @@ void TcpClientDialog::onConnected() {
     c_.app.tcpConnected = true;
     connectButton_->setEnabled(false);
     disconnectButton_->setEnabled(true);
-    if (c_.notifier) showSuccess(*c_.notifier, "Socket 接続 OK");
+    if (c_.notifier) showSuccess(*c_.notifier, VRQ_TEXT("TcpClientDialog", "Socket 接続 OK"));
 }
 
 void TcpClientDialog::disconnectPeer() {
@@ -196,7 +195,7 @@ void TcpClientDialog::disconnectPeer() {
     c_.app.tcpConnected = false;
     connectButton_->setEnabled(true);
     disconnectButton_->setEnabled(false);
-    if (c_.notifier) showSuccess(*c_.notifier, "Socket 切断 OK");
+    if (c_.notifier) showSuccess(*c_.notifier, VRQ_TEXT("TcpClientDialog", "Socket 切断 OK"));
 }
 
 void TcpClientDialog::done(int result) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/console.h"
+#include "model/message.h"
 
 class QLineEdit;
 class QListWidget;
@@ -21,8 +22,8 @@ class TcpLink;
 
 // The saved-address text "192.168.1.10".
 QString peerListText(const Octets& o);
-inline constexpr std::string_view kPeerListFullText =
-    "Host List は100件までです。不要なアドレスを削除してから追加してください。";
+inline constexpr Text kPeerListFullText =
+    VRQ_TEXT("TcpClientDialog", "Host List は100件までです。不要なアドレスを削除してから追加してください。");
 
 // The port field both TCP/IP dialogs share: five printable characters at most.
 QLineEdit* makePortEdit(Console& c, QWidget* parent);

@@ -10,7 +10,6 @@
 
 #include "dialogs/interface_dialog.h"
 #include "dialogs/tcp_client_dialog.h"
-#include "dialogs/ui_text.h"
 #include "link/tcp_link.h"
 #include "model/text_cell.h"
 #include "protocol/run_target.h"
@@ -31,15 +30,15 @@ QString clientRowText(const ClientSlot& entry, bool chosen) {
         std::chrono::duration_cast<std::chrono::milliseconds>(entry.since.time_since_epoch()).count())
         .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return QStringLiteral("%1  %2  %3")
-        .arg(peerText(entry).leftJustified(21), since, uiText(chosen ? "送信先" : "接続中"));
+        .arg(peerText(entry).leftJustified(21), since, chosen ? TcpServerDialog::tr("送信先") : TcpServerDialog::tr("接続中"));
 }
 
 TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent)
     : QDialog(parent), c_(c), link_(link), portAtOpen_(cellText(c.settings.netPortNumber)) {
-    setWindowTitle(uiText("TCP/IPの設定(Server)"));
+    setWindowTitle(tr("TCP/IPの設定(Server)"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* placeGroup = new QGroupBox("Transmission place", this);
+    auto* placeGroup = new QGroupBox(tr("Transmission place"), this);
     auto* placeLayout = new QVBoxLayout(placeGroup);
     transmissionEdit_ = new QLineEdit(placeGroup);
     transmissionEdit_->setObjectName("transmissionEdit");
@@ -47,30 +46,30 @@ TcpServerDialog::TcpServerDialog(Console& c, TcpLink& link, QWidget* parent)
     placeLayout->addWidget(transmissionEdit_);
     layout->addWidget(placeGroup);
 
-    auto* listGroup = new QGroupBox("Client List", this);
+    auto* listGroup = new QGroupBox(tr("Client List"), this);
     auto* listLayout = new QVBoxLayout(listGroup);
     clientList_ = new QListWidget(listGroup);
     clientList_->setObjectName("clientList");
     listLayout->addWidget(clientList_);
     layout->addWidget(listGroup);
 
-    auto* portGroup = new QGroupBox("Port Number", this);
+    auto* portGroup = new QGroupBox(tr("Port Number"), this);
     auto* portLayout = new QVBoxLayout(portGroup);
     portEdit_ = makePortEdit(c_, portGroup);
     portLayout->addWidget(portEdit_);
     layout->addWidget(portGroup);
 
     auto* buttons = new QHBoxLayout();
-    auto button = [&](const char* text, const char* name) {
-        auto* b = new QPushButton(uiText(text), this);
+    auto button = [&](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
-    connectButton_ = button("接続", "connectButton");
-    disconnectButton_ = button("切断", "disconnectButton");
-    closeButton_ = button("Close", "closeButton");
+    connectButton_ = button(tr("接続", "button"), "connectButton");
+    disconnectButton_ = button(tr("切断", "button"), "disconnectButton");
+    closeButton_ = button(tr("Close"), "closeButton");
     layout->addLayout(buttons);
 
     connect(connectButton_, &QPushButton::clicked, this, &TcpServerDialog::startListening);

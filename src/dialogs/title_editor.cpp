@@ -12,7 +12,6 @@
 #include <QTextCursor>
 
 #include "dialogs/shift_jis.h"
-#include "dialogs/ui_text.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/send_path.h"
@@ -44,29 +43,29 @@ QString previewText(const QString& text) {
 // the check on opening a document use.
 QString refusalOf(const QString& ch, const std::string& bytes) {
     const QString shown = previewText(ch);
-    if (bytes.size() != 2) return uiText("「%1」は半角文字のため、タイトルに使えません。全角で入力してください").arg(shown);
+    if (bytes.size() != 2) return TitleEditor::tr("「%1」は半角文字のため、タイトルに使えません。全角で入力してください").arg(shown);
     const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
                                                  static_cast<unsigned char>(bytes[1]));
     if (takenTitleJis(code)) return {};
     const std::uint16_t jis = titleCharToJis(code);
-    if (jis == 0) return uiText("「%1」はJISコードのない文字のため、タイトルに使えません").arg(shown);
-    return uiText("「%1」（JIS %2）は機器が受け付けない文字のため、タイトルに使えません")
+    if (jis == 0) return TitleEditor::tr("「%1」はJISコードのない文字のため、タイトルに使えません").arg(shown);
+    return TitleEditor::tr("「%1」（JIS %2）は機器が受け付けない文字のため、タイトルに使えません")
         .arg(shown, QStringLiteral("%1").arg(jis, 4, 16, QLatin1Char('0')).toUpper());
 }
 
 }  // namespace
 
 TitleEditor::TitleEditor(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "タイトルの設定", "タイトルの設定 ") {
+    : SettingDialog(c, parent, tr("タイトルの設定"), tr("タイトルの設定 ")) {
     c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
     c.app.currentLine = std::clamp(c.app.currentLine, 0, kLines - 1);
     const bool single = c.single();
 
     if (!single) addPreview(QSize(470, 222))->setPainter([this](QPainter& p) { paintPreview(p); });
-    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
     select(pageCombo_, c.app.currentPage);
     if (!single) {
-        lineCombo_ = addCombo("ライン", numberItems(1, kLines, 2), "lineCombo");
+        lineCombo_ = addCombo(tr("ライン"), numberItems(1, kLines, 2), "lineCombo");
         select(lineCombo_, c.app.currentLine);
     }
     addSlaveAddressRow();
@@ -76,7 +75,7 @@ TitleEditor::TitleEditor(Console& c, QWidget* parent)
         pageEdit_->setObjectName("titleEdit");
         pageEdit_->setMinimumSize(440, 120);
         pageEdit_->setTabChangesFocus(true);
-        addControl("タイトル", pageEdit_);
+        addControl(tr("タイトル"), pageEdit_);
         connect(pageEdit_, &QPlainTextEdit::textChanged, this, [this] {
             if (!loading_) fieldEdited(pageEdit_->toPlainText(), pageEdit_->textCursor().position());
         });
@@ -84,7 +83,7 @@ TitleEditor::TitleEditor(Console& c, QWidget* parent)
         lineEdit_ = new QLineEdit(this);
         lineEdit_->setObjectName("titleEdit");
         lineEdit_->setMinimumWidth(440);
-        addControl("タイトル", lineEdit_);
+        addControl(tr("タイトル"), lineEdit_);
         connect(lineEdit_, &QLineEdit::textEdited, this,
                 [this](const QString& t) { fieldEdited(t, lineEdit_->cursorPosition()); });
     }
@@ -106,10 +105,10 @@ TitleEditor::TitleEditor(Console& c, QWidget* parent)
             loadField();
             refreshPreview();
         });
-        connect(addButton("ライン設定", "lineSendButton"), &QPushButton::clicked, this, &TitleEditor::sendLine);
+        connect(addButton(tr("ライン設定"), "lineSendButton"), &QPushButton::clicked, this, &TitleEditor::sendLine);
     }
-    connect(addButton("ページ設定", "pageSendButton"), &QPushButton::clicked, this, &TitleEditor::sendPage);
-    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this, &TitleEditor::sendAll);
+    connect(addButton(tr("ページ設定"), "pageSendButton"), &QPushButton::clicked, this, &TitleEditor::sendPage);
+    connect(addButton(tr("全設定"), "sendAllButton"), &QPushButton::clicked, this, &TitleEditor::sendAll);
     addProgress(kPages);
     loadField();
 
@@ -186,13 +185,13 @@ void TitleEditor::fieldEdited(const QString& typed, int cursor) {
         i += len;
         if (ch == "\r" || ch == "\n" || ch[0] == QChar::ParagraphSeparator || ch[0] == QChar::LineSeparator) continue;
         const std::optional<std::string> b = toShiftJis(ch);
-        const QString refused = b ? refusalOf(ch, *b) : uiText("「%1」はシフトJISにない文字のため、タイトルに使えません").arg(previewText(ch));
+        const QString refused = b ? refusalOf(ch, *b) : tr("「%1」はシフトJISにない文字のため、タイトルに使えません").arg(previewText(ch));
         if (!refused.isEmpty()) {
             if (why.isEmpty()) why = refused;  // the first one refused is named
             continue;
         }
         if (used + static_cast<int>(b->size()) > budget) {
-            why = uiText("タイトルは%1バイトまでです").arg(maxBytes());
+            why = tr("タイトルは%1バイトまでです").arg(maxBytes());
             break;
         }
         used += static_cast<int>(b->size());

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/ui_text.h"
 #include "model/safe_file.h"
+#include "link/ui_language.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 
@@ -24,14 +24,14 @@ namespace vrq {
 
 namespace {
 
-const char* directionText(TrafficDirection d) {
+QString directionText(TrafficDirection d) {
     switch (d) {
-        case TrafficDirection::Sent: return "送信";
-        case TrafficDirection::Received: return "受信";
-        case TrafficDirection::Dropped: return "破棄";
-        case TrafficDirection::Event: return "接続";
+        case TrafficDirection::Sent: return vrq::TrafficMonitor::tr("送信", "direction");
+        case TrafficDirection::Received: return vrq::TrafficMonitor::tr("受信", "direction");
+        case TrafficDirection::Dropped: return vrq::TrafficMonitor::tr("破棄", "direction");
+        case TrafficDirection::Event: return vrq::TrafficMonitor::tr("接続", "direction");
     }
-    return "";
+    return {};
 }
 
 // As wide as the longest direction in the chosen language, so the columns line up.
@@ -39,13 +39,16 @@ QString directionColumn(TrafficDirection d) {
     qsizetype width = 0;
     for (TrafficDirection x : {TrafficDirection::Sent, TrafficDirection::Received, TrafficDirection::Dropped,
                                TrafficDirection::Event})
-        width = std::max(width, uiTextAs(directionText(x), "direction").size());
-    return uiTextAs(directionText(d), "direction").leftJustified(width);
+        width = std::max(width, directionText(x).size());
+    return directionText(d).leftJustified(width);
 }
 
 // A row shows the head of a long line; laying out whole 600-byte title lines
 // would cost a run its speed. The saved file has every byte the record kept.
 constexpr std::size_t kShownBytes = 120;
+
+// Behind a cut row: the size of the whole line.
+QString wholeSize(int bytes) { return vrq::TrafficMonitor::tr("… (%n バイト)", nullptr, bytes); }
 
 QString shownBytes(const std::string& bytes) {
     // Escaping at most quadruples a byte, so this head is enough to fill a row.
@@ -59,13 +62,13 @@ QString shownBytes(const std::string& bytes) {
         while (slash >= run + 1 && text[slash - run - 1] == '\\') ++run;
         if (run % 2 == 0) end = slash;
     }
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(end)) + uiText("… (%1 バイト)").arg(bytes.size());
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(end)) + wholeSize(static_cast<int>(bytes.size()));
 }
 
 // Why a dropped line was dropped, behind its bytes.
 QString reasonSuffix(const TrafficEntry& e) {
     if (e.direction != TrafficDirection::Dropped || e.reason == DropReason::None) return {};
-    return QStringLiteral("  (%1)").arg(uiText(QString::fromUtf8(dropReasonText(e.reason))));
+    return QStringLiteral("  (%1)").arg(render(dropReasonText(e.reason)));
 }
 
 // Room for the longest row: time, direction, link, address and the head of the bytes.
@@ -109,7 +112,7 @@ void TrafficRows::clear() {
 
 TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), c_(c), log_(log), rows_(log.capacity()) {
-    setWindowTitle(uiText("通信モニタ"));
+    setWindowTitle(tr("通信モニタ"));
     view_ = new QListView(this);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     view_->setFont(mono);
@@ -130,15 +133,16 @@ TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     });
 
     filter_ = new QLineEdit(this);
-    filter_->setPlaceholderText(uiText("絞り込み"));
+    filter_->setPlaceholderText(tr("絞り込み"));
     filter_->setClearButtonEnabled(true);
-    pause_ = new QCheckBox(uiText("一時停止"), this);
-    clear_ = new QPushButton(uiText("クリア"), this);
-    auto* save = new QPushButton(uiText("名前を付けて保存..."), this);
+    pause_ = new QCheckBox(tr("一時停止"), this);
+    clear_ = new QPushButton(tr("クリア"), this);
+    auto* save = new QPushButton(tr("名前を付けて保存..."), this);
     counts_ = new QLabel(this);
+    counts_->setObjectName(QStringLiteral("counts"));
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(uiText("絞り込み:"), this));
+    bar->addWidget(new QLabel(tr("絞り込み:"), this));
     bar->addWidget(filter_, 1);
     bar->addWidget(pause_);
     bar->addWidget(clear_);
@@ -164,11 +168,26 @@ namespace {
 
 // The slot word is ours; a device path or an address is the operator's and
 // is shown as it is, whatever the language.
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
 QString shownLink(const std::string& link) {
     static const std::string_view kSlot = "ｽﾛｯﾄ";
-    if (std::string_view(link).substr(0, kSlot.size()) == kSlot)
-        return uiText(kSlot) + plainText(std::string_view(link).substr(kSlot.size()));
-    return plainText(link);
+    if (std::string_view(link).substr(0, kSlot.size()) == kSlot) {
+        // "ｽﾛｯﾄ3 192.168.0.7": the number and the address are data.
+        const std::string_view rest = std::string_view(link).substr(kSlot.size());
+        const std::size_t space = rest.find(' ');
+        if (space != std::string_view::npos && space > 0)
+            return vrq::TrafficMonitor::tr("ｽﾛｯﾄ%1 %2").arg(utf8(rest.substr(0, space)), utf8(rest.substr(space + 1)));
+    }
+    return utf8(link);
+}
+
+// The link's own events are ours; anything else is shown as it came.
+QString eventText(const std::string& bytes) {
+    if (bytes == kConnectedEvent) return vrq::TrafficMonitor::tr("接続しました");
+    if (bytes == kLeftEvent) return vrq::TrafficMonitor::tr("接続が切れました");
+    if (bytes == kRefusedEvent) return vrq::TrafficMonitor::tr("接続数が上限のため切断しました");
+    return utf8(bytes);
 }
 
 }  // namespace
@@ -184,7 +203,7 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
              QString::fromLatin1(directionMark(e.direction)), shownLink(e.link).leftJustified(24),
              address,
              // An event's bytes are a description in UTF-8, not wire bytes.
-             e.direction == TrafficDirection::Event ? uiText(e.bytes) : shownBytes(e.bytes) + reasonSuffix(e));
+             e.direction == TrafficDirection::Event ? eventText(e.bytes) : shownBytes(e.bytes) + reasonSuffix(e));
 }
 
 void TrafficMonitor::refresh() {
@@ -227,10 +246,11 @@ void TrafficMonitor::clearAll() {
 }
 
 void TrafficMonitor::showCounts() {
-    counts_->setText(uiText("表示 %1 行 / 記録 %2 行 (最大 %3 行)")
-                         .arg(rows_.rowCount())
-                         .arg(static_cast<qulonglong>(log_.size()))
-                         .arg(static_cast<qulonglong>(log_.capacity())));
+    // One count a template, each with its own plural form.
+    counts_->setText(tr("%1 / %2 %3")
+                         .arg(tr("表示 %n 行", nullptr, rows_.rowCount()),
+                              tr("記録 %n 行", nullptr, static_cast<int>(log_.size())),
+                              tr("(最大 %n 行)", nullptr, static_cast<int>(log_.capacity()))));
 }
 
 bool TrafficMonitor::saveTo(const std::string& path) {
@@ -258,8 +278,8 @@ bool TrafficMonitor::saveTo(const std::string& path) {
 }
 
 void TrafficMonitor::chooseAndSave() {
-    const QString name = QFileDialog::getSaveFileName(this, uiText("名前を付けて保存"), QString(),
-                                                      uiText("テキスト (*.txt *.log);;すべてのファイル (*)"));
+    const QString name = QFileDialog::getSaveFileName(this, tr("名前を付けて保存"), QString(),
+                                                      tr("テキスト (*.txt *.log);;すべてのファイル (*)"));
     if (!name.isEmpty()) saveTo(name.toStdString());
 }
 

@@ -12,10 +12,10 @@
 #include <filesystem>
 
 #include "dialogs/shift_jis.h"
-#include "dialogs/ui_text.h"
 #include "glyph_ui/glyph_grid_widget.h"
 #include "glyphs/glyph_commands.h"
 #include "glyphs/glyph_file.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "protocol/notifier.h"
 #include "protocol/run_target.h"
@@ -25,12 +25,11 @@ namespace vrq {
 
 namespace {
 
-constexpr std::string_view kCantOpenText = "Can't file open";
-constexpr std::string_view kNoFileText = "Don't file open";
-const std::string kDamagedText = "外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。\n";
+constexpr Text kCantOpenText = VRQ_TEXT("GlyphEditorDialog", "Can't file open");
+constexpr Text kNoFileText = VRQ_TEXT("GlyphEditorDialog", "Don't file open");
 
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(uiText(text), parent);
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
@@ -53,7 +52,7 @@ QString FileDialogGlyphChooser::saveFileName(QWidget* parent, const QString& tit
 }
 
 GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChooser* chooser, QWidget* parent)
-    : SettingDialog(c, parent, plainText(glyphGeometry(size).caption), plainText(glyphGeometry(size).peerCaption)),
+    : SettingDialog(c, parent, vrq::render(glyphGeometry(size).caption), vrq::render(glyphGeometry(size).peerCaption)),
       size_(size),
       chooser_(chooser ? chooser : &ownChooser_) {
     const GlyphGeometry& geo = glyphGeometry(size_);
@@ -72,21 +71,21 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
     auto* fileBox = new QWidget(this);
     auto* fileRows = new QVBoxLayout(fileBox);
     fileRows->setContentsMargins(0, 0, 0, 0);
-    QPushButton* newButton = makeButton("新規作成", "newButton", fileBox);
-    QPushButton* openButton = makeButton("開く", "openButton", fileBox);
-    QPushButton* saveButton = makeButton("保存", "saveButton", fileBox);
-    QPushButton* saveAsButton = makeButton("名前をつけて保存", "saveAsButton", fileBox);
+    QPushButton* newButton = makeButton(tr("新規作成"), "newButton", fileBox);
+    QPushButton* openButton = makeButton(tr("開く"), "openButton", fileBox);
+    QPushButton* saveButton = makeButton(tr("保存"), "saveButton", fileBox);
+    QPushButton* saveAsButton = makeButton(tr("名前をつけて保存"), "saveAsButton", fileBox);
     for (QPushButton* b : {newButton, openButton, saveButton, saveAsButton}) fileRows->addWidget(b);
     addControl(QString(), fileBox);
 
-    auto* numberGroup = new QGroupBox(uiText("登録番号"), this);
+    auto* numberGroup = new QGroupBox(tr("登録番号"), this);
     auto* numberRow = new QHBoxLayout(numberGroup);
     numberCombo_ = new QComboBox(numberGroup);
     numberCombo_->setObjectName("glyphNumberCombo");
     numberCombo_->addItems(numberItems(1, geo.numbers, geo.numberWidth));
     numberCombo_->setMaxVisibleItems(16);
-    QPushButton* readButton = makeButton("リード", "readButton", numberGroup);
-    QPushButton* registerButton = makeButton("登録", "registerButton", numberGroup);
+    QPushButton* readButton = makeButton(tr("リード"), "readButton", numberGroup);
+    QPushButton* registerButton = makeButton(tr("登録"), "registerButton", numberGroup);
     numberRow->addWidget(numberCombo_);
     numberRow->addWidget(readButton);
     numberRow->addWidget(registerButton);
@@ -94,12 +93,12 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 
     addSlaveAddressRow();
 
-    auto* sampleGroup = new QGroupBox(uiText("サンプル"), this);
+    auto* sampleGroup = new QGroupBox(tr("サンプル"), this);
     auto* sampleRow = new QHBoxLayout(sampleGroup);
     sampleEdit_ = new QLineEdit(sampleGroup);
     sampleEdit_->setObjectName("sampleEdit");
     sampleEdit_->setMaxLength(2);
-    QPushButton* sampleReadButton = makeButton("リード", "sampleReadButton", sampleGroup);
+    QPushButton* sampleReadButton = makeButton(tr("リード"), "sampleReadButton", sampleGroup);
     sampleRow->addWidget(sampleEdit_);
     sampleRow->addWidget(sampleReadButton);
     addControl(QString(), sampleGroup);
@@ -132,14 +131,15 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 GlyphEditorDialog::~GlyphEditorDialog() { console().glyphStored = nullptr; }
 
 QString GlyphEditorDialog::filters() const {
-    return uiText(plainText(glyphGeometry(size_).filterText)) + uiText(";;すべて(*.*)");
+    // The size's own filter first, so the dialog opens on it.
+    return tr("%1;;すべて(*.*)").arg(vrq::render(glyphGeometry(size_).filterText));
 }
 
-void GlyphEditorDialog::warn(std::string_view text) {
+void GlyphEditorDialog::warn(const Message& text) {
     if (console().notifier) showWarning(*console().notifier, text);
 }
 
-void GlyphEditorDialog::error(std::string_view text) {
+void GlyphEditorDialog::error(const Message& text) {
     if (console().notifier) showError(*console().notifier, text);
 }
 
@@ -152,7 +152,10 @@ void GlyphEditorDialog::mousePressEvent(QMouseEvent* e) {
 void GlyphEditorDialog::newGlyph() {
     Console& c = console();
     if (c.reply.glyphReplyPending) return;
-    if (changed_ && c.notifier && !c.notifier->ask("新規作成", "データを保存せずに新規作成しますか？")) return;
+    if (changed_ && c.notifier &&
+        !c.notifier->ask(VRQ_TEXT("GlyphEditorDialog", "新規作成"),
+                         VRQ_TEXT("GlyphEditorDialog", "データを保存せずに新規作成しますか？")))
+        return;
     clearGlyphPattern(c.glyph);
     currentFile_.clear();
     grid_->update();
@@ -163,22 +166,26 @@ void GlyphEditorDialog::openGlyph() {
     Console& c = console();
     if (c.reply.glyphReplyPending) return;
     if (changed_ && c.notifier &&
-        !c.notifier->ask(productTitle(c.product), "データを保存せずに別のファイルを開きますか？")) {
+        !c.notifier->ask(productTitle(c.product),
+                         VRQ_TEXT("GlyphEditorDialog", "データを保存せずに別のファイルを開きますか？"))) {
         return;
     }
-    const QString path = chooser_->openFileName(this, uiText("ファイルのオープン"), filters());
+    const QString path = chooser_->openFileName(this, tr("ファイルのオープン"), filters());
     if (path.isEmpty()) return;
     const std::string file = path.toStdString();
     bool damaged = false;
     const FileResult r = GlyphFile::read(file, c.glyph, size_, &damaged);
     if (!r) {
-        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpenText) : fileProblemText(r, file, false));
+        warn(r.problem == FileProblem::CannotOpen ? Message(kCantOpenText) : Message(fileProblemText(r, file, false)));
         return;
     }
     currentFile_ = file;
     changed_ = false;
     grid_->update();
-    if (damaged) warn(kDamagedText + file);
+    if (damaged)
+        warn(Message(VRQ_TEXT("GlyphEditorDialog",
+                              "外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。\n%1"))
+                 .arg(file));
 }
 
 void GlyphEditorDialog::saveGlyph() {
@@ -196,7 +203,7 @@ void GlyphEditorDialog::saveGlyph() {
 
 void GlyphEditorDialog::saveGlyphAs() {
     if (console().reply.glyphReplyPending) return;
-    const QString chosen = chooser_->saveFileName(this, uiText("ファイルの保存"), filters());
+    const QString chosen = chooser_->saveFileName(this, tr("ファイルの保存"), filters());
     if (chosen.isEmpty()) return;
     std::string file = chosen.toStdString();
     const std::string_view ext = glyphGeometry(size_).extension;

@@ -9,6 +9,7 @@
 
 #include "dialogs/setting_dialog.h"
 #include "glyphs/glyph_pattern.h"
+#include "model/message.h"
 
 class QComboBox;
 class QLineEdit;
@@ -66,8 +67,8 @@ private:
     QString filters() const;
     void sampleEdited(const QString& text);
     void sendRead(int code);
-    void warn(std::string_view text);
-    void error(std::string_view text);
+    void warn(const Message& text);
+    void error(const Message& text);
 
     GlyphSize size_;
     GlyphFileChooser* chooser_;

@@ -23,7 +23,7 @@ int GlyphInsertDialog::positionCount(Product product, int size) {
 }
 
 GlyphInsertDialog::GlyphInsertDialog(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "外字挿入", "外字挿入の設定 ") {
+    : SettingDialog(c, parent, tr("外字挿入"), tr("外字挿入の設定 ")) {
     setObjectName("glyphInsertDialog");
     DialogValues& d = c.dialog;
     if (d.insertGlyphSize < 0 || d.insertGlyphSize > 2) d.insertGlyphSize = 0;
@@ -32,15 +32,15 @@ GlyphInsertDialog::GlyphInsertDialog(Console& c, QWidget* parent)
     if (d.selectedGlyph < 0 || d.selectedGlyph >= glyphCount(size)) d.selectedGlyph = 0;
     if (d.insertPosition < 0 || d.insertPosition >= positionCount(c.product, size)) d.insertPosition = 0;
 
-    QComboBox* page = addCombo("ページ", pageItems(), "pageCombo");
-    sizeCombo_ = addCombo("フォント サイズ", {"LARGE ", "MEDIUM", "SMALL "}, "sizeCombo");
+    QComboBox* page = addCombo(tr("ページ"), pageItems(), "pageCombo");
+    sizeCombo_ = addCombo(tr("フォント サイズ"), {"LARGE ", "MEDIUM", "SMALL "}, "sizeCombo");
     QComboBox* line = nullptr;
-    if (!c.single()) line = addCombo("ライン", numberItems(1, kLines, 2), "lineCombo");
-    glyphCombo_ = addCombo("外字登録番号", numberItems(1, glyphCount(size), 3), "glyphCombo");
-    positionCombo_ = addCombo("挿入位置", numberItems(1, positionCount(c.product, size), positionWidth(c.product)),
+    if (!c.single()) line = addCombo(tr("ライン"), numberItems(1, kLines, 2), "lineCombo");
+    glyphCombo_ = addCombo(tr("外字登録番号"), numberItems(1, glyphCount(size), 3), "glyphCombo");
+    positionCombo_ = addCombo(tr("挿入位置"), numberItems(1, positionCount(c.product, size), positionWidth(c.product)),
                               "positionCombo");
     addSlaveAddressRow();
-    QPushButton* send = addButton("設定", "sendButton");
+    QPushButton* send = addButton(tr("設定", "button"), "sendButton");
 
     select(page, c.app.currentPage);
     select(sizeCombo_, size);

@@ -4,32 +4,36 @@
 #include <filesystem>
 
 #include "dialogs/title_csv_dialog.h"
-#include "dialogs/ui_text.h"
 #include "link/title_char_codec.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "model/safe_file.h"
 #include "model/settings_file.h"
 #include "protocol/notifier.h"
+#include "protocol/title_csv_texts.h"
 
 namespace vrq {
 
 namespace {
 
-const char* const kCsvFilters = "CSV(*.csv);;すべて(*.*)";
+// The first filter is the one chosen when the dialog opens.
+QString csvFilters() { return render(VRQ_TEXT("TitleCsv", "CSV(*.csv);;すべて(*.*)")); }
 
 }  // namespace
 
 std::string QtTitleCsvUi::chooseCsvToRead() {
-    QString filter = uiText("CSV(*.csv)");
-    return QFileDialog::getOpenFileName(parent_, uiText("タイトルの読み込み（CSV）"), QString(), uiText(kCsvFilters),
-                                        &filter)
+    const QString filters = csvFilters();
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    return QFileDialog::getOpenFileName(parent_, render(VRQ_TEXT("TitleCsv", "タイトルの読み込み（CSV）")), QString(),
+                                        filters, &filter)
         .toStdString();
 }
 
 std::string QtTitleCsvUi::chooseCsvToWrite() {
-    QString filter = uiText("CSV(*.csv)");
-    return QFileDialog::getSaveFileName(parent_, uiText("タイトルの書き出し（CSV）"), QString(), uiText(kCsvFilters),
-                                        &filter)
+    const QString filters = csvFilters();
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    return QFileDialog::getSaveFileName(parent_, render(VRQ_TEXT("TitleCsv", "タイトルの書き出し（CSV）")), QString(),
+                                        filters, &filter)
         .toStdString();
 }
 
@@ -57,8 +61,9 @@ bool TitleCsvCommands::exportTitles() {
     }
     const int titles = c_.single() ? kPages : kPages * kLines;
     if (c_.notifier)
-        showSuccess(*c_.notifier,
-                    uiText("%1件のタイトルをCSVファイルに書き出しました。").arg(titles).toStdString() + "\n" + path);
+        showSuccess(*c_.notifier, Message(VRQ_TEXT_N("TitleCsv", "%n件のタイトルをCSVファイルに書き出しました。\n%1"))
+                                      .count(titles)
+                                      .arg(path));
     return true;
 }
 

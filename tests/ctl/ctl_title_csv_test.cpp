@@ -8,6 +8,7 @@
 
 #include "ctl/ctl_documents.h"
 #include "ctl/ctl_runner.h"
+#include "link/ui_language.h"
 #include "model/settings_file.h"
 #include "platform/files.h"
 
@@ -28,6 +29,11 @@ int runArgs(const std::vector<std::string>& args, std::string* out = nullptr, st
 void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 TEST(CtlTitleCsvTest, ExportImportAndEveryRefusal) {
+    // vrqctl speaks English outside a Japanese locale.
+    installUiLanguage(UiLanguage::English);
+    struct Back {
+        ~Back() { installUiLanguage(UiLanguage::Japanese); }
+    } restore;
     QTemporaryDir dir;
     const auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
     for (const Product p : {Product::Multi, Product::Single}) {
@@ -87,6 +93,12 @@ TEST(CtlTitleCsvTest, ExportImportAndEveryRefusal) {
     std::string err;
     EXPECT_EQ(runArgs({"--single", "import-titles", path("blank.dat"), path("fifo"), path("x.dat")}, nullptr, &err), kExitUsage);
     EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+    writeFile(path("one.csv"), "page,title\n0,a\n");
+    EXPECT_EQ(runArgs({"--single", "import-titles", path("blank.dat"), path("one.csv"), path("x.dat")}, nullptr, &err),
+              kExitUsage);
+    EXPECT_NE(err.find("one.csv: row 2, column 1: page 0 is not 1..512\nvrqctl: 1 problem; nothing written\n"),
+              std::string::npos)
+        << err;
     EXPECT_FALSE(parseOptions({"import-titles", "a.dat", "b.csv"}).options);
     EXPECT_FALSE(parseOptions({"export-titles", "a.dat", "b.csv", "c"}).options);
 }

@@ -281,7 +281,7 @@ TEST_F(ConnectionDialogs, FullListAndNoSelectionTouchNothing) {
         d.addButton()->click();
         EXPECT_EQ(c->app.peerListCount, kMaxPeers);
         ASSERT_EQ(notes.notices.size(), 1u);
-        EXPECT_EQ(notes.notices[0].text, kPeerListFullText);
+        EXPECT_EQ(notes.notices[0].text, kPeerListFullText.source);
         d.hostList()->setCurrentRow(-1);
         d.removeButton()->click();
         EXPECT_EQ(c->app.peerListCount, kMaxPeers);

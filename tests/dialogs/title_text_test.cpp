@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "dialogs/title_editor.h"
+#include "link/ui_language.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
 #include "protocol/title_chars.h"
@@ -132,6 +133,23 @@ TEST_F(TitleText, InputMethodFormsAreStoredAsTheCodePageHasThemAndTheReasonClear
     d.findChild<QPushButton*>("pageSendButton")->click();
     EXPECT_TRUE(reason->text().isEmpty());  // nor does it outlive the next send
     EXPECT_EQ(wire.lines.size(), 1u);
+}
+
+// In English the editor speaks English, and a title that reads like one of
+// its own texts ("設定") is still shown byte for byte.
+TEST_F(TitleText, EnglishScreenKeepsTheTitleAsItIs) {
+    installUiLanguage(UiLanguage::English);
+    struct Restore {
+        ~Restore() { installUiLanguage(UiLanguage::Japanese); }
+    } restore;
+    setCell(c->settings.titleText[0][0], "\x90\xDD\x92\xE8");  // 設定
+    TitleEditor d(*c, nullptr);
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Title Settings"));
+    EXPECT_TRUE(d.previewTexts()[1].startsWith(QString::fromUtf8("Line01 = 設定"))) << d.previewTexts()[1].toStdString();
+    EXPECT_EQ(d.findChild<QLineEdit*>("titleEdit")->text(), QString::fromUtf8("設定"));
+    commit(d.findChild<QLineEdit*>("titleEdit"), QStringLiteral("a"));
+    EXPECT_EQ(d.findChild<QLabel*>("reasonLabel")->text(),
+              QStringLiteral("\"a\" cannot be used in a title: it is a half-width character. Type it full-width"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // filtered, paused, and saved in the `vrqctl --log` format.
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -12,7 +13,7 @@
 #include <sstream>
 
 #include "dialogs/traffic_monitor.h"
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "protocol/notifier.h"
 
 namespace vrq {
@@ -160,15 +161,23 @@ TEST_F(TrafficMonitorTest, EveryFactKeptAndShownOneWay) {
     EXPECT_NE(text.str().find(" 127.0.0.1_4712 > RVN\\r\\n\n"), std::string::npos);
     EXPECT_NE(text.str().find(" 127.0.0.1_4711 ! connection closed\n"), std::string::npos) << text.str();
 
-    // Shown in English, the slot is "Slot": the filter finds what is on screen.
+    // Shown in English, the slot is "Slot": the filter finds what is on screen,
+    // not the Japanese underneath, and the count says "line" for one.
     installUiLanguage(UiLanguage::English);
-    m.filter()->setText(uiText("ｽﾛｯﾄ") + "3");
+    const auto counts = [&m] { return m.findChild<QLabel*>(QStringLiteral("counts"))->text(); };
+    m.filter()->setText(QStringLiteral("Slot 3 127.0.0.1:4712"));
+    EXPECT_EQ(m.rows(), 1);
+    EXPECT_TRUE(counts().startsWith(QStringLiteral("Showing 1 line / "))) << counts().toStdString();
+    m.filter()->setText(QStringLiteral("Slot"));
+    EXPECT_EQ(m.rows(), 2);
+    EXPECT_TRUE(counts().startsWith(QStringLiteral("Showing 2 lines / "))) << counts().toStdString();
+    m.filter()->setText(QStringLiteral("ｽﾛｯﾄ"));
+    EXPECT_EQ(m.rows(), 0);
     // A device path is the operator's: shown byte for byte in English too.
     const QString device = QStringLiteral("COM1 /home/op/新しい 設定/vrq");
     TrafficEntry sent{{}, TrafficDirection::Sent, "RVN\r\n", device.toStdString(), -1, DropReason::None};
     const QString shown = TrafficMonitor::rowText(sent);
     installUiLanguage(UiLanguage::Japanese);
-    EXPECT_EQ(m.rows(), 1);
     EXPECT_TRUE(shown.contains(device)) << shown.toStdString();
 }
 

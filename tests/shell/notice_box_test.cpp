@@ -24,7 +24,7 @@ std::vector<QString> noticeTexts() {
     std::vector<QString> texts;
     for (std::string_view s : {kJisRefusedText, kNotConnectedText, kHoldTimeTooShortText, kSendFailedText,
                                kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText,
-                               kAddressRefusedText, kPortRefusedText, kPeerListFullText, kGlyphAnswerDamagedText})
+                               kAddressRefusedText, kPortRefusedText, std::string_view(kPeerListFullText.source), kGlyphAnswerDamagedText})
         texts.push_back(qs(s));
     std::vector<ValueKind> all;
     for (int k = 0; k <= static_cast<int>(ValueKind::Network); ++k) all.push_back(static_cast<ValueKind>(k));

@@ -14,6 +14,7 @@
 #include "model/settings_file.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
+#include "protocol/title_csv_texts.h"
 #include "shell/title_csv_commands.h"
 #include "variants/commands.h"
 #include "variants/variant.h"
@@ -85,7 +86,7 @@ TEST_P(TitleCsvCommandsTest, ImportIsOneChangeTheEditorShowsAndARefusalChangesNo
     ui.files = {file("bad.csv", head + (single() ? "0,x\r\n1,\xE2\x98\x83\r\n" : "0,1,x\r\n1,1,\xE2\x98\x83\r\n"))};
     EXPECT_FALSE(commands.importTitles());
     ASSERT_EQ(ui.problems.size(), 2u);
-    EXPECT_EQ(csvProblemText(ui.problems[0], GetParam()), QString::fromUtf8("2行目・1列目：ページ0は1～512の範囲にありません"));
+    EXPECT_EQ(csvProblemMessage(ui.problems[0], GetParam()).japanese(), "2行目・1列目：ページ0は1～512の範囲にありません");
     EXPECT_EQ(SettingsFile::serialize(*c), before);
     EXPECT_FALSE(noteDocumentChanges(*c));
 
