@@ -281,52 +281,52 @@ Do you want to replace it?</translation>
     <message>
         <location line="+4"/>
         <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Black     </translation>
+        <translation>Black       </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Red       </translation>
+        <translation>Red         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Green     </translation>
+        <translation>Green      </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Yellow    </translation>
+        <translation>Yellow      </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Blue      </translation>
+        <translation>Blue        </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>マゼンタ&#x3000;</source>
-        <translation>Magenta   </translation>
+        <translation>Magenta  </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>シアン&#x3000;&#x3000;</source>
-        <translation>Cyan      </translation>
+        <translation>Cyan        </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>White     </translation>
+        <translation>White      </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ブランク&#x3000;</source>
-        <translation>Blank     </translation>
+        <translation>Blank       </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>？&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>?         </translation>
+        <translation>?             </translation>
     </message>
     <message>
         <location line="+191"/>
@@ -371,7 +371,7 @@ Do you want to replace it?</translation>
     <message>
         <location line="+10"/>
         <source>文字色&#x3000;&#x3000;縁取り色</source>
-        <translation>Character  Edge</translation>
+        <translation>Character Edge</translation>
     </message>
 </context>
 <context>
@@ -762,7 +762,7 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+4"/>
         <source>時 分 ページ&#x3000;&#x3000; &#x3000;&#x3000;時 分 ページ&#x3000;&#x3000;&#x3000;&#x3000;時 分 ページ</source>
-        <translation>h  m  page                      h  m  page                      h  m  page</translation>
+        <translation>h m  page                         h m  page                        h m  page</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1063,47 +1063,47 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+4"/>
         <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Black     </translation>
+        <translation>Black       </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Red       </translation>
+        <translation>Red         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Green     </translation>
+        <translation>Green      </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Yellow    </translation>
+        <translation>Yellow      </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Blue      </translation>
+        <translation>Blue        </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>マゼンタ&#x3000;</source>
-        <translation>Magenta   </translation>
+        <translation>Magenta  </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>シアン&#x3000;&#x3000;</source>
-        <translation>Cyan      </translation>
+        <translation>Cyan        </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>White     </translation>
+        <translation>White      </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ブランク&#x3000;</source>
-        <translation>Blank     </translation>
+        <translation>Blank       </translation>
     </message>
     <message>
         <location line="+44"/>
@@ -1155,7 +1155,7 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+73"/>
         <source>文字色&#x3000;&#x3000;縁取り色</source>
-        <translation>Character  Edge</translation>
+        <translation>Character Edge</translation>
     </message>
 </context>
 <context>

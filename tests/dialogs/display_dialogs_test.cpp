@@ -155,7 +155,7 @@ TEST_F(DisplayDialogs, EnglishTextsAroundDataKeptAsItIs) {
         EXPECT_TRUE(labels(d).contains("Slave address"));
         EXPECT_EQ(child<QComboBox>(&d, "charColourCombo")->itemText(5), "Magenta");
         EXPECT_EQ(child<QComboBox>(&d, "slaveAddressCombo")->itemText(32), "Broadcast");
-        EXPECT_EQ(d.previewTexts()[1], "Line01 = White     Blank     ");
+        EXPECT_EQ(d.previewTexts()[1], "Line01 = White      Blank       ");
         EXPECT_EQ(child<QPushButton>(&d, "sendAllButton")->text(), "Set All");
         AutoSwitchDialog a(*c, nullptr);
         EXPECT_EQ(a.previewTexts()[0], "P001 = 03 s");
