@@ -828,7 +828,7 @@ The device cannot be asked for the following settings, so they keep the values t
 <context>
     <name>vrq::SendChangesDialog</name>
     <message numerus="yes">
-        <location filename="../src/dialogs/send_changes_dialog.cpp" line="+34"/>
+        <location filename="../src/dialogs/send_changes_dialog.cpp" line="+35"/>
         <source>ほか %n 件</source>
         <translation>
             <numerusform>and %n more</numerusform>

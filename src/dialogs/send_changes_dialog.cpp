@@ -31,7 +31,8 @@ QString joinedNames(Product p, const std::vector<ChangeStep>& steps, const std::
     QString out;
     for (std::size_t k = 0; k < which.size() && k < kListed; ++k)
         out += "\n" + render(stepNameMessage(changeStepName(p, steps, which[k])));
-    if (which.size() > kListed) out += "\n" + SendChangesDialog::tr("ほか %n 件", nullptr, countOf(which.size() - kListed));
+    if (which.size() > kListed)
+        out += "\n" + SendChangesDialog::tr("ほか %n 件", nullptr, countOf(which.size() - kListed));
     return out;
 }
 
