@@ -10,11 +10,11 @@
 namespace vrq {
 
 AlarmDialog::AlarmDialog(Console& c, QWidget* parent)
-    : DeviceSettingDialog(c, parent, "アラームの設定", "アラームの設定 ") {
+    : DeviceSettingDialog(c, parent, tr("アラームの設定"), tr("アラームの設定 %1")) {
     setObjectName("alarmDialog");
     SettingsModel& m = c.settings;
 
-    addBoundCombo("モード", {"Internal", "External"}, "modeCombo", m.alarmMode);
+    addBoundCombo(tr("モード"), {"Internal", "External"}, "modeCombo", m.alarmMode);
     addSendButton(lastRow(), "modeButton", [&m] { return alarmModeCommand(m); });
 
     auto* hold = new QLineEdit(this);
@@ -28,16 +28,16 @@ AlarmDialog::AlarmDialog(Console& c, QWidget* parent)
         const QByteArray bytes = QString::fromStdString(narrowDigits(text.toStdString())).toLatin1();
         setCell(m.alarmHoldTime, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     });
-    addSendButton(addRow("保持時間", hold), "holdTimeButton", [this] { return holdTimeCommand(); });
+    addSendButton(addRow(tr("保持時間"), hold), "holdTimeButton", [this] { return holdTimeCommand(); });
 
-    addBoundCombo("入力極性", {"Make ", "Break"}, "polarityCombo", m.alarmPolarity);
+    addBoundCombo(tr("入力極性"), {"Make ", "Break"}, "polarityCombo", m.alarmPolarity);
     addSendButton(lastRow(), "polarityButton", [&m] { return alarmPolarityCommand(m); });
-    addBoundCombo("表示", {"OFF", " ON"}, "displayCombo", m.alarmDisplay);
+    addBoundCombo(tr("表示"), {"OFF", " ON"}, "displayCombo", m.alarmDisplay);
     addSendButton(lastRow(), "displayButton", [&m] { return alarmDisplayCommand(m); });
-    addBoundCombo("リターン", {"OFF", " ON"}, "returnCombo", m.alarmReturn);
+    addBoundCombo(tr("リターン"), {"OFF", " ON"}, "returnCombo", m.alarmReturn);
     addSendButton(lastRow(), "returnButton", [&m] { return alarmReturnCommand(m); });
 
-    addSendButton(addRow("コネクター番号割り付け", connectorLists()), "connectorButton",
+    addSendButton(addRow(tr("コネクター番号割り付け"), connectorLists()), "connectorButton",
                   [&m] { return alarmConnectorCommand(m); });
     addSlaveAddressRow();
 }

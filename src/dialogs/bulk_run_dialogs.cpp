@@ -1,6 +1,7 @@
 #include "dialogs/bulk_run_dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/app_config.h"
 #include "model/send_bases.h"
 #include "protocol/bulk_runs.h"
@@ -22,10 +23,8 @@ namespace vrq {
 
 namespace {
 
-const char* const kReadCaption = "設定項目の読み込み";
-const char* const kSendCaption = "全項目の設定";
-const char* const kBaseNotDroppedText =
-    "送信先が保持する内容の記録を削除できませんでした。変更分の送信の前に全項目の設定を行ってください。";
+constexpr Text kBaseNotDroppedText = VRQ_TEXT(
+    "BulkRuns", "送信先が保持する内容の記録を削除できませんでした。変更分の送信の前に全項目の設定を行ってください。");
 // Wide enough to read the progress of a half-hour run at a glance.
 constexpr int kRunBarWidth = 360;
 
@@ -34,6 +33,10 @@ void sizeForLongRun(SettingDialog& d) {
 }
 
 }  // namespace
+
+Message stepNameMessage(const StepName& name) {
+    return Message::plain(uiLanguage() == UiLanguage::English ? name.english : name.japanese);
+}
 
 void noteRunTarget(Console& c, SendBases* bases, const std::string& target, const SettingsModel& now, bool success,
                    bool sent) {
@@ -47,7 +50,7 @@ void noteRunTarget(Console& c, SendBases* bases, const std::string& target, cons
 }
 
 QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
-    auto* box = new QCheckBox(uiText("高速転送（応答を受けたら次を送る）"), &d);
+    auto* box = new QCheckBox(QCoreApplication::translate("BulkRuns", "高速転送（応答を受けたら次を送る）"), &d);
     box->setObjectName("fastRunBox");
     box->setChecked(c.app.fastRuns);
     QObject::connect(box, &QCheckBox::toggled, &d, [&c](bool on) {
@@ -58,7 +61,7 @@ QCheckBox* addFastRunBox(SettingDialog& d, Console& c) {
 }
 
 ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent, SendBases* bases)
-    : SettingDialog(c, parent, kReadCaption, kReadCaption), bases_(bases) {
+    : SettingDialog(c, parent, tr("設定項目の読み込み"), tr("設定項目の読み込み%1")), bases_(bases) {
     setObjectName("readAllDialog");
     // Reading from every device at once makes no sense: no broadcast here.
     QComboBox* addr = slaveAddressCombo();
@@ -71,7 +74,7 @@ ReadAllDialog::ReadAllDialog(Console& c, QWidget* parent, SendBases* bases)
     addSlaveAddressRow();
     fast_ = addFastRunBox(*this, c);
     addControl("", fast_);
-    start_ = addButton("読み込み", "startButton");
+    start_ = addButton(tr("読み込み"), "startButton");
     addProgress(readAllStepCount(c.product) + 1);
     if (!c.single()) {
         cycle_ = new QProgressBar(this);
@@ -107,8 +110,10 @@ void ReadAllDialog::start() {
         // What no request asks for is still the document's, not the device's.
         if (Notifier* n = console().notifier)
             n->notify(kSuccessTitle,
-                      "全項目を読み込みました。\n次の設定は本体に問い合わせできないため、読み込み前の値のままです：\n" +
-                          readAllUnaskedSettings(p).japanese,
+                      Message(VRQ_TEXT("vrq::ReadAllDialog",
+                                       "全項目を読み込みました。\n次の設定は本体に問い合わせできないため、"
+                                       "読み込み前の値のままです：\n%1"))
+                          .arg(stepNameMessage(readAllUnaskedSettings(p))),
                       NoticeIcon::Information, false);
         QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
     };
@@ -129,12 +134,12 @@ void ReadAllDialog::start() {
 }
 
 SendAllDialog::SendAllDialog(Console& c, QWidget* parent, SendBases* bases)
-    : SettingDialog(c, parent, kSendCaption, kSendCaption), bases_(bases) {
+    : SettingDialog(c, parent, tr("全項目の設定"), tr("全項目の設定%1")), bases_(bases) {
     setObjectName("sendAllDialog");
     addSlaveAddressRow();
     fast_ = addFastRunBox(*this, c);
     addControl("", fast_);
-    start_ = addButton("設定", "startButton");
+    start_ = addButton(tr("設定", "button"), "startButton");
     addProgress(sendAllStepCount(c.product) + 1);
     addRunClock();
     sizeForLongRun(*this);

@@ -3,6 +3,8 @@
 // setting, "全項目の設定" sends every setting of the model.
 
 #include "dialogs/setting_dialog.h"
+#include "model/message.h"
+#include "protocol/run_tally.h"
 
 class QCheckBox;
 class QProgressBar;
@@ -56,6 +58,9 @@ private:
 // Sends step `step` (1-based) of "全項目の設定" from the model; false ends
 // the run (the link is down, a title cannot be sent).
 bool sendStepOfAll(Console& c, int step);
+
+// A step's name in the operator's language, as a piece of a notice.
+Message stepNameMessage(const StepName& name);
 
 // After a run to `target`: a success makes `now` its base; a send that
 // failed leaves what the device holds unknown. A base that cannot be

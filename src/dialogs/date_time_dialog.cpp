@@ -12,13 +12,16 @@ namespace vrq {
 namespace {
 
 // Six characters each; a left-out part is a full-width blank.
-const char* const kRanges[] = {"年月日時分秒", "年月日時分　", "年月日　　　", "　月日時分秒",
-                               "　月日時分　", "　月日　　　", "　　　時分秒", "　　　時分　"};
+const char* const kRanges[] = {
+    QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "年月日時分秒"), QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "年月日時分　"),
+    QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "年月日　　　"), QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "　月日時分秒"),
+    QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "　月日時分　"), QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "　月日　　　"),
+    QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "　　　時分秒"), QT_TRANSLATE_NOOP("vrq::DateTimeDialog", "　　　時分　")};
 
 }  // namespace
 
 DateTimeDialog::DateTimeDialog(Console& c, QWidget* parent, const ClockSource* clock)
-    : DeviceSettingDialog(c, parent, "日付＆時刻の設定", "日付，時刻の設定 ") {
+    : DeviceSettingDialog(c, parent, tr("日付＆時刻の設定"), tr("日付，時刻の設定 %1")) {
     setObjectName("dateTimeDialog");
     const QDateTime now = (clock ? clock : &systemClock_)->now();
     const QDate d = now.date();
@@ -26,31 +29,31 @@ DateTimeDialog::DateTimeDialog(Console& c, QWidget* parent, const ClockSource* c
 
     // A year the list does not hold opens with no selection.
     const int year = d.year() >= 2000 && d.year() <= 2099 ? d.year() - 2000 : -1;
-    addClockRow("年", numberItems(2000, 2099, 4), year, "year", yearCommand, 0);
-    addClockRow("月", numberItems(1, 12, 1), d.month() - 1, "month", monthCommand, 1);
-    addClockRow("日", numberItems(1, 31, 1), d.day() - 1, "day", dayCommand, 1);
-    addClockRow("時", numberItems(0, 23, 1), t.hour(), "hour", hourCommand, 0);
-    addClockRow("分", numberItems(0, 59, 1), t.minute(), "minute", minuteCommand, 0);
-    addClockRow("秒", numberItems(0, 59, 1), t.second(), "second", secondCommand, 0);
+    addClockRow(tr("年"), numberItems(2000, 2099, 4), year, "year", yearCommand, 0);
+    addClockRow(tr("月"), numberItems(1, 12, 1), d.month() - 1, "month", monthCommand, 1);
+    addClockRow(tr("日"), numberItems(1, 31, 1), d.day() - 1, "day", dayCommand, 1);
+    addClockRow(tr("時"), numberItems(0, 23, 1), t.hour(), "hour", hourCommand, 0);
+    addClockRow(tr("分"), numberItems(0, 59, 1), t.minute(), "minute", minuteCommand, 0);
+    addClockRow(tr("秒"), numberItems(0, 59, 1), t.second(), "second", secondCommand, 0);
 
     SettingsModel& m = c.settings;
     QStringList ranges;
-    for (const char* r : kRanges) ranges << QString::fromUtf8(r);
-    addBoundCombo("表示範囲", ranges, "rangeCombo", m.clockDisplayRange);
+    for (const char* r : kRanges) ranges << tr(r);
+    addBoundCombo(tr("表示範囲"), ranges, "rangeCombo", m.clockDisplayRange);
     addSendButton(lastRow(), "rangeButton", [&m] { return clockRangeCommand(m); });
-    addBoundCombo("表示", {"OFF", "ON "}, "displayCombo", m.clockDisplayOn);
+    addBoundCombo(tr("表示"), {"OFF", "ON "}, "displayCombo", m.clockDisplayOn);
     addSendButton(lastRow(), "displayButton", [&m] { return clockDisplayCommand(m); });
 
     // The display-size group stays hidden, as on the device's own console; the
     // value still travels in the settings document.
-    QComboBox* size = addBoundCombo("表示サイズ", {"SMALL ", "NORMAL"}, "sizeCombo", m.clockDisplaySize);
+    QComboBox* size = addBoundCombo(tr("表示サイズ"), {"SMALL ", "NORMAL"}, "sizeCombo", m.clockDisplaySize);
     QPushButton* sizeButton = addSendButton(lastRow(), "sizeButton", [&m] { return clockSizeCommand(m); });
     const int sizeRow = lastRow();
     if (QLayoutItem* label = controlGrid()->itemAtPosition(sizeRow, 0)) label->widget()->hide();
     size->hide();
     sizeButton->hide();
 
-    const int adjust = addRow("30秒補正", new QWidget(this));
+    const int adjust = addRow(tr("30秒補正"), new QWidget(this));
     addSendButton(adjust, "correctionButton", [] { return clockCorrectionCommand(); });
 
     addSlaveAddressRow();

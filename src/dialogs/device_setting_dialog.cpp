@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/ui_text.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -30,7 +29,7 @@ int DeviceSettingDialog::addRow(const QString& label, QWidget* w) {
 int DeviceSettingDialog::lastRow() const { return controlGrid()->rowCount() - 1; }
 
 QPushButton* DeviceSettingDialog::addSendButton(int row, const QString& objectName, Builder build) {
-    auto* b = new QPushButton(uiText("設定"), this);
+    auto* b = new QPushButton(tr("設定", "button"), this);
     b->setObjectName(objectName);
     b->setAutoDefault(false);
     controlGrid()->addWidget(b, row, 2);

@@ -1,7 +1,8 @@
 #pragma once
 // The shape of the device-wide setting dialogs: each row is a list (or an
 // edit field) bound to one model field, with a "設定" button beside it that
-// builds one command from the model and sends it at once.
+// builds one command from the model and sends it at once. Labels and items
+// come translated by the dialog that shows them.
 
 #include <functional>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "dialogs/line_setting_dialogs.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
 
-#include "dialogs/ui_text.h"
 #include "protocol/line_commands.h"
 #include "protocol/send_path.h"
 
@@ -20,16 +20,31 @@ const QStringList& onOffItems() {
     return items;
 }
 
-const QStringList& colourItems() {
-    static const QStringList items{"黒", "赤", "緑", "黄", "青", "マゼンタ", "シアン", "白", "ブランク"};
+const char* const kColourNames[] = {
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "黒"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "赤"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "緑"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "黄"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "青"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "マゼンタ"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "シアン"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "白"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "ブランク")};
+// Colour names padded with full-width spaces so the edging column lines up;
+// the English is padded to line up alike.
+const char* const kColourCells[] = {
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "黒　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "赤　　　　"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "緑　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "黄　　　　"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "青　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "マゼンタ　"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "シアン　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "白　　　　"),
+    QT_TRANSLATE_NOOP("vrq::ColourDialog", "ブランク　")};
+const char* const kUnknownColourCell = QT_TRANSLATE_NOOP("vrq::ColourDialog", "？　　　　");
+
+QStringList colourItems() {
+    QStringList items;
+    for (const char* name : kColourNames) items << ColourDialog::tr(name);
     return items;
 }
 
-// Colour names padded with full-width spaces so the edging column lines up.
 QString colourCell(int code) {
-    static const QStringList cells{"黒　　　　", "赤　　　　", "緑　　　　", "黄　　　　", "青　　　　",
-                                   "マゼンタ　", "シアン　　", "白　　　　", "ブランク　"};
-    return code >= 0 && code < cells.size() ? cells[code] : uiText("？　　　　");
+    constexpr int count = static_cast<int>(std::size(kColourCells));
+    return ColourDialog::tr(code >= 0 && code < count ? kColourCells[code] : kUnknownColourCell);
 }
 
 }  // namespace
@@ -41,8 +56,8 @@ LineSettingDialog::LineSettingDialog(Console& c, QWidget* parent, Family family)
     c.app.currentLine = std::clamp(c.app.currentLine, 0, kLines - 1);
 
     addPreview(QSize(family_.previewWidth, 256))->setPainter([this](QPainter& p) { paintPreview(p); });
-    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
-    lineCombo_ = addCombo("ライン", numberItems(1, kLines, 2), "lineCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
+    lineCombo_ = addCombo(tr("ライン"), numberItems(1, kLines, 2), "lineCombo");
     select(pageCombo_, c.app.currentPage);
     select(lineCombo_, c.app.currentLine);
 
@@ -97,9 +112,9 @@ LineSettingDialog::LineSettingDialog(Console& c, QWidget* parent, Family family)
         reselectValues();
     });
 
-    connect(addButton("ライン設定", "lineSendButton"), &QPushButton::clicked, this, &LineSettingDialog::sendLine);
-    connect(addButton("ページ設定", "pageSendButton"), &QPushButton::clicked, this, &LineSettingDialog::sendPage);
-    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this, &LineSettingDialog::sendAll);
+    connect(addButton(tr("ライン設定"), "lineSendButton"), &QPushButton::clicked, this, &LineSettingDialog::sendLine);
+    connect(addButton(tr("ページ設定"), "pageSendButton"), &QPushButton::clicked, this, &LineSettingDialog::sendPage);
+    connect(addButton(tr("全設定"), "sendAllButton"), &QPushButton::clicked, this, &LineSettingDialog::sendAll);
     addProgress(kPages);
 }
 
@@ -155,9 +170,9 @@ void LineSettingDialog::sendAll() {
 
 BlinkDialog::BlinkDialog(Console& c, QWidget* parent)
     : LineSettingDialog(c, parent,
-                        Family{"点滅",
-                               "表示点滅の設定 ",
-                               {Value{"点滅ON/OFF", "全ページ同設定", "全ライン同設定", onOffItems(),
+                        Family{tr("点滅"),
+                               tr("表示点滅の設定 %1"),
+                               {Value{tr("点滅ON/OFF"), tr("全ページ同設定"), tr("全ライン同設定"), onOffItems(),
                                       &SettingsModel::lineBlink, &DialogValues::allPagesBlink,
                                       &DialogValues::allLinesBlink, "valueCombo", "allPagesCombo",
                                       "allLinesCombo", true}},
@@ -172,9 +187,9 @@ BlinkDialog::BlinkDialog(Console& c, QWidget* parent)
 
 CharSizeDialog::CharSizeDialog(Console& c, QWidget* parent)
     : LineSettingDialog(c, parent,
-                        Family{"文字サイズ",
-                               "文字サイズの設定 ",
-                               {Value{"サイズ", "全ページ同サイズ", "全ライン同サイズ",
+                        Family{tr("文字サイズ"),
+                               tr("文字サイズの設定 %1"),
+                               {Value{tr("サイズ"), tr("全ページ同サイズ"), tr("全ライン同サイズ"),
                                       QStringList{"LARGE ", "MEDIUM", "SMALL "}, &SettingsModel::lineCharSize,
                                       &DialogValues::allPagesCharSize, &DialogValues::allLinesCharSize,
                                       "valueCombo", "allPagesCombo", "allLinesCombo"}},
@@ -191,9 +206,9 @@ CharSizeDialog::CharSizeDialog(Console& c, QWidget* parent)
 
 LineSpacingDialog::LineSpacingDialog(Console& c, QWidget* parent)
     : LineSettingDialog(c, parent,
-                        Family{"行間",
-                               "表示行間の設定 ",
-                               {Value{"行間", "全ページ同行間", "全ライン同行間", numberItems(0, 63, 2),
+                        Family{tr("行間"),
+                               tr("表示行間の設定 %1"),
+                               {Value{tr("行間"), tr("全ページ同行間"), tr("全ライン同行間"), numberItems(0, 63, 2),
                                       &SettingsModel::lineSpacing, &DialogValues::allPagesSpacing,
                                       &DialogValues::allLinesSpacing, "valueCombo", "allPagesCombo",
                                       "allLinesCombo"}},
@@ -210,13 +225,13 @@ LineSpacingDialog::LineSpacingDialog(Console& c, QWidget* parent)
 ColourDialog::ColourDialog(Console& c, QWidget* parent)
     : LineSettingDialog(
           c, parent,
-          Family{"文字色の設定",
-                 "文字＆縁取り色の設定 ",
-                 {Value{"文字色", "全ページ同文字色", "全ライン同文字色", colourItems(),
+          Family{tr("文字色の設定"),
+                 tr("文字＆縁取り色の設定 %1"),
+                 {Value{tr("文字色"), tr("全ページ同文字色"), tr("全ライン同文字色"), colourItems(),
                         &SettingsModel::lineCharColour, &DialogValues::allPagesCharColour,
                         &DialogValues::allLinesCharColour, "charColourCombo", "allPagesCharColourCombo",
                         "allLinesCharColourCombo"},
-                  Value{"縁取り色", "全ページ同縁取り色", "全ライン同縁取り色", colourItems(),
+                  Value{tr("縁取り色"), tr("全ページ同縁取り色"), tr("全ライン同縁取り色"), colourItems(),
                         &SettingsModel::lineEdgeColour, &DialogValues::allPagesEdgeColour,
                         &DialogValues::allLinesEdgeColour, "edgeColourCombo", "allPagesEdgeColourCombo",
                         "allLinesEdgeColourCombo"}},
@@ -226,14 +241,14 @@ ColourDialog::ColourDialog(Console& c, QWidget* parent)
                  [](const SettingsModel& m, int p, int l) {
                      return lineLabel(l) + colourCell(m.lineCharColour[p][l]) + colourCell(m.lineEdgeColour[p][l]);
                  },
-                 "文字色　　縁取り色",
+                 tr("文字色　　縁取り色"),
                  300}) {}
 
 FillDialog::FillDialog(Console& c, QWidget* parent)
     : LineSettingDialog(c, parent,
-                        Family{"背景色ベタ塗りの設定",
-                               "背景色ベタ塗りの設定 ",
-                               {Value{"背景色ベタ塗り", "全ページ同設定", "全ライン同設定", onOffItems(),
+                        Family{tr("背景色ベタ塗りの設定"),
+                               tr("背景色ベタ塗りの設定 %1"),
+                               {Value{tr("背景色ベタ塗り"), tr("全ページ同設定"), tr("全ライン同設定"), onOffItems(),
                                       &SettingsModel::lineFill, &DialogValues::allPagesFill,
                                       &DialogValues::allLinesFill, "valueCombo", "allPagesCombo",
                                       "allLinesCombo", true}},

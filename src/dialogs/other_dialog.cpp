@@ -4,16 +4,16 @@
 
 namespace vrq {
 
-OtherDialog::OtherDialog(Console& c, QWidget* parent) : DeviceSettingDialog(c, parent, "その他", "その他の設定 ") {
+OtherDialog::OtherDialog(Console& c, QWidget* parent) : DeviceSettingDialog(c, parent, tr("その他"), tr("その他の設定 %1")) {
     setObjectName("otherDialog");
     SettingsModel& m = c.settings;
-    addBoundCombo("コネクター入力", {"ALARM ", "REMOTE"}, "inputCombo", m.connectorInput);
+    addBoundCombo(tr("コネクター入力"), {"ALARM ", "REMOTE"}, "inputCombo", m.connectorInput);
     addSendButton(lastRow(), "inputButton", [&m] { return connectorInputCommand(m); });
-    addBoundCombo("電源投入時ページ", pageItems() << "PAS", "powerOnCombo", m.powerOnPage);
+    addBoundCombo(tr("電源投入時ページ"), pageItems() << "PAS", "powerOnCombo", m.powerOnPage);
     addSendButton(lastRow(), "powerOnButton", [&m] { return powerOnPageCommand(m); });
-    addBoundCombo("ビデオロス背景色", {"Normal", "Blue  "}, "videoLossCombo", m.videoLossBackColour);
+    addBoundCombo(tr("ビデオロス背景色"), {"Normal", "Blue  "}, "videoLossCombo", m.videoLossBackColour);
     addSendButton(lastRow(), "videoLossButton", [&m] { return videoLossCommand(m); });
-    addBoundCombo("Zoomフォント", {"OFF", "ON "}, "zoomCombo", m.zoomFont);
+    addBoundCombo(tr("Zoomフォント"), {"OFF", "ON "}, "zoomCombo", m.zoomFont);
     addSendButton(lastRow(), "zoomButton", [&m] { return zoomFontCommand(m); });
     addSlaveAddressRow();
 }

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "dialogs/ui_text.h"
 #include "protocol/page_commands.h"
 #include "protocol/send_path.h"
 
@@ -24,15 +23,15 @@ int blockStart(int page) { return page / 32 * 32; }
 // Automatic switching ------------------------------------------------------
 
 AutoSwitchDialog::AutoSwitchDialog(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "自動切換えの設定", "自動切換えの設定 ") {
+    : SettingDialog(c, parent, tr("自動切換えの設定"), tr("自動切換えの設定 %1")) {
     c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
     addPreview(QSize(540, 196))->setPainter([this](QPainter& p) {
         const QStringList texts = previewTexts();
         for (int i = 0; i < texts.size(); ++i) PreviewPanel::textAt(p, 20 + 130 * (i / 8), 10 + 23 * (i % 8), texts[i]);
     });
-    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
-    secondsCombo_ = addCombo("時間（秒）", numberItems(0, 99, 2), "secondsCombo");
-    QComboBox* all = addCombo("同時間（秒）", numberItems(0, 99, 2), "allSecondsCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
+    secondsCombo_ = addCombo(tr("時間（秒）"), numberItems(0, 99, 2), "secondsCombo");
+    QComboBox* all = addCombo(tr("同時間（秒）"), numberItems(0, 99, 2), "allSecondsCombo");
     addSlaveAddressRow();
     select(pageCombo_, c.app.currentPage);
     // Always opens on the remembered default; a choice here is not kept.
@@ -57,10 +56,10 @@ AutoSwitchDialog::AutoSwitchDialog(Console& c, QWidget* parent)
         refreshPreview();
         reselect();
     });
-    connect(addButton("設定", "sendButton"), &QPushButton::clicked, this, [this] {
+    connect(addButton(tr("設定", "button"), "sendButton"), &QPushButton::clicked, this, [this] {
         sendCommand(console(), autoSwitchPageCommand(console().settings, console().app.currentPage));
     });
-    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this,
+    connect(addButton(tr("全設定"), "sendAllButton"), &QPushButton::clicked, this,
             [this] { sendCommand(console(), autoSwitchAllCommand(console().settings)); });
 }
 
@@ -74,7 +73,7 @@ QStringList AutoSwitchDialog::previewTexts() const {
     QStringList texts;
     for (int i = 0; i < 32; ++i) {
         const int v = std::clamp(c.settings.pageAutoSwitch[first + i], 0, 99);
-        texts << pageText(first + i) + " = " + two(v) + " 秒";
+        texts << tr("%1 = %2 秒").arg(pageText(first + i), two(v));
     }
     return texts;
 }
@@ -82,25 +81,25 @@ QStringList AutoSwitchDialog::previewTexts() const {
 // Display page ---------------------------------------------------------------
 
 DisplayPageDialog::DisplayPageDialog(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "表示ページ", "表示ページの設定 ") {
-    auto* pageBox = new QGroupBox(uiText("ページ"), this);
+    : SettingDialog(c, parent, tr("表示ページ"), tr("表示ページの設定 %1")) {
+    auto* pageBox = new QGroupBox(tr("ページ"), this);
     auto* pageRow = new QHBoxLayout(pageBox);
     auto* pageCombo = new QComboBox(pageBox);
     pageCombo->setObjectName("pageCombo");
     pageCombo->addItems(pageItems() << "PAS ");
     pageCombo->setMaxVisibleItems(16);
-    auto* pageSend = new QPushButton(uiText("設定"), pageBox);
+    auto* pageSend = new QPushButton(tr("設定", "button"), pageBox);
     pageSend->setObjectName("pageSendButton");
     pageSend->setAutoDefault(false);
     pageRow->addWidget(pageCombo, 1);
     pageRow->addWidget(pageSend);
 
-    auto* onBox = new QGroupBox(uiText("表示ON/OFF"), this);
+    auto* onBox = new QGroupBox(tr("表示ON/OFF"), this);
     auto* onRow = new QHBoxLayout(onBox);
     auto* onCombo = new QComboBox(onBox);
     onCombo->setObjectName("onOffCombo");
     onCombo->addItems({"OFF", "ON "});
-    auto* onSend = new QPushButton(uiText("設定"), onBox);
+    auto* onSend = new QPushButton(tr("設定", "button"), onBox);
     onSend->setObjectName("onOffSendButton");
     onSend->setAutoDefault(false);
     onRow->addWidget(onCombo, 1);
@@ -127,7 +126,7 @@ DisplayPageDialog::DisplayPageDialog(Console& c, QWidget* parent)
 // Character level --------------------------------------------------------------
 
 CharLevelDialog::CharLevelDialog(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "文字レベルの設定", "文字レベルの設定 ") {
+    : SettingDialog(c, parent, tr("文字レベルの設定"), tr("文字レベルの設定 %1")) {
     c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
     addPreview(QSize(540, 206))->setPainter([this](QPainter& p) {
         for (int k = 0; k < 4; ++k) PreviewPanel::textAt(p, 72 + 130 * k, 2, "W  B");
@@ -135,11 +134,11 @@ CharLevelDialog::CharLevelDialog(Console& c, QWidget* parent)
         for (int i = 0; i < texts.size(); ++i) PreviewPanel::textAt(p, 20 + 130 * (i / 8), 20 + 23 * (i % 8), texts[i]);
     });
     const QStringList levels = numberItems(0, 4, 1);
-    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
-    whiteCombo_ = addCombo("文字白レベル", levels, "whiteCombo");
-    QComboBox* allWhite = addCombo("同文字白レベル", levels, "allWhiteCombo");
-    blackCombo_ = addCombo("文字黒レベル", levels, "blackCombo");
-    QComboBox* allBlack = addCombo("同文字黒レベル", levels, "allBlackCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
+    whiteCombo_ = addCombo(tr("文字白レベル"), levels, "whiteCombo");
+    QComboBox* allWhite = addCombo(tr("同文字白レベル"), levels, "allWhiteCombo");
+    blackCombo_ = addCombo(tr("文字黒レベル"), levels, "blackCombo");
+    QComboBox* allBlack = addCombo(tr("同文字黒レベル"), levels, "allBlackCombo");
     addSlaveAddressRow();
     select(pageCombo_, c.app.currentPage);
     select(allWhite, c.dialog.allCharWhiteLevel);
@@ -176,10 +175,10 @@ CharLevelDialog::CharLevelDialog(Console& c, QWidget* parent)
         refreshPreview();
         reselect();
     });
-    connect(addButton("設定", "sendButton"), &QPushButton::clicked, this, [this] {
+    connect(addButton(tr("設定", "button"), "sendButton"), &QPushButton::clicked, this, [this] {
         sendCommand(console(), charLevelPageCommand(console().settings, console().app.currentPage));
     });
-    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this,
+    connect(addButton(tr("全設定"), "sendAllButton"), &QPushButton::clicked, this,
             [this] { sendCommand(console(), charLevelAllCommand(console().settings)); });
 }
 
@@ -204,19 +203,19 @@ QStringList CharLevelDialog::previewTexts() const {
 // Schedule ---------------------------------------------------------------------
 
 ScheduleDialog::ScheduleDialog(Console& c, QWidget* parent)
-    : SettingDialog(c, parent, "スケジュール", "スケジュールの設定 ") {
+    : SettingDialog(c, parent, tr("スケジュール"), tr("スケジュールの設定 %1")) {
     c.dialog.scheduleDay = std::clamp(c.dialog.scheduleDay, 0, kDays - 1);
     c.dialog.scheduleEntry = std::clamp(c.dialog.scheduleEntry, 0, kScheduleEntries - 1);
     addPreview(QSize(500, 206))->setPainter([this](QPainter& p) {
-        PreviewPanel::textAt(p, 60, 1, "時 分 ページ　　 　　時 分 ページ　　　　時 分 ページ");
+        PreviewPanel::textAt(p, 60, 1, tr("時 分 ページ　　 　　時 分 ページ　　　　時 分 ページ"));
         const QStringList texts = previewTexts();
         for (int i = 0; i < texts.size(); ++i) PreviewPanel::textAt(p, 20 + 160 * (i / 8), 20 + 23 * (i % 8), texts[i]);
     });
-    QComboBox* day = addCombo("日", numberItems(1, kDays, 2), "dayCombo");
-    QComboBox* entry = addCombo("パターン番号", numberItems(1, kScheduleEntries, 2), "entryCombo");
-    hourCombo_ = addCombo("時", numberItems(0, 23, 2), "hourCombo");
-    minuteCombo_ = addCombo("分", numberItems(0, 59, 2), "minuteCombo");
-    pageCombo_ = addCombo("ページ", pageItems() << "PAS" << "---", "pageCombo");
+    QComboBox* day = addCombo(tr("日"), numberItems(1, kDays, 2), "dayCombo");
+    QComboBox* entry = addCombo(tr("パターン番号"), numberItems(1, kScheduleEntries, 2), "entryCombo");
+    hourCombo_ = addCombo(tr("時"), numberItems(0, 23, 2), "hourCombo");
+    minuteCombo_ = addCombo(tr("分"), numberItems(0, 59, 2), "minuteCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems() << "PAS" << "---", "pageCombo");
     addSlaveAddressRow();
     select(day, c.dialog.scheduleDay);
     select(entry, c.dialog.scheduleEntry);
@@ -246,10 +245,10 @@ ScheduleDialog::ScheduleDialog(Console& c, QWidget* parent)
     bind(minuteCombo_, &SettingsModel::scheduleMinute);
     bind(pageCombo_, &SettingsModel::schedulePage);
 
-    connect(addButton("設定", "sendButton"), &QPushButton::clicked, this,
+    connect(addButton(tr("設定", "button"), "sendButton"), &QPushButton::clicked, this,
             [this] { sendCommand(console(), scheduleDayCommand(console().settings, console().dialog.scheduleDay)); });
-    connect(addButton("全設定", "sendAllButton"), &QPushButton::clicked, this, &ScheduleDialog::sendAll);
-    connect(addButton("日OFF", "dayOffButton"), &QPushButton::clicked, this, [this] {
+    connect(addButton(tr("全設定"), "sendAllButton"), &QPushButton::clicked, this, &ScheduleDialog::sendAll);
+    connect(addButton(tr("日OFF"), "dayOffButton"), &QPushButton::clicked, this, [this] {
         Console& cc = console();
         cc.settings.schedulePage[cc.dialog.scheduleDay].fill(kScheduleNone);
         refreshPreview();

@@ -7,7 +7,6 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "dialogs/ui_text.h"
 #include "model/field_text.h"
 #include "model/text_cell.h"
 #include "protocol/device_commands.h"
@@ -29,23 +28,23 @@ constexpr int kReadSteps = kNetworkReadRequests + 1;  // the last tick only refi
 }  // namespace
 
 ProtocolDialog::ProtocolDialog(Console& c, QWidget* parent)
-    : DeviceSettingDialog(c, parent, "プロトコル", "プロトコルの設定 ") {
+    : DeviceSettingDialog(c, parent, tr("プロトコル"), tr("プロトコルの設定 %1")) {
     setObjectName("protocolDialog");
     slaveAddressCombo()->hide();  // commands use the address chosen elsewhere
     SettingsModel& m = c.settings;
 
-    ip_ = addAddressRow("IP Address", "ip", &SettingsModel::netIpAddress, ipAddressCommand);
-    gateway_ = addAddressRow("Gateway Address", "gateway", &SettingsModel::netGatewayAddress, gatewayAddressCommand);
-    active_ = addAddressRow("Active Address", "active", &SettingsModel::netActiveAddress, activeAddressCommand);
+    ip_ = addAddressRow(tr("IP Address"), "ip", &SettingsModel::netIpAddress, ipAddressCommand);
+    gateway_ = addAddressRow(tr("Gateway Address"), "gateway", &SettingsModel::netGatewayAddress, gatewayAddressCommand);
+    active_ = addAddressRow(tr("Active Address"), "active", &SettingsModel::netActiveAddress, activeAddressCommand);
 
     mac_ = new QLineEdit(this);
     mac_->setObjectName("macText");
     mac_->setReadOnly(true);
-    auto* read = addSendButton(addRow("MAC Address", mac_), "readButton", [] { return std::nullopt; });
-    read->setText(uiText("読み込み"));
+    auto* read = addSendButton(addRow(tr("MAC Address"), mac_), "readButton", [] { return std::nullopt; });
+    read->setText(tr("読み込み"));
     connect(read, &QPushButton::clicked, this, &ProtocolDialog::startReadBack);
 
-    subnet_ = addBoundCombo("Subnet Mask", {"Class A", "Class B", "Class C"}, "subnetCombo", m.netSubnetClass);
+    subnet_ = addBoundCombo(tr("Subnet Mask"), {"Class A", "Class B", "Class C"}, "subnetCombo", m.netSubnetClass);
     addSendButton(lastRow(), "subnetButton", [&m] { return subnetCommand(m); });
 
     port_ = new QLineEdit(this);
@@ -56,7 +55,7 @@ ProtocolDialog::ProtocolDialog(Console& c, QWidget* parent)
         setCell(m.netPortNumber, narrowDigits(text.left(5).toStdString()));
     });
     // A port the device could not listen on is refused, never sent as zeros.
-    addSendButton(addRow("Port Number", port_), "portButton", [this, &m]() -> std::optional<CommandLine> {
+    addSendButton(addRow(tr("Port Number"), port_), "portButton", [this, &m]() -> std::optional<CommandLine> {
         if (!parsePortNumber(cellText(m.netPortNumber))) {
             if (console().notifier) showError(*console().notifier, kPortRefusedText);
             return std::nullopt;
@@ -64,18 +63,18 @@ ProtocolDialog::ProtocolDialog(Console& c, QWidget* parent)
         return portCommand(m);
     });
 
-    connectionTry_ = addBoundCombo("Connection Try", {"OFF", "ON "}, "connectionTryCombo", m.netConnectionTry);
+    connectionTry_ = addBoundCombo(tr("Connection Try"), {"OFF", "ON "}, "connectionTryCombo", m.netConnectionTry);
     addSendButton(lastRow(), "connectionTryButton", [&m] { return connectionTryCommand(m); });
-    keepAlive_ = addBoundCombo("Keep Alive", {"OFF", "ON "}, "keepAliveCombo", m.netKeepAlive);
+    keepAlive_ = addBoundCombo(tr("Keep Alive"), {"OFF", "ON "}, "keepAliveCombo", m.netKeepAlive);
     addSendButton(lastRow(), "keepAliveButton", [&m] { return keepAliveCommand(m); });
     timeRegister_ =
-        addBoundCombo("Time Register", {"10", "20", "30", "40", "50", "60"}, "timeRegisterCombo", m.netTimeRegister);
+        addBoundCombo(tr("Time Register"), {"10", "20", "30", "40", "50", "60"}, "timeRegisterCombo", m.netTimeRegister);
     addSendButton(lastRow(), "timeRegisterButton", [&m] { return timeRegisterCommand(m); });
 
     version_ = new QLineEdit(this);
     version_->setObjectName("versionText");
     version_->setReadOnly(true);
-    addRow("Version Number", version_);
+    addRow(tr("Version Number"), version_);
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName("progressBar");

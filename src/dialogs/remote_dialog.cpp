@@ -5,12 +5,12 @@
 namespace vrq {
 
 RemoteDialog::RemoteDialog(Console& c, QWidget* parent)
-    : DeviceSettingDialog(c, parent, "リモートの設定", "リモートの設定 ") {
+    : DeviceSettingDialog(c, parent, tr("リモートの設定"), tr("リモートの設定 %1")) {
     setObjectName("remoteDialog");
     SettingsModel& m = c.settings;
-    addSendButton(addRow("コネクター番号割り付け", connectorLists()), "connectorButton",
+    addSendButton(addRow(tr("コネクター番号割り付け"), connectorLists()), "connectorButton",
                   [&m] { return remoteConnectorCommand(m); });
-    addBoundCombo("モード", {"BINARY   ", "BIT      ", "OPERATION"}, "modeCombo", m.remoteMode);
+    addBoundCombo(tr("モード"), {"BINARY   ", "BIT      ", "OPERATION"}, "modeCombo", m.remoteMode);
     addSendButton(lastRow(), "modeButton", [&m] { return remoteModeCommand(m); });
     addSlaveAddressRow();
 }

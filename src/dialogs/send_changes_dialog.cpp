@@ -1,5 +1,7 @@
 #include "dialogs/send_changes_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -9,7 +11,7 @@
 #include <QTimer>
 
 #include "dialogs/bulk_run_dialogs.h"
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/send_bases.h"
 #include "model/settings_file.h"
 #include "protocol/bulk_runs.h"
@@ -20,31 +22,24 @@ namespace vrq {
 
 namespace {
 
-const char* const kCaption = "変更分の送信";
 constexpr std::size_t kListed = 8;  // the box stays readable; the count tells the rest
 
-// A text of the translation file with its numbers in: translated as a whole
-// line where it is shown.
-std::string filled(std::string text, std::size_t a, std::size_t b = 0) {
-    const std::pair<const char*, std::size_t> marks[] = {{"%1", a}, {"%2", b}};
-    for (const auto& [mark, n] : marks)
-        if (const auto at = text.find(mark); at != std::string::npos) text.replace(at, 2, std::to_string(n));
-    return text;
-}
+int countOf(std::size_t n) { return static_cast<int>(n); }
 
-// The first steps named, one a line; Japanese, translated where it is shown.
-std::string joinedNames(Product p, const std::vector<ChangeStep>& steps, const std::vector<int>& which) {
-    std::string out;
+// The first steps named, each on a line of its own, in the operator's language.
+QString joinedNames(Product p, const std::vector<ChangeStep>& steps, const std::vector<int>& which) {
+    QString out;
     for (std::size_t k = 0; k < which.size() && k < kListed; ++k)
-        out += "\n" + changeStepName(p, steps, which[k]).japanese;
-    if (which.size() > kListed) out += "\n" + filled("ほか %1 件", which.size() - kListed);
+        out += "\n" + render(stepNameMessage(changeStepName(p, steps, which[k])));
+    if (which.size() > kListed)
+        out += "\n" + SendChangesDialog::tr("ほか %n 件", nullptr, countOf(which.size() - kListed));
     return out;
 }
 
 }  // namespace
 
 SendChangesDialog::SendChangesDialog(Console& c, SendBases& bases, QWidget* parent)
-    : SettingDialog(c, parent, kCaption, kCaption), bases_(bases) {
+    : SettingDialog(c, parent, tr("変更分の送信"), tr("変更分の送信%1")), bases_(bases) {
     setObjectName("sendChangesDialog");
     addSlaveAddressRow();
     changes_ = new QLabel(this);
@@ -55,18 +50,18 @@ SendChangesDialog::SendChangesDialog(Console& c, SendBases& bases, QWidget* pare
     addControl("", changes_);
     fast_ = addFastRunBox(*this, c);
     addControl("", fast_);
-    verify_ = new QCheckBox(uiText("送信後に読み戻して確認する"), this);
+    verify_ = new QCheckBox(tr("送信後に読み戻して確認する"), this);
     verify_->setObjectName("verifyBox");
     addControl("", verify_);
-    choose_ = addButton("基準ファイルを選ぶ", "chooseBaseButton");
-    sendAll_ = addButton("全項目を送信", "sendAllButton");
-    start_ = addButton("送信", "startButton");
+    choose_ = addButton(tr("基準ファイルを選ぶ"), "chooseBaseButton");
+    sendAll_ = addButton(tr("全項目を送信"), "sendAllButton");
+    start_ = addButton(tr("送信"), "startButton");
     addProgress(1);
     addRunClock();
     if (QProgressBar* bar = progressBar()) bar->setMinimumWidth(360);
 
     chooseBase = [this] {
-        return QFileDialog::getOpenFileName(this, uiText("基準にする設定ファイル"), QString(),
+        return QFileDialog::getOpenFileName(this, tr("基準にする設定ファイル"), QString(),
                                             QStringLiteral("*.dat"))
             .toStdString();
     };
@@ -91,24 +86,24 @@ void SendChangesDialog::refresh() {
     target_ = sendTarget(c.app, c.settings);
     base_ = chosen_ ? chosen_.get() : bases_.find(target_);
     steps_.clear();
-    std::string text;
+    QString text;
     if (!base_) {
-        text = "この送信先には、このプログラムで送信または読み込みに成功した設定がありません。"
-               "基準にする設定ファイルを選ぶか、全項目を送信してください。";
+        text = tr("この送信先には、このプログラムで送信または読み込みに成功した設定がありません。"
+                  "基準にする設定ファイルを選ぶか、全項目を送信してください。");
     } else {
         steps_ = sendChangesSteps(*base_, c.settings, c.product);
-        if (chosen_) text = std::string("基準は選んだ設定ファイルです。") + "\n";
+        if (chosen_) text = tr("基準は選んだ設定ファイルです。") + "\n";
         if (steps_.empty()) {
-            text += "基準から変更された設定はありません。";
+            text += tr("基準から変更された設定はありません。");
         } else {
             std::vector<int> changed;
             for (std::size_t i = 0; i < steps_.size(); ++i)
                 if (steps_[i].changed) changed.push_back(static_cast<int>(i) + 1);
-            text += filled("変更 %1 件（送信 %2 件）:", changed.size(), steps_.size()) +
+            text += tr("変更 %n 件（送信 %1 件）:", nullptr, countOf(changed.size())).arg(countOf(steps_.size())) +
                     joinedNames(c.product, steps_, changed);
         }
     }
-    changes_->setText(uiText(text));
+    changes_->setText(text);
     start_->setEnabled(!steps_.empty());
     if (QProgressBar* bar = progressBar()) bar->setMaximum(std::max<int>(1, static_cast<int>(steps_.size())));
 }
@@ -226,10 +221,14 @@ void SendChangesDialog::readBack() {
         setIdle(true);
         if (!success || !con.notifier) return;
         if (differ.empty())
-            showSuccess(*con.notifier, filled("送信した %1 件を読み戻し、すべて一致しました。", running_.size()));
+            showSuccess(*con.notifier,
+                        Message(VRQ_TEXT_N("vrq::SendChangesDialog", "送信した %n 件を読み戻し、すべて一致しました。"))
+                            .count(countOf(running_.size())));
         else
-            showError(*con.notifier, filled("読み戻した %1 件が送信した内容と異なります。", differ.size()) +
-                                         joinedNames(con.product, running_, differ));
+            showError(*con.notifier,
+                      Message(VRQ_TEXT_N("vrq::SendChangesDialog", "読み戻した %n 件が送信した内容と異なります。%1"))
+                          .count(countOf(differ.size()))
+                          .arg(Message::plain(joinedNames(con.product, running_, differ).toStdString())));
     };
     plan.onEnded = [this](bool success) {
         if (success) QTimer::singleShot(0, this, &QDialog::accept);

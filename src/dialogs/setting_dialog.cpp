@@ -12,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dialogs/ui_text.h"
 #include "protocol/notifier.h"
 #include "protocol/run_estimate.h"
 #include "protocol/run_tally.h"
@@ -26,9 +25,7 @@ PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
 
-void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) { dataAt(p, x, y, uiText(text)); }
-
-void PreviewPanel::dataAt(QPainter& p, int x, int y, const QString& text) {
+void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) {
     const QFontMetrics fm = p.fontMetrics();
     p.drawText(QPoint(x, y + fm.ascent()), text);
 }
@@ -45,7 +42,10 @@ void PreviewPanel::paintEvent(QPaintEvent*) {
 SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading)
     : QDialog(parent), c_(c) {
     const QString peer = peerText(c);
-    setWindowTitle(peer.isEmpty() ? uiText(caption) : uiText(peerHeading) + peer);
+    if (peer.isEmpty())
+        setWindowTitle(caption);
+    else
+        setWindowTitle(peerHeading.contains(QLatin1String("%1")) ? peerHeading.arg(peer) : peerHeading + peer);
     setModal(true);
 
     auto* outer = new QVBoxLayout(this);
@@ -68,7 +68,8 @@ SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption
     connect(closeButton_, &QPushButton::clicked, this, &SettingDialog::reject);
 
     QStringList addresses = numberItems(0, 31, 2);
-    addresses << "Bloadcast";
+    // Spelt as the device's own console spells it; English puts it right.
+    addresses << tr("Bloadcast");
     slaveCombo_ = new QComboBox(this);
     slaveCombo_->setObjectName("slaveAddressCombo");
     slaveCombo_->addItems(addresses);
@@ -139,7 +140,7 @@ PreviewPanel* SettingDialog::addPreview(QSize size) {
 QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& items, const QString& objectName) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(objectName);
-    for (const QString& item : items) combo->addItem(uiText(item));
+    combo->addItems(items);
     combo->setMaxVisibleItems(16);
     addControl(label, combo);
     return combo;
@@ -147,14 +148,14 @@ QComboBox* SettingDialog::addCombo(const QString& label, const QStringList& item
 
 void SettingDialog::addControl(const QString& label, QWidget* w) {
     const int row = grid_->rowCount();
-    if (!label.isEmpty()) grid_->addWidget(new QLabel(uiText(label), this), row, 0);
+    if (!label.isEmpty()) grid_->addWidget(new QLabel(label, this), row, 0);
     grid_->addWidget(w, row, 1);
 }
 
-void SettingDialog::addSlaveAddressRow() { addControl("スレーブアドレス", slaveCombo_); }
+void SettingDialog::addSlaveAddressRow() { addControl(tr("スレーブアドレス"), slaveCombo_); }
 
 QPushButton* SettingDialog::addButton(const QString& text, const QString& objectName) {
-    auto* b = new QPushButton(uiText(text), this);
+    auto* b = new QPushButton(text, this);
     b->setObjectName(objectName);
     b->setAutoDefault(false);
     // Buttons go before the stretch that keeps Close at the right.
@@ -178,7 +179,7 @@ void SettingDialog::addProgress(int maximum) {
     percentBox_->setFixedWidth(percentBox_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     row->addWidget(progress_, 1);
     row->addWidget(percentBox_);
-    row->addWidget(new QLabel(uiText("％"), this));
+    row->addWidget(new QLabel(tr("％"), this));
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
@@ -198,7 +199,7 @@ void SettingDialog::updateRunClock() {
         runActive() ? remainingMs(progress_->value(), plan_.steps, plan_.fast, plan_.periodMs, elapsedMs) : -1;
     const QString left = ms >= 0 ? QString::fromStdString(durationText((ms + 999) / 1000)) : QStringLiteral("--:--");
     runClock_->setText(
-        uiText("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsedMs / 1000)), left));
+        tr("経過 %1　　残り 約 %2").arg(QString::fromStdString(durationText(elapsedMs / 1000)), left));
 }
 
 void SettingDialog::select(QComboBox* combo, int index) {

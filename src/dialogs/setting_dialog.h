@@ -38,10 +38,11 @@ public:
     PreviewPanel(QSize size, QWidget* parent);
     void setPainter(Painter p) { painter_ = std::move(p); }
 
-    // Text with its top-left corner at (x, y), as the device-pixel origins are given.
+    // Text with its top-left corner at (x, y), as the device-pixel origins
+    // are given. Either kind is drawn as it is: a text already in the
+    // operator's language, or the operator's data (a title).
     static void textAt(QPainter& p, int x, int y, const QString& text);
-    // A text that holds the operator's data (a title): drawn as it is.
-    static void dataAt(QPainter& p, int x, int y, const QString& text);
+    static void dataAt(QPainter& p, int x, int y, const QString& text) { textAt(p, x, y, text); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -53,8 +54,9 @@ private:
 class SettingDialog : public QDialog {
     Q_OBJECT
 public:
-    // `caption` is the title without a peer; `peerHeading` is followed by
-    // the peer's address text when a TCP peer is selected.
+    // `caption` is the title without a peer; `peerHeading` is the title with
+    // a TCP peer selected, %1 standing for the peer's address text (without
+    // %1 the address follows it). Both come translated.
     SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading);
     ~SettingDialog() override;
 
@@ -100,7 +102,8 @@ protected:
     };
 
     // Layout helpers: a preview on the left, labelled controls on the right,
-    // buttons below them, the progress row at the bottom.
+    // buttons below them, the progress row at the bottom. Labels, items and
+    // button texts are shown as they are given: the caller translates them.
     PreviewPanel* addPreview(QSize size);
     QComboBox* addCombo(const QString& label, const QStringList& items, const QString& objectName);
     void addControl(const QString& label, QWidget* w);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <iterator>
 
 #include "protocol/send_path.h"
 
@@ -18,21 +19,49 @@ struct Texts {
 
 Texts textsOf(SingleSetting s) {
     switch (s) {
-        case SingleSetting::AutoSwitch: return {"自動切換えの設定", "自動切換えの設定 "};
-        case SingleSetting::Blink: return {"点滅表示の設定", "文字点滅の設定 "};
-        case SingleSetting::Offset: return {"表示位置オフセット", "表示位置オフセットの設定 "};
-        case SingleSetting::Position: return {"表示位置の設定", "表示位置の設定 "};
-        case SingleSetting::Fill: return {"背景色ベタ塗りの設定", "背景色ベタ塗りの設定 "};
-        case SingleSetting::Colour: return {"文字色の設定", "文字色の設定 "};
-        case SingleSetting::CharSize: return {"文字サイズの設定", "文字サイズの設定 "};
-        case SingleSetting::ScrollSpeed: return {"スクロール速度の設定", "スクロール速度の設定 "};
+        case SingleSetting::AutoSwitch:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "自動切換えの設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "自動切換えの設定 %1")};
+        case SingleSetting::Blink:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "点滅表示の設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "文字点滅の設定 %1")};
+        case SingleSetting::Offset:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "表示位置オフセット"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "表示位置オフセットの設定 %1")};
+        case SingleSetting::Position:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "表示位置の設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "表示位置の設定 %1")};
+        case SingleSetting::Fill:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "背景色ベタ塗りの設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "背景色ベタ塗りの設定 %1")};
+        case SingleSetting::Colour:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "文字色の設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "文字色の設定 %1")};
+        case SingleSetting::CharSize:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "文字サイズの設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "文字サイズの設定 %1")};
+        case SingleSetting::ScrollSpeed:
+            return {QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "スクロール速度の設定"),
+                    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "スクロール速度の設定 %1")};
     }
     return {"", ""};
 }
 
-const QStringList kColourItems = {"黒", "赤", "緑", "黄", "青", "マゼンタ", "シアン", "白", "ブランク"};
-const QStringList kColourNames = {"黒　　　　", "赤　　　　", "緑　　　　", "黄　　　　", "青　　　　",
-                                  "マゼンタ　", "シアン　　", "白　　　　", "ブランク　"};
+const char* const kColourItems[] = {
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黒"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "赤"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "緑"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黄"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "青"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "マゼンタ"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "シアン"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "白"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "ブランク")};
+// Padded with full-width spaces so the edging column lines up; the English
+// is padded to line up alike.
+const char* const kColourNames[] = {
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黒　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "赤　　　　"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "緑　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黄　　　　"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "青　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "マゼンタ　"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "シアン　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "白　　　　"),
+    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "ブランク　")};
+constexpr int kColourCount = static_cast<int>(std::size(kColourNames));
 
 QStringList itemsOf(SingleSetting s) {
     switch (s) {
@@ -41,7 +70,11 @@ QStringList itemsOf(SingleSetting s) {
         case SingleSetting::Fill: return {"OFF", "ON "};
         case SingleSetting::Offset: return SettingDialog::numberItems(0, 15, 2);
         case SingleSetting::Position: return {"TOP   ", "BOTTOM"};
-        case SingleSetting::Colour: return kColourItems;
+        case SingleSetting::Colour: {
+            QStringList items;
+            for (const char* name : kColourItems) items << SinglePageDialog::tr(name);
+            return items;
+        }
         case SingleSetting::CharSize: return {"LARGE ", "MEDIUM", "SMALL "};
         case SingleSetting::ScrollSpeed: return {"1", "2", "3", "4"};
     }
@@ -64,13 +97,14 @@ constexpr int kColourGroup = 8;
 }  // namespace
 
 SinglePageDialog::SinglePageDialog(Console& c, SingleSetting setting, QWidget* parent)
-    : SettingDialog(c, parent, textsOf(setting).caption, textsOf(setting).peerHeading), con_(c), setting_(setting) {
+    : SettingDialog(c, parent, tr(textsOf(setting).caption), tr(textsOf(setting).peerHeading)), con_(c),
+      setting_(setting) {
     setObjectName("singlePageDialog");
     c.app.currentPage = std::clamp(c.app.currentPage, 0, kPages - 1);
     const bool colour = setting == SingleSetting::Colour;
     addPreview(colour ? QSize(330, 210) : QSize(540, 200))->setPainter([this](QPainter& p) { paintPreview(p); });
 
-    pageCombo_ = addCombo("ページ", pageItems(), "pageCombo");
+    pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
     select(pageCombo_, c.app.currentPage);
     connect(pageCombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i < 0) return;
@@ -79,29 +113,31 @@ SinglePageDialog::SinglePageDialog(Console& c, SingleSetting setting, QWidget* p
         refreshPreview();
     });
 
+    // The page's value and the one for every page; the colour dialog has two of each.
+    const QString label = tr("設定", "value label"), same = tr("同設定");
     switch (setting) {
-        case SingleSetting::AutoSwitch: values_ = {{"設定", "同設定", autoSwitchCell, &DialogValues::allPagesAutoSwitch, false}}; break;
-        case SingleSetting::Blink: values_ = {{"設定", "同設定", blinkCell, &DialogValues::allPagesBlink, true}}; break;
-        case SingleSetting::Offset: values_ = {{"設定", "同設定", offsetCell, &DialogValues::allPagesSpacing, false}}; break;
+        case SingleSetting::AutoSwitch: values_ = {{label, same, autoSwitchCell, &DialogValues::allPagesAutoSwitch, false}}; break;
+        case SingleSetting::Blink: values_ = {{label, same, blinkCell, &DialogValues::allPagesBlink, true}}; break;
+        case SingleSetting::Offset: values_ = {{label, same, offsetCell, &DialogValues::allPagesSpacing, false}}; break;
         case SingleSetting::Position:
-            values_ = {{"設定", "同設定", positionCell, &DialogValues::allPagesDisplayPosition, false}};
+            values_ = {{label, same, positionCell, &DialogValues::allPagesDisplayPosition, false}};
             break;
-        case SingleSetting::Fill: values_ = {{"設定", "同設定", fillCell, &DialogValues::allPagesFill, true}}; break;
+        case SingleSetting::Fill: values_ = {{label, same, fillCell, &DialogValues::allPagesFill, true}}; break;
         case SingleSetting::Colour:
-            values_ = {{"文字色", "文字色同設定", charColourCell, &DialogValues::allPagesCharColour, true},
-                       {"縁取り色", "縁取り色同設定", edgeColourCell, &DialogValues::allPagesEdgeColour, true}};
+            values_ = {{tr("文字色"), tr("文字色同設定"), charColourCell, &DialogValues::allPagesCharColour, true},
+                       {tr("縁取り色"), tr("縁取り色同設定"), edgeColourCell, &DialogValues::allPagesEdgeColour, true}};
             break;
-        case SingleSetting::CharSize: values_ = {{"設定", "同設定", charSizeCell, &DialogValues::allPagesCharSize, false}}; break;
+        case SingleSetting::CharSize: values_ = {{label, same, charSizeCell, &DialogValues::allPagesCharSize, false}}; break;
         case SingleSetting::ScrollSpeed:
-            values_ = {{"設定", "同設定", scrollCell, &DialogValues::allPagesScrollSpeed, false}};
+            values_ = {{label, same, scrollCell, &DialogValues::allPagesScrollSpeed, false}};
             break;
     }
     for (std::size_t i = 0; i < values_.size(); ++i) addValue(values_[i], itemsOf(setting), static_cast<int>(i));
     addSlaveAddressRow();
     reselect();
 
-    auto* one = addButton("設定", "sendPageButton");
-    auto* all = addButton("全設定", "sendAllButton");
+    auto* one = addButton(tr("設定", "button"), "sendPageButton");
+    auto* all = addButton(tr("全設定"), "sendAllButton");
     // Neither button checks the link: the send path reports a missing one.
     connect(one, &QPushButton::clicked, this,
             [this] { sendCommand(console(), singlePageCommand(console().settings, setting_, console().app.currentPage)); });
@@ -163,7 +199,7 @@ QString SinglePageDialog::entryText(int page) const {
         case SingleSetting::ScrollSpeed: return QString(QChar('0' + ((v + 1) & 0x3F))) + " ";
         case SingleSetting::Colour: {
             const int e = shownCode(1, page);
-            auto name = [](int code) { return code >= 0 && code < kColourNames.size() ? kColourNames[code] : QString(); };
+            auto name = [](int code) { return code >= 0 && code < kColourCount ? tr(kColourNames[code]) : QString(); };
             return name(v) + name(e);
         }
     }
@@ -174,7 +210,7 @@ QStringList SinglePageDialog::previewTexts() const {
     QStringList out;
     const int current = con_.app.currentPage;
     if (setting_ == SingleSetting::Colour) {
-        out << "文字色　　縁取り色";
+        out << tr("文字色　　縁取り色");
         const int first = current / kColourGroup * kColourGroup;
         for (int i = 0; i < kColourGroup; ++i)
             out << QStringLiteral("Page %1 ").arg(first + i + 1, 3, 10, QLatin1Char('0')) + entryText(first + i);

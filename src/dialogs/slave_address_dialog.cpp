@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "dialogs/setting_dialog.h"
-#include "dialogs/ui_text.h"
 #include "protocol/run_target.h"
 
 namespace vrq {
@@ -17,14 +16,15 @@ SlaveAddressDialog::SlaveAddressDialog(Console& c, QWidget* parent) : QDialog(pa
     setObjectName("slaveAddressDialog");
     setModal(true);
     const QString peer = SettingDialog::peerText(c);
-    setWindowTitle(peer.isEmpty() ? uiText("機器のスレーブアドレス") : uiText("スレーブアドレスの設定 ") + peer);
+    setWindowTitle(peer.isEmpty() ? tr("機器のスレーブアドレス") : tr("スレーブアドレスの設定 %1").arg(peer));
 
     auto* outer = new QVBoxLayout(this);
-    auto* group = new QGroupBox(uiText("スレーブアドレス"), this);
+    auto* group = new QGroupBox(tr("スレーブアドレス"), this);
     auto* inGroup = new QVBoxLayout(group);
     combo_ = new QComboBox(group);
     combo_->setObjectName("slaveAddressCombo");
-    combo_->addItems(SettingDialog::numberItems(0, 31, 2) << "Bloadcast");
+    // Spelt as the device's own console spells it; English puts it right.
+    combo_->addItems(SettingDialog::numberItems(0, 31, 2) << tr("Bloadcast"));
     combo_->setMaxVisibleItems(16);
     const int i = c.app.slaveAddressIndex;
     combo_->setCurrentIndex(i >= 0 && i <= kBroadcastAddress ? i : -1);

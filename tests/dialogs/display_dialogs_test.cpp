@@ -13,6 +13,7 @@
 #include "dialogs/line_setting_dialogs.h"
 #include "dialogs/page_setting_dialogs.h"
 #include "dialogs/title_editor.h"
+#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
 #include "protocol/notifier.h"
@@ -127,6 +128,46 @@ TEST_F(DisplayDialogs, CaptionNamesTheSelectedPeer) {
     EXPECT_EQ(FillDialog(*c, nullptr).windowTitle(), "背景色ベタ塗りの設定 10.0.0.2");
     c->app.peerIndex = 500;  // out of any table: no text, no crash
     EXPECT_EQ(TitleEditor(*c, nullptr).windowTitle(), "タイトルの設定");
+}
+
+// In English the texts are the translation's, the peer's name and a title
+// stay as they are, and Japanese comes back byte for byte.
+TEST_F(DisplayDialogs, EnglishTextsAroundDataKeptAsItIs) {
+    struct Japanese {
+        ~Japanese() { installUiLanguage(UiLanguage::Japanese); }
+    } restore;
+    auto labels = [](QWidget& w) {
+        QStringList texts;
+        for (QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
+        return texts;
+    };
+    c->app.linkInterface = kLinkTcp;
+    c->app.tcpRole = kTcpServer;
+    c->app.selectedSlot = 1;
+    c->app.clientSlots[1].addressText = "設定";  // a name is data, whatever it looks like
+    c->settings.lineEdgeColour[0][0] = 8;
+    setCell(c->settings.titleText[0][0], "\x90\xDD\x92\xE8\x82\xCC\x95\x5C\x8E\xA6");  // 設定の表示
+    installUiLanguage(UiLanguage::English);
+    {
+        ColourDialog d(*c, nullptr);
+        EXPECT_EQ(d.windowTitle(), "Character and Edge Colour Settings 設定");
+        EXPECT_TRUE(labels(d).contains("Same edge colour on all pages"));
+        EXPECT_TRUE(labels(d).contains("Slave address"));
+        EXPECT_EQ(child<QComboBox>(&d, "charColourCombo")->itemText(5), "Magenta");
+        EXPECT_EQ(child<QComboBox>(&d, "slaveAddressCombo")->itemText(32), "Broadcast");
+        EXPECT_EQ(d.previewTexts()[1], "Line01 = White      Blank       ");
+        EXPECT_EQ(child<QPushButton>(&d, "sendAllButton")->text(), "Set All");
+        AutoSwitchDialog a(*c, nullptr);
+        EXPECT_EQ(a.previewTexts()[0], "P001 = 03 s");
+        EXPECT_EQ(TitleEditor(*c, nullptr).previewTexts()[1].left(14), QString::fromUtf8("Line01 = 設定の表示"));
+    }
+    c->app.linkInterface = kLinkSerial;
+    installUiLanguage(UiLanguage::Japanese);
+    ColourDialog d(*c, nullptr);
+    EXPECT_EQ(d.windowTitle(), "文字色の設定");
+    EXPECT_TRUE(labels(d).contains("全ページ同縁取り色"));
+    EXPECT_EQ(d.previewTexts()[1], "Line01 = 白　　　　ブランク　");
+    EXPECT_EQ(child<QComboBox>(&d, "slaveAddressCombo")->itemText(32), "Bloadcast");
 }
 
 TEST_F(DisplayDialogs, ColourListsTouchOnlyTheirOwnField) {

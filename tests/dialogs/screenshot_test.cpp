@@ -22,6 +22,7 @@
 #include "dialogs/traffic_monitor.h"
 #include "dialogs/tcp_server_dialog.h"
 #include "link/tcp_link.h"
+#include "link/ui_language.h"
 #include <QTcpSocket>
 #include "model/reset_settings.h"
 #include "model/text_cell.h"
@@ -46,6 +47,12 @@ void shoot(QWidget& d, const char* file) {
 
 TEST(Screenshots, DisplayDialogs) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    // VRQ_SCREENSHOT_LANG=en pictures the English interface.
+    struct Language {
+        bool english = qEnvironmentVariable("VRQ_SCREENSHOT_LANG") == QLatin1String("en");
+        Language() { if (english) installUiLanguage(UiLanguage::English); }
+        ~Language() { if (english) installUiLanguage(UiLanguage::Japanese); }
+    } language;
     auto c = makeConsole(Product::Multi);
     c->app.currentPage = 2;
     c->app.currentLine = 1;

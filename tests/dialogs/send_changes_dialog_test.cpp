@@ -15,6 +15,7 @@
 #include "dialogs/bulk_run_dialogs.h"
 #include "dialogs/send_changes_dialog.h"
 #include "link/serial_link.h"
+#include "link/ui_language.h"
 #include "model/send_bases.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
@@ -122,6 +123,16 @@ TEST_P(SendChangesDialogTest, AChosenDocumentIsTheBase) {
     d.chooseBaseButton()->click();
     EXPECT_EQ(notes.notices.size(), 1u);  // told; the base chosen before stays
     EXPECT_TRUE(d.hasBase());
+
+    // In English, one template per line, its count in the singular.
+    installUiLanguage(UiLanguage::English);
+    SendChangesDialog e(*c, bases);
+    e.chooseBase = [&] { return path; };
+    e.chooseBaseButton()->click();
+    installUiLanguage(UiLanguage::Japanese);
+    EXPECT_TRUE(e.changesLabel()->text().startsWith("The base is the settings file you chose.\n"
+                                                    "1 setting changed (steps to send: "))
+        << e.changesLabel()->text().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, SendChangesDialogTest, ::testing::Values(Product::Multi, Product::Single),
@@ -166,6 +177,8 @@ namespace {
 // A picture of the dialog for the documentation; only with VRQ_SCREENSHOT_DIR (under Xvfb).
 TEST(SendChangesScreenshot, ChangesListedBeforeTheStart) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
+    const bool english = qEnvironmentVariable("VRQ_SCREENSHOT_LANG") == QLatin1String("en");
+    if (english) installUiLanguage(UiLanguage::English);
     auto c = makeConsole(Product::Multi);
     SendBases bases("", Product::Multi);
     c->app.serialMode = kRs485;
@@ -181,6 +194,7 @@ TEST(SendChangesScreenshot, ChangesListedBeforeTheStart) {
         const QString dir = qEnvironmentVariable("VRQ_SCREENSHOT_DIR");
         EXPECT_TRUE(d.grab().save(QDir(dir).filePath(none ? "send_changes_none.png" : "send_changes.png")));
     }
+    if (english) installUiLanguage(UiLanguage::Japanese);
 }
 
 }  // namespace
