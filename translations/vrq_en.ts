@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>BulkRuns</name>
+    <message>
+        <location filename="../src/dialogs/bulk_run_dialogs.cpp" line="+26"/>
+        <source>送信先が保持する内容の記録を削除できませんでした。変更分の送信の前に全項目の設定を行ってください。</source>
+        <translation>The record of what the destination holds could not be deleted. Send all settings before you next send changes.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>高速転送（応答を受けたら次を送る）</source>
+        <translation>Fast transfer (send the next command as soon as the answer is in)</translation>
+    </message>
+</context>
+<context>
     <name>Console</name>
     <message>
         <location filename="../src/shell/console_app.cpp" line="+98"/>
@@ -524,6 +537,41 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
         <location line="+68"/>
         <source>データを保存せずに終了しますか？</source>
         <translation>Exit without saving the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphEditorDialog</name>
+    <message>
+        <location filename="../src/glyph_ui/glyph_editor_dialog.cpp" line="+28"/>
+        <source>Can&apos;t file open</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t file open</source>
+        <translation>No file is open. Use Save As.</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>新規作成</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>データを保存せずに新規作成しますか？</source>
+        <translation>Start a new document without saving the data?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>データを保存せずに別のファイルを開きますか？</source>
+        <translation>Open another file without saving the data?</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>外字ファイルが壊れています。読めない文字は「0」（消灯）として読み込みました。
+%1</source>
+        <translation>The glyph file is damaged. What could not be read was taken as 0 (dot off).
+%1</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1102,1859 @@ An option&apos;s value may follow it or be joined to it with &apos;=&apos; (--ba
         <location line="+10"/>
         <source>リンク %1 を作れませんでした（%2）。</source>
         <translation>cannot link %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TcpClientDialog</name>
+    <message>
+        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="+189"/>
+        <source>Socket 接続 OK</source>
+        <translation>Connected.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Socket 切断 OK</source>
+        <translation>Disconnected.</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/tcp_client_dialog.h" line="+26"/>
+        <source>Host List は100件までです。不要なアドレスを削除してから追加してください。</source>
+        <translation>The Host List holds up to 100 entries. Remove addresses you no longer need, then add.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleCsv</name>
+    <message>
+        <location filename="../src/ctl/title_csv_run.cpp" line="+17"/>
+        <source>%1 に書き込めません：%2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>設定ファイル %1 を読み込めません：%2</source>
+        <translation>cannot read the settings document %1: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 には %3 件中 %2 件の設定がありません。初期値を使います</source>
+        <translation>%1 lacks %2 of %3 settings; they are taken at their defaults</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>タイトルを標準出力に書き出せません</source>
+        <translation>cannot write the titles to standard output</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 を読み込めません：%2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n件の問題があるため、何も書き込みませんでした</source>
+        <translation>
+            <numerusform>%n problem; nothing written</numerusform>
+            <numerusform>%n problems; nothing written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/title_csv_texts.cpp" line="+30"/>
+        <source>UTF-8またはシフトJISのテキストではありません</source>
+        <translation>not a text file in UTF-8 or CP932</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>見出しの行（%1）がありません</source>
+        <translation>the header row (%1) is missing</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>別の機種の見出しです（%1）</source>
+        <translation>the header is the other model&apos;s (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>「&quot;」で始まるセルが閉じていません</source>
+        <translation>a quoted cell is not closed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>セルが足りません</source>
+        <translation>a cell is missing</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>タイトルの後にもセルがあります（「,」を含むタイトルは「&quot;」で囲みます）</source>
+        <translation>a cell after the title (a title holding a comma goes in double quotes)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>「%1」は数字ではありません</source>
+        <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ページ%1は1～512の範囲にありません</source>
+        <translation>page %1 is not 1..512</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ライン%1は1～10の範囲にありません</source>
+        <translation>line %1 is not 1..10</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1行目と同じタイトルです</source>
+        <translation>the same title as row %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>タイトルに改行があります</source>
+        <translation>a line break in a title</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>「%1」（%2）はシフトJISにない文字です</source>
+        <translation>&apos;%1&apos; (%2) has no Shift-JIS code</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>「%1」（%2）は機器が表示できない文字です</source>
+        <translation>&apos;%1&apos; (%2) is not a character the device shows</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>タイトルは%1文字までです</source>
+        <translation>longer than %1 characters</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>ほかに%n件の問題があります</source>
+        <translation>
+            <numerusform>and %n more problem</numerusform>
+            <numerusform>and %n more problems</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1行目・%2列目：%3</source>
+        <translation>row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1行目：%2</source>
+        <translation>row %1: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>シフトJIS（CP932）</source>
+        <translation>CP932 (Shift-JIS)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UTF-8（BOM付き）</source>
+        <translation>UTF-8 with byte-order mark</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CSVファイルからタイトルを読み込みました。
+変更したタイトル：%1件
+全角にした文字：%2字
+文字コード：%3
+%4</source>
+        <translation>Titles were read from the CSV file.
+Titles changed: %1
+Characters made full-width: %2
+Encoding: %3
+%4</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/title_csv_commands.cpp" line="+20"/>
+        <source>CSV(*.csv);;すべて(*.*)</source>
+        <translation>CSV (*.csv);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>タイトルの読み込み（CSV）</source>
+        <translation>Import Titles (CSV)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>タイトルの書き出し（CSV）</source>
+        <translation>Export Titles (CSV)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+29"/>
+        <source>%n件のタイトルをCSVファイルに書き出しました。
+%1</source>
+        <translation>
+            <numerusform>%n title was written to the CSV file.
+%1</numerusform>
+            <numerusform>%n titles were written to the CSV file.
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vrq::AlarmDialog</name>
+    <message>
+        <location filename="../src/dialogs/alarm_dialog.cpp" line="+13"/>
+        <source>アラームの設定</source>
+        <translation>Alarm Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>アラームの設定 %1</source>
+        <translation>Alarm Settings %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>モード</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>保持時間</source>
+        <translation>Hold time</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>入力極性</source>
+        <translation>Input polarity</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>リターン</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>コネクター番号割り付け</source>
+        <translation>Connector assignment</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::AutoSwitchDialog</name>
+    <message>
+        <location filename="../src/dialogs/page_setting_dialogs.cpp" line="+26"/>
+        <source>自動切換えの設定</source>
+        <translation>Auto Switching Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>自動切換えの設定 %1</source>
+        <translation>Auto Switching Settings %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時間（秒）</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>同時間（秒）</source>
+        <translation>Same time on all pages (s)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 = %2 秒</source>
+        <translation>%1 = %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::BlinkDialog</name>
+    <message>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+173"/>
+        <source>点滅</source>
+        <translation>Display Blink</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>表示点滅の設定 %1</source>
+        <translation>Display Blink Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>点滅ON/OFF</source>
+        <translation>Blink ON/OFF</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ページ同設定</source>
+        <translation>Same for all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同設定</source>
+        <translation>Same for all lines</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::CharLevelDialog</name>
+    <message>
+        <location filename="../src/dialogs/page_setting_dialogs.cpp" line="+53"/>
+        <source>文字レベルの設定</source>
+        <translation>Character Level Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>文字レベルの設定 %1</source>
+        <translation>Character Level Settings %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字白レベル</source>
+        <translation>Character white level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>同文字白レベル</source>
+        <translation>Same white level on all pages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字黒レベル</source>
+        <translation>Character black level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>同文字黒レベル</source>
+        <translation>Same black level on all pages</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::CharSizeDialog</name>
+    <message>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+15"/>
+        <source>文字サイズ</source>
+        <translation>Character Size</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字サイズの設定 %1</source>
+        <translation>Character Size Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ページ同サイズ</source>
+        <translation>Same size on all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同サイズ</source>
+        <translation>Same size on all lines</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::ClientServerDialog</name>
+    <message>
+        <location filename="../src/dialogs/client_server_dialog.cpp" line="+15"/>
+        <source>クライアント/サーバー</source>
+        <translation>Client/Server</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>選択</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::ColourDialog</name>
+    <message>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="-168"/>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Black       </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Red         </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Green      </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Yellow      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Blue        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ&#x3000;</source>
+        <translation>Magenta  </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン&#x3000;&#x3000;</source>
+        <translation>Cyan        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>White      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク&#x3000;</source>
+        <translation>Blank       </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>？&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>?             </translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>文字色の設定</source>
+        <translation>Character and Edge Colour Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字＆縁取り色の設定 %1</source>
+        <translation>Character and Edge Colour Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字色</source>
+        <translation>Character colour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ページ同文字色</source>
+        <translation>Same character colour on all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同文字色</source>
+        <translation>Same character colour on all lines</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>縁取り色</source>
+        <translation>Edge colour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ページ同縁取り色</source>
+        <translation>Same edge colour on all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同縁取り色</source>
+        <translation>Same edge colour on all lines</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>文字色&#x3000;&#x3000;縁取り色</source>
+        <translation>Character Edge</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::DateTimeDialog</name>
+    <message>
+        <location filename="../src/dialogs/date_time_dialog.cpp" line="+16"/>
+        <source>年月日時分秒</source>
+        <translation>Y M D h m s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>年月日時分&#x3000;</source>
+        <translation>Y M D h m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>年月日&#x3000;&#x3000;&#x3000;</source>
+        <translation>Y M D</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&#x3000;月日時分秒</source>
+        <translation>M D h m s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&#x3000;月日時分&#x3000;</source>
+        <translation>M D h m</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&#x3000;月日&#x3000;&#x3000;&#x3000;</source>
+        <translation>M D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&#x3000;&#x3000;&#x3000;時分秒</source>
+        <translation>h m s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&#x3000;&#x3000;&#x3000;時分&#x3000;</source>
+        <translation>h m</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>日付＆時刻の設定</source>
+        <translation>Date and Time Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>日付，時刻の設定 %1</source>
+        <translation>Date and Time Settings %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>年</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>分</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>秒</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>表示範囲</source>
+        <translation>Display range</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>表示サイズ</source>
+        <translation>Display size</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>30秒補正</source>
+        <translation>30-second adjustment</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::DeviceSettingDialog</name>
+    <message>
+        <location filename="../src/dialogs/device_setting_dialog.cpp" line="+32"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::DisplayPageDialog</name>
+    <message>
+        <location filename="../src/dialogs/page_setting_dialogs.cpp" line="-97"/>
+        <source>表示ページ</source>
+        <translation>Display Page</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>表示ページの設定 %1</source>
+        <translation>Display Page Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>表示ON/OFF</source>
+        <translation>Display ON/OFF</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::FillDialog</name>
+    <message>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+5"/>
+        <source>背景色ベタ塗りの設定</source>
+        <translation>Background Fill Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>背景色ベタ塗りの設定 %1</source>
+        <translation>Background Fill Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>背景色ベタ塗り</source>
+        <translation>Background fill</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ページ同設定</source>
+        <translation>Same for all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同設定</source>
+        <translation>Same for all lines</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::GlyphEditorDialog</name>
+    <message>
+        <location filename="../src/glyph_ui/glyph_editor_dialog.cpp" line="-112"/>
+        <source>新規作成</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>名前をつけて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>登録番号</source>
+        <translation>Glyph Number</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+14"/>
+        <source>リード</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>登録</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>サンプル</source>
+        <translation>Sample Character</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1;;すべて(*.*)</source>
+        <translation>%1;;All Files (*.*)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>ファイルのオープン</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>ファイルの保存</source>
+        <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::GlyphInsertDialog</name>
+    <message>
+        <location filename="../src/glyph_ui/glyph_insert_dialog.cpp" line="+26"/>
+        <source>外字挿入</source>
+        <translation>Insert Glyph</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>外字挿入の設定 </source>
+        <translation>Insert Glyph </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>フォント サイズ</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ライン</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>外字登録番号</source>
+        <translation>Glyph number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>挿入位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::InterfaceDialog</name>
+    <message>
+        <location filename="../src/dialogs/interface_dialog.cpp" line="+31"/>
+        <source>インターフェイスの設定</source>
+        <translation>Interface Settings</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::LineSettingDialog</name>
+    <message>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="-192"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ライン</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>ライン設定</source>
+        <translation>Set Line</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ページ設定</source>
+        <translation>Set Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::LineSpacingDialog</name>
+    <message>
+        <location line="+92"/>
+        <location line="+2"/>
+        <source>行間</source>
+        <translation>Line spacing</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>表示行間の設定 %1</source>
+        <translation>Line Spacing Settings %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>全ページ同行間</source>
+        <translation>Same spacing on all pages</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全ライン同行間</source>
+        <translation>Same spacing on all lines</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::OtherDialog</name>
+    <message>
+        <location filename="../src/dialogs/other_dialog.cpp" line="+7"/>
+        <source>その他</source>
+        <translation>Other Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>その他の設定 %1</source>
+        <translation>Other Settings %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>コネクター入力</source>
+        <translation>Connector input</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>電源投入時ページ</source>
+        <translation>Page at power-on</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ビデオロス背景色</source>
+        <translation>Background on video loss</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zoomフォント</source>
+        <translation>Zoom font</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::ProtocolDialog</name>
+    <message>
+        <location filename="../src/dialogs/protocol_dialog.cpp" line="+31"/>
+        <source>プロトコル</source>
+        <translation>Protocol Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>プロトコルの設定 %1</source>
+        <translation>Protocol Settings %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gateway Address</source>
+        <translation>Gateway Address</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Address</source>
+        <translation>Active Address</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>MAC Address</source>
+        <translation>MAC Address</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>読み込み</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Port Number</source>
+        <translation>Port Number</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Connection Try</source>
+        <translation>Retry Connecting</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep Alive</source>
+        <translation>Keep Alive</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Time Register</source>
+        <translation>Timer Value</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Version Number</source>
+        <translation>Version Number</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::ReadAllDialog</name>
+    <message>
+        <location filename="../src/dialogs/bulk_run_dialogs.cpp" line="+11"/>
+        <source>設定項目の読み込み</source>
+        <translation>Read All Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>設定項目の読み込み%1</source>
+        <translation>Read All Settings %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>読み込み</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>全項目を読み込みました。
+次の設定は本体に問い合わせできないため、読み込み前の値のままです：
+%1</source>
+        <translation>Every setting was read.
+The device cannot be asked for the following settings, so they keep the values they had before the read:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::RemoteDialog</name>
+    <message>
+        <location filename="../src/dialogs/remote_dialog.cpp" line="+8"/>
+        <source>リモートの設定</source>
+        <translation>Remote Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>リモートの設定 %1</source>
+        <translation>Remote Settings %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>コネクター番号割り付け</source>
+        <translation>Connector assignment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>モード</source>
+        <translation>Mode</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::ScheduleDialog</name>
+    <message>
+        <location filename="../src/dialogs/page_setting_dialogs.cpp" line="+109"/>
+        <source>スケジュール</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>スケジュールの設定 %1</source>
+        <translation>Schedule Settings %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>時 分 ページ&#x3000;&#x3000; &#x3000;&#x3000;時 分 ページ&#x3000;&#x3000;&#x3000;&#x3000;時 分 ページ</source>
+        <translation>h m  page                         h m  page                        h m  page</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>パターン番号</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>分</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日OFF</source>
+        <translation>Clear Day</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SendAllDialog</name>
+    <message>
+        <location filename="../src/dialogs/bulk_run_dialogs.cpp" line="+24"/>
+        <source>全項目の設定</source>
+        <translation>Send All Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>全項目の設定%1</source>
+        <translation>Send All Settings %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Send</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SendChangesDialog</name>
+    <message numerus="yes">
+        <location filename="../src/dialogs/send_changes_dialog.cpp" line="+35"/>
+        <source>ほか %n 件</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>変更分の送信</source>
+        <translation>Send Changes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>変更分の送信%1</source>
+        <translation>Send Changes %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>送信後に読み戻して確認する</source>
+        <translation>Read back and check after sending</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>基準ファイルを選ぶ</source>
+        <translation>Choose Base File</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>全項目を送信</source>
+        <translation>Send Everything</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>送信</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>基準にする設定ファイル</source>
+        <translation>Settings File to Use as the Base</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>この送信先には、このプログラムで送信または読み込みに成功した設定がありません。基準にする設定ファイルを選ぶか、全項目を送信してください。</source>
+        <translation>This program has not yet sent settings to this destination or read them from it successfully. Choose a settings file as the base, or send everything.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>基準は選んだ設定ファイルです。</source>
+        <translation>The base is the settings file you chose.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>基準から変更された設定はありません。</source>
+        <translation>No setting has changed since the base.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>変更 %n 件（送信 %1 件）:</source>
+        <translation>
+            <numerusform>%n setting changed (steps to send: %1):</numerusform>
+            <numerusform>%n settings changed (steps to send: %1):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+123"/>
+        <source>送信した %n 件を読み戻し、すべて一致しました。</source>
+        <translation>
+            <numerusform>The %n setting sent was read back and matches.</numerusform>
+            <numerusform>The %n settings sent were read back and all match.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>読み戻した %n 件が送信した内容と異なります。%1</source>
+        <translation>
+            <numerusform>%n setting read back differs from what was sent.%1</numerusform>
+            <numerusform>%n settings read back differ from what was sent.%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SerialSettingsDialog</name>
+    <message>
+        <location filename="../src/dialogs/serial_settings_dialog.cpp" line="+45"/>
+        <source>RS-232C/485の設定</source>
+        <translation>RS-232C/485 Settings</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>コム ポート</source>
+        <translation>COM Port</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>接続先のデバイス</source>
+        <translation>Available Devices</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>デバイス</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>説明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>メーカー</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>シリアル番号</source>
+        <translation>Serial Number</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>更新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+86"/>
+        <source>%1 に割り当て</source>
+        <translation>Assign to %1</translation>
+    </message>
+    <message>
+        <location line="-79"/>
+        <source>コントロール</source>
+        <translation>Line Mode</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>割り当て</source>
+        <translation>Assign</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SettingDialog</name>
+    <message>
+        <location filename="../src/dialogs/setting_dialog.cpp" line="+72"/>
+        <source>Bloadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>スレーブアドレス</source>
+        <translation>Slave address</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>％</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>経過 %1&#x3000;&#x3000;残り 約 %2</source>
+        <translation>Elapsed %1    About %2 left</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SinglePageDialog</name>
+    <message>
+        <location filename="../src/dialogs/single_page_dialogs.cpp" line="+23"/>
+        <source>自動切換えの設定</source>
+        <translation>Auto Switching Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>自動切換えの設定 %1</source>
+        <translation>Auto Switching Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>点滅表示の設定</source>
+        <translation>Character Blink Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字点滅の設定 %1</source>
+        <translation>Character Blink Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表示位置オフセット</source>
+        <translation>Display Offset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>表示位置オフセットの設定 %1</source>
+        <translation>Display Offset Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表示位置の設定</source>
+        <translation>Display Position Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>表示位置の設定 %1</source>
+        <translation>Display Position Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>背景色ベタ塗りの設定</source>
+        <translation>Background Fill Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>背景色ベタ塗りの設定 %1</source>
+        <translation>Background Fill Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>文字色の設定</source>
+        <translation>Character Colour Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字色の設定 %1</source>
+        <translation>Character Colour Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>文字サイズの設定</source>
+        <translation>Character Size Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文字サイズの設定 %1</source>
+        <translation>Character Size Settings %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>スクロール速度の設定</source>
+        <translation>Scroll Speed Settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>スクロール速度の設定 %1</source>
+        <translation>Scroll Speed Settings %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Black       </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Red         </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Green      </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Yellow      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Blue        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ&#x3000;</source>
+        <translation>Magenta  </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン&#x3000;&#x3000;</source>
+        <translation>Cyan        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>White      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク&#x3000;</source>
+        <translation>Blank       </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>設定</source>
+        <comment>value label</comment>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>同設定</source>
+        <translation>Same for all pages</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>文字色</source>
+        <translation>Character colour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>文字色同設定</source>
+        <translation>Same character colour on all pages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>縁取り色</source>
+        <translation>Edge colour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>縁取り色同設定</source>
+        <translation>Same edge colour on all pages</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>文字色&#x3000;&#x3000;縁取り色</source>
+        <translation>Character Edge</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::SlaveAddressDialog</name>
+    <message>
+        <location filename="../src/dialogs/slave_address_dialog.cpp" line="+19"/>
+        <source>機器のスレーブアドレス</source>
+        <translation>Device Slave Address</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>スレーブアドレスの設定 %1</source>
+        <translation>Slave Address Settings %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>スレーブアドレス</source>
+        <translation>Slave Address</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bloadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::TcpClientDialog</name>
+    <message>
+        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="-138"/>
+        <source>TCP/IPの設定(Client)</source>
+        <translation>TCP/IP Settings (Client)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Host IP Address</source>
+        <translation>Host IP Address</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Host List</source>
+        <translation>Host List</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Port Number</source>
+        <translation>Port Number</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>設定</source>
+        <comment>button</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>接続</source>
+        <comment>button</comment>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>切断</source>
+        <comment>button</comment>
+        <translation>Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::TcpServerDialog</name>
+    <message>
+        <location filename="../src/dialogs/tcp_server_dialog.cpp" line="+33"/>
+        <source>送信先</source>
+        <translation>destination</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>接続中</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TCP/IPの設定(Server)</source>
+        <translation>TCP/IP Settings (Server)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission place</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Client List</source>
+        <translation>Client List</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Port Number</source>
+        <translation>Port Number</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>接続</source>
+        <comment>button</comment>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>切断</source>
+        <comment>button</comment>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::TitleCsvProblemsDialog</name>
+    <message>
+        <location filename="../src/dialogs/title_csv_dialog.cpp" line="+16"/>
+        <source>タイトルの読み込み（CSV）</source>
+        <translation>Import Titles (CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>次の問題があるため読み込みませんでした。タイトルは変わっていません。
+%1</source>
+        <translation>The file was not imported because of the problems below. The titles are unchanged.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::TitleEditor</name>
+    <message>
+        <location filename="../src/dialogs/title_editor.cpp" line="+46"/>
+        <source>「%1」は半角文字のため、タイトルに使えません。全角で入力してください</source>
+        <translation>&quot;%1&quot; cannot be used in a title: it is a half-width character. Type it full-width</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>「%1」はJISコードのない文字のため、タイトルに使えません</source>
+        <translation>&quot;%1&quot; cannot be used in a title: it has no JIS code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>「%1」（JIS %2）は機器が受け付けない文字のため、タイトルに使えません</source>
+        <translation>&quot;%1&quot; (JIS %2) cannot be used in a title: the device does not take it</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>タイトルの設定</source>
+        <translation>Title Settings</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>タイトルの設定 </source>
+        <translation>Title Settings </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ライン</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+8"/>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>ライン設定</source>
+        <translation>Set Line</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ページ設定</source>
+        <translation>Set Page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>全設定</source>
+        <translation>Set All</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>「%1」はシフトJISにない文字のため、タイトルに使えません</source>
+        <translation>&quot;%1&quot; cannot be used in a title: it is not in Shift-JIS</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>タイトルは%1バイトまでです</source>
+        <translation>A title holds at most %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>vrq::TrafficMonitor</name>
+    <message>
+        <location filename="../src/dialogs/traffic_monitor.cpp" line="+29"/>
+        <source>送信</source>
+        <comment>direction</comment>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>受信</source>
+        <comment>direction</comment>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>破棄</source>
+        <comment>direction</comment>
+        <translation>Dropped</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>接続</source>
+        <comment>direction</comment>
+        <translation>Event</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+19"/>
+        <source>… (%n バイト)</source>
+        <translation>
+            <numerusform>… (%n byte)</numerusform>
+            <numerusform>… (%n bytes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>通信モニタ</source>
+        <translation>Traffic Monitor</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>絞り込み</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>クリア</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>名前を付けて保存...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>絞り込み:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>ｽﾛｯﾄ%1 %2</source>
+        <translation>Slot %1 %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>接続しました</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>接続が切れました</source>
+        <translation>connection closed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>接続数が上限のため切断しました</source>
+        <translation>turned away: every slot is taken</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>%1 / %2 %3</source>
+        <translation>%1 / %2 %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>表示 %n 行</source>
+        <translation>
+            <numerusform>Showing %n line</numerusform>
+            <numerusform>Showing %n lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>記録 %n 行</source>
+        <translation>
+            <numerusform>%n line recorded</numerusform>
+            <numerusform>%n lines recorded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>(最大 %n 行)</source>
+        <translation>
+            <numerusform>(at most %n line)</numerusform>
+            <numerusform>(at most %n lines)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>テキスト (*.txt *.log);;すべてのファイル (*)</source>
+        <translation>Text (*.txt *.log);;All files (*)</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,6 @@
 
 #include "ctl/ctl_documents.h"
 #include "ctl/ctl_runner.h"
-#include "link/ui_language.h"
 #include "model/settings_file.h"
 #include "platform/files.h"
 
@@ -29,11 +28,7 @@ int runArgs(const std::vector<std::string>& args, std::string* out = nullptr, st
 void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 TEST(CtlTitleCsvTest, ExportImportAndEveryRefusal) {
-    // vrqctl speaks English outside a Japanese locale.
-    installUiLanguage(UiLanguage::English);
-    struct Back {
-        ~Back() { installUiLanguage(UiLanguage::Japanese); }
-    } restore;
+    // English, as the whole test program runs (ctl_language_test.cpp).
     QTemporaryDir dir;
     const auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
     for (const Product p : {Product::Multi, Product::Single}) {
