@@ -1107,7 +1107,7 @@ An option&apos;s value may follow it or be joined to it with &apos;=&apos; (--ba
 <context>
     <name>TcpClientDialog</name>
     <message>
-        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="+189"/>
+        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="+192"/>
         <source>Socket 接続 OK</source>
         <translation>Connected.</translation>
     </message>
@@ -2380,12 +2380,12 @@ The device cannot be asked for the following settings, so they keep the values t
 <context>
     <name>vrq::SettingDialog</name>
     <message>
-        <location filename="../src/dialogs/setting_dialog.cpp" line="+72"/>
+        <location filename="../src/dialogs/setting_dialog.cpp" line="+84"/>
         <source>Bloadcast</source>
         <translation>Broadcast</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+94"/>
         <source>スレーブアドレス</source>
         <translation>Slave address</translation>
     </message>
@@ -2651,7 +2651,7 @@ The device cannot be asked for the following settings, so they keep the values t
 <context>
     <name>vrq::TcpClientDialog</name>
     <message>
-        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="-138"/>
+        <location filename="../src/dialogs/tcp_client_dialog.cpp" line="-140"/>
         <source>TCP/IPの設定(Client)</source>
         <translation>TCP/IP Settings (Client)</translation>
     </message>
@@ -2661,7 +2661,7 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>Host IP Address</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Host List</source>
         <translation>Host List</translation>
     </message>
@@ -2836,7 +2836,7 @@ The device cannot be asked for the following settings, so they keep the values t
 <context>
     <name>vrq::TrafficMonitor</name>
     <message>
-        <location filename="../src/dialogs/traffic_monitor.cpp" line="+29"/>
+        <location filename="../src/dialogs/traffic_monitor.cpp" line="+30"/>
         <source>送信</source>
         <comment>direction</comment>
         <translation>Sent</translation>
@@ -2898,7 +2898,12 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>Filter:</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+8"/>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>ｽﾛｯﾄ%1 %2</source>
         <translation>Slot %1 %2</translation>
     </message>
@@ -2918,7 +2923,7 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>turned away: every slot is taken</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+66"/>
         <source>%1 / %2 %3</source>
         <translation>%1 / %2 %3</translation>
     </message>

@@ -91,6 +91,8 @@ QLineEdit* ProtocolDialog::addAddressRow(const QString& label, const QString& na
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name + "Edit");
     edit->setMaxLength(15);
+    // Wide enough for the widest text it takes: fifteen full-width characters.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(15, QChar(0xFF18))) + 16);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9０-９.．]{0,15}"), edit));
     SettingsModel& m = console().settings;
     // The field is read only when its address is sent; an address that is not

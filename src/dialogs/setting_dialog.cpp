@@ -1,5 +1,7 @@
 #include "dialogs/setting_dialog.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,7 +11,10 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "protocol/notifier.h"
@@ -19,7 +24,7 @@
 
 namespace vrq {
 
-PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
+PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent), baseWidth_(size.width()) {
     setObjectName("previewPanel");
     setFixedSize(size);
     setAutoFillBackground(false);
@@ -28,6 +33,8 @@ PreviewPanel::PreviewPanel(QSize size, QWidget* parent) : QWidget(parent) {
 void PreviewPanel::textAt(QPainter& p, int x, int y, const QString& text) {
     const QFontMetrics fm = p.fontMetrics();
     p.drawText(QPoint(x, y + fm.ascent()), text);
+    if (auto* panel = dynamic_cast<PreviewPanel*>(p.device()))
+        panel->reach_ = std::max(panel->reach_, x + fm.horizontalAdvance(text) + 8);
 }
 
 void PreviewPanel::paintEvent(QPaintEvent*) {
@@ -36,8 +43,13 @@ void PreviewPanel::paintEvent(QPaintEvent*) {
     p.setPen(QColor(160, 160, 160));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
+    reach_ = 0;
     if (painter_) painter_(p);
+    // Resizing inside a paint would paint again at once: after it.
+    if (grows_ && std::max(reach_, baseWidth_) != width()) QTimer::singleShot(0, this, [this] { fitWidth(); });
 }
+
+void PreviewPanel::fitWidth() { setFixedWidth(std::max(reach_, baseWidth_)); }
 
 SettingDialog::SettingDialog(Console& c, QWidget* parent, const QString& caption, const QString& peerHeading)
     : QDialog(parent), c_(c) {
@@ -129,11 +141,22 @@ void SettingDialog::lockRunTarget(bool locked) {
     updateSlaveAddressState();
 }
 
-PreviewPanel* SettingDialog::addPreview(QSize size) {
-    if (!preview_) {
-        preview_ = new PreviewPanel(size, this);
+PreviewPanel* SettingDialog::addPreview(QSize size, bool scrolls) {
+    if (preview_) return preview_;
+    preview_ = new PreviewPanel(size, this);
+    if (!scrolls) {
         top_->insertWidget(0, preview_, 0, Qt::AlignTop);
+        return preview_;
     }
+    auto* area = new QScrollArea(this);
+    area->setObjectName("previewArea");
+    area->setFrameShape(QFrame::NoFrame);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setWidget(preview_);
+    area->setFixedSize(size.width(), size.height() + area->horizontalScrollBar()->sizeHint().height());
+    preview_->setGrowsToFit(true);
+    top_->insertWidget(0, area, 0, Qt::AlignTop);
     return preview_;
 }
 

@@ -44,11 +44,20 @@ public:
     static void textAt(QPainter& p, int x, int y, const QString& text);
     static void dataAt(QPainter& p, int x, int y, const QString& text) { textAt(p, x, y, text); }
 
+    // In a scroll area the panel widens to its longest text, so a long title
+    // is scrolled to rather than cut at the edge.
+    void setGrowsToFit(bool grows) { grows_ = grows; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void fitWidth();
+
     Painter painter_;
+    int baseWidth_ = 0;
+    int reach_ = 0;  // right edge of the texts of the last paint
+    bool grows_ = false;
 };
 
 class SettingDialog : public QDialog {
@@ -104,7 +113,8 @@ protected:
     // Layout helpers: a preview on the left, labelled controls on the right,
     // buttons below them, the progress row at the bottom. Labels, items and
     // button texts are shown as they are given: the caller translates them.
-    PreviewPanel* addPreview(QSize size);
+    // With `scrolls`, texts wider than `size` are reached with a scroll bar.
+    PreviewPanel* addPreview(QSize size, bool scrolls = false);
     QComboBox* addCombo(const QString& label, const QStringList& items, const QString& objectName);
     void addControl(const QString& label, QWidget* w);
     void addSlaveAddressRow();

@@ -45,6 +45,7 @@ QLineEdit* makePortEdit(Console& c, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName("portEdit");
     edit->setMaxLength(5);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(5, QChar(0xFF18))) + 16);
     // Plain ASCII is kept and written byte for byte; full-width digits are
     // taken as the digits they are.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7e０-９]{0,5}"), edit));
@@ -66,6 +67,8 @@ TcpClientDialog::TcpClientDialog(Console& c, TcpLink& link, QWidget* parent)
     addressEdit_->setObjectName("ipAddressEdit");
     addressEdit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9０-９]{0,3}([.．][0-9０-９]{0,3}){0,3}"), addressEdit_));
+    // Wide enough for the widest text it takes: fifteen full-width characters.
+    addressEdit_->setMinimumWidth(addressEdit_->fontMetrics().horizontalAdvance(QString(15, QChar(0xFF18))) + 16);
     addressLayout->addWidget(addressEdit_);
     layout->addWidget(addressGroup);
 

@@ -61,7 +61,7 @@ TitleEditor::TitleEditor(Console& c, QWidget* parent)
     c.app.currentLine = std::clamp(c.app.currentLine, 0, kLines - 1);
     const bool single = c.single();
 
-    if (!single) addPreview(QSize(470, 222))->setPainter([this](QPainter& p) { paintPreview(p); });
+    if (!single) addPreview(QSize(470, 222), true)->setPainter([this](QPainter& p) { paintPreview(p); });
     pageCombo_ = addCombo(tr("ページ"), pageItems(), "pageCombo");
     select(pageCombo_, c.app.currentPage);
     if (!single) {

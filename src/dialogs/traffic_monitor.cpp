@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -150,7 +151,12 @@ TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(view_, 1);
-    layout->addWidget(counts_);
+    close_ = new QPushButton(tr("閉じる"), this);
+    close_->setObjectName(QStringLiteral("closeButton"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(counts_, 1);
+    bottom->addWidget(close_);
+    layout->addLayout(bottom);
     resize(900, 480);
 
     connect(filter_, &QLineEdit::textChanged, this, [this] { rebuild(); });
@@ -158,6 +164,7 @@ TrafficMonitor::TrafficMonitor(Console& c, TrafficLog& log, QWidget* parent)
         if (!on) refresh();
     });
     connect(clear_, &QPushButton::clicked, this, [this] { clearAll(); });
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(save, &QPushButton::clicked, this, [this] { chooseAndSave(); });
     connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
     timer_.start(kRefreshMs);
@@ -204,6 +211,11 @@ QString TrafficMonitor::rowText(const TrafficEntry& e) {
              address,
              // An event's bytes are a description in UTF-8, not wire bytes.
              e.direction == TrafficDirection::Event ? eventText(e.bytes) : shownBytes(e.bytes) + reasonSuffix(e));
+}
+
+void TrafficMonitor::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) emit closedAt(geometry());
 }
 
 void TrafficMonitor::refresh() {

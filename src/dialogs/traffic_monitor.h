@@ -60,6 +60,14 @@ public:
     QLineEdit* filter() const { return filter_; }
     QCheckBox* pause() const { return pause_; }
     QPushButton* clearButton() const { return clear_; }
+    QPushButton* closeButton() const { return close_; }
+
+signals:
+    // Where it stood when it was closed, to open there next time.
+    void closedAt(const QRect& geometry);
+
+protected:
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void rebuild();
@@ -74,6 +82,7 @@ private:
     QLineEdit* filter_ = nullptr;
     QCheckBox* pause_ = nullptr;
     QPushButton* clear_ = nullptr;
+    QPushButton* close_ = nullptr;
     QLabel* counts_ = nullptr;
     QTimer timer_;
     std::uint64_t seen_ = 0;  // entries up to this number are in the view

@@ -1,5 +1,7 @@
 #include "shell/command_wiring.h"
 
+#include <QScreen>
+
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/bulk_run_dialogs.h"
 #include "dialogs/client_server_dialog.h"
@@ -17,6 +19,8 @@
 #include "dialogs/tcp_server_dialog.h"
 #include "dialogs/title_editor.h"
 #include "dialogs/traffic_monitor.h"
+#include "model/app_config.h"
+#include "shell/monitor_placement.h"
 #include "glyph_ui/glyph_editor_dialog.h"
 #include "glyph_ui/glyph_insert_dialog.h"
 #include "link/serial_link.h"
@@ -48,6 +52,7 @@ ConsoleServices::ConsoleServices(Console& c, MainWindow& window, const ClockSour
 
 ConsoleServices::~ConsoleServices() {
     c_.traffic = nullptr;
+    if (monitor_ && monitor_->isVisible()) monitor_->close();  // keeps where it stood
     delete monitor_.data();
     // The links unregister themselves from the console as they go.
     tcp_.reset();
@@ -78,7 +83,17 @@ void ConsoleServices::keepBasesIn(const std::string& folder) { bases_ = std::mak
 
 void ConsoleServices::showTrafficMonitor() {
     // Not modal: it stays open beside the window and the runs it watches.
-    if (!monitor_) monitor_ = new TrafficMonitor(c_, traffic_, &window_);
+    if (!monitor_) {
+        monitor_ = new TrafficMonitor(c_, traffic_, &window_);
+        const QRect screen = window_.screen()->availableGeometry();
+        const std::string saved = c_.app.configPath.empty()
+                                      ? std::string()
+                                      : readAppConfigValue(c_.app.configPath, c_.product, kMonitorGeometryKey, "", 64);
+        monitor_->setGeometry(savedMonitorGeometry(saved, screen)
+                                  .value_or(monitorBeside(window_.frameGeometry(), monitor_->size(), screen)));
+        QObject::connect(monitor_, &TrafficMonitor::closedAt, monitor_,
+                [this](const QRect& g) { writeConnectionValue(c_, kMonitorGeometryKey, geometryText(g)); });
+    }
     monitor_->show();
     monitor_->raise();
     monitor_->activateWindow();

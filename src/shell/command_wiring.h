@@ -35,6 +35,8 @@ public:
     TrafficLog& traffic() { return traffic_; }
     DocumentCommands& documents() { return *documents_; }
     TrafficMonitor* trafficMonitor() const;
+    // Opens it where it was left, else beside the window.
+    void showTrafficMonitor();
     // What each device holds, for "変更分の送信"; in memory until a folder is given.
     SendBases& bases() { return *bases_; }
     void keepBasesIn(const std::string& folder);
@@ -43,7 +45,6 @@ private:
     void wireCommands();
     template <class D, class... Args>
     void open(Args&&... args);
-    void showTrafficMonitor();
 
     Console& c_;
     MainWindow& window_;
