@@ -6,6 +6,7 @@
 #include <functional>
 #include <ostream>
 
+#include "link/ui_language.h"
 #include "ctl/run_io.h"
 #include "link/line_assembler.h"
 #include "link/serial_link.h"
@@ -339,7 +340,7 @@ private:
 
     // What the run did not do, for stderr.
     std::string shortfall() const {
-        return what_ + ": " + runShortfallText(run_->tally(), reading_, name_, true);
+        return what_ + ": " + renderUtf8(runShortfallText(run_->tally(), reading_, name_));
     }
 
     void runOver(RunEngine::End end) {

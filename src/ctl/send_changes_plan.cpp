@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "link/ui_language.h"
 #include "ctl/device_run.h"
 #include "ctl/fleet_report.h"
 #include "model/console.h"
@@ -32,7 +33,7 @@ int runChangesDryRun(const Options& o, std::ostream& out, std::ostream& err) {
     out << steps.size() << (steps.size() == 1 ? " step" : " steps") << " to send, " << changed
         << " changed:\n";
     for (int i = 1; i <= static_cast<int>(steps.size()); ++i)
-        out << "  " << changeStepName(o.product, steps, i).english << "\n";
+        out << "  " << renderUtf8(changeStepName(o.product, steps, i)) << "\n";
     const DocumentDiff diff = compareDocuments(base, now, o.product, 50);
     out << "settings that differ:\n";
     printDifferences(diff, "  ", "base", "new", out);

@@ -108,7 +108,7 @@ void ReadAllDialog::start() {
         if (Notifier* n = console().notifier)
             n->notify(kSuccessTitle,
                       "全項目を読み込みました。\n次の設定は本体に問い合わせできないため、読み込み前の値のままです：\n" +
-                          readAllUnaskedSettings(p).japanese,
+                          readAllUnaskedSettings(p).japanese(),
                       NoticeIcon::Information, false);
         QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
     };

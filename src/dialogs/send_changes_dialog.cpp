@@ -36,7 +36,7 @@ std::string filled(std::string text, std::size_t a, std::size_t b = 0) {
 std::string joinedNames(Product p, const std::vector<ChangeStep>& steps, const std::vector<int>& which) {
     std::string out;
     for (std::size_t k = 0; k < which.size() && k < kListed; ++k)
-        out += "\n" + changeStepName(p, steps, which[k]).japanese;
+        out += "\n" + changeStepName(p, steps, which[k]).japanese();
     if (which.size() > kListed) out += "\n" + filled("ほか %1 件", which.size() - kListed);
     return out;
 }

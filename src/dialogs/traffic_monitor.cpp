@@ -65,7 +65,7 @@ QString shownBytes(const std::string& bytes) {
 // Why a dropped line was dropped, behind its bytes.
 QString reasonSuffix(const TrafficEntry& e) {
     if (e.direction != TrafficDirection::Dropped || e.reason == DropReason::None) return {};
-    return QStringLiteral("  (%1)").arg(uiText(QString::fromUtf8(dropReasonText(e.reason))));
+    return QStringLiteral("  (%1)").arg(render(dropReasonText(e.reason)));
 }
 
 // Room for the longest row: time, direction, link, address and the head of the bytes.

@@ -53,7 +53,7 @@ QString FileDialogGlyphChooser::saveFileName(QWidget* parent, const QString& tit
 }
 
 GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChooser* chooser, QWidget* parent)
-    : SettingDialog(c, parent, plainText(glyphGeometry(size).caption), plainText(glyphGeometry(size).peerCaption)),
+    : SettingDialog(c, parent, vrq::render(glyphGeometry(size).caption), vrq::render(glyphGeometry(size).peerCaption)),
       size_(size),
       chooser_(chooser ? chooser : &ownChooser_) {
     const GlyphGeometry& geo = glyphGeometry(size_);
@@ -132,14 +132,14 @@ GlyphEditorDialog::GlyphEditorDialog(Console& c, GlyphSize size, GlyphFileChoose
 GlyphEditorDialog::~GlyphEditorDialog() { console().glyphStored = nullptr; }
 
 QString GlyphEditorDialog::filters() const {
-    return uiText(plainText(glyphGeometry(size_).filterText)) + uiText(";;すべて(*.*)");
+    return vrq::render(glyphGeometry(size_).filterText) + uiText(";;すべて(*.*)");
 }
 
-void GlyphEditorDialog::warn(std::string_view text) {
+void GlyphEditorDialog::warn(const Message& text) {
     if (console().notifier) showWarning(*console().notifier, text);
 }
 
-void GlyphEditorDialog::error(std::string_view text) {
+void GlyphEditorDialog::error(const Message& text) {
     if (console().notifier) showError(*console().notifier, text);
 }
 
@@ -172,7 +172,7 @@ void GlyphEditorDialog::openGlyph() {
     bool damaged = false;
     const FileResult r = GlyphFile::read(file, c.glyph, size_, &damaged);
     if (!r) {
-        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpenText) : fileProblemText(r, file, false));
+        warn(r.problem == FileProblem::CannotOpen ? Message(kCantOpenText) : fileProblemText(r, file, false));
         return;
     }
     currentFile_ = file;

@@ -66,8 +66,8 @@ private:
     QString filters() const;
     void sampleEdited(const QString& text);
     void sendRead(int code);
-    void warn(std::string_view text);
-    void error(std::string_view text);
+    void warn(const Message& text);
+    void error(const Message& text);
 
     GlyphSize size_;
     GlyphFileChooser* chooser_;

@@ -42,7 +42,7 @@ bool DocumentCommands::ask(const char* question) {
     return c_.notifier ? c_.notifier->ask(productTitle(c_.product), question) : true;
 }
 
-void DocumentCommands::warn(const std::string& text) {
+void DocumentCommands::warn(const Message& text) {
     if (c_.notifier) showWarning(*c_.notifier, text);
 }
 
@@ -65,7 +65,7 @@ void DocumentCommands::openDocument() {
     int missing = 0;
     const FileResult r = SettingsFile::load(c_, path, &missing);
     if (!r) {
-        warn(r.problem == FileProblem::CannotOpen ? std::string(kCantOpen) : fileProblemText(r, path, false));
+        warn(r.problem == FileProblem::CannotOpen ? Message(kCantOpen) : fileProblemText(r, path, false));
         return;
     }
     c_.app.currentFileName = path;
@@ -79,9 +79,9 @@ void DocumentCommands::openDocument() {
     }
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
-    if (!corrected.empty()) warn(correctedValuesText(corrected).c_str());
+    if (!corrected.empty()) warn(correctedValuesText(corrected));
     // The title editor takes no character the device does not; an older document may hold some.
-    const std::string titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
+    const Message titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
     if (!titles.empty()) warn(titles);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/console.h"
+#include "model/message.h"
 
 class QWidget;
 
@@ -55,7 +56,7 @@ public:
 private:
     bool runActive() const { return c_.reply.runActive; }
     bool ask(const char* question);
-    void warn(const std::string& text);
+    void warn(const Message& text);
     bool save();
     bool saveAs();
     bool write(const std::string& path);

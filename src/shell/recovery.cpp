@@ -8,6 +8,7 @@
 
 #include "glyph_ui/glyph_editor_dialog.h"
 #include "glyphs/glyph_file.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "model/settings_file.h"
 #include "platform/files.h"
@@ -101,7 +102,7 @@ bool keepUnsavedWork(Console& c, const RecoveryCopy& copy) {
     auto report = [&ok](const FileResult& r, const std::string& path) {
         if (r) return;
         ok = false;
-        std::fprintf(stderr, "%s\n", fileProblemText(r, path, true).c_str());
+        std::fprintf(stderr, "%s\n", renderUtf8(fileProblemText(r, path, true)).c_str());
     };
     if (noteDocumentChanges(c)) report(copy.save(c), copy.documentPath());
     for (QWidget* w : QApplication::topLevelWidgets()) {
