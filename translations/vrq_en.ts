@@ -536,7 +536,7 @@ Do you want to replace it?</translation>
 %1: %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>デバイスが割り当てられていません</source>
         <translation>no device is assigned</translation>
     </message>
@@ -746,7 +746,7 @@ Do you want to replace it?</translation>
     <message>
         <location line="+1"/>
         <source>文字＆縁取り色</source>
-        <translation>Character &amp; edge colour</translation>
+        <translation>Character and edge colour</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -30,6 +30,7 @@
 #include "protocol/title_encode.h"
 #include "link/port_lister.h"
 #include "link/serial_link.h"
+#include "link/ui_language.h"
 #include "support/sim_process.h"
 #include "shell/notice_box.h"
 
