@@ -5,11 +5,11 @@
 #include <ostream>
 #include <string>
 
-#include "link/ui_language.h"
 #include "ctl/fleet.h"
 #include "ctl/fleet_report.h"
 #include "ctl/title_csv_run.h"
 #include "ctl/send_changes_plan.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "protocol/bulk_runs.h"
 

@@ -6,11 +6,11 @@
 #include <functional>
 #include <ostream>
 
-#include "link/ui_language.h"
 #include "ctl/run_io.h"
 #include "link/line_assembler.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
+#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"

@@ -3,9 +3,9 @@
 #include <memory>
 #include <ostream>
 
-#include "link/ui_language.h"
 #include "ctl/device_run.h"
 #include "ctl/fleet_report.h"
+#include "link/ui_language.h"
 #include "model/console.h"
 #include "model/document_diff.h"
 #include "model/settings_file.h"
