@@ -9,6 +9,7 @@
 #include "ctl/fleet_report.h"
 #include "ctl/title_csv_run.h"
 #include "ctl/send_changes_plan.h"
+#include "link/ui_language.h"
 #include "model/product_names.h"
 #include "protocol/bulk_runs.h"
 
@@ -55,7 +56,7 @@ int runCtl(const Options& o, std::ostream& out, std::ostream& err) {
     // Said once, however many devices: what no read request can reach.
     const bool compared = o.action == Action::Verify && rc != kExitUsage;
     if (compared || (o.action == Action::ReadAll && (rc == kExitOk || o.keepPartial))) {
-        err << "vrqctl: no device can be asked for its " << readAllUnaskedSettings(o.product).english << "; "
+        err << "vrqctl: no device can be asked for its " << renderUtf8(readAllUnaskedSettings(o.product)) << "; "
             << (o.action == Action::ReadAll ? "the documents written hold their defaults"
                                             : "they were not compared")
             << "\n";

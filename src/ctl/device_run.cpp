@@ -11,6 +11,7 @@
 #include "link/ui_language.h"
 #include "link/serial_link.h"
 #include "link/tcp_link.h"
+#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "model/text_cell.h"
@@ -361,7 +362,7 @@ private:
 
     // What the run did not do, for stderr.
     std::string shortfall() const {
-        return what_ + ": " + runShortfallText(run_->tally(), reading_, name_, true);
+        return what_ + ": " + renderUtf8(runShortfallText(run_->tally(), reading_, name_));
     }
 
     void runOver(RunEngine::End end) {

@@ -12,9 +12,9 @@ namespace vrq::ctl {
 
 void tellCorrected(Console& document, const std::string& path, std::ostream& err) {
     const std::vector<ValueKind> kinds = correctOutOfRange(document.settings, document.product);
-    if (!kinds.empty()) err << "vrqctl: " << path << ": " << correctedValuesText(kinds, true) << "\n";
-    const std::string titles = untakenTitlesText(untakenTitleChars(document.settings, document.product), document.product, true);
-    if (!titles.empty()) err << "vrqctl: " << path << ": " << titles << "\n";
+    if (!kinds.empty()) err << "vrqctl: " << path << ": " << renderUtf8(correctedValuesText(kinds)) << "\n";
+    const Message titles = untakenTitlesText(untakenTitleChars(document.settings, document.product), document.product);
+    if (!titles.empty()) err << "vrqctl: " << path << ": " << renderUtf8(titles) << "\n";
 }
 
 void StderrNotifier::notify(const Message& title, const Message& text, NoticeIcon icon, bool) {

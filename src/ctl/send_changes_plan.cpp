@@ -37,7 +37,7 @@ int runChangesDryRun(const Options& o, std::ostream& out, std::ostream& err) {
                           .count(static_cast<long long>(steps.size())))
         << "\n";
     for (int i = 1; i <= static_cast<int>(steps.size()); ++i)
-        out << "  " << changeStepName(o.product, steps, i).english << "\n";
+        out << "  " << renderUtf8(changeStepName(o.product, steps, i)) << "\n";
     const DocumentDiff diff = compareDocuments(base, now, o.product, 50);
     out << renderUtf8(VRQ_TEXT("Ctl", "違う設定:")) << "\n";
     printDifferences(diff, "  ", "base", "new", out);

@@ -34,10 +34,6 @@ void sizeForLongRun(SettingDialog& d) {
 
 }  // namespace
 
-Message stepNameMessage(const StepName& name) {
-    return Message::plain(uiLanguage() == UiLanguage::English ? name.english : name.japanese);
-}
-
 void noteRunTarget(Console& c, SendBases* bases, const std::string& target, const SettingsModel& now, bool success,
                    bool sent) {
     if (!bases || target.empty()) return;
@@ -113,7 +109,7 @@ void ReadAllDialog::start() {
                       Message(VRQ_TEXT("vrq::ReadAllDialog",
                                        "全項目を読み込みました。\n次の設定は本体に問い合わせできないため、"
                                        "読み込み前の値のままです：\n%1"))
-                          .arg(stepNameMessage(readAllUnaskedSettings(p))),
+                          .arg(readAllUnaskedSettings(p)),
                       NoticeIcon::Information, false);
         QTimer::singleShot(0, this, &QDialog::accept);  // a finished run closes its dialog
     };

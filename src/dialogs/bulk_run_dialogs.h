@@ -59,9 +59,6 @@ private:
 // the run (the link is down, a title cannot be sent).
 bool sendStepOfAll(Console& c, int step);
 
-// A step's name in the operator's language, as a piece of a notice.
-Message stepNameMessage(const StepName& name);
-
 // After a run to `target`: a success makes `now` its base; a send that
 // failed leaves what the device holds unknown. A base that cannot be
 // written or dropped is told: it would be wrong after a restart.

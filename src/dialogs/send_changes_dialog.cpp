@@ -30,7 +30,7 @@ int countOf(std::size_t n) { return static_cast<int>(n); }
 QString joinedNames(Product p, const std::vector<ChangeStep>& steps, const std::vector<int>& which) {
     QString out;
     for (std::size_t k = 0; k < which.size() && k < kListed; ++k)
-        out += "\n" + render(stepNameMessage(changeStepName(p, steps, which[k])));
+        out += "\n" + render(changeStepName(p, steps, which[k]));
     if (which.size() > kListed)
         out += "\n" + SendChangesDialog::tr("ほか %n 件", nullptr, countOf(which.size() - kListed));
     return out;

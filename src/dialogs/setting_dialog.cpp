@@ -311,9 +311,9 @@ void SettingDialog::endRun(RunEngine::End end) {
     if (end == RunEngine::End::Finished || end == RunEngine::End::Silent) {
         if (!success) {
             c_.reply.successPending = false;  // not after a run that left steps undone
-            std::string text = runShortfallText(tally, plan_.read, plan_.name ? plan_.name : StepNamer(pageStepName));
+            Message text = runShortfallText(tally, plan_.read, plan_.name ? plan_.name : StepNamer(pageStepName));
             if (end == RunEngine::End::Silent && !plan_.fast)
-                text = unansweredStopText(engine_->unansweredInARow()) + "\n" + text;
+                text = Message::joined({unansweredStopText(engine_->unansweredInARow()), text}, kLineBreak);
             if (c_.notifier) showError(*c_.notifier, text);
         }
         if (end == RunEngine::End::Finished && plan_.onEnded) plan_.onEnded(success);

@@ -190,12 +190,7 @@ QString shownLink(const std::string& link) {
 }
 
 // The link's own events are ours; anything else is shown as it came.
-QString eventText(const std::string& bytes) {
-    if (bytes == kConnectedEvent) return vrq::TrafficMonitor::tr("接続しました");
-    if (bytes == kLeftEvent) return vrq::TrafficMonitor::tr("接続が切れました");
-    if (bytes == kRefusedEvent) return vrq::TrafficMonitor::tr("接続数が上限のため切断しました");
-    return utf8(bytes);
-}
+QString eventText(const std::string& bytes) { return vrq::render(trafficEventText(bytes)); }
 
 }  // namespace
 

@@ -5,12 +5,12 @@ namespace vrq {
 namespace {
 
 constexpr GlyphGeometry kGeometry[3] = {
-    {'L', 48, 576, 10, 8, 70, 2, "GRL", "RFBML", ".txl", "データ(*.txl)", 580,
-     "外字登録設定（大文字）", "外字登録（大文字）の設定 "},
-    {'M', 32, 256, 15, 12, 160, 3, "GRM", "RFBMM", ".txm", "データ(*.txm)", 256,
-     "外字登録（中文字）の設定", "外字登録（中文字）の設定 "},
-    {'S', 24, 144, 20, 16, 256, 3, "GRS", "RFBMS", ".txs", "データ(*.txs)", 144,
-     "外字登録（小文字）の設定", "外字登録（小文字）の設定 "},
+    {'L', 48, 576, 10, 8, 70, 2, "GRL", "RFBML", ".txl", VRQ_TEXT("Glyphs", "データ(*.txl)"), 580,
+     VRQ_TEXT("Glyphs", "外字登録設定（大文字）"), VRQ_TEXT("Glyphs", "外字登録（大文字）の設定 ")},
+    {'M', 32, 256, 15, 12, 160, 3, "GRM", "RFBMM", ".txm", VRQ_TEXT("Glyphs", "データ(*.txm)"), 256,
+     VRQ_TEXT("Glyphs", "外字登録（中文字）の設定"), VRQ_TEXT("Glyphs", "外字登録（中文字）の設定 ")},
+    {'S', 24, 144, 20, 16, 256, 3, "GRS", "RFBMS", ".txs", VRQ_TEXT("Glyphs", "データ(*.txs)"), 144,
+     VRQ_TEXT("Glyphs", "外字登録（小文字）の設定"), VRQ_TEXT("Glyphs", "外字登録（小文字）の設定 ")},
 };
 
 bool inGrid(const GlyphGeometry& geo, int row, int column) {

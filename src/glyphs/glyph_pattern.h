@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/app_state.h"
+#include "model/message.h"
 
 namespace vrq {
 
@@ -23,10 +24,10 @@ struct GlyphGeometry {
     std::string_view registerMnemonic;
     std::string_view readMnemonic;
     std::string_view extension;
-    std::string_view filterText;
+    Text filterText;          // the file dialog's filter
     int fileLines;
-    std::string_view caption;
-    std::string_view peerCaption;  // followed by the peer's address text
+    Text caption;             // the editor's window title
+    Text peerCaption;         // followed by the peer's address text
 };
 
 const GlyphGeometry& glyphGeometry(GlyphSize size);

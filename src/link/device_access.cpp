@@ -8,10 +8,14 @@ std::string deviceGroup(const std::string& path) { return platform::deviceOwnerG
 
 bool deviceAccessDenied(const std::string& path) { return platform::deviceAccessDenied(path); }
 
-std::string permissionHintText(const std::string& group) {
+Message permissionHintText(const std::string& group) {
     // Group membership is read at login: joining alone is not enough.
-    const std::string who = group.empty() ? "このデバイスを所有するグループ" : "グループ「" + group + "」";
-    return "このデバイスを使う権限がありません。ユーザーを" + who + "に加え、ログインし直してください。";
+    if (group.empty())
+        return VRQ_TEXT("SerialLink",
+                        "このデバイスを使う権限がありません。ユーザーをこのデバイスを所有するグループに加え、ログインし直してください。");
+    return Message(VRQ_TEXT("SerialLink",
+                            "このデバイスを使う権限がありません。ユーザーをグループ「%1」に加え、ログインし直してください。"))
+        .arg(group);
 }
 
 }  // namespace vrq

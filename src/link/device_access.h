@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/message.h"
+
 namespace vrq {
 
 // The group owning `path` (platform/device_owner.h): its name, the number when the
@@ -13,6 +15,6 @@ std::string deviceGroup(const std::string& path);
 bool deviceAccessDenied(const std::string& path);
 
 // The advice for a refused open; `group` as deviceGroup gives it.
-std::string permissionHintText(const std::string& group);
+Message permissionHintText(const std::string& group);
 
 }  // namespace vrq

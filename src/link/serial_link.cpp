@@ -1,6 +1,7 @@
 #include "link/serial_link.h"
 
 #include "link/device_access.h"
+#include "link/ui_language.h"
 #include "platform/serial_line.h"
 #include "protocol/notifier.h"
 #include "protocol/reply_parser.h"
@@ -55,14 +56,19 @@ QString SerialLink::devicePath() const {
     return QString::fromStdString(c_.app.comDevicePath[static_cast<std::size_t>(i)]);
 }
 
-QString SerialLink::fileOpenFailureText(const SerialOpenFailure& f) {
-    QString text = QStringLiteral("Miss! File Open\n%1: %2").arg(f.path, f.reason);
-    if (f.permissionDenied) text += QLatin1Char('\n') + QString::fromStdString(permissionHintText(f.group));
-    return text;
+Message SerialLink::fileOpenFailureText(const SerialOpenFailure& f) {
+    if (f.permissionDenied)
+        return Message(VRQ_TEXT("SerialLink", "Miss! File Open\n%1: %2\n%3"))
+            .arg(f.path.toStdString())
+            .arg(f.reason.toStdString())
+            .arg(permissionHintText(f.group));
+    return Message(VRQ_TEXT("SerialLink", "Miss! File Open\n%1: %2"))
+        .arg(f.path.toStdString())
+        .arg(f.reason.toStdString());
 }
 
-void SerialLink::error(const QString& text) {
-    if (c_.notifier) showError(*c_.notifier, text.toStdString());
+void SerialLink::error(const Message& text) {
+    if (c_.notifier) showError(*c_.notifier, text);
 }
 
 bool SerialLink::open() {
@@ -87,7 +93,7 @@ bool SerialLink::open() {
         // their failures would only repeat this one.
         SerialOpenFailure f;
         f.path = path.isEmpty() ? QStringLiteral("COM%1").arg(c_.app.comPortIndex + 1) : path;
-        f.reason = path.isEmpty() ? QString::fromUtf8("デバイスが割り当てられていません") : openErrorText_;
+        f.reason = path.isEmpty() ? render(VRQ_TEXT("SerialLink", "デバイスが割り当てられていません")) : openErrorText_;
         if (f.reason.isEmpty()) f.reason = port_.errorString();
         f.permissionDenied = openError_ == QSerialPort::PermissionError && deviceAccessDenied(path.toStdString());
         if (f.permissionDenied) f.group = deviceGroup(path.toStdString());
@@ -101,7 +107,7 @@ bool SerialLink::open() {
     // Received bytes are watched by the port itself (no mask to set); reads
     // take what is queued and writes do not wait (no timeouts to set).
     port_.setReadBufferSize(kQueueSize);
-    if (!applyLineSettings()) error(QStringLiteral("Miss! Set Comm State"));
+    if (!applyLineSettings()) error(VRQ_TEXT("SerialLink", "Miss! Set Comm State"));
     // Reading runs on this thread's event loop.
     c_.app.serialPortOpen = true;
     return true;
@@ -122,8 +128,8 @@ void SerialLink::closeIfHungUp() {
     // Told once; choosing the serial interface again (or giving the COM
     // entry its device anew) opens it.
     c_.app.serialPortOpen = false;
-    error(QStringLiteral("シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
-              .arg(path));
+    error(Message(VRQ_TEXT("SerialLink", "シリアルポート %1 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。"))
+              .arg(path.toStdString()));
 }
 
 void SerialLink::writeLine(std::string_view bytes) {
@@ -186,7 +192,7 @@ void SerialLink::ended(RequestEnd e) {
     if ((e == RequestEnd::NoAnswer || e == RequestEnd::Damaged) && c_.reply.replyExpected) {
         c_.reply.replyExpected = false;
         c_.reply.noReplyTicks = 0;
-        error(QStringLiteral("No Connect"));
+        error(VRQ_TEXT("SerialLink", "No Connect"));
     }
     if (e != RequestEnd::SendFailed) return;
     if (!port_.isOpen()) {
@@ -195,10 +201,10 @@ void SerialLink::ended(RequestEnd e) {
         c_.reply.replyExpected = false;
         c_.reply.noReplyTicks = 0;
         c_.reply.replyError = true;
-        error(QString::fromUtf8(kSerialClosedText.data(), static_cast<qsizetype>(kSerialClosedText.size())));
+        error(kSerialClosedText);
         return;
     }
-    error(QString::fromUtf8(kSerialSendFailedText.data(), static_cast<qsizetype>(kSerialSendFailedText.size())));
+    error(kSerialSendFailedText);
 }
 
 void SerialLink::report(TrafficDirection d, std::string_view bytes, DropReason why) {

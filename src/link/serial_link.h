@@ -14,22 +14,23 @@
 #include "link/line_assembler.h"
 #include "link/request_session.h"
 #include "model/console.h"
+#include "model/message.h"
 #include "protocol/traffic_log.h"
 #include "protocol/transport.h"
 
 namespace vrq {
 
 // A broadcast that could not leave the port (closed, or held back by flow control).
-inline constexpr std::string_view kSerialSendFailedText = "シリアルポートへ送信できませんでした。";
+inline constexpr Text kSerialSendFailedText = VRQ_TEXT("SerialLink", "シリアルポートへ送信できませんでした。");
 // A command given while the port is closed: nothing was sent.
-inline constexpr std::string_view kSerialClosedText =
-    "シリアルポートが開いていないため送信できません。インターフェイスの設定でシリアルを選ぶと開き直します。";
+inline constexpr Text kSerialClosedText =
+    VRQ_TEXT("SerialLink", "シリアルポートが開いていないため送信できません。インターフェイスの設定でシリアルを選ぶと開き直します。");
 
 // Why the port did not open: the device, the system's reason, and for a
 // refused permission the group that owns the device (empty when unknown).
 struct SerialOpenFailure {
     QString path;
-    QString reason;
+    QString reason;  // the system's words, or ours in the operator's language
     bool permissionDenied = false;
     std::string group;
 };
@@ -70,7 +71,7 @@ public:
 
     // The notice for a failed open: "Miss! File Open", then the device and the
     // system's reason, and for a refused permission what to do about it.
-    static QString fileOpenFailureText(const SerialOpenFailure& f);
+    static Message fileOpenFailureText(const SerialOpenFailure& f);
 
 private:
     bool send(std::string_view bytes, bool answerDue, int target) override;
@@ -81,7 +82,7 @@ private:
 
     void onReadyRead();
     bool applyLineSettings();
-    void error(const QString& text);
+    void error(const Message& text);
     void closeIfHungUp();
     void report(TrafficDirection d, std::string_view bytes, DropReason why = DropReason::None);
 

@@ -22,10 +22,6 @@ constexpr int kListenBacklog = 5;
 constexpr int kAnswerTimeoutMs = 3000;
 const char* const kFreeSlotText = " ";
 
-std::string numbered(std::string_view text, int n) {
-    return std::string(text) + "[" + std::to_string(n) + "]";
-}
-
 }  // namespace
 
 TcpLink::TcpLink(Console& c, QObject* parent)
@@ -71,8 +67,8 @@ void TcpLink::resetTable() {
     c_.app.clientSlots[0].inUse = true;  // slot 0 is never handed out
 }
 
-void TcpLink::socketFailure(std::string_view text) {
-    if (c_.notifier) c_.notifier->notify(productTitle(c_.product), text, NoticeIcon::Stop, true);
+void TcpLink::socketFailure(const Message& text) {
+    if (c_.notifier) c_.notifier->notify(Message::plain(productTitle(c_.product)), text, NoticeIcon::Stop, true);
 }
 
 bool TcpLink::isListening() const { return server_ && server_->isListening(); }
@@ -158,7 +154,7 @@ bool TcpLink::listen(const QHostAddress& address) {
         server_->setListenBacklogSize(kListenBacklog);
         connect(server_, &QTcpServer::newConnection, this, &TcpLink::onNewConnections);
         connect(server_, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError e) {
-            socketFailure(numbered("WINSOCK.DLLの accept() からのエラー。", static_cast<int>(e)));
+            socketFailure(Message(VRQ_TEXT("TcpLink", "WINSOCK.DLLの accept() からのエラー。[%1]")).arg(static_cast<int>(e)));
         });
     }
     if (server_->listen(address, static_cast<quint16>(port))) return true;
@@ -169,7 +165,7 @@ bool TcpLink::listen(const QHostAddress& address) {
     if (bindFailure) {
         socketFailure(kCannotBindText);
     } else {
-        socketFailure(numbered("WINSOCK.DLLの listen() からのエラー。", static_cast<int>(e)));
+        socketFailure(Message(VRQ_TEXT("TcpLink", "WINSOCK.DLLの listen() からのエラー。[%1]")).arg(static_cast<int>(e)));
     }
     return false;
 }
@@ -180,7 +176,7 @@ void TcpLink::onNewConnections() {
         if (!s) break;
         if (adopt(s) < 0) {
             // Table full: the device is accepted and let go at once, without a notice.
-            report(TrafficDirection::Event, s, kRefusedEvent);
+            report(TrafficDirection::Event, s, kRefusedEvent.source);
             s->abort();
             s->deleteLater();
         }
@@ -207,7 +203,7 @@ int TcpLink::adopt(QTcpSocket* s) {
     sockets_[static_cast<std::size_t>(free)] = s;
     adoptClientSocket(s);
     keepAlive(s);
-    report(TrafficDirection::Event, s, kConnectedEvent);
+    report(TrafficDirection::Event, s, kConnectedEvent.source);
     emit clientsChanged();
     return free;
 }
@@ -255,7 +251,7 @@ void TcpLink::onSocketClosed(QTcpSocket* s, bool told) {
     }
     const int slot = slotOf(s);
     if (slot < 0) return;
-    report(TrafficDirection::Event, s, kLeftEvent);
+    report(TrafficDirection::Event, s, kLeftEvent.source);
     dropSocket(s);
     emit clientsChanged();
 }

@@ -16,6 +16,7 @@
 #include "link/line_assembler.h"
 #include "link/request_session.h"
 #include "model/console.h"
+#include "model/message.h"
 #include "protocol/traffic_log.h"
 #include "protocol/transport.h"
 
@@ -24,17 +25,17 @@ class QTcpSocket;
 
 namespace vrq {
 
-inline constexpr std::string_view kSendFailedText = "Socket 送信";
-inline constexpr std::string_view kNoAnswerText = "Answer が､きません";
-inline constexpr std::string_view kCannotConnectText = "接続できません";
-inline constexpr std::string_view kCannotBindText = "Bindできません";
-inline constexpr std::string_view kSocketEventErrorText = "ソケットイベントにエラーが発生しました。";
-inline constexpr std::string_view kNoDestinationText =
-    "送信先の機器が接続を切りました。TCP/IP設定で送信先を選び直してください。";
+inline constexpr Text kSendFailedText = VRQ_TEXT("TcpLink", "Socket 送信");
+inline constexpr Text kNoAnswerText = VRQ_TEXT("TcpLink", "Answer が､きません");
+inline constexpr Text kCannotConnectText = VRQ_TEXT("TcpLink", "接続できません");
+inline constexpr Text kCannotBindText = VRQ_TEXT("TcpLink", "Bindできません");
+inline constexpr Text kSocketEventErrorText = VRQ_TEXT("TcpLink", "ソケットイベントにエラーが発生しました。");
+inline constexpr Text kNoDestinationText =
+    VRQ_TEXT("TcpLink", "送信先の機器が接続を切りました。TCP/IP設定で送信先を選び直してください。");
 // Client role: the device closed or reset the connection.
-inline constexpr std::string_view kPeerLeftText = "機器が接続を切りました。もう一度つなぐには「接続」を押してください。";
-inline constexpr std::string_view kBadListenAddressText =
-    "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。";
+inline constexpr Text kPeerLeftText = VRQ_TEXT("TcpLink", "機器が接続を切りました。もう一度つなぐには「接続」を押してください。");
+inline constexpr Text kBadListenAddressText =
+    VRQ_TEXT("TcpLink", "listen_address に指定されたアドレスが正しくありません。すべてのアドレスで待ち受けます。");
 
 // How soon a peer that vanished without a word (cable pulled) is found: the
 // first probe after a minute of silence, then every 10 s, 6 unanswered.
@@ -95,7 +96,7 @@ signals:
 
 private:
     void resetTable();
-    void socketFailure(std::string_view text);
+    void socketFailure(const Message& text);
     void adoptClientSocket(QTcpSocket* s);
     static void keepAlive(QTcpSocket* s);
     void onNewConnections();

@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
 #include "model/settings_model.h"
 
 namespace vrq {
 
-inline constexpr std::string_view kAddressRefusedText =
-    "IPアドレスは0～255の数字4つを「.」で区切って入力してください。";
-inline constexpr std::string_view kPortRefusedText = "ポート番号は1～65535の数字で入力してください。";
+inline constexpr Text kAddressRefusedText =
+    VRQ_TEXT("Fields", "IPアドレスは0～255の数字4つを「.」で区切って入力してください。");
+inline constexpr Text kPortRefusedText = VRQ_TEXT("Fields", "ポート番号は1～65535の数字で入力してください。");
 
 // `text` with full-width digits (０..９) and full stops (．) made ASCII; every
 // other byte is kept.

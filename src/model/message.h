@@ -24,6 +24,11 @@ struct Text {
 #define VRQ_TEXT_N(context, source) (::vrq::Text{context, source, nullptr, true})
 #define VRQ_TEXT_N3(context, source, comment) (::vrq::Text{context, source, comment, true})
 
+// The separators of lists: "、" between names in a sentence, a line break
+// between the lines of a notice.
+inline constexpr Text kListSeparator = VRQ_TEXT("Lists", "、");
+inline constexpr Text kLineBreak = VRQ_TEXT("Lists", "\n");
+
 class Message {
 public:
     Message() = default;

@@ -37,24 +37,30 @@ FileResult readRegularFile(const std::string& path, std::size_t cap, std::string
     return resultOf(platform::readRegularFileBounded(path, cap, out));
 }
 
-std::string fileProblemText(const FileResult& r, const std::string& path, bool saving) {
-    std::string text;
+Message fileProblemText(const FileResult& r, const std::string& path, bool saving) {
+    Text text{};
     switch (r.problem) {
     case FileProblem::None: return {};
-    case FileProblem::CannotOpen: text = "ファイルを開けません。"; break;
-    case FileProblem::NotRegular: text = "通常のファイルではないため開けません。"; break;
-    case FileProblem::TooLarge: text = "ファイルが大きすぎるため開けません。"; break;
-    case FileProblem::ReadFailed: text = "ファイルを読み込めません。"; break;
-    case FileProblem::WriteFailed: text = "ファイルを保存できませんでした。元のファイルはそのままです。"; break;
-    case FileProblem::OtherModel: text = "別の機種の設定ファイルのため開けません。"; break;
-    case FileProblem::TooManyRecords: text = "この機種の設定ファイルより長いため開けません。"; break;
-    case FileProblem::NotADocument: text = "設定ファイルではないため開けません。"; break;
+    case FileProblem::CannotOpen: text = VRQ_TEXT("Files", "ファイルを開けません。\n%1"); break;
+    case FileProblem::NotRegular:
+        text = saving ? VRQ_TEXT("Files", "通常のファイルではないため保存できません。\n%1")
+                      : VRQ_TEXT("Files", "通常のファイルではないため開けません。\n%1");
+        break;
+    case FileProblem::TooLarge: text = VRQ_TEXT("Files", "ファイルが大きすぎるため開けません。\n%1"); break;
+    case FileProblem::ReadFailed: text = VRQ_TEXT("Files", "ファイルを読み込めません。\n%1"); break;
+    case FileProblem::WriteFailed:
+        text = VRQ_TEXT("Files", "ファイルを保存できませんでした。元のファイルはそのままです。\n%1");
+        break;
+    case FileProblem::OtherModel: text = VRQ_TEXT("Files", "別の機種の設定ファイルのため開けません。\n%1"); break;
+    case FileProblem::TooManyRecords:
+        text = VRQ_TEXT("Files", "この機種の設定ファイルより長いため開けません。\n%1");
+        break;
+    case FileProblem::NotADocument: text = VRQ_TEXT("Files", "設定ファイルではないため開けません。\n%1"); break;
     }
-    if (saving && r.problem == FileProblem::NotRegular) text = "通常のファイルではないため保存できません。";
-    text += "\n";
-    text += path;
-    if (!r.reason.empty()) text += "\n(" + r.reason + ")";
-    return text;
+    Message m = Message(text).arg(path);
+    // The system's words (strerror) are shown as it gave them.
+    if (!r.reason.empty()) return Message(VRQ_TEXT("Files", "%1\n(%2)")).arg(std::move(m)).arg(r.reason);
+    return m;
 }
 
 std::string fileProblemReason(const FileResult& r) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
+
 namespace vrq {
 
 enum class FileProblem {
@@ -44,9 +46,10 @@ FileResult writePrivateFileAtomically(const std::string& path, std::string_view 
 // waits (a FIFO without writer is refused, not waited for).
 FileResult readRegularFile(const std::string& path, std::size_t cap, std::string& out);
 
-// One line for the operator: what went wrong with `path`, and the system's
-// reason when there is one. `saving` picks the words for a failed save.
-std::string fileProblemText(const FileResult& r, const std::string& path, bool saving);
+// The notice for the operator: what went wrong with `path` (placed as it is),
+// and the system's reason when there is one. `saving` picks the words for a
+// failed save.
+Message fileProblemText(const FileResult& r, const std::string& path, bool saving);
 
 // The same in a few words for the command line: "not a regular file", or the
 // system's reason.

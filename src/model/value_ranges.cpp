@@ -86,43 +86,35 @@ std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p) {
 
 namespace {
 
-struct KindName {
-    const char* japanese;
-    const char* english;
-};
-
-KindName kindName(ValueKind k) {
+Text kindName(ValueKind k) {
     switch (k) {
-        case ValueKind::CharSize: return {"文字サイズ", "Character size"};
-        case ValueKind::Spacing: return {"表示行間", "Line spacing"};
-        case ValueKind::PositionOffset: return {"表示オフセット", "Display offset"};
-        case ValueKind::Blink: return {"点滅", "Blink"};
-        case ValueKind::Colour: return {"文字＆縁取り色", "Character & edge colour"};
-        case ValueKind::Fill: return {"背景色ベタ塗り", "Background fill"};
-        case ValueKind::AutoSwitch: return {"自動切換え", "Auto switching"};
-        case ValueKind::CharLevel: return {"文字レベル", "Character level"};
-        case ValueKind::DisplayPosition: return {"表示位置", "Display position"};
-        case ValueKind::ScrollSpeed: return {"スクロール速度", "Scroll speed"};
-        case ValueKind::Schedule: return {"スケジュール", "Schedule"};
-        case ValueKind::Clock: return {"日付，時刻", "Date, time"};
-        case ValueKind::Alarm: return {"アラーム", "Alarm"};
-        case ValueKind::Remote: return {"リモート", "Remote"};
-        case ValueKind::Other: return {"その他", "Other"};
-        case ValueKind::Network: return {"プロトコル", "Protocol"};
+        case ValueKind::CharSize: return VRQ_TEXT("ValueRanges", "文字サイズ");
+        case ValueKind::Spacing: return VRQ_TEXT("ValueRanges", "表示行間");
+        case ValueKind::PositionOffset: return VRQ_TEXT("ValueRanges", "表示オフセット");
+        case ValueKind::Blink: return VRQ_TEXT("ValueRanges", "点滅");
+        case ValueKind::Colour: return VRQ_TEXT("ValueRanges", "文字＆縁取り色");
+        case ValueKind::Fill: return VRQ_TEXT("ValueRanges", "背景色ベタ塗り");
+        case ValueKind::AutoSwitch: return VRQ_TEXT("ValueRanges", "自動切換え");
+        case ValueKind::CharLevel: return VRQ_TEXT("ValueRanges", "文字レベル");
+        case ValueKind::DisplayPosition: return VRQ_TEXT("ValueRanges", "表示位置");
+        case ValueKind::ScrollSpeed: return VRQ_TEXT("ValueRanges", "スクロール速度");
+        case ValueKind::Schedule: return VRQ_TEXT("ValueRanges", "スケジュール");
+        case ValueKind::Clock: return VRQ_TEXT("ValueRanges", "日付，時刻");
+        case ValueKind::Alarm: return VRQ_TEXT("ValueRanges", "アラーム");
+        case ValueKind::Remote: return VRQ_TEXT("ValueRanges", "リモート");
+        case ValueKind::Other: return VRQ_TEXT("ValueRanges", "その他");
+        case ValueKind::Network: return VRQ_TEXT("ValueRanges", "プロトコル");
     }
-    return {"", ""};
+    return {};
 }
 
 }  // namespace
 
-std::string correctedValuesText(const std::vector<ValueKind>& kinds, bool english) {
-    std::string names;
-    for (const ValueKind k : kinds) {
-        if (!names.empty()) names += english ? ", " : "、";
-        names += english ? kindName(k).english : kindName(k).japanese;
-    }
-    if (english) return "values out of range, sent as corrected: " + names;
-    return "ファイルに範囲外の値がありました。送信される値に直して表示します。\n" + names;
+Message correctedValuesText(const std::vector<ValueKind>& kinds) {
+    std::vector<Message> names;
+    for (const ValueKind k : kinds) names.emplace_back(kindName(k));
+    return Message(VRQ_TEXT("ValueRanges", "ファイルに範囲外の値がありました。送信される値に直して表示します。\n%1"))
+        .arg(Message::joined(std::move(names), kListSeparator));
 }
 
 }  // namespace vrq

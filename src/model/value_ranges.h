@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/message.h"
 #include "model/settings_model.h"
 
 namespace vrq {
@@ -67,8 +68,7 @@ enum class ValueKind {
 // kinds that held any, each once, in menu order.
 std::vector<ValueKind> correctOutOfRange(SettingsModel& m, Product p);
 
-// The notice that tells the operator which kinds were corrected; `english`
-// for vrqctl.
-std::string correctedValuesText(const std::vector<ValueKind>& kinds, bool english = false);
+// The notice that tells the operator which kinds were corrected.
+Message correctedValuesText(const std::vector<ValueKind>& kinds);
 
 }  // namespace vrq

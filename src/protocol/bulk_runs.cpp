@@ -204,59 +204,55 @@ namespace {
 
 struct Setting {
     std::string_view mnemonic;
-    const char* japanese;
-    const char* english;
+    Text name;
 };
 
 constexpr Setting kSettings[] = {
-    {"CA", "タイトル", "titles"},
-    {"CABC", "文字色と縁取り色", "character and edge colours"},
-    {"CBS", "ブリンク", "blink"},
-    {"CFS", "文字サイズ", "character size"},
-    {"FB", "背景塗りつぶし", "background fill"},
-    {"IDLS", "表示行間", "line spacing"},
-    {"SD", "スケジュール", "schedule"},
-    {"ACA", "アラームのコネクター番号割り付け", "alarm connector assignment"},
-    {"AD", "アラーム表示", "alarm display"},
-    {"ADO", "アラーム表示", "alarm display"},
-    {"ADT", "アラーム保持時間", "alarm hold time"},
-    {"AM", "アラームモード", "alarm mode"},
-    {"AP", "アラーム極性", "alarm polarity"},
-    {"AR", "アラーム復帰", "alarm return"},
-    {"ARO", "アラーム復帰", "alarm return"},
-    {"CFZ", "拡大フォント", "zoom font"},
-    {"CI", "コネクター入力", "connector input"},
-    {"CL", "文字レベル", "character levels"},
-    {"PAST", "自動ページ切替", "automatic page switching"},
-    {"PAS", "自動ページ切替", "automatic page switching"},
-    {"POSP", "電源投入時のページ", "power-on page"},
-    {"RCA", "リモートのコネクター番号割り付け", "remote connector assignment"},
-    {"RM", "リモートモード", "remote mode"},
-    {"TSD", "時計表示", "clock display"},
-    {"TSDO", "時計表示", "clock display"},
-    {"TSDR", "時計表示範囲", "clock display range"},
-    {"VLBC", "映像断時の背景色", "background on video loss"},
-    {"VN", "バージョン", "version"},
-    {"DM", "表示モード", "display mode"},
-    {"IDO", "表示オフセット", "display offset"},
-    {"IDP", "表示位置", "display position"},
-    {"ISS", "スクロール速度", "scroll speed"},
+    {"CA", VRQ_TEXT("Runs", "タイトル")},
+    {"CABC", VRQ_TEXT("Runs", "文字色と縁取り色")},
+    {"CBS", VRQ_TEXT("Runs", "ブリンク")},
+    {"CFS", VRQ_TEXT("Runs", "文字サイズ")},
+    {"FB", VRQ_TEXT("Runs", "背景塗りつぶし")},
+    {"IDLS", VRQ_TEXT("Runs", "表示行間")},
+    {"SD", VRQ_TEXT("Runs", "スケジュール")},
+    {"ACA", VRQ_TEXT("Runs", "アラームのコネクター番号割り付け")},
+    {"AD", VRQ_TEXT("Runs", "アラーム表示")},
+    {"ADO", VRQ_TEXT("Runs", "アラーム表示")},
+    {"ADT", VRQ_TEXT("Runs", "アラーム保持時間")},
+    {"AM", VRQ_TEXT("Runs", "アラームモード")},
+    {"AP", VRQ_TEXT("Runs", "アラーム極性")},
+    {"AR", VRQ_TEXT("Runs", "アラーム復帰")},
+    {"ARO", VRQ_TEXT("Runs", "アラーム復帰")},
+    {"CFZ", VRQ_TEXT("Runs", "拡大フォント")},
+    {"CI", VRQ_TEXT("Runs", "コネクター入力")},
+    {"CL", VRQ_TEXT("Runs", "文字レベル")},
+    {"PAST", VRQ_TEXT("Runs", "自動ページ切替")},
+    {"PAS", VRQ_TEXT("Runs", "自動ページ切替")},
+    {"POSP", VRQ_TEXT("Runs", "電源投入時のページ")},
+    {"RCA", VRQ_TEXT("Runs", "リモートのコネクター番号割り付け")},
+    {"RM", VRQ_TEXT("Runs", "リモートモード")},
+    {"TSD", VRQ_TEXT("Runs", "時計表示")},
+    {"TSDO", VRQ_TEXT("Runs", "時計表示")},
+    {"TSDR", VRQ_TEXT("Runs", "時計表示範囲")},
+    {"VLBC", VRQ_TEXT("Runs", "映像断時の背景色")},
+    {"VN", VRQ_TEXT("Runs", "バージョン")},
+    {"DM", VRQ_TEXT("Runs", "表示モード")},
+    {"IDO", VRQ_TEXT("Runs", "表示オフセット")},
+    {"IDP", VRQ_TEXT("Runs", "表示位置")},
+    {"ISS", VRQ_TEXT("Runs", "スクロール速度")},
 };
 
-StepName settingName(std::string_view mnemonic) {
+Message settingName(std::string_view mnemonic) {
     for (const Setting& s : kSettings)
-        if (s.mnemonic == mnemonic) return {s.japanese, s.english};
-    return {std::string(mnemonic), std::string(mnemonic)};
+        if (s.mnemonic == mnemonic) return s.name;
+    return Message::plain(mnemonic);
 }
 
-StepName pageName(std::string_view mnemonic, int page) {
-    const StepName n = settingName(mnemonic);
-    return {pageStepName(page).japanese + " " + n.japanese, n.english + " of page " + std::to_string(page)};
+Message pageName(std::string_view mnemonic, int page) {
+    return Message(VRQ_TEXT("Runs", "ページ %1 %2")).arg(pageDigits(page)).arg(settingName(mnemonic));
 }
 
-StepName dayName(int day) {
-    return {"スケジュール " + std::to_string(day) + "日", "schedule of day " + std::to_string(day)};
-}
+Message dayName(int day) { return Message(VRQ_TEXT("Runs", "スケジュール %1日")).arg(day); }
 
 constexpr std::string_view kMultiPageKinds[] = {"CA", "CABC", "CBS", "CFS", "FB", "IDLS"};
 
@@ -270,7 +266,7 @@ std::string_view tailMnemonic(Product p, int i) {
 
 }  // namespace
 
-StepName readAllStepName(Product p, int step) {
+Message readAllStepName(Product p, int step) {
     const int i = step - 1;
     if (p == Product::Single) {
         if (i < 512) return pageName("CA", i + 1);
@@ -282,7 +278,7 @@ StepName readAllStepName(Product p, int step) {
     return settingName(std::string_view(kMultiDeviceReads[std::clamp(i - 3103, 0, 16)]).substr(1));
 }
 
-StepName sendAllStepName(Product p, int step) {
+Message sendAllStepName(Product p, int step) {
     const int i = step - 1;
     if (p == Product::Single) {
         if (i < 512) return pageName("CA", i + 1);
@@ -296,14 +292,14 @@ StepName sendAllStepName(Product p, int step) {
     return settingName(tailMnemonic(p, i - 3103));
 }
 
-StepName readAllUnaskedSettings(Product p) {
+Message readAllUnaskedSettings(Product p) {
     // The single-line device answers for its display position; neither
     // answers for the clock size, the display offset or the network.
-    if (p == Product::Single)
-        return {"時計表示サイズ、表示オフセット、ネットワーク設定",
-                "clock display size, display offset, network settings"};
-    return {"時計表示サイズ、表示位置、表示オフセット、ネットワーク設定",
-            "clock display size, display position, display offset, network settings"};
+    std::vector<Message> names{VRQ_TEXT("Runs", "時計表示サイズ")};
+    if (p != Product::Single) names.emplace_back(VRQ_TEXT("Runs", "表示位置"));
+    names.emplace_back(VRQ_TEXT("Runs", "表示オフセット"));
+    names.emplace_back(VRQ_TEXT("Runs", "ネットワーク設定"));
+    return Message::joined(std::move(names), kListSeparator);
 }
 
 }  // namespace vrq

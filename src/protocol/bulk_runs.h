@@ -31,13 +31,13 @@ int readAllStepBytes(Product p, int step);
 int sendAllStepBytes(Product p, int step);
 
 // What step `step` (1-based) reads or sends, in the operator's words.
-StepName readAllStepName(Product p, int step);
-StepName sendAllStepName(Product p, int step);
+Message readAllStepName(Product p, int step);
+Message sendAllStepName(Product p, int step);
 
 // The settings a document holds that no read-all request asks for, as a list
-// ("時計表示サイズ、表示位置、…" / "clock display size, display position, …"):
-// after a read-all they are still the values the document had before.
-StepName readAllUnaskedSettings(Product p);
+// ("時計表示サイズ、表示位置、…"): after a read-all they are still the values
+// the document had before.
+Message readAllUnaskedSettings(Product p);
 
 struct SendAllStep {
     enum class Problem { None, TitleRefused, HoldTimeTooShort };

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
 #include "model/settings_model.h"
 #include "protocol/command_line.h"
 
@@ -25,7 +26,7 @@ CommandLine clockDisplayCommand(const SettingsModel& m);
 CommandLine clockSizeCommand(const SettingsModel& m);
 
 // Alarm.
-inline constexpr std::string_view kHoldTimeTooShortText = "3秒以上を設定してください。";
+inline constexpr Text kHoldTimeTooShortText = VRQ_TEXT("DeviceSettings", "3秒以上を設定してください。");
 CommandLine alarmModeCommand(const SettingsModel& m);
 // Nothing when the hold time does not start with a number of at least 3.
 std::optional<CommandLine> alarmHoldTimeCommand(const SettingsModel& m);

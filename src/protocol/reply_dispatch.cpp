@@ -119,11 +119,11 @@ std::string_view withoutLineEnd(std::string_view line) {
     return line;
 }
 
-void error(Console& c, std::string_view text) {
+void error(Console& c, const Text& text) {
     if (c.notifier) showError(*c.notifier, text);
 }
 
-void success(Console& c, std::string_view text) {
+void success(Console& c, const Text& text) {
     if (c.notifier) showSuccess(*c.notifier, text);
 }
 
@@ -141,7 +141,7 @@ bool storeGlyph(Console& c, std::string_view body, std::size_t digits, char size
     return true;
 }
 
-void deviceError(Console& c, std::string_view text) {
+void deviceError(Console& c, const Text& text) {
     c.reply.replyError = true;
     error(c, text);
 }
@@ -177,12 +177,12 @@ ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel chann
     switch (row->kind) {
     case Kind::Go:
         if (!c.reply.runActive) {
-            if (tcp) success(c, "Socket ＯＫ");
+            if (tcp) success(c, VRQ_TEXT("Replies", "Socket ＯＫ"));
             else c.reply.successPending = true;
         }
         break;
     case Kind::Menu:
-        deviceError(c, "Menu Display");
+        deviceError(c, VRQ_TEXT("Replies", "Menu Display"));
         break;
     case Kind::GlyphL: stored = storeGlyph(c, body, 576, 'L'); break;
     case Kind::GlyphM: stored = storeGlyph(c, body, 256, 'M'); break;
@@ -194,14 +194,14 @@ ReplyOutcome dispatchReply(Console& c, std::string_view line, ReplyChannel chann
         break;
     case Kind::ModeDifference:
         if (!c.reply.runActive) {
-            if (tcp) success(c, "Socket mode difference");
-            else error(c, "Mode Difference");
+            if (tcp) success(c, VRQ_TEXT("Replies", "Socket mode difference"));
+            else error(c, VRQ_TEXT("Replies", "Mode Difference"));
         }
         break;
-    case Kind::E0: deviceError(c, tcp ? "Socket Framing" : "Framing Error"); break;
-    case Kind::E1: deviceError(c, "Parity Error"); break;
-    case Kind::E2: deviceError(c, tcp ? "Socket Over run" : "Over Run Error"); break;
-    case Kind::E3: deviceError(c, tcp ? "Socket Command" : "Command Error"); break;
+    case Kind::E0: deviceError(c, tcp ? VRQ_TEXT("Replies", "Socket Framing") : VRQ_TEXT("Replies", "Framing Error")); break;
+    case Kind::E1: deviceError(c, VRQ_TEXT("Replies", "Parity Error")); break;
+    case Kind::E2: deviceError(c, tcp ? VRQ_TEXT("Replies", "Socket Over run") : VRQ_TEXT("Replies", "Over Run Error")); break;
+    case Kind::E3: deviceError(c, tcp ? VRQ_TEXT("Replies", "Socket Command") : VRQ_TEXT("Replies", "Command Error")); break;
     case Kind::Store: stored = row->store(c, body); break;
     }
     return stored ? ReplyOutcome::Handled : ReplyOutcome::Malformed;

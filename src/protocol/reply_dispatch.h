@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/console.h"
+#include "model/message.h"
 
 namespace vrq {
 
@@ -30,8 +31,8 @@ struct ReplyRow {
 ReplyRow replyRowOf(Product p, std::string_view line, ReplyChannel channel);
 
 // A glyph the editor asked for came back cut or with stray characters.
-inline constexpr std::string_view kGlyphAnswerDamagedText =
-    "外字パターンの応答が壊れていたため、読み込みませんでした。";
+inline constexpr Text kGlyphAnswerDamagedText =
+    VRQ_TEXT("Replies", "外字パターンの応答が壊れていたため、読み込みませんでした。");
 
 // `line` is one reply without address prefix, CR LF included. The caller has
 // already cleared replyError.

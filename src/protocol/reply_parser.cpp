@@ -92,12 +92,12 @@ void mainTimerStep(Console& c) {
             // The command in flight ends, so the next one may go, or is asked
             // again: only a command that gave up is told.
             const bool gaveUp = !c.serialTransport || c.serialTransport->answerTimedOut();
-            if (gaveUp && c.notifier) showError(*c.notifier, "No Connect");
+            if (gaveUp && c.notifier) showError(*c.notifier, VRQ_TEXT("Replies", "No Connect"));
         }
     }
     if (r.successPending) {
         r.successPending = false;
-        if (c.notifier) showSuccess(*c.notifier, "Success");
+        if (c.notifier) showSuccess(*c.notifier, VRQ_TEXT("Replies", "Success"));
     }
 }
 

@@ -6,17 +6,6 @@ namespace {
 
 constexpr std::size_t kNamedSteps = 5;  // a box stays readable; the count tells the rest
 
-const char* outcomeText(StepOutcome o, bool english) {
-    switch (o) {
-        case StepOutcome::NotSent: return english ? "not sent" : "未送信";
-        case StepOutcome::Answered: return english ? "answered" : "応答あり";
-        case StepOutcome::Refused: return english ? "refused by the device" : "装置が拒否";
-        case StepOutcome::Unanswered: return english ? "no answer" : "応答なし";
-        case StepOutcome::Damaged: return english ? "damaged answer" : "壊れた応答";
-    }
-    return "";
-}
-
 }  // namespace
 
 StepOutcome stepOutcomeOf(RequestEnd e) {
@@ -32,11 +21,24 @@ StepOutcome stepOutcomeOf(RequestEnd e) {
     return StepOutcome::Unanswered;
 }
 
-StepName pageStepName(int step) {
-    std::string digits = std::to_string(step);
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    return {"ページ " + digits, "page " + std::to_string(step)};
+Text stepOutcomeText(StepOutcome o) {
+    switch (o) {
+        case StepOutcome::NotSent: return VRQ_TEXT("Runs", "未送信");
+        case StepOutcome::Answered: return VRQ_TEXT("Runs", "応答あり");
+        case StepOutcome::Refused: return VRQ_TEXT("Runs", "装置が拒否");
+        case StepOutcome::Unanswered: return VRQ_TEXT("Runs", "応答なし");
+        case StepOutcome::Damaged: return VRQ_TEXT("Runs", "壊れた応答");
+    }
+    return {};
 }
+
+std::string pageDigits(int page) {
+    std::string digits = std::to_string(page);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return digits;
+}
+
+Message pageStepName(int step) { return Message(VRQ_TEXT("Runs", "ページ %1")).arg(pageDigits(step)); }
 
 void RunTally::record(int step, StepOutcome o) {
     if (step >= 0 && step < steps()) outcomes_[static_cast<std::size_t>(step)] = o;
@@ -59,25 +61,19 @@ std::vector<int> RunTally::firstMissed(std::size_t limit) const {
     return out;
 }
 
-std::string runShortfallText(const RunTally& t, bool read, const StepNamer& name, bool english) {
+Message runShortfallText(const RunTally& t, bool read, const StepNamer& name) {
     const int missed = t.missedCount();
-    std::string s;
-    if (english)
-        s = std::to_string(missed) + " of " + std::to_string(t.steps()) + (read ? " settings were not read:" : " settings were not sent:");
-    else
-        s = std::to_string(missed) + (read ? "件の設定を読み込めませんでした。" : "件の設定を送信できませんでした。");
-    for (int i : t.firstMissed(kNamedSteps)) {
-        const StepName n = name ? name(i + 1) : StepName{};
-        s += '\n';
-        s += english ? n.english + " (" + outcomeText(t.at(i), true) + ")"
-                     : n.japanese + "（" + outcomeText(t.at(i), false) + "）";
-    }
-    if (missed > static_cast<int>(kNamedSteps)) {
-        const int more = missed - static_cast<int>(kNamedSteps);
-        s += '\n';
-        s += english ? "and " + std::to_string(more) + " more" : "ほか " + std::to_string(more) + " 件";
-    }
-    return s;
+    std::vector<Message> lines;
+    lines.push_back(Message(read ? VRQ_TEXT_N("Runs", "%n件の設定を読み込めませんでした。")
+                                 : VRQ_TEXT_N("Runs", "%n件の設定を送信できませんでした。"))
+                        .count(missed));
+    for (int i : t.firstMissed(kNamedSteps))
+        lines.push_back(Message(VRQ_TEXT("Runs", "%1（%2）"))
+                            .arg(name ? name(i + 1) : Message())
+                            .arg(Message(stepOutcomeText(t.at(i)))));
+    if (missed > static_cast<int>(kNamedSteps))
+        lines.push_back(Message(VRQ_TEXT_N("Runs", "ほか %n 件")).count(missed - static_cast<int>(kNamedSteps)));
+    return Message::joined(std::move(lines), kLineBreak);
 }
 
 }  // namespace vrq

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/message.h"
 #include "protocol/transport.h"
 
 namespace vrq {
@@ -37,18 +38,18 @@ private:
     std::vector<StepOutcome> outcomes_;
 };
 
-// The operator's words for a step of a whole-device run, in Japanese and in
-// English (for vrqctl).
-struct StepName {
-    std::string japanese;
-    std::string english;
-};
-using StepNamer = std::function<StepName(int step)>;  // 1-based
-// A run over the 512 pages, one step a page: "ページ 005" / "page 5".
-StepName pageStepName(int step);
+// The operator's words for a step of a whole-device run.
+using StepNamer = std::function<Message(int step)>;  // 1-based
+// A run over the 512 pages, one step a page: "ページ 005".
+Message pageStepName(int step);
+// The page as the step names write it: three digits, "005".
+std::string pageDigits(int page);
+
+// How a step ended, as the shortfall lists it: "応答なし".
+Text stepOutcomeText(StepOutcome o);
 
 // "12件の設定を読み込めませんでした。" (or 送信できません) and the first
-// few, one a line, with how each ended; `english` for vrqctl.
-std::string runShortfallText(const RunTally& t, bool read, const StepNamer& name, bool english = false);
+// few, one a line, with how each ended.
+Message runShortfallText(const RunTally& t, bool read, const StepNamer& name);
 
 }  // namespace vrq

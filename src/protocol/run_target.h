@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include "model/console.h"
+#include "model/message.h"
 
 namespace vrq {
 
-inline constexpr std::string_view kBroadcastReadText =
-    "ブロードキャストからは読み込めません。スレーブアドレスを選んでください。";
-inline constexpr std::string_view kTargetFixedText = "転送中は送信先を変更できません。";
+inline constexpr Text kBroadcastReadText =
+    VRQ_TEXT("Runs", "ブロードキャストからは読み込めません。スレーブアドレスを選んでください。");
+inline constexpr Text kTargetFixedText = VRQ_TEXT("Runs", "転送中は送信先を変更できません。");
 
 // RS-485 with "FF" or no address: sendCommand frames it as a broadcast, which
 // no device answers.

@@ -102,14 +102,11 @@ std::string changesPercentText(int done, int total) {
     return t;
 }
 
-StepName changeStepName(Product p, const std::vector<ChangeStep>& steps, int i) {
+Message changeStepName(Product p, const std::vector<ChangeStep>& steps, int i) {
     if (i < 1 || i > static_cast<int>(steps.size())) return {};
     const ChangeStep& c = steps[static_cast<std::size_t>(i - 1)];
-    StepName n = sendAllStepName(p, c.step);
-    if (!c.changed) {
-        n.japanese += "（タイトルに伴う）";
-        n.english += " (with the titles)";
-    }
+    Message n = sendAllStepName(p, c.step);
+    if (!c.changed) return Message(VRQ_TEXT("Runs", "%1（タイトルに伴う）")).arg(std::move(n));
     return n;
 }
 

@@ -39,6 +39,6 @@ void settingsAsReadBack(SettingsModel& s, Product p);
 std::string changesPercentText(int done, int total);
 
 // The operator's words for the i-th step (1-based) of a change run.
-StepName changeStepName(Product p, const std::vector<ChangeStep>& steps, int i);
+Message changeStepName(Product p, const std::vector<ChangeStep>& steps, int i);
 
 }  // namespace vrq

@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "model/console.h"
+#include "model/message.h"
 #include "protocol/command_line.h"
 
 namespace vrq {
 
-inline constexpr std::string_view kNotConnectedText = "Socket が接続されていません";
+inline constexpr Text kNotConnectedText = VRQ_TEXT("TcpLink", "Socket が接続されていません");
 
 // The bytes the serial line carries for `line`, and whether an answer is due.
 struct SerialFrame {

@@ -65,8 +65,9 @@ SendSequencer::Tick SendSequencer::tick() {
     return t;
 }
 
-std::string unansweredStopText(int commands) {
-    return "装置から応答がありません。" + std::to_string(commands) + "件のコマンドに続けて応答がなかったため、中止しました。";
+Message unansweredStopText(int commands) {
+    return Message(VRQ_TEXT_N("Runs", "装置から応答がありません。%n件のコマンドに続けて応答がなかったため、中止しました。"))
+        .count(commands);
 }
 
 std::string durationText(long long seconds) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/app_state.h"
+#include "model/message.h"
 
 namespace vrq {
 
@@ -59,7 +60,7 @@ private:
 // A run in the specified pacing stops once this many commands in a row went
 // unanswered, instead of sending the rest into silence.
 inline constexpr int kUnansweredStop = 3;
-std::string unansweredStopText(int commands);
+Message unansweredStopText(int commands);
 
 // "12:34" or "1:02:03" for a duration in seconds.
 std::string durationText(long long seconds);

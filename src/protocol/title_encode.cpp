@@ -128,15 +128,6 @@ std::string padded(int n, std::size_t width) {
     return digits;
 }
 
-// `text` with %1, %2, %3 replaced, the way the operator texts are filled.
-std::string filled(std::string text, const std::vector<std::string>& values) {
-    for (std::size_t i = values.size(); i-- > 0;) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), values[i]);
-    }
-    return text;
-}
-
 }  // namespace
 
 std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product p) {
@@ -161,31 +152,32 @@ std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product 
     return found;
 }
 
-std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p, bool english) {
+Message untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p) {
     if (found.empty()) return {};
     constexpr std::size_t kNamed = 5;
-    std::string text = filled(english ? "titles holding characters the device does not take: %1"
-                                      : "%1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。",
-                              {std::to_string(found.size())});
+    std::vector<Message> lines;
+    lines.push_back(
+        Message(VRQ_TEXT_N("Titles", "%nか所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。"))
+            .count(static_cast<long long>(found.size())));
     for (std::size_t i = 0; i < found.size() && i < kNamed; ++i) {
         const UntakenTitleChar& u = found[i];
         const std::string page = padded(u.page + 1, 3), line = padded(u.line + 1, 2);
         const std::string code = u.jis ? hex(u.jis, 4) : hex(u.code, u.code > 0xFF ? 4 : 2);
-        text += "\n";
-        if (english) {
-            text += "  page " + page + (p == Product::Single ? "" : " line " + line) + ": " +
-                    (u.jis ? "JIS " + code : "a character without a JIS code (" + code + ")");
-        } else if (p == Product::Single) {
-            text += u.jis ? filled("ページ %1：JIS %2", {page, code})
-                          : filled("ページ %1：JISコードのない文字（%2）", {page, code});
-        } else {
-            text += u.jis ? filled("ページ %1 ライン %2：JIS %3", {page, line, code})
-                          : filled("ページ %1 ライン %2：JISコードのない文字（%3）", {page, line, code});
-        }
+        if (p == Product::Single)
+            lines.push_back(Message(u.jis ? VRQ_TEXT("Titles", "ページ %1：JIS %2")
+                                          : VRQ_TEXT("Titles", "ページ %1：JISコードのない文字（%2）"))
+                                .arg(page)
+                                .arg(code));
+        else
+            lines.push_back(Message(u.jis ? VRQ_TEXT("Titles", "ページ %1 ライン %2：JIS %3")
+                                          : VRQ_TEXT("Titles", "ページ %1 ライン %2：JISコードのない文字（%3）"))
+                                .arg(page)
+                                .arg(line)
+                                .arg(code));
     }
     if (found.size() > kNamed)
-        text += "\n" + filled(english ? "  and %1 more" : "ほか%1か所", {std::to_string(found.size() - kNamed)});
-    return text;
+        lines.push_back(Message(VRQ_TEXT_N("Titles", "ほか%nか所")).count(static_cast<long long>(found.size() - kNamed)));
+    return Message::joined(std::move(lines), kLineBreak);
 }
 
 std::optional<CommandLine> titleLineCommand(const SettingsModel& m, int page, int line) {

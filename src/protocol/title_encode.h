@@ -9,12 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/message.h"
 #include "model/settings_model.h"
 #include "protocol/command_line.h"
 
 namespace vrq {
 
-inline constexpr std::string_view kJisRefusedText = "ＪＩＳ第１水準,第２水準以外の字が選択されてます";
+inline constexpr Text kJisRefusedText = VRQ_TEXT("Titles", "ＪＩＳ第１水準,第２水準以外の字が選択されてます");
 
 // The JIS code of one double-byte code, 0 when it may not be shown: the
 // extension rows FA/FB/FC are carried to their equivalents first.
@@ -42,8 +43,8 @@ struct UntakenTitleChar {
 // One for each title line that holds such a character, in page order.
 std::vector<UntakenTitleChar> untakenTitleChars(const SettingsModel& m, Product p);
 // The notice naming the first few by page and line, with their count; empty
-// for none. `english` for vrqctl.
-std::string untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p, bool english = false);
+// for none.
+Message untakenTitlesText(const std::vector<UntakenTitleChar>& found, Product p);
 
 // Hex digits of `text` filled to `widthBytes` (56 for a line, 560 for a
 // single-line page); nothing when too long, odd or holding a refused code.

@@ -65,9 +65,9 @@ std::string isoMillis(TrafficClock::time_point at) {
 namespace {
 
 std::string eventLogText(std::string_view event) {
-    if (event == kConnectedEvent) return "connected";
-    if (event == kLeftEvent) return "connection closed";
-    if (event == kRefusedEvent) return "turned away: every slot is taken";
+    if (event == kConnectedEvent.source) return "connected";
+    if (event == kLeftEvent.source) return "connection closed";
+    if (event == kRefusedEvent.source) return "turned away: every slot is taken";
     return printable(event);
 }
 
@@ -92,18 +92,24 @@ std::string logLine(TrafficClock::time_point at, TrafficDirection d, std::string
     return s;
 }
 
-const char* dropReasonText(DropReason r) {
+Message trafficEventText(std::string_view bytes) {
+    for (const Text& t : {kConnectedEvent, kLeftEvent, kRefusedEvent})
+        if (bytes == t.source) return t;
+    return Message::plain(bytes);
+}
+
+Text dropReasonText(DropReason r) {
     switch (r) {
         case DropReason::None: break;
-        case DropReason::Unasked: return "応答を待つコマンドなし";
-        case DropReason::OtherAddress: return "他のアドレスの応答";
-        case DropReason::OtherAnswer: return "送ったコマンドの応答ではない";
-        case DropReason::Damaged: return "壊れた応答";
-        case DropReason::QuietGap: return "タイムアウト後に届いた応答";
-        case DropReason::AfterAnswer: return "応答の後に届いた";
-        case DropReason::TooLong: return "長すぎる行";
+        case DropReason::Unasked: return VRQ_TEXT("TrafficLog", "応答を待つコマンドなし");
+        case DropReason::OtherAddress: return VRQ_TEXT("TrafficLog", "他のアドレスの応答");
+        case DropReason::OtherAnswer: return VRQ_TEXT("TrafficLog", "送ったコマンドの応答ではない");
+        case DropReason::Damaged: return VRQ_TEXT("TrafficLog", "壊れた応答");
+        case DropReason::QuietGap: return VRQ_TEXT("TrafficLog", "タイムアウト後に届いた応答");
+        case DropReason::AfterAnswer: return VRQ_TEXT("TrafficLog", "応答の後に届いた");
+        case DropReason::TooLong: return VRQ_TEXT("TrafficLog", "長すぎる行");
     }
-    return "";
+    return {};
 }
 
 const char* dropReasonLogText(DropReason r) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/message.h"
+
 namespace vrq {
 
 // Event: something happened to the link itself (a device connected, left,
@@ -28,7 +30,7 @@ enum class DropReason {
 };
 // The reason as the traffic monitor shows it (an operator text) and as the
 // log file writes it.
-const char* dropReasonText(DropReason r);
+Text dropReasonText(DropReason r);
 const char* dropReasonLogText(DropReason r);
 
 // One line as a link reports it; the views are only valid during the call.
@@ -66,9 +68,14 @@ const char* directionMark(TrafficDirection d);
 std::string isoMillis(TrafficClock::time_point at);
 
 // What the traffic monitor shows when a device comes, goes or is turned away.
-inline constexpr std::string_view kConnectedEvent = "接続しました";
-inline constexpr std::string_view kLeftEvent = "接続が切れました";
-inline constexpr std::string_view kRefusedEvent = "接続数が上限のため切断しました";
+// A link reports the source text as the event's bytes; the monitor shows it
+// translated (trafficEventText), a log file in fixed English words.
+inline constexpr Text kConnectedEvent = VRQ_TEXT("TrafficLog", "接続しました");
+inline constexpr Text kLeftEvent = VRQ_TEXT("TrafficLog", "接続が切れました");
+inline constexpr Text kRefusedEvent = VRQ_TEXT("TrafficLog", "接続数が上限のため切断しました");
+// The event an entry's bytes name, for the screen; bytes that name none are
+// shown as they are.
+Message trafficEventText(std::string_view bytes);
 
 // One line of the log file, without its newline: "<time> <mark> <bytes>",
 // and for a dropped line with a known reason "  (<reason>)" after the bytes.

@@ -82,10 +82,10 @@ void DocumentCommands::openDocument() {
     }
     // What the screens show is what the buttons send.
     const std::vector<ValueKind> corrected = correctOutOfRange(c_.settings, c_.product);
-    if (!corrected.empty()) warn(Message(correctedValuesText(corrected)));
+    if (!corrected.empty()) warn(correctedValuesText(corrected));
     // The title editor takes no character the device does not; an older document may hold some.
-    const auto titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
-    if (!titles.empty()) warn(Message(titles));
+    const Message titles = untakenTitlesText(untakenTitleChars(c_.settings, c_.product), c_.product);
+    if (!titles.empty()) warn(titles);
 }
 
 bool DocumentCommands::saveDocument() {

@@ -106,7 +106,7 @@ bool keepUnsavedWork(Console& c, const RecoveryCopy& copy) {
     auto report = [&ok](const FileResult& r, const std::string& path) {
         if (r) return;
         ok = false;
-        std::fprintf(stderr, "%s\n", renderUtf8(Message(fileProblemText(r, path, true))).c_str());
+        std::fprintf(stderr, "%s\n", renderUtf8(fileProblemText(r, path, true)).c_str());
     };
     if (noteDocumentChanges(c)) report(copy.save(c), copy.documentPath());
     for (QWidget* w : QApplication::topLevelWidgets()) {

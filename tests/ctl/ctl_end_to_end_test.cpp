@@ -13,6 +13,7 @@
 
 #include "ctl/ctl_runner.h"
 #include "ctl/run_io.h"
+#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
 #include "protocol/bulk_runs.h"
@@ -70,7 +71,7 @@ TEST_P(CtlEndToEndTest, SendAllThenReadAllGivesTheDocumentBack) {
     err.str("");
     ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
     const std::string unasked = "\nvrqctl: no device can be asked for its " +
-                                readAllUnaskedSettings(k.product).english + "; the documents written hold their defaults\n";
+                                renderUtf8(readAllUnaskedSettings(k.product)) + "; the documents written hold their defaults\n";
     EXPECT_TRUE(err.str().size() > unasked.size() && err.str().ends_with(unasked)) << err.str();
 
     titlesAsReadBack(*model);
@@ -117,7 +118,7 @@ TEST(CtlVerifyTest, ADocumentWithValuesOutOfRangeVerifiesAfterItsSendAll) {
         o.action = Action::SendAll;
         ASSERT_EQ(runCtl(o, out, err), kExitOk) << err.str();
         // Told once, as the consoles tell it when they open the document.
-        const std::string told = "vrqctl: " + path + ": values out of range, sent as corrected: Character size, ";
+        const std::string told = "vrqctl: " + path + ": The file held values out of range. They are shown as the values that will be sent:\nCharacter size, ";
         EXPECT_NE(err.str().find(told), std::string::npos) << err.str();
         EXPECT_EQ(err.str().find(told), err.str().rfind(told));
         o.action = Action::Verify;
@@ -132,9 +133,10 @@ TEST(CtlSendTest, SendAllNamesCorrectedKindsAndTitlesTheDeviceDoesNotTake) {
     setCell(c->settings.singleTitleText[10], "\xEF\x9F");
     std::ostringstream err;
     tellCorrected(*c, "x.dat", err);
-    EXPECT_EQ(err.str(), "vrqctl: x.dat: values out of range, sent as corrected: Display position\n"
-                         "vrqctl: x.dat: titles holding characters the device does not take: 1\n"
-                         "  page 011: JIS 7E21\n");
+    EXPECT_EQ(err.str(), "vrqctl: x.dat: The file held values out of range. They are shown as the values that will be "
+                         "sent:\nDisplay position\n"
+                         "vrqctl: x.dat: Titles in 1 place hold characters the device does not take. Correct them in "
+                         "Title Settings.\nPage 011: JIS 7E21\n");
     EXPECT_EQ(c->settings.pageDisplayPosition[10], 0);
 }
 
@@ -354,7 +356,7 @@ TEST(CtlTruthTest, ReadAllIsExactOrSaysWhatItDidNotRead) {
         EXPECT_EQ(readAll(f.args, f.tcp, 1, false, err), kExitOk) << f.args[0] << err;
         EXPECT_TRUE(readFile(back) == expected) << f.args[0];
         EXPECT_EQ(readAll(f.args, f.tcp, 0, false, err), kExitRefused) << f.args[0];
-        EXPECT_NE(err.find("settings were not read:"), std::string::npos) << err;
+        EXPECT_NE(err.find("settings were not read."), std::string::npos) << err;
         EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(back))) << f.args[0];
     }
     EXPECT_EQ(readAll({"--garbage", "1"}, false, 0, true, err), kExitRefused);

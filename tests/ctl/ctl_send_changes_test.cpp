@@ -160,12 +160,12 @@ TEST(CtlSendChangesDryRunTest, ListsTheStepsAndSendsNothing) {
     EXPECT_EQ(runCtl(*parsed.options, out, err), kExitOk) << err.str();
     EXPECT_EQ(out.str(),
               "7 steps to send, 2 changed:\n"
-              "  titles of page 5\n"
-              "  character and edge colours of page 5 (with the titles)\n"
-              "  blink of page 5 (with the titles)\n"
-              "  character size of page 5 (with the titles)\n"
-              "  background fill of page 5 (with the titles)\n"
-              "  line spacing of page 5 (with the titles)\n"
+              "  titles of page 005\n"
+              "  character and edge colours of page 005 (with the titles)\n"
+              "  blink of page 005 (with the titles)\n"
+              "  character size of page 005 (with the titles)\n"
+              "  background fill of page 005 (with the titles)\n"
+              "  line spacing of page 005 (with the titles)\n"
               "  alarm mode\n"
               "settings that differ:\n"
               "  page 5 line 3 title: base \"\", new \"\xe3\x81\x82\"\n"

@@ -60,7 +60,7 @@ TEST_P(BulkRunDialogTest, ReadAllRefusesABroadcastOrNoAddressBeforeSendingAnythi
         EXPECT_FALSE(c->reply.runActive);
         EXPECT_TRUE(wire.lines.empty());
         ASSERT_EQ(notes.notices.size(), 1u);
-        EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
+        EXPECT_EQ(notes.notices[0].text, kBroadcastReadText.source);
         notes.notices.clear();
     }
 }
@@ -81,7 +81,7 @@ TEST_P(BulkRunDialogTest, AddressStaysFixedWhileTheRunGoes) {
     }
     EXPECT_EQ(c->app.slaveAddressIndex, 5);
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, kTargetFixedText);
+    EXPECT_EQ(notes.notices[0].text, kTargetFixedText.source);
     d.tickRun();
     EXPECT_EQ(wire.lines.at(0), "05RCA001\r\n");
 
@@ -170,7 +170,7 @@ TEST_P(BulkRunDialogTest, LastStepEndsTheRunAndClosesTheDialog) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(d.isVisible());
     ASSERT_FALSE(notes.notices.empty());
-    EXPECT_NE(notes.notices.back().text.find(readAllUnaskedSettings(c->product).japanese), std::string::npos);
+    EXPECT_NE(notes.notices.back().text.find(readAllUnaskedSettings(c->product).japanese()), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, BulkRunDialogTest, ::testing::Values(Product::Multi, Product::Single),

@@ -279,7 +279,7 @@ TEST_F(ProtocolDialogTest, MalformedAddressesAndPortsAreRefusedAndNothingIsSent)
         click(&d, "activeButton");
         EXPECT_TRUE(sent().empty()) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
-        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText.source);
     }
     EXPECT_EQ(c->settings.netActiveAddress, (Octets{9, 9, 9, 9}));
     for (const char* text : {"", "99999", "0", "00000"}) {
@@ -288,7 +288,7 @@ TEST_F(ProtocolDialogTest, MalformedAddressesAndPortsAreRefusedAndNothingIsSent)
         click(&d, "portButton");
         EXPECT_TRUE(sent().empty()) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
-        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText.source);
     }
     child<QLineEdit>(&d, "portEdit")->setText("９００４");
     click(&d, "portButton");
@@ -366,7 +366,7 @@ TEST_F(ProtocolDialogTest, ReadBackRefusesABroadcast) {
     EXPECT_FALSE(c->reply.runActive);
     EXPECT_TRUE(sent().empty());
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, kBroadcastReadText);
+    EXPECT_EQ(notes.notices[0].text, kBroadcastReadText.source);
 }
 
 TEST_F(DeviceDialogs, SlaveAddressDialogStoresTheChoice) {

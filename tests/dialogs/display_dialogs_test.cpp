@@ -283,7 +283,7 @@ TEST_F(DisplayDialogs, TitleEditorStoresShiftJisAndRefusesWhatItCannotKeep) {
     click(&d, "pageSendButton");
     EXPECT_EQ(serial.lines.size(), 1u);
     ASSERT_EQ(notes.notices.size(), 2u);
-    EXPECT_EQ(notes.notices[0].text, std::string(kJisRefusedText));
+    EXPECT_EQ(notes.notices[0].text, std::string(kJisRefusedText.source));
     choose(&d, "lineCombo", 0);
     edit->clear();
     commit(edit, QString::fromUtf8("い"));
@@ -341,7 +341,7 @@ TEST_F(DisplayDialogs, TitleRunEndsAtARefusedPage) {
     EXPECT_EQ(serial.lines.size(), 2u);
     EXPECT_EQ(d.percentBox()->text(), "      ");
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, std::string(kJisRefusedText));
+    EXPECT_EQ(notes.notices[0].text, std::string(kJisRefusedText.source));
 }
 
 TEST_F(DisplayDialogs, SingleLineTitleNeverKeepsALineBreak) {

@@ -217,7 +217,7 @@ TEST_F(GlyphEditorTest, MediumSlotCodesAndReadsThatCannotGo) {
     d.readSlot();
     d.readSample();
     ASSERT_EQ(notes.notices.size(), 2u);
-    EXPECT_EQ(notes.notices[0].text, kNotConnectedText);
+    EXPECT_EQ(notes.notices[0].text, kNotConnectedText.source);
     EXPECT_EQ(notes.notices[0].icon, NoticeIcon::Stop);
     EXPECT_FALSE(c->reply.glyphReplyPending);
 
@@ -228,7 +228,7 @@ TEST_F(GlyphEditorTest, MediumSlotCodesAndReadsThatCannotGo) {
     c->app.slaveAddressIndex = kBroadcastAddress;
     d.readSlot();
     EXPECT_EQ(port.lines.size(), before);
-    EXPECT_EQ(notes.notices.back().text, kBroadcastReadText);
+    EXPECT_EQ(notes.notices.back().text, kBroadcastReadText.source);
     EXPECT_FALSE(c->reply.glyphReplyPending);
 }
 

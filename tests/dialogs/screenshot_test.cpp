@@ -31,6 +31,7 @@
 #include "protocol/title_encode.h"
 #include "link/port_lister.h"
 #include "link/serial_link.h"
+#include "link/ui_language.h"
 #include "support/sim_process.h"
 #include "shell/notice_box.h"
 
@@ -88,7 +89,7 @@ TEST(Screenshots, DisplayDialogs) {
 TEST(Screenshots, JisWarningAndARowNinetyThreeTitle) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
     {
-        auto box = makeNoticeBox("Error", QString::fromUtf8(kJisRefusedText.data()), QMessageBox::Warning);
+        auto box = makeNoticeBox("Error", QString::fromUtf8(kJisRefusedText.source), QMessageBox::Warning);
         shoot(*box, "jis_warning.png");
     }
     auto c = makeConsole(Product::Multi);
@@ -174,7 +175,7 @@ TEST(Screenshots, PermissionNoticeAndServerDeviceList) {
     if (qEnvironmentVariableIsEmpty("VRQ_SCREENSHOT_DIR")) GTEST_SKIP() << "VRQ_SCREENSHOT_DIR not set";
     {
         const QString text =
-            SerialLink::fileOpenFailureText({"/dev/ttyUSB0", "Permission denied", true, "dialout"});
+            render(SerialLink::fileOpenFailureText({"/dev/ttyUSB0", "Permission denied", true, "dialout"}));
         auto box = makeNoticeBox("Error", text, QMessageBox::Critical);
         shoot(*box, "serial_permission_notice.png");
     }

@@ -190,7 +190,7 @@ TEST_F(ConnectionDialogs, DestinationStaysWhileARunIsActive) {
     server.chooseRow(0);
     EXPECT_EQ(c->app.selectedSlot, 2);
     ASSERT_EQ(notes.notices.size(), 4u);
-    for (const auto& n : notes.notices) EXPECT_EQ(n.text, kTargetFixedText);
+    for (const auto& n : notes.notices) EXPECT_EQ(n.text, kTargetFixedText.source);
 
     c->reply.runActive = false;
     SerialSettingsDialog after(*c);
@@ -212,7 +212,7 @@ TEST_F(ConnectionDialogs, MalformedHostAddressesAreRefusedWithAWord) {
         d.addButton()->click();
         EXPECT_EQ(d.hostList()->count(), 0) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
-        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText);
+        EXPECT_EQ(notes.notices[0].text, kAddressRefusedText.source);
         // Left as typed, to be put right, also when the focus moves on.
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(d.addressEdit(), &out);
@@ -314,7 +314,7 @@ TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
     EXPECT_EQ(TcpLink::portNumber(cellText(c->settings.netPortNumber)), 0);
     d.connectButton()->click();  // not a port: refused before any attempt
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+    EXPECT_EQ(notes.notices[0].text, kPortRefusedText.source);
     // Nor is it kept by "設定": the dialog stays open with the message.
     d.show();
     for (const char* text : {"ab", "0", "99999"}) {
@@ -323,7 +323,7 @@ TEST_F(ConnectionDialogs, PortFieldTakesFiveCharactersAndIsWrittenOnClose) {
         d.accept();
         EXPECT_TRUE(d.isVisible()) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
-        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText.source);
         EXPECT_EQ(ini("p_port_number"), "09004") << text;
     }
     // Closed without "設定", the port is the one it was.
@@ -344,7 +344,7 @@ TEST_F(ConnectionDialogs, ServerListensOnlyOnAChosenPort) {
         d.connectButton()->click();
         EXPECT_FALSE(link.isListening()) << text;
         ASSERT_EQ(notes.notices.size(), 1u) << text;
-        EXPECT_EQ(notes.notices[0].text, kPortRefusedText);
+        EXPECT_EQ(notes.notices[0].text, kPortRefusedText.source);
     }
 }
 

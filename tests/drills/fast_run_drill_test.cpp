@@ -81,7 +81,7 @@ TEST_P(FastRunDrill, SilenceStopsTheRunWhereItWas) {
     EXPECT_EQ(d.progressBar()->value(), kAnswered + 1);
     EXPECT_TRUE(d.closeButton()->isEnabled());
     ASSERT_EQ(r.notes.notices.size(), 2u);
-    EXPECT_EQ(r.notes.notices[0].text, r.serialChannel() ? "No Connect" : std::string(kNoAnswerText));
+    EXPECT_EQ(r.notes.notices[0].text, r.serialChannel() ? "No Connect" : std::string(kNoAnswerText.source));
     // The run names what it did not send, the silent step first.
     const std::string& last = r.notes.notices[1].text;
     EXPECT_EQ(last.rfind(std::to_string(sendAllStepCount(r.c->product) - kAnswered) + "件の設定を送信できませんでした。\nページ 006 タイトル（応答なし）", 0), 0u) << last;

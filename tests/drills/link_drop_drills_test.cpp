@@ -108,9 +108,9 @@ TEST_P(SerialVanishDrill, LineVanishesDuringRun) {
     for (const auto& n : r.notes.notices) {
         const bool gone = n.text.find("使えなくなりました") != std::string::npos;
         vanished += gone ? 1 : 0;
-        const bool stopped = n.text.rfind(unansweredStopText(kUnansweredStop), 0) == 0;
+        const bool stopped = n.text.rfind(unansweredStopText(kUnansweredStop).japanese(), 0) == 0;
         // A command after the port closed says so and stops the run.
-        const bool closed = n.text == kSerialClosedText;
+        const bool closed = n.text == kSerialClosedText.source;
         closedNotices += closed ? 1 : 0;
         EXPECT_TRUE(gone || n.text == "No Connect" || stopped || closed) << n.text;
     }

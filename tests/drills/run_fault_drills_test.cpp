@@ -56,14 +56,14 @@ TEST_P(RunDrill, DeviceFallsSilentDuringSendAll) {
         // One notice says why the run stopped and what it did not send.
         EXPECT_EQ(r.notes.notices.size(), static_cast<std::size_t>(kUnansweredStop + 1));
         const std::string& last = r.notes.notices.back().text;
-        EXPECT_EQ(last.rfind(unansweredStopText(kUnansweredStop) + "\n" + std::to_string(sendAllStepCount(p) - kAnswered) +
+        EXPECT_EQ(last.rfind(unansweredStopText(kUnansweredStop).japanese() + "\n" + std::to_string(sendAllStepCount(p) - kAnswered) +
                                  "件の設定を送信できませんでした。", 0), 0u) << last;
         // The progress stays where the run stopped.
         EXPECT_EQ(d.progressBar()->value(), kAnswered + kUnansweredStop);
         EXPECT_TRUE(d.closeButton()->isEnabled());
     } else {
         EXPECT_EQ(r.received().size(), static_cast<std::size_t>(kAnswered + 1));  // the silent step, then the stop
-        EXPECT_EQ(r.count(std::string(kNoAnswerText)), 1);
+        EXPECT_EQ(r.count(std::string(kNoAnswerText.source)), 1);
         EXPECT_EQ(r.notes.notices.size(), 1u);
     }
 }

@@ -17,7 +17,7 @@ TEST(DeviceAccess, TheHintNamesTheOwningGroupAndAsksForANewLogin) {
     const std::string name = g->gr_name;
     EXPECT_EQ(deviceGroup(f.fileName().toStdString()), name);
 
-    const std::string hint = permissionHintText(name);
+    const std::string hint = permissionHintText(name).japanese();
     EXPECT_NE(hint.find("グループ「" + name + "」"), std::string::npos);
     EXPECT_NE(hint.find("ログインし直して"), std::string::npos);
 }
@@ -32,7 +32,7 @@ TEST(DeviceAccess, AGroupWithoutANameOrAMissingFileStillGivesAdvice) {
     }
 
     EXPECT_EQ(deviceGroup("/nonexistent/ttyUSB9"), "");
-    const std::string hint = permissionHintText("");
+    const std::string hint = permissionHintText("").japanese();
     EXPECT_NE(hint.find("このデバイスを所有するグループ"), std::string::npos);
     EXPECT_EQ(hint.find("「"), std::string::npos);
 }

@@ -147,7 +147,7 @@ TEST_F(SerialLinkTest, AFailedOpenIsOneNoticeAndSendsSayThePortIsClosed) {
     EXPECT_TRUE(c->reply.replyError);
     EXPECT_EQ(ends, std::vector<RequestEnd>{RequestEnd::SendFailed});
     ASSERT_EQ(notes.notices.size(), 3u);
-    EXPECT_EQ(notes.notices[2].text, kSerialClosedText);
+    EXPECT_EQ(notes.notices[2].text, kSerialClosedText.source);
 
     Pty pty;
     useDevice(pty.path());
@@ -160,8 +160,8 @@ TEST_F(SerialLinkTest, AFailedOpenIsOneNoticeAndSendsSayThePortIsClosed) {
 // opens any device, so only an unprivileged account sees the refusal.
 TEST_F(SerialLinkTest, APermissionRefusalNamesTheDeviceTheReasonAndTheGroup) {
     SerialOpenFailure f{"/dev/ttyS0", "Permission denied", true, "dialout"};
-    EXPECT_EQ(SerialLink::fileOpenFailureText(f).toStdString(),
-              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText("dialout"));
+    EXPECT_EQ(SerialLink::fileOpenFailureText(f).japanese(),
+              "Miss! File Open\n/dev/ttyS0: Permission denied\n" + permissionHintText("dialout").japanese());
 
     if (const char* denied = std::getenv("VRQ_TEST_DENIED_DEVICE")) {
         useDevice(denied);
@@ -169,7 +169,7 @@ TEST_F(SerialLinkTest, APermissionRefusalNamesTheDeviceTheReasonAndTheGroup) {
         EXPECT_FALSE(link.open());
         ASSERT_EQ(notes.notices.size(), 1u);
         f = {QString::fromUtf8(denied), QString::fromUtf8(std::strerror(EACCES)), true, deviceGroup(denied)};
-        EXPECT_EQ(notes.notices[0].text, SerialLink::fileOpenFailureText(f).toStdString());
+        EXPECT_EQ(notes.notices[0].text, SerialLink::fileOpenFailureText(f).japanese());
         EXPECT_NE(notes.notices[0].text.find("「" + f.group + "」"), std::string::npos);
         return;
     }

@@ -270,11 +270,11 @@ TEST_F(LinkFixture, ADeviceLeavingWhileIdleIsNoticedOnce) {
         EXPECT_FALSE(link->clientConnected());
         QTest::qWait(50);
         ASSERT_EQ(notes.notices.size(), 1u) << reset;
-        EXPECT_EQ(notes.notices[0].text, kPeerLeftText);
+        EXPECT_EQ(notes.notices[0].text, kPeerLeftText.source);
 
         link->writeLine("CBS003L10ON\r\n");
         ASSERT_EQ(notes.notices.size(), 2u);
-        EXPECT_EQ(notes.notices[1].text, kNotConnectedText);
+        EXPECT_EQ(notes.notices[1].text, kNotConnectedText.source);
     }
 }
 
@@ -337,7 +337,7 @@ TEST_F(ServerFixture, NinetySixDevicesFillTheTableAndTheNextIsLetGo) {
     EXPECT_TRUE(notes.notices.empty());
     ASSERT_EQ(events.size(), 1u);  // the refusal shows in the monitor, with no slot
     EXPECT_EQ(events[0].substr(0, 10), "127.0.0.1:");
-    EXPECT_EQ(events[0].substr(events[0].find(' ') + 1), kRefusedEvent);
+    EXPECT_EQ(events[0].substr(events[0].find(' ') + 1), kRefusedEvent.source);
 
     link->closeAll();
     EXPECT_EQ(link->connectedClientCount(), 0);
@@ -399,7 +399,7 @@ TEST_F(LinkFixture, ListensOnTheAddressItIsGiven) {
         EXPECT_EQ(other.listenAddress(), expected) << text;
     }
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, kBadListenAddressText);
+    EXPECT_EQ(notes.notices[0].text, kBadListenAddressText.source);
 }
 
 // A chosen device that leaves is never replaced by the next one to take its
@@ -435,12 +435,12 @@ TEST_F(ServerFixture, TheChoiceLeavesWithItsDeviceAndSilentPeersAreProbed) {
     test::SimProcess newcomer({"--tcp-connect", hostPort(), "--record", record});
     ASSERT_TRUE(QTest::qWaitFor([&] { return c->app.clientSlots[1].inUse; }, 5000));  // the same slot
     const std::string slot1 = "ｽﾛｯﾄ1 ";
-    EXPECT_EQ(events, (std::vector<std::string>{slot1 + std::string(kConnectedEvent), slot1 + std::string(kLeftEvent),
-                                                 slot1 + std::string(kConnectedEvent)}));
+    EXPECT_EQ(events, (std::vector<std::string>{slot1 + std::string(kConnectedEvent.source), slot1 + std::string(kLeftEvent.source),
+                                                 slot1 + std::string(kConnectedEvent.source)}));
     send("CBS003L10ON\r\n");
     EXPECT_TRUE(c->reply.replyError);
     ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].text, kNoDestinationText);
+    EXPECT_EQ(notes.notices[0].text, kNoDestinationText.source);
     QTest::qWait(100);
     EXPECT_EQ(QFileInfo(QString::fromStdString(record)).size(), 0);
 }

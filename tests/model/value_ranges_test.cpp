@@ -38,7 +38,7 @@ TEST(ValueRangesTest, EachProgramCorrectsToWhatItsCommandsSend) {
     EXPECT_EQ(m.lineCharSize[0][0], 0);  // "L"
     EXPECT_EQ(m.powerOnPage, kPowerOnPas);
     EXPECT_TRUE(correctOutOfRange(m, Product::Multi).empty());  // told once
-    EXPECT_EQ(correctedValuesText(kinds),
+    EXPECT_EQ(correctedValuesText(kinds).japanese(),
               "ファイルに範囲外の値がありました。送信される値に直して表示します。\n"
               "文字サイズ、表示行間、文字＆縁取り色、文字レベル、スケジュール、その他");
 

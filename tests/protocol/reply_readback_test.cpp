@@ -239,7 +239,7 @@ TEST(GlyphReadBackTest, PatternsOfTheThreeSizes) {
         t.c->reply.glyphReplyPending = true;
         t.serial(damaged);
         EXPECT_EQ(t.c->glyph.pattern.at(0), '0');
-        EXPECT_EQ(t.lastText(), kGlyphAnswerDamagedText);
+        EXPECT_EQ(t.lastText(), kGlyphAnswerDamagedText.source);
         EXPECT_FALSE(t.c->reply.glyphReplyPending);
     }
     // Unasked, it is only dropped.

@@ -81,8 +81,8 @@ TEST(SendChangesTest, ATitleBringsItsPagesDisplaySettings) {
         EXPECT_EQ(steps[i].step, expected[i]);
         EXPECT_EQ(steps[i].changed, i == 0 || i == 2) << i;
     }
-    EXPECT_EQ(changeStepName(Product::Multi, steps, 1).english, "titles of page 5");
-    EXPECT_EQ(changeStepName(Product::Multi, steps, 2).english, "character and edge colours of page 5 (with the titles)");
+    EXPECT_EQ(changeStepName(Product::Multi, steps, 1).japanese(), "ページ 005 タイトル");
+    EXPECT_EQ(changeStepName(Product::Multi, steps, 2).japanese(), "ページ 005 文字色と縁取り色（タイトルに伴う）");
 
     const auto sbase = makeConsole(Product::Single);
     auto snow = makeConsole(Product::Single);

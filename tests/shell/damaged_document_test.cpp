@@ -53,7 +53,7 @@ TEST(DamagedDocumentTest, PreviewsAndListsShowWhatGoesOnTheWire) {
     docs.openDocument();
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, correctedValuesText({ValueKind::Spacing, ValueKind::Colour, ValueKind::CharLevel,
-                                                          ValueKind::Schedule}));
+                                                          ValueKind::Schedule}).japanese());
 
     auto sendLine = [&](QWidget& d) {
         wire.lines.clear();
@@ -122,7 +122,7 @@ TEST(DamagedDocumentTest, TitlesTheDeviceDoesNotTakeAreNamedOnOpening) {
     setCell(single->settings.singleTitleText[10], "\xEF\x9F");
     single->settings.pageDisplayPosition[10] = 2;
     EXPECT_EQ(open(*single, Product::Single),
-              (std::vector<std::string>{correctedValuesText({ValueKind::DisplayPosition}),
+              (std::vector<std::string>{correctedValuesText({ValueKind::DisplayPosition}).japanese(),
                                         "1か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。\n"
                                         "ページ 011：JIS 7E21"}));
 }

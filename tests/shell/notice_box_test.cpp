@@ -22,13 +22,13 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 std::vector<QString> noticeTexts() {
     std::vector<QString> texts;
-    for (std::string_view s : {kJisRefusedText, kNotConnectedText, kHoldTimeTooShortText, kSendFailedText,
-                               kNoAnswerText, kCannotConnectText, kCannotBindText, kSocketEventErrorText,
-                               kAddressRefusedText, kPortRefusedText, std::string_view(kPeerListFullText.source), kGlyphAnswerDamagedText})
+    for (std::string_view s : std::initializer_list<std::string_view>{kJisRefusedText.source, kNotConnectedText.source, kHoldTimeTooShortText.source, kSendFailedText.source,
+                               kNoAnswerText.source, kCannotConnectText.source, kCannotBindText.source, kSocketEventErrorText.source,
+                               kAddressRefusedText.source, kPortRefusedText.source, kPeerListFullText.source, kGlyphAnswerDamagedText.source})
         texts.push_back(qs(s));
     std::vector<ValueKind> all;
     for (int k = 0; k <= static_cast<int>(ValueKind::Network); ++k) all.push_back(static_cast<ValueKind>(k));
-    texts.push_back(qs(correctedValuesText(all)));
+    texts.push_back(qs(correctedValuesText(all).japanese()));
     for (const char* s :
          {"インターフェイスをRS-232Cにしてください。", "TCP/IPを切断してください。", "Success", "No Connect",
           "Socket 接続 OK", "Socket 切断 OK", "Socket ＯＫ", "Socket mode difference", "Mode Difference",

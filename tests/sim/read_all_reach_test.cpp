@@ -37,8 +37,8 @@ TEST(ReadAllReach, WhatARunCannotAskForIsWhatItsNoticeNames) {
                                           "connection try",     "keep alive",       "time register"};
         if (p == Product::Multi) expected.insert("display position");
         EXPECT_EQ(unasked, expected);
-        const std::string names = readAllUnaskedSettings(p).english;
-        EXPECT_EQ(names.find("display position") != std::string::npos, p == Product::Multi) << names;
+        const std::string names = readAllUnaskedSettings(p).japanese();
+        EXPECT_EQ(names.find("表示位置") != std::string::npos, p == Product::Multi) << names;
     }
 }
 

@@ -28,8 +28,14 @@
 #include "dialogs/traffic_monitor.h"
 #include "dialogs/ui_text.h"
 #include "model/reset_settings.h"
+#include "link/ui_language.h"
 #include "model/safe_file.h"
+#include "model/value_ranges.h"
+#include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
+#include "protocol/run_tally.h"
+#include "protocol/send_sequencer.h"
+#include "protocol/title_encode.h"
 #include "shell/command_wiring.h"
 #include "shell/console_app.h"
 #include "shell/main_window.h"
@@ -197,32 +203,38 @@ TEST_F(Languages, EachProgramStartedWithLangShowsItsMenus) {
 
 TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
     installUiLanguage(UiLanguage::English);
-    EXPECT_EQ(uiText("装置から応答がありません。3件のコマンドに続けて応答がなかったため、中止しました。"),
+    EXPECT_EQ(render(unansweredStopText(3)),
               "No answer from the device. 3 commands in a row went unanswered, so the run was stopped.");
-    EXPECT_EQ(uiText("シリアルポート /dev/ttyUSB0 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。"),
-              "Serial port /dev/ttyUSB0 is no longer available. Plug it in again, then choose serial again in "
-              "Interface Settings.");
-    EXPECT_EQ(uiText("ファイルに範囲外の値がありました。送信される値に直して表示します。\n点滅、表示位置"),
+    EXPECT_EQ(render(unansweredStopText(1)), "No answer from the device. 1 command went unanswered, so the run was stopped.");
+    EXPECT_EQ(render(correctedValuesText({ValueKind::Blink, ValueKind::DisplayPosition})),
               "The file held values out of range. They are shown as the values that will be sent:\nBlink, "
               "Display position");
-    EXPECT_EQ(uiText("7か所のタイトルに、機器が受け付けない文字があります。タイトルの設定で直してください。\n"
-                     "ページ 004 ライン 06：JIS 7E7E\nページ 008 ライン 02：JISコードのない文字（41）\n"
-                     "ページ 011：JIS 7E21\nほか2か所"),
+    std::vector<UntakenTitleChar> untaken{{3, 5, 0x9F9F, 0x7E7E}, {7, 1, 0x41, 0}, {10, 0, 0x9F40, 0x7E21}};
+    EXPECT_EQ(render(untakenTitlesText({untaken[0]}, Product::Multi)),
+              "Titles in 1 place hold characters the device does not take. Correct them in Title Settings.\n"
+              "Page 004 line 06: JIS 7E7E");
+    untaken.resize(7, untaken[2]);
+    EXPECT_EQ(render(untakenTitlesText(untaken, Product::Multi)),
               "Titles in 7 places hold characters the device does not take. Correct them in Title Settings.\n"
               "Page 004 line 06: JIS 7E7E\nPage 008 line 02: a character without a JIS code (41)\n"
-              "Page 011: JIS 7E21\nand 2 more");
+              "Page 011 line 01: JIS 7E21\nPage 011 line 01: JIS 7E21\nPage 011 line 01: JIS 7E21\nand 2 more");
+    RunTally tally(4);
+    tally.record(0, StepOutcome::Answered);
+    tally.record(1, StepOutcome::Unanswered);
+    EXPECT_EQ(render(runShortfallText(tally, true, pageStepName)),
+              "3 settings were not read.\npage 002 (no answer)\npage 003 (not sent)\npage 004 (not sent)");
+    tally.record(2, StepOutcome::Answered);
+    tally.record(3, StepOutcome::Answered);
+    EXPECT_EQ(render(runShortfallText(tally, false, [](int s) { return sendAllStepName(Product::Multi, s); })),
+              "1 setting was not sent.\ntitles of page 002 (no answer)");
+    // Data stays as it is: a path holding 設定 or "%2" is never translated or filled.
+    EXPECT_EQ(render(overwriteQuestion("/tmp/%2/日.dat")), QString::fromUtf8("/tmp/%2/日.dat already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(render(overwriteQuestion("/tmp/設定 表示/設定.dat")),
+              QString::fromUtf8("/tmp/設定 表示/設定.dat already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(render(fileProblemText({FileProblem::ReadFailed, "Input/output error"}, "/home/設定 表示.dat", false)),
+              QString::fromUtf8("Cannot read the file.\n/home/設定 表示.dat\n(Input/output error)"));
     EXPECT_EQ(uiText("前回、保存されずに終了したデータがあります。\n/tmp/a.dat\n開きますか？"),
               "The program ended last time with unsaved data.\n/tmp/a.dat\nOpen it?");
-    // A name the operator gave stays as it is, even one with %2 in it.
-    EXPECT_EQ(uiText("シリアルポート /dev/%2 が使えなくなりました。つなぎ直してから、インターフェイスの設定でシリアルを選び直してください。")
-                  .left(20),
-              "Serial port /dev/%2 ");
-    EXPECT_EQ(uiText("/tmp/日.dat は既に存在します。\n上書きしますか？"), QString::fromUtf8("/tmp/日.dat already exists.\nOverwrite it?"));
-    // Known words inside a path are its own characters, not phrases.
-    EXPECT_EQ(uiText(QString::fromStdString(overwriteQuestion("/tmp/設定 表示/設定.dat").japanese())),
-              QString::fromUtf8("/tmp/設定 表示/設定.dat already exists.\nOverwrite it?"));
-    EXPECT_TRUE(uiText(QString::fromStdString(fileProblemText({FileProblem::CannotOpen, {}}, "/home/設定 表示.dat", false)))
-                    .endsWith(QString::fromUtf8("\n/home/設定 表示.dat")));
 }
 
 TEST_F(Languages, MessageBoxButtonsFollowTheLanguage) {
