@@ -166,7 +166,7 @@ void GlyphEditorDialog::openGlyph() {
     Console& c = console();
     if (c.reply.glyphReplyPending) return;
     if (changed_ && c.notifier &&
-        !c.notifier->ask(productTitle(c.product),
+        !c.notifier->ask(Message::plain(productTitle(c.product)),
                          VRQ_TEXT("GlyphEditorDialog", "データを保存せずに別のファイルを開きますか？"))) {
         return;
     }
@@ -213,7 +213,7 @@ void GlyphEditorDialog::saveGlyphAs() {
         std::error_code ec;
         Console& c = console();
         if (std::filesystem::exists(std::filesystem::u8path(file), ec) && c.notifier &&
-            !c.notifier->ask(productTitle(c.product), overwriteQuestion(file)))
+            !c.notifier->ask(Message::plain(productTitle(c.product)), overwriteQuestion(file)))
             return;
     }
     if (const FileResult r = GlyphFile::write(file, console().glyph, size_); !r) {

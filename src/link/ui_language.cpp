@@ -12,7 +12,6 @@ namespace {
 UiLanguage g_language = UiLanguage::Japanese;
 QTranslator* g_qtTranslator = nullptr;
 QTranslator* g_ourTranslator = nullptr;
-QString (*g_legacy)(const QString&) = nullptr;
 
 // An installed translation beside the program wins over the built-in one, so
 // an integrator can correct a text without a rebuild.
@@ -23,10 +22,6 @@ QString ourTranslationFolder() {
 }
 
 std::string translated(const Text& t, long long count) {
-    if (t.context == nullptr) {
-        const QString source = QString::fromUtf8(t.source);
-        return (g_legacy ? g_legacy(source) : source).toStdString();
-    }
     const int n = t.numerus && count >= 0 ? static_cast<int>(count) : -1;
     return QCoreApplication::translate(t.context, t.source, t.comment, n).toStdString();
 }
@@ -76,7 +71,5 @@ UiLanguage uiLanguage() { return g_language; }
 std::string renderUtf8(const Message& m) { return m.render(translated); }
 
 QString render(const Message& m) { return QString::fromStdString(renderUtf8(m)); }
-
-void setLegacyTranslator(QString (*translate)(const QString&)) { g_legacy = translate; }
 
 }  // namespace vrq

@@ -33,7 +33,4 @@ std::string renderUtf8(const Message& m);
 // The text alone (no data), for widgets that show a marked text.
 inline QString render(const Text& t) { return render(Message(t)); }
 
-// Transitional: how a text composed the old way is translated.
-void setLegacyTranslator(QString (*translate)(const QString& japanese));
-
 }  // namespace vrq

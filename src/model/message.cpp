@@ -57,7 +57,6 @@ std::string Message::render(const Translate& translate) const {
     switch (kind_) {
         case Kind::Empty: return {};
         case Kind::Plain: return plain_;
-        case Kind::Legacy: return translate(Text{nullptr, plain_.c_str(), nullptr, false}, -1);
         case Kind::Joined: {
             const std::string separator = translate(text_, -1);
             std::string out;

@@ -33,11 +33,6 @@ class Message {
 public:
     Message() = default;
     Message(const Text& text) : kind_(Kind::Marked), text_(text) {}  // NOLINT: a text is a message
-    // Transitional: a Japanese text composed the old way, translated by
-    // looking it up whole. Goes away once every caller marks its texts.
-    Message(std::string_view legacy) : kind_(Kind::Legacy), plain_(legacy) {}  // NOLINT
-    Message(const char* legacy) : Message(std::string_view(legacy)) {}         // NOLINT
-    Message(const std::string& legacy) : Message(std::string_view(legacy)) {}  // NOLINT
 
     // Data shown as it is, in every language.
     static Message plain(std::string_view data);
@@ -69,7 +64,7 @@ public:
     std::string japanese() const;
 
 private:
-    enum class Kind { Empty, Marked, Plain, Legacy, Joined };
+    enum class Kind { Empty, Marked, Plain, Joined };
     Kind kind_ = Kind::Empty;
     Text text_{};
     std::string plain_;

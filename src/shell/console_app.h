@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/settings_model.h"
 
 class QCommandLineParser;

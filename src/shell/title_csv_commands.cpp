@@ -51,7 +51,7 @@ bool TitleCsvCommands::exportTitles() {
         // The file dialog asked about the name as typed, not about this one.
         std::error_code ec;
         if (std::filesystem::exists(std::filesystem::u8path(path), ec) && c_.notifier &&
-            !c_.notifier->ask(productTitle(c_.product), overwriteQuestion(path)))
+            !c_.notifier->ask(Message::plain(productTitle(c_.product)), overwriteQuestion(path)))
             return false;
     }
     const std::string csv = exportTitlesCsv(c_.settings, c_.product, titleCharCodec());

@@ -82,8 +82,8 @@ TEST(HasExtensionTest, LooksFromTheEndButNeverAtTheFirstCharacter) {
 
 TEST(NotifierTest, NoticesCarryTheirTitlesAndIcons) {
     RecordingNotifier n;
-    showSuccess(n, "Success");
-    showError(n, "No Connect");
+    showSuccess(n, Message::plain("Success"));
+    showError(n, Message::plain("No Connect"));
     showWarning(n, kNotConnectedText);
     ASSERT_EQ(n.notices.size(), 3u);
     EXPECT_EQ(n.notices[0].title, "Success");

@@ -70,9 +70,9 @@ TEST(NoticeQueue, NoticesShowOneAfterAnotherInOrder) {
         }
     });
     closer.start(10);
-    showError(notifier, "first");
-    showWarning(notifier, "second");
-    showSuccess(notifier, "third");
+    showError(notifier, Message::plain("first"));
+    showWarning(notifier, Message::plain("second"));
+    showSuccess(notifier, Message::plain("third"));
     EXPECT_EQ(notifier.queued(), 3u);  // nothing is shown from inside the caller
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, 5000));
     EXPECT_EQ(shown, (QStringList{"first", "second", "third"}));
@@ -80,10 +80,10 @@ TEST(NoticeQueue, NoticesShowOneAfterAnotherInOrder) {
 
 TEST(NoticeQueue, AFloodFoldsIntoOneBoxAndTheFinalNoticeStillShows) {
     MessageBoxNotifier notifier;
-    for (int i = 0; i < 40; ++i) showWarning(notifier, "No Connect");
+    for (int i = 0; i < 40; ++i) showWarning(notifier, Message::plain("No Connect"));
     ASSERT_EQ(notifier.queued(), 1u);
     EXPECT_EQ(notifier.queuedText(0), "No Connect（40回）");
-    showError(notifier, "run ended");
+    showError(notifier, Message::plain("run ended"));
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -99,14 +99,14 @@ TEST(NoticeQueue, AFloodFoldsIntoOneBoxAndTheFinalNoticeStillShows) {
 
 TEST(NoticeQueue, PastTheBoundOnlyRepeatsFoldAndTheNewestKeepsItsPlace) {
     MessageBoxNotifier notifier;
-    for (std::size_t i = 0; i < MessageBoxNotifier::kMaxQueued; ++i) showError(notifier, std::to_string(i % 2));
-    showError(notifier, "0");  // past the bound: the waiting "0"s fold into the first
+    for (std::size_t i = 0; i < MessageBoxNotifier::kMaxQueued; ++i) showError(notifier, Message::plain(std::to_string(i % 2)));
+    showError(notifier, Message::plain("0"));  // past the bound: the waiting "0"s fold into the first
     ASSERT_EQ(notifier.queued(), MessageBoxNotifier::kMaxQueued / 2 + 1);
     EXPECT_EQ(notifier.queuedText(0), QStringLiteral("0（%1回）").arg(MessageBoxNotifier::kMaxQueued / 2 + 1));
     EXPECT_EQ(notifier.queuedText(1), "1");
 
-    for (int i = 0; i < 200; ++i) showError(notifier, "other " + std::to_string(i));
-    showError(notifier, "run ended");
+    for (int i = 0; i < 200; ++i) showError(notifier, Message::plain("other " + std::to_string(i)));
+    showError(notifier, Message::plain("run ended"));
     EXPECT_EQ(notifier.queued(), MessageBoxNotifier::kMaxDifferent);
     EXPECT_EQ(notifier.queuedText(notifier.queued() - 1), "run ended");
     EXPECT_EQ(notifier.queuedText(0), QStringLiteral("0（%1回）").arg(MessageBoxNotifier::kMaxQueued / 2 + 1));

@@ -26,7 +26,7 @@
 
 #include "dialogs/clock_source.h"
 #include "dialogs/traffic_monitor.h"
-#include "dialogs/ui_text.h"
+#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "link/ui_language.h"
 #include "model/safe_file.h"
@@ -198,7 +198,6 @@ TEST_F(Languages, EachProgramStartedWithLangShowsItsMenus) {
             };
         same(run.window->menuBar()->actions(), v.menuBar);
     }
-    EXPECT_EQ(uiText("ファイルを開けません。"), QString::fromUtf8("ファイルを開けません。"));
 }
 
 TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
@@ -233,8 +232,6 @@ TEST_F(Languages, ComposedNoticesAreTranslatedByTheirParts) {
               QString::fromUtf8("/tmp/設定 表示/設定.dat already exists.\nDo you want to replace it?"));
     EXPECT_EQ(render(fileProblemText({FileProblem::ReadFailed, "Input/output error"}, "/home/設定 表示.dat", false)),
               QString::fromUtf8("Cannot read the file.\n/home/設定 表示.dat\n(Input/output error)"));
-    EXPECT_EQ(uiText("前回、保存されずに終了したデータがあります。\n/tmp/a.dat\n開きますか？"),
-              "The program ended last time with unsaved data.\n/tmp/a.dat\nOpen it?");
 }
 
 TEST_F(Languages, MessageBoxButtonsFollowTheLanguage) {
