@@ -3645,7 +3645,7 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>Event</translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>… (%n バイト)</source>
         <translation>
             <numerusform>… (%n byte)</numerusform>
@@ -3653,7 +3653,7 @@ The device cannot be asked for the following settings, so they keep the values t
         </translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>通信モニタ</source>
         <translation>Traffic Monitor</translation>
     </message>
@@ -3693,7 +3693,7 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>Slot %1 %2</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <source>%1 / %2 %3</source>
         <translation>%1 / %2 %3</translation>
     </message>

@@ -49,7 +49,9 @@ QString directionColumn(TrafficDirection d) {
 constexpr std::size_t kShownBytes = 120;
 
 // Behind a cut row: the size of the whole line.
-QString wholeSize(int bytes) { return vrq::TrafficMonitor::tr("… (%n バイト)", nullptr, bytes); }
+QString wholeSize(int bytes) {
+    return QCoreApplication::translate("vrq::TrafficMonitor", "… (%n バイト)", nullptr, bytes);
+}
 
 QString shownBytes(const std::string& bytes) {
     // Escaping at most quadruples a byte, so this head is enough to fill a row.
@@ -184,7 +186,8 @@ QString shownLink(const std::string& link) {
         const std::string_view rest = std::string_view(link).substr(kSlot.size());
         const std::size_t space = rest.find(' ');
         if (space != std::string_view::npos && space > 0)
-            return vrq::TrafficMonitor::tr("ｽﾛｯﾄ%1 %2").arg(utf8(rest.substr(0, space)), utf8(rest.substr(space + 1)));
+            return QCoreApplication::translate("vrq::TrafficMonitor", "ｽﾛｯﾄ%1 %2")
+                .arg(utf8(rest.substr(0, space)), utf8(rest.substr(space + 1)));
     }
     return utf8(link);
 }
