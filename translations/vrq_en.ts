@@ -653,12 +653,12 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
     <message>
         <location line="+1"/>
         <source>データを保存せずに新規作成しますか？</source>
-        <translation>Start a new document without saving the data?</translation>
+        <translation>Start new glyphs without saving the changes?</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>データを保存せずに別のファイルを開きますか？</source>
-        <translation>Open another file without saving the data?</translation>
+        <translation>Open another file without saving the changes?</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2177,12 +2177,12 @@ Encoding: %3
     <message>
         <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+173"/>
         <source>点滅</source>
-        <translation>Display Blink</translation>
+        <translation>Blinking</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>表示点滅の設定 %1</source>
-        <translation>Display Blink Settings %1</translation>
+        <translation>Blinking Settings %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2396,12 +2396,12 @@ Encoding: %3
     <message>
         <location line="+191"/>
         <source>文字色の設定</source>
-        <translation>Character and Edge Colour Settings</translation>
+        <translation>Character &amp; Edge Colour Settings</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>文字＆縁取り色の設定 %1</source>
-        <translation>Character and Edge Colour Settings %1</translation>
+        <translation>Character &amp; Edge Colour Settings %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2673,12 +2673,12 @@ Encoding: %3
     <message>
         <location filename="../src/glyph_ui/glyph_insert_dialog.cpp" line="+26"/>
         <source>外字挿入</source>
-        <translation>Insert Glyph</translation>
+        <translation>Insert User Glyph</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>外字挿入の設定 </source>
-        <translation>Insert Glyph </translation>
+        <translation>Insert User Glyph </translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3200,12 +3200,12 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+2"/>
         <source>点滅表示の設定</source>
-        <translation>Character Blink Settings</translation>
+        <translation>Blinking Settings</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>文字点滅の設定 %1</source>
-        <translation>Character Blink Settings %1</translation>
+        <translation>Blinking Settings %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3240,12 +3240,12 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+2"/>
         <source>文字色の設定</source>
-        <translation>Character Colour Settings</translation>
+        <translation>Character &amp; Edge Colour Settings</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>文字色の設定 %1</source>
-        <translation>Character Colour Settings %1</translation>
+        <translation>Character &amp; Edge Colour Settings %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3729,7 +3729,7 @@ The device cannot be asked for the following settings, so they keep the values t
     <message>
         <location line="+1"/>
         <source>テキスト (*.txt *.log);;すべてのファイル (*)</source>
-        <translation>Text (*.txt *.log);;All files (*)</translation>
+        <translation>Text (*.txt *.log);;All Files (*)</translation>
     </message>
 </context>
 </TS>

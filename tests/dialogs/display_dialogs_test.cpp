@@ -150,7 +150,7 @@ TEST_F(DisplayDialogs, EnglishTextsAroundDataKeptAsItIs) {
     installUiLanguage(UiLanguage::English);
     {
         ColourDialog d(*c, nullptr);
-        EXPECT_EQ(d.windowTitle(), "Character and Edge Colour Settings 設定");
+        EXPECT_EQ(d.windowTitle(), "Character & Edge Colour Settings 設定");
         EXPECT_TRUE(labels(d).contains("Same edge colour on all pages"));
         EXPECT_TRUE(labels(d).contains("Slave address"));
         EXPECT_EQ(child<QComboBox>(&d, "charColourCombo")->itemText(5), "Magenta");
