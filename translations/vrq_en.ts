@@ -563,7 +563,7 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
 <context>
     <name>Files</name>
     <message>
-        <location filename="../src/model/safe_file.cpp" line="+44"/>
+        <location filename="../src/model/safe_file.cpp" line="+54"/>
         <source>ファイルを開けません。
 %1</source>
         <translation>Cannot open the file.
@@ -599,6 +599,13 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
     </message>
     <message>
         <location line="+2"/>
+        <source>ファイルを保存できませんでした。
+%1</source>
+        <translation>The file could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>ファイルを保存できませんでした。元のファイルはそのままです。
 %1</source>
         <translation>The file could not be saved. The original file is unchanged.

@@ -1,6 +1,7 @@
 #include "model/safe_file.h"
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "platform/files.h"
@@ -23,14 +24,23 @@ FileResult resultOf(const platform::FileOutcome& o) {
     return {p, o.error != 0 ? std::string(std::strerror(o.error)) : std::string()};
 }
 
+// A failed save says whether there was an original that stays as it was.
+FileResult replaced(const std::string& path, std::string_view bytes, bool privately) {
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(std::filesystem::u8path(path), ec);
+    FileResult r = resultOf(platform::replaceFileSynced(path, bytes, privately));
+    r.newFile = !r && !existed;
+    return r;
+}
+
 }  // namespace
 
 FileResult writeFileAtomically(const std::string& path, std::string_view bytes) {
-    return resultOf(platform::replaceFileSynced(path, bytes));
+    return replaced(path, bytes, false);
 }
 
 FileResult writePrivateFileAtomically(const std::string& path, std::string_view bytes) {
-    return resultOf(platform::replaceFileSynced(path, bytes, true));
+    return replaced(path, bytes, true);
 }
 
 FileResult readRegularFile(const std::string& path, std::size_t cap, std::string& out) {
@@ -49,7 +59,8 @@ Message fileProblemText(const FileResult& r, const std::string& path, bool savin
     case FileProblem::TooLarge: text = VRQ_TEXT("Files", "ファイルが大きすぎるため開けません。\n%1"); break;
     case FileProblem::ReadFailed: text = VRQ_TEXT("Files", "ファイルを読み込めません。\n%1"); break;
     case FileProblem::WriteFailed:
-        text = VRQ_TEXT("Files", "ファイルを保存できませんでした。元のファイルはそのままです。\n%1");
+        text = r.newFile ? VRQ_TEXT("Files", "ファイルを保存できませんでした。\n%1")
+                         : VRQ_TEXT("Files", "ファイルを保存できませんでした。元のファイルはそのままです。\n%1");
         break;
     case FileProblem::OtherModel: text = VRQ_TEXT("Files", "別の機種の設定ファイルのため開けません。\n%1"); break;
     case FileProblem::TooManyRecords:

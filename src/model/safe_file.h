@@ -27,6 +27,7 @@ enum class FileProblem {
 struct FileResult {
     FileProblem problem = FileProblem::None;
     std::string reason;  // the system's words for it, when it gave any
+    bool newFile = false;  // a save that failed had no original file to keep
     explicit operator bool() const { return problem == FileProblem::None; }
 };
 

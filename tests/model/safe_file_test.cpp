@@ -90,7 +90,12 @@ TEST_F(SafeFile, ASaveRemovesOurTemporariesWhoseProcessEndedAndNothingElse) {
 TEST_F(SafeFile, FailuresLeaveTheOldFileAndReadsStopAtTheCap) {
     const std::string path = file("a.dat");
     ASSERT_TRUE(writeFileAtomically(path, "old"));
-    EXPECT_EQ(writeFileAtomically(file("gone/a.dat"), "x").problem, FileProblem::WriteFailed);
+    // A new file that could not be saved has no original to speak of.
+    const FileResult fresh = writeFileAtomically(file("gone/a.dat"), "x");
+    EXPECT_EQ(fresh.problem, FileProblem::WriteFailed);
+    EXPECT_EQ(fileProblemText(fresh, "b.dat", true).japanese().rfind("ファイルを保存できませんでした。\nb.dat", 0), 0u);
+    EXPECT_EQ(fileProblemText({FileProblem::WriteFailed, {}}, "a.dat", true).japanese(),
+              "ファイルを保存できませんでした。元のファイルはそのままです。\na.dat");
     EXPECT_EQ(writeFileAtomically("/dev/full", "x").problem, FileProblem::NotRegular);
     if (::geteuid() != 0) {  // root writes into a read-only folder anyway
         fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
