@@ -15,6 +15,104 @@
     </message>
 </context>
 <context>
+    <name>Colours</name>
+    <message>
+        <location filename="../src/dialogs/colour_names.cpp" line="+10"/>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Black       </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Red         </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Green      </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Yellow      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Blue        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>マゼンタ&#x3000;</source>
+        <translation>Magenta  </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>シアン&#x3000;&#x3000;</source>
+        <translation>Cyan        </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>White      </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ブランク&#x3000;</source>
+        <translation>Blank       </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>？&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>?             </translation>
+    </message>
+</context>
+<context>
     <name>Console</name>
     <message>
         <location filename="../src/shell/console_app.cpp" line="+98"/>
@@ -2182,7 +2280,7 @@ Encoding: %3
 <context>
     <name>vrq::BlinkDialog</name>
     <message>
-        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+173"/>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+153"/>
         <source>点滅</source>
         <translation>Blinking</translation>
     </message>
@@ -2306,102 +2404,7 @@ Encoding: %3
 <context>
     <name>vrq::ColourDialog</name>
     <message>
-        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="-168"/>
-        <source>黒</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>赤</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>緑</source>
-        <translation>Green</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>黄</source>
-        <translation>Yellow</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>青</source>
-        <translation>Blue</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>マゼンタ</source>
-        <translation>Magenta</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>シアン</source>
-        <translation>Cyan</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>白</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ブランク</source>
-        <translation>Blank</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Black       </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Red         </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Green      </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Yellow      </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Blue        </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>マゼンタ&#x3000;</source>
-        <translation>Magenta  </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>シアン&#x3000;&#x3000;</source>
-        <translation>Cyan        </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>White      </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ブランク&#x3000;</source>
-        <translation>Blank       </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>？&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>?             </translation>
-    </message>
-    <message>
-        <location line="+191"/>
+        <location filename="../src/dialogs/line_setting_dialogs.cpp" line="+36"/>
         <source>文字色の設定</source>
         <translation>Character &amp; Edge Colour Settings</translation>
     </message>
@@ -3195,7 +3198,7 @@ The device cannot be asked for the following settings, so they keep the values t
 <context>
     <name>vrq::SinglePageDialog</name>
     <message>
-        <location filename="../src/dialogs/single_page_dialogs.cpp" line="+23"/>
+        <location filename="../src/dialogs/single_page_dialogs.cpp" line="+24"/>
         <source>自動切換えの設定</source>
         <translation>Auto Switching Settings</translation>
     </message>
@@ -3275,97 +3278,7 @@ The device cannot be asked for the following settings, so they keep the values t
         <translation>Scroll Speed Settings %1</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>黒</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>赤</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>緑</source>
-        <translation>Green</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>黄</source>
-        <translation>Yellow</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>青</source>
-        <translation>Blue</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>マゼンタ</source>
-        <translation>Magenta</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>シアン</source>
-        <translation>Cyan</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>白</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ブランク</source>
-        <translation>Blank</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>黒&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Black       </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>赤&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Red         </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>緑&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Green      </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>黄&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Yellow      </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>青&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>Blue        </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>マゼンタ&#x3000;</source>
-        <translation>Magenta  </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>シアン&#x3000;&#x3000;</source>
-        <translation>Cyan        </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>白&#x3000;&#x3000;&#x3000;&#x3000;</source>
-        <translation>White      </translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ブランク&#x3000;</source>
-        <translation>Blank       </translation>
-    </message>
-    <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>ページ</source>
         <translation>Page</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "dialogs/colour_names.h"
 #include "protocol/line_commands.h"
 #include "protocol/send_path.h"
 
@@ -20,31 +21,10 @@ const QStringList& onOffItems() {
     return items;
 }
 
-const char* const kColourNames[] = {
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "黒"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "赤"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "緑"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "黄"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "青"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "マゼンタ"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "シアン"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "白"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "ブランク")};
-// Colour names padded with full-width spaces so the edging column lines up;
-// the English is padded to line up alike.
-const char* const kColourCells[] = {
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "黒　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "赤　　　　"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "緑　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "黄　　　　"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "青　　　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "マゼンタ　"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "シアン　　"), QT_TRANSLATE_NOOP("vrq::ColourDialog", "白　　　　"),
-    QT_TRANSLATE_NOOP("vrq::ColourDialog", "ブランク　")};
-const char* const kUnknownColourCell = QT_TRANSLATE_NOOP("vrq::ColourDialog", "？　　　　");
-
-QStringList colourItems() {
-    QStringList items;
-    for (const char* name : kColourNames) items << ColourDialog::tr(name);
-    return items;
-}
-
-QString colourCell(int code) {
-    constexpr int count = static_cast<int>(std::size(kColourCells));
-    return ColourDialog::tr(code >= 0 && code < count ? kColourCells[code] : kUnknownColourCell);
+// A stored code outside the nine colours still keeps the columns in line.
+QString shownColour(int code) {
+    const QString cell = colourCell(code);
+    return cell.isEmpty() ? unknownColourCell() : cell;
 }
 
 }  // namespace
@@ -239,7 +219,7 @@ ColourDialog::ColourDialog(Console& c, QWidget* parent)
                  &colourPageCommand,
                  100,
                  [](const SettingsModel& m, int p, int l) {
-                     return lineLabel(l) + colourCell(m.lineCharColour[p][l]) + colourCell(m.lineEdgeColour[p][l]);
+                     return lineLabel(l) + shownColour(m.lineCharColour[p][l]) + shownColour(m.lineEdgeColour[p][l]);
                  },
                  tr("文字色　　縁取り色"),
                  300}) {}

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "dialogs/colour_names.h"
 #include "protocol/send_path.h"
 
 namespace vrq {
@@ -47,21 +48,6 @@ Texts textsOf(SingleSetting s) {
     return {"", ""};
 }
 
-const char* const kColourItems[] = {
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黒"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "赤"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "緑"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黄"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "青"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "マゼンタ"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "シアン"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "白"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "ブランク")};
-// Padded with full-width spaces so the edging column lines up; the English
-// is padded to line up alike.
-const char* const kColourNames[] = {
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黒　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "赤　　　　"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "緑　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "黄　　　　"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "青　　　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "マゼンタ　"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "シアン　　"), QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "白　　　　"),
-    QT_TRANSLATE_NOOP("vrq::SinglePageDialog", "ブランク　")};
-constexpr int kColourCount = static_cast<int>(std::size(kColourNames));
 
 QStringList itemsOf(SingleSetting s) {
     switch (s) {
@@ -72,7 +58,7 @@ QStringList itemsOf(SingleSetting s) {
         case SingleSetting::Position: return {"TOP   ", "BOTTOM"};
         case SingleSetting::Colour: {
             QStringList items;
-            for (const char* name : kColourItems) items << SinglePageDialog::tr(name);
+            items << colourItems();
             return items;
         }
         case SingleSetting::CharSize: return {"LARGE ", "MEDIUM", "SMALL "};
@@ -199,7 +185,7 @@ QString SinglePageDialog::entryText(int page) const {
         case SingleSetting::ScrollSpeed: return QString(QChar('0' + ((v + 1) & 0x3F))) + " ";
         case SingleSetting::Colour: {
             const int e = shownCode(1, page);
-            auto name = [](int code) { return code >= 0 && code < kColourCount ? tr(kColourNames[code]) : QString(); };
+            auto name = [](int code) { return colourCell(code); };
             return name(v) + name(e);
         }
     }
