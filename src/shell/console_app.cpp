@@ -170,7 +170,7 @@ int runConsole(Product product, int argc, char** argv) {
     if (const std::optional<int> answered = answerWithoutDisplay(product, argc, argv)) return *answered;
     QApplication app(argc, argv);
     nameApplication(product);
-    QApplication::setWindowIcon(appIcon());
+    QApplication::setWindowIcon(appIcon(product));
     RunningConsole run;
     if (const std::optional<int> ended = startConsole(product, QApplication::arguments(), run)) return *ended;
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "shell/icons.h"
 
-#include <QColor>
+#include <initializer_list>
+
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -34,17 +35,13 @@ const char* pictogramFor(int command) {
     }
 }
 
-}  // namespace
-
 // Drawn from the SVG at the sizes toolbars and menus ask for, so no image
 // plugin is needed and small sizes stay sharp.
-QIcon commandIcon(int command) {
-    const char* name = pictogramFor(command);
-    if (!name) return {};
-    QSvgRenderer svg(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(name)));
+QIcon fromSvg(const QString& path, std::initializer_list<int> sides) {
+    QSvgRenderer svg(path);
     if (!svg.isValid()) return {};
     QIcon icon;
-    for (int side : {16, 20, 24, 32, 48, 64}) {
+    for (int side : sides) {
         QPixmap pm(side, side);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
@@ -55,17 +52,17 @@ QIcon commandIcon(int command) {
     return icon;
 }
 
-QIcon appIcon() {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(20, 40, 90));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(2, 10, 60, 44), 6, 6);
-    p.setBrush(QColor(250, 250, 250));
-    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(10, 20 + i * 9, 44 - i * 10, 4));
-    return QIcon(pm);
+}  // namespace
+
+QIcon commandIcon(int command) {
+    const char* name = pictogramFor(command);
+    return name ? fromSvg(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(name)), {16, 20, 24, 32, 48, 64})
+                : QIcon();
+}
+
+QIcon appIcon(Product p) {
+    const QString name = p == Product::Single ? QStringLiteral("vrq700s") : QStringLiteral("vrq700");
+    return fromSvg(QStringLiteral(":/appicons/%1.svg").arg(name), {16, 24, 32, 48, 64, 128});
 }
 
 }  // namespace vrq

@@ -5,10 +5,13 @@
 #include <QIcon>
 #include <QString>
 
+#include "model/product_names.h"
+
 namespace vrq {
 
 // The pictogram of a menu command; a null icon for a command without one.
 QIcon commandIcon(int command);
-QIcon appIcon();
+// The program's own icon, as installed in the icon theme.
+QIcon appIcon(Product p);
 
 }  // namespace vrq

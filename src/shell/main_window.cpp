@@ -40,7 +40,7 @@ MainWindow::MainWindow(Console& c, const Variant& v, const ClockSource& clock, Q
     setObjectName("mainWindow");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(appIcon());
+    setWindowIcon(appIcon(v_.product));
     buildMenus();
     buildToolbar();
     buildStatusBar();
@@ -163,7 +163,7 @@ void MainWindow::showVersion() {
     QMessageBox box(this);
     box.setObjectName("versionBox");
     box.setWindowTitle(vrq::render(v_.versionBoxTitle));
-    box.setIconPixmap(appIcon().pixmap(32, 32));
+    box.setIconPixmap(appIcon(v_.product).pixmap(32, 32));
     box.setText(QString::fromStdString(v_.versionText));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

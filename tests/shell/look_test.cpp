@@ -42,6 +42,7 @@ TEST(Look, EveryToolButtonAndItsMenuEntryShowTheSamePictogram) {
             ASSERT_NE(w.actionFor(b.command), nullptr) << b.command;
             EXPECT_EQ(w.actionFor(b.command)->icon().pixmap(16).toImage(), tool->icon().pixmap(16).toImage());
         }
+        EXPECT_FALSE(w.windowIcon().pixmap(32).isNull());
     }
 }
 
