@@ -382,27 +382,22 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
         <translation>&apos;send&apos; takes one device</translation>
     </message>
     <message>
-        <location filename="../src/ctl/device_run.cpp" line="+38"/>
+        <location filename="../src/ctl/device_link.cpp" line="+24"/>
         <source>シリアルデバイス %1 を開けませんでした（%2）。</source>
         <translation>cannot open the serial device %1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは特定のグループのユーザーだけです。ユーザーをそのグループに加えて、ログインし直してください。</source>
-        <translation>cannot open the serial device %1: %2; the device belongs to a group: add the user to it and log in again</translation>
+        <source>シリアルデバイス %1 を開けませんでした（%2）。%3</source>
+        <translation>cannot open the serial device %1: %2. %3</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのはグループ %3 のユーザーだけです。ユーザーをこのグループに加えて、ログインし直してください。</source>
-        <translation>cannot open the serial device %1: %2; the device belongs to group %3: add the user to it and log in again</translation>
-    </message>
-    <message>
-        <location line="+38"/>
+        <location filename="../src/ctl/device_run.cpp" line="+60"/>
         <source>行末がないまま %1 バイトを超えた応答を捨てました。</source>
         <translation>an answer of more than %1 bytes without a line end was dropped</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>ログファイル %1 を開けませんでした。</source>
         <translation>cannot open the log file %1</translation>
     </message>
@@ -417,12 +412,12 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
         <translation>cannot write the log file %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location filename="../src/ctl/device_link.cpp" line="+61"/>
         <source>機器をつなぐ空きがありません。</source>
         <translation>no slot for the device</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+53"/>
         <source>機器が接続してきませんでした。</source>
         <translation>no device connected</translation>
     </message>
@@ -432,7 +427,7 @@ exit status: 0 done, 1 a device refused, did not answer or differs, 2 bad usage 
         <translation>cannot connect to %1:%2</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location filename="../src/ctl/device_run.cpp" line="+43"/>
         <source>行が長すぎます。</source>
         <translation>the line is too long</translation>
     </message>

@@ -1,20 +1,15 @@
 #include "ctl/device_run.h"
 
-#include <QTcpSocket>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 #include <ostream>
 
+#include "ctl/device_link.h"
 #include "ctl/run_io.h"
 #include "link/line_assembler.h"
 #include "link/ui_language.h"
-#include "link/serial_link.h"
-#include "link/tcp_link.h"
-#include "link/ui_language.h"
 #include "model/reset_settings.h"
 #include "model/settings_file.h"
-#include "model/text_cell.h"
 #include "model/value_ranges.h"
 #include "platform/terminal.h"
 #include "protocol/bulk_runs.h"
@@ -31,24 +26,6 @@
 namespace vrq::ctl {
 
 namespace {
-
-std::string openFailureText(const SerialOpenFailure& f) {
-    const std::string path = f.path.toStdString(), reason = f.reason.toStdString();
-    if (!f.permissionDenied)
-        return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。")).arg(path).arg(reason));
-    if (f.group.empty())
-        return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは"
-                                                  "特定のグループのユーザーだけです。ユーザーをそのグループに加えて、"
-                                                  "ログインし直してください。"))
-                              .arg(path)
-                              .arg(reason));
-    return renderUtf8(Message(VRQ_TEXT("Ctl", "シリアルデバイス %1 を開けませんでした（%2）。このデバイスを使えるのは"
-                                              "グループ %3 のユーザーだけです。ユーザーをこのグループに加えて、"
-                                              "ログインし直してください。"))
-                          .arg(path)
-                          .arg(reason)
-                          .arg(f.group));
-}
 
 // No time between commands is the answer-paced run: a zero-time timer would
 // fire without pause while a command is in flight.
@@ -88,7 +65,6 @@ public:
         c_->requestEnded = [this](RequestEnd e) { onEnded(e); };
         period_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&period_, &QTimer::timeout, [this] { tick(); });
-        deadline_.setSingleShot(true);
     }
 
     // A TCP/IP link first has to come up; the rest follows from its signals.
@@ -144,99 +120,15 @@ private:
         }
         rc_ = rc;
         period_.stop();
-        deadline_.stop();
+        if (link_) link_->stop();
         c_->requestEnded = nullptr;
         if (run_) run_->stop();
         if (owner_.onFinished) owner_.onFinished(rc);
     }
 
     int openLink() {
-        AppState& a = c_->app;
-        if (d_.link == LinkKind::Serial) {
-            a.linkInterface = kLinkSerial;
-            a.comPortIndex = 0;
-            a.comDevicePath[0] = d_.serialPath;
-            a.serialMode = d_.rs485 >= 0 ? kRs485 : kRs232c;
-            a.slaveAddressIndex = d_.rs485 >= 0 ? d_.rs485 : 0;
-            serial_ = std::make_unique<SerialLink>(*c_);
-            // One line in our own words instead of the console's notice.
-            std::string why;
-            serial_->onOpenFailed = [&why](const SerialOpenFailure& f) { why = openFailureText(f); };
-            const bool opened = serial_->open();
-            serial_->onOpenFailed = nullptr;
-            if (!opened) return usage(Message::plain(why));
-            serial_->session().setTimeoutMs(o_.timeoutMs);
-            serial_->session().setRetries(o_.retries);
-            QTimer::singleShot(0, &period_, [this] { startAction(); });
-            return kExitOk;
-        }
-        a.linkInterface = kLinkTcp;
-        char port[8];
-        std::snprintf(port, sizeof port, "%05d", d_.port);
-        setCell(c_->settings.netPortNumber, port);
-        tcp_ = std::make_unique<TcpLink>(*c_);
-        tcp_->setAnswerTimeoutMs(o_.timeoutMs);
-        tcp_->setRetries(o_.retries);
-        QObject::connect(&deadline_, &QTimer::timeout, [this] { finish(kExitRefused, linkFailure()); });
-        if (job_.accepted) {
-            // The fleet's listener took the connection; this link only talks over it.
-            a.tcpRole = kTcpServer;
-            a.selectedSlot = tcp_->adopt(job_.accepted);
-            if (a.selectedSlot < 0) return usage(VRQ_TEXT("Ctl", "機器をつなぐ空きがありません。"));
-            QTimer::singleShot(0, &period_, [this] { linkUp(); });
-            return kExitOk;
-        }
-        if (d_.link == LinkKind::Tcp) {
-            a.tcpRole = kTcpClient;
-            if (!parseIpv4(d_.host, a.peerAddress[0])) return usage(Message(kIpv4Text).arg("--tcp"));
-            a.peerIndex = 0;
-            QObject::connect(tcp_.get(), &TcpLink::connected, [this] { linkUp(); });
-            notes_.onError = [this] {
-                if (!c_->app.tcpConnected) finish(kExitRefused, linkFailure());
-            };
-            if (!tcp_->connectToPeer()) {
-                finish(kExitRefused, linkFailure());
-                return kExitRefused;
-            }
-            deadline_.start(o_.timeoutMs);
-            return kExitOk;
-        }
-        a.tcpRole = kTcpServer;
-        QHostAddress bindTo(QHostAddress::AnyIPv4);
-        if (!d_.host.empty()) {
-            Octets at{};
-            if (!parseIpv4(d_.host, at)) return usage(Message(kIpv4Text).arg("--listen"));
-            bindTo = QHostAddress(QString::fromStdString(TcpLink::dottedAddress(at)));
-        }
-        if (!tcp_->listen(bindTo)) {
-            err_ << "vrqctl: " << renderUtf8(Message(kCannotListenText).arg(d_.port)) << "\n";
-            return kExitRefused;
-        }
-        err_ << "vrqctl: " << renderUtf8(Message(kListeningText).arg(static_cast<int>(tcp_->listenPort()))) << "\n";
-        QObject::connect(tcp_.get(), &TcpLink::clientsChanged, [this] {
-            if (c_->app.tcpConnected) return;
-            for (int slot = 1; slot < kClientSlots; ++slot) {
-                if (c_->app.clientSlots[static_cast<std::size_t>(slot)].inUse) {
-                    c_->app.selectedSlot = slot;
-                    linkUp();
-                    return;
-                }
-            }
-        });
-        deadline_.start(o_.waitS > 0 ? o_.waitS * 1000 : std::max(o_.timeoutMs, 30000));
-        return kExitOk;
-    }
-
-    Message linkFailure() const {
-        if (d_.link == LinkKind::Listen) return VRQ_TEXT("Ctl", "機器が接続してきませんでした。");
-        return Message(VRQ_TEXT("Ctl", "%1:%2 に接続できませんでした。")).arg(d_.host).arg(d_.port);
-    }
-
-    void linkUp() {
-        deadline_.stop();
-        notes_.onError = nullptr;
-        c_->app.tcpConnected = true;
-        startAction();
+        link_ = std::make_unique<DeviceLink>(*c_, d_, o_, job_.accepted, notes_, err_);
+        return link_->open([this] { startAction(); }, [this](const Message& why) { finish(kExitRefused, why); });
     }
 
     void startAction() {
@@ -507,10 +399,8 @@ private:
     std::unique_ptr<Console> c_;
     StderrNotifier notes_;
     RunLog log_;
-    std::unique_ptr<SerialLink> serial_;
-    std::unique_ptr<TcpLink> tcp_;
+    std::unique_ptr<DeviceLink> link_;
     QTimer period_;
-    QTimer deadline_;
 
     bool toldTooLong_ = false;
     std::vector<std::string> answers_;
