@@ -89,14 +89,8 @@ void ReadAllDialog::start() {
     if (!readAllowed(c)) return;
     const Product p = c.product;
     const int steps = readAllStepCount(p);
-    RunPlan plan;
-    plan.steps = steps;
-    plan.periodMs = readAllPeriodMs(p);
-    plan.check = SendSequencer::ErrorCheck::BeforeStep;
-    plan.closeEndsRun = !c.single();
-    plan.fast = c.app.fastRuns;
+    RunPlan plan = documentRunPlan(steps, true);
     plan.name = [p](int step) { return readAllStepName(p, step); };
-    plan.read = true;
     plan.onOver = [this, target = sendTarget(c.app, c.settings)](bool success) {
         noteRunTarget(console(), bases_, target, console().settings, success, false);
     };
@@ -171,13 +165,7 @@ bool SendAllDialog::step(int index) { return sendStepOfAll(console(), index + 1)
 void SendAllDialog::start() {
     Console& c = console();
     const Product p = c.product;
-    RunPlan plan;
-    plan.steps = sendAllStepCount(p);
-    plan.periodMs = sendAllPeriodMs(p);
-    plan.check = SendSequencer::ErrorCheck::BeforeStep;
-    plan.closeEndsRun = !c.single();
-    plan.refusalKeepsPosition = true;  // a refused title page: the operator sees where it stopped
-    plan.fast = c.app.fastRuns;
+    RunPlan plan = documentRunPlan(sendAllStepCount(p), false);
     plan.name = [p](int step) { return sendAllStepName(p, step); };
     plan.onOver = [this, target = sendTarget(c.app, c.settings)](bool success) {
         noteRunTarget(console(), bases_, target, console().settings, success, true);

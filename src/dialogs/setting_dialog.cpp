@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "protocol/bulk_runs.h"
 #include "protocol/notifier.h"
 #include "protocol/run_estimate.h"
 #include "protocol/run_tally.h"
@@ -232,6 +233,18 @@ void SettingDialog::select(QComboBox* combo, int index) {
 
 void SettingDialog::refreshPreview() {
     if (preview_) preview_->update();
+}
+
+SettingDialog::RunPlan SettingDialog::documentRunPlan(int steps, bool read) const {
+    RunPlan plan;
+    plan.steps = steps;
+    plan.periodMs = read ? readAllPeriodMs(c_.product) : sendAllPeriodMs(c_.product);
+    plan.check = SendSequencer::ErrorCheck::BeforeStep;
+    plan.closeEndsRun = !c_.single();
+    plan.refusalKeepsPosition = !read;
+    plan.fast = c_.app.fastRuns;
+    plan.read = read;
+    return plan;
 }
 
 bool SettingDialog::startRun(RunPlan plan) {

@@ -109,6 +109,10 @@ protected:
         std::function<void(bool success)> onEnded;  // every step went out and the last one ended
         std::function<void(bool success)> onOver;   // any end of the run, before onEnded
     };
+    // A run over the whole document (send-all, read-all, the runs of
+    // send-changes): the program's pacing for sends or reads, errors checked
+    // before each step, the operator's fast mode; a refused send keeps its place.
+    RunPlan documentRunPlan(int steps, bool read) const;
 
     // Layout helpers: a preview on the left, labelled controls on the right,
     // buttons below them, the progress row at the bottom. Labels, items and
