@@ -196,15 +196,8 @@ void SendChangesDialog::readBack() {
         con.settings = *document;
         // Every send was answered: the device holds what was sent as far as
         // the reads did not show otherwise.
-        std::vector<int> differ;
-        if (success) {
-            for (int i = 1; i <= static_cast<int>(running_.size()); ++i) {
-                const int s = running_[static_cast<std::size_t>(i - 1)].step;
-                const SendAllStep a = buildSendAllStep(*expected, con.product, s);
-                const SendAllStep b = buildSendAllStep(got, con.product, s);
-                if (a.line && (!b.line || a.line->text() != b.line->text())) differ.push_back(i);
-            }
-        }
+        const std::vector<int> differ =
+            success ? stepsReadBackOtherwise(*expected, got, con.product, running_) : std::vector<int>();
         noteRunTarget(con, &bases_, target, *sent_, differ.empty(), true);
         setIdle(true);
         if (!success || !con.notifier) return;

@@ -92,6 +92,18 @@ void settingsAsReadBack(SettingsModel& s, Product p) {
     }
 }
 
+std::vector<int> stepsReadBackOtherwise(const SettingsModel& expected, const SettingsModel& got, Product p,
+                                        const std::vector<ChangeStep>& steps) {
+    std::vector<int> differ;
+    for (int i = 1; i <= static_cast<int>(steps.size()); ++i) {
+        const int s = steps[static_cast<std::size_t>(i - 1)].step;
+        const SendAllStep a = buildSendAllStep(expected, p, s);
+        const SendAllStep b = buildSendAllStep(got, p, s);
+        if (a.line && (!b.line || a.line->text() != b.line->text())) differ.push_back(i);
+    }
+    return differ;
+}
+
 std::string changesPercentText(int done, int total) {
     std::string t = " 00.0";
     if (total <= 0) return t;

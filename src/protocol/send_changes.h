@@ -35,6 +35,12 @@ CommandLine readBackRequest(Product p, int step);
 // back as full-width blanks. What a verify compares a read-back with.
 void settingsAsReadBack(SettingsModel& s, Product p);
 
+// The steps of a change run (1-based indexes into `steps`) whose line,
+// built from what was read back, is not the line built from what was
+// expected: the changes that did not arrive.
+std::vector<int> stepsReadBackOtherwise(const SettingsModel& expected, const SettingsModel& got, Product p,
+                                        const std::vector<ChangeStep>& steps);
+
 // " 00.0" (or "100.0"): how far `done` of `total` steps are, as the change runs show it.
 std::string changesPercentText(int done, int total);
 

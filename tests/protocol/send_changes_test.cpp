@@ -120,6 +120,17 @@ TEST(SendChangesTest, EveryStepIsReadBackByItsOwnRequest) {
     }
 }
 
+TEST(SendChangesTest, AReadBackNamesTheStepsThatDidNotArrive) {
+    const auto sent = makeConsole(Product::Multi);
+    auto got = makeConsole(Product::Multi);
+    setCell(sent->settings.titleText[4][2], "\x82\xa0");
+    sent->settings.alarmMode = 1;
+    const auto steps = sendChangesSteps(got->settings, sent->settings, Product::Multi);
+    got->settings.alarmMode = 1;  // the alarm mode arrived, the title did not
+    EXPECT_EQ(stepsReadBackOtherwise(sent->settings, got->settings, Product::Multi, steps), std::vector<int>{1});
+    EXPECT_TRUE(stepsReadBackOtherwise(sent->settings, sent->settings, Product::Multi, steps).empty());
+}
+
 TEST(SendChangesTest, PercentOfAChangeRun) {
     EXPECT_EQ(changesPercentText(0, 3), " 00.0");
     EXPECT_EQ(changesPercentText(1, 3), " 33.3");
